@@ -1,0 +1,201 @@
+#include "app/Cli.h"
+
+#include "app/StateJson.h"
+#include "engine/Game.h"
+#include "scenario/DefFile.h"
+#include "scenario/DefJson.h"
+#include "util/Error.h"
+#include "util/Json.h"
+#include "util/Latin1.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+
+namespace {
+
+const char* const kUsage =
+    "usage: marovane-cli [--data DIR] [--seed N] COMMAND ...\n"
+    "  def show FILE.def\n"
+    "  def build SOURCE OUT.def\n"
+    "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K]\n"
+    "      slot types: Human, Computer, Immobile, or nothing for an empty slot";
+
+// The words of a command line: positional words in order, and the values of options.
+struct Arguments {
+    std::vector<std::string> Words;
+    std::multimap<std::string, std::string> Options;
+
+    std::optional<std::string> Option(const std::string& name) const {
+        auto it = Options.find(name);
+        if (it == Options.end())
+            return std::nullopt;
+        return it->second;
+    }
+};
+
+Arguments Split(const std::vector<std::string>& args) {
+    static const std::vector<std::string> kWithValue = {
+        "--data", "--seed", "--players", "--option", "--teams", "--save", "--turns"};
+    Arguments parsed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word.rfind("--", 0) != 0) {
+            parsed.Words.push_back(word);
+            continue;
+        }
+        std::string name = word;
+        std::string value;
+        if (auto equals = word.find('='); equals != std::string::npos) {
+            name = word.substr(0, equals);
+            value = word.substr(equals + 1);
+        } else if (std::find(kWithValue.begin(), kWithValue.end(), word) != kWithValue.end()) {
+            if (i + 1 >= args.size())
+                throw Error("The option " + word + " needs a value.");
+            value = args[++i];
+        }
+        if (std::find(kWithValue.begin(), kWithValue.end(), name) == kWithValue.end())
+            throw Error("Unknown option " + name + ".\n" + kUsage);
+        parsed.Options.emplace(name, value);
+    }
+    return parsed;
+}
+
+long ParseNumber(const std::string& text, const std::string& what, long low, long high) {
+    long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        throw Error(what + " must be a number " + std::to_string(low) + ".." +
+                    std::to_string(high) + ", not \"" + text + "\".");
+    return value;
+}
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in || fs::is_directory(path))
+        throw Error("Cannot read \"" + path.string() + "\".");
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// A scenario named by path, or by name in the data folder.
+fs::path ResolveScenario(const std::string& given, const fs::path& dataDir) {
+    if (fs::is_regular_file(given))
+        return given;
+    if (auto found = FindScenario(dataDir, given))
+        return *found;
+    throw Error("No scenario \"" + given + "\" in \"" + dataDir.string() + "\".");
+}
+
+std::vector<std::string> SlotTypes(const std::string& list) {
+    static const std::vector<std::string> kKinds = {"Human", "Computer", "Immobile"};
+    std::vector<std::string> slots;
+    std::string::size_type start = 0;
+    while (true) {
+        auto comma = list.find(',', start);
+        std::string word(Trim(list.substr(start, comma - start)));
+        std::string lower = word;
+        std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+        if (lower == "none")
+            word.clear();
+        if (!word.empty()) {
+            auto kind = std::find_if(kKinds.begin(), kKinds.end(), [&](const std::string& k) {
+                std::string lowerKind = k;
+                std::transform(lowerKind.begin(), lowerKind.end(), lowerKind.begin(), ::tolower);
+                return lowerKind == lower;
+            });
+            if (kind == kKinds.end())
+                throw Error("Unknown player type \"" + word +
+                            "\": use Human, Computer, Immobile, or nothing for an empty slot.");
+            word = *kind;
+        }
+        slots.push_back(word);
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    if (slots.empty() || slots.size() > 4)
+        throw Error("--players names 1 to 4 slots.");
+    return slots;
+}
+
+int DefShow(const Arguments& args, const fs::path& dataDir, std::ostream& out) {
+    if (args.Words.size() != 3)
+        throw Error(kUsage);
+    GameDef def = ReadDefFile(ResolveScenario(args.Words[2], dataDir));
+    out << DefToJson(def).Dump() << "\n";
+    return 0;
+}
+
+int DefBuild(const Arguments& args, std::ostream&) {
+    if (args.Words.size() != 4)
+        throw Error(kUsage);
+    GameDef def = DefFromJson(json::Parse(ReadText(args.Words[2])));
+    WriteDefFile(args.Words[3], def);
+    return 0;
+}
+
+int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed,
+                   std::ostream& out) {
+    if (args.Words.size() != 2)
+        throw Error(kUsage);
+    auto players = args.Option("--players");
+    if (!players)
+        throw Error("new needs --players, for example --players Human,Computer.");
+    if (args.Option("--save"))
+        throw Error("Saving a game from the command line is not available yet.");
+    NewGameSetup setup;
+    setup.SlotTypes = SlotTypes(*players);
+    for (auto [it, end] = args.Options.equal_range("--option"); it != end; ++it)
+        setup.OptionTicked[ParseNumber(it->second, "--option", 1, 2) - 1] = true;
+    if (auto teams = args.Option("--teams"))
+        setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
+
+    UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
+    HeadlessPort port;
+    Game game(specs, port, seed);
+    if (!game.NewGame(ResolveScenario(args.Words[1], dataDir), setup))
+        throw Error(port.Messages.empty() ? "The game could not start." : port.Messages.back());
+    out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    return 0;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, std::ostream& out,
+           std::ostream& err) {
+    try {
+        Arguments args = Split(argList);
+        fs::path dataDir = args.Option("--data").value_or(programDir.string());
+        uint64_t seed =
+            static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        if (auto given = args.Option("--seed"))
+            seed = static_cast<uint64_t>(ParseNumber(*given, "--seed", 0, 0x7FFFFFFFFFFFFFFF));
+
+        if (args.Words.empty())
+            throw Error(kUsage);
+        const std::string& command = args.Words[0];
+        if (command == "def" && args.Words.size() >= 2 && args.Words[1] == "show")
+            return DefShow(args, dataDir, out);
+        if (command == "def" && args.Words.size() >= 2 && args.Words[1] == "build")
+            return DefBuild(args, out);
+        if (command == "new")
+            return NewGameCommand(args, dataDir, seed, out);
+        throw Error("Unknown command \"" + command + "\".\n" + kUsage);
+    } catch (const std::exception& error) {
+        err << error.what() << "\n";
+        return 1;
+    }
+}
+
+} // namespace marovane

@@ -1,0 +1,13 @@
+#include "app/Cli.h"
+
+#include <filesystem>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        self = std::filesystem::absolute(argv[0]);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return marovane::RunCli(args, self.parent_path(), std::cout, std::cerr);
+}

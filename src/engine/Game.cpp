@@ -1,0 +1,98 @@
+#include "engine/Game.h"
+
+#include <stdexcept>
+
+namespace marovane {
+
+Game::Game(const UnitSpecs& specs, GamePort& port, uint64_t seed)
+    : specs_(specs), port_(port), random_(seed) {}
+
+size_t Game::CellIndex(int x, int y) const {
+    if (!OnBoard(x, y))
+        throw std::out_of_range("cell off the board");
+    return static_cast<size_t>(y - 1) * BoardWidth + (x - 1);
+}
+
+size_t Game::SeenIndex(int x, int y, int p) const {
+    if (p < 1 || p > NumPlayers)
+        throw std::out_of_range("no such player");
+    return static_cast<size_t>(p - 1) * BoardWidth * BoardHeight + CellIndex(x, y);
+}
+
+size_t Game::MarkIndex(int x, int y) const {
+    if (x < 0 || y < 0 || x > BoardWidth || y > BoardHeight)
+        throw std::out_of_range("mark off the board");
+    return static_cast<size_t>(y) * (BoardWidth + 1) + x;
+}
+
+void Game::ResizeBoard() {
+    const size_t cells = static_cast<size_t>(BoardWidth) * BoardHeight;
+    boardUnit_.assign(cells, 0);
+    boardPic_.assign(cells, 0);
+    seen_.assign(cells * NumPlayers, 0);
+    boardMark_.assign(static_cast<size_t>(BoardWidth + 1) * (BoardHeight + 1), 0);
+}
+
+void Game::SetPicNum(int x, int y, int picture) {
+    BoardPic(x, y) = static_cast<int16_t>(picture + 1);
+    port_.CellPictureChanged(x, y, picture);
+}
+
+void Game::ToPlayerSide(int& x, int& y, int p) const {
+    x = GetX(x, p);
+    y = GetY(y, p);
+}
+
+void Game::SetUnit(int x, int y, int type, int player) {
+    ToPlayerSide(x, y, player);
+    if (!OnBoard(x, y))
+        return;
+    SetPicNum(x, y, (player - 1) * kUnitTypes + type);
+    BoardUnit(x, y) = type < 0 ? 0 : specs_.UnitStrength[type];
+}
+
+void Game::PlaceUnit(int x, int y, int type, int player) {
+    SetPicNum(x, y, (player - 1) * kUnitTypes + type);
+    BoardUnit(x, y) = specs_.UnitStrength[type];
+}
+
+bool Game::HasUnit(int type, int player) const {
+    const int picture = (player - 1) * kUnitTypes + type;
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y) {
+            if (BoardUnit(x, y) > 0 && PicNum(x, y) == picture)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool Game::IsVacant(int p) const {
+    return PlayerOut[p] && !PlayerComp[p] && Def.PlayerKinds != 0;
+}
+
+bool Game::PlayedRemotely(int p) const {
+    switch (NetMode) {
+    case 1:
+        return p != MyPlayer && PlayerComp[p];
+    case 2:
+        return RemotePlayer[p] != 0;
+    default:
+        return false;
+    }
+}
+
+void Game::SetHideOpponents(bool hide) {
+    HideOpponents = hide;
+    // A hidden board shows nothing of the computer's thinking, so that option goes off with it.
+    if (hide)
+        NoThinking = true;
+    port_.ViewOptionsChanged();
+}
+
+void Game::SetShowThinking(bool show) {
+    NoThinking = !show;
+    port_.ViewOptionsChanged();
+}
+
+} // namespace marovane

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "engine/GamePort.h"
+#include "engine/Random.h"
+#include "engine/UnitSpecs.h"
+#include "scenario/GameDef.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace marovane {
+
+inline constexpr int kMaxPlayers = 4;
+// The largest board side a game accepts. Saved games and the network carry whole boards, and
+// their readers bound what they allocate by this size.
+inline constexpr int kMaxBoardSide = 60;
+
+// Per-player values, indexed by player number 1..4 (index 0 is unused).
+template <typename T> using PerPlayer = std::array<T, kMaxPlayers + 1>;
+
+// The choices of the new-game dialog that a new game is made from.
+struct NewGameSetup {
+    // One entry per player slot: "Human", "Computer", "Immobile", "Remote", or "" for none.
+    std::vector<std::string> SlotTypes;
+    // Whether the scenario's extra options 1 and 2 are ticked.
+    std::array<bool, 2> OptionTicked{};
+    // The team arrangement 0..4 chosen in the Teams menu.
+    int TeamsMode = 0;
+    // The unit picture set.
+    std::string PictureSet = "People";
+};
+
+// The state of one game and the rules that act on it. Fields carry the names the rules use;
+// numbers are 16-bit like the files and messages that carry them.
+class Game {
+public:
+    Game(const UnitSpecs& specs, GamePort& port, uint64_t seed);
+
+    const UnitSpecs& Specs() const { return specs_; }
+    GamePort& Port() { return port_; }
+    Random& Rng() { return random_; }
+
+    // ---- Board ------------------------------------------------------------------------------
+    bool OnBoard(int x, int y) const {
+        return x >= 1 && y >= 1 && x <= BoardWidth && y <= BoardHeight;
+    }
+    // Strength code of the unit on a cell: hit points * 10 + moves left; 0 = no unit.
+    int16_t& BoardUnit(int x, int y) { return boardUnit_[CellIndex(x, y)]; }
+    int16_t BoardUnit(int x, int y) const { return boardUnit_[CellIndex(x, y)]; }
+    // Picture number + 1 of a cell; 0 = empty.
+    int16_t& BoardPic(int x, int y) { return boardPic_[CellIndex(x, y)]; }
+    int16_t BoardPic(int x, int y) const { return boardPic_[CellIndex(x, y)]; }
+    // 1 when a battle revealed the cell to player p during his turn.
+    uint8_t& Seen(int x, int y, int p) { return seen_[SeenIndex(x, y, p)]; }
+    uint8_t Seen(int x, int y, int p) const { return seen_[SeenIndex(x, y, p)]; }
+    // Explored marks, cells 0..W by 0..H: bit p is set once a piece of p came within one cell.
+    uint8_t& BoardMark(int x, int y) { return boardMark_[MarkIndex(x, y)]; }
+    uint8_t BoardMark(int x, int y) const { return boardMark_[MarkIndex(x, y)]; }
+
+    // Picture number of a cell, (owner - 1) * 15 + type, or -1 when empty.
+    int PicNum(int x, int y) const { return BoardPic(x, y) - 1; }
+    void SetPicNum(int x, int y, int picture);
+
+    // Converts a player-relative cell to the board cell (and back: the mapping is its own inverse).
+    void ToPlayerSide(int& x, int& y, int p) const;
+    int GetX(int x, int p) const { return (p == 2 || p == 4) ? BoardWidth - x + 1 : x; }
+    int GetY(int y, int p) const { return (p == 2 || p == 3) ? BoardHeight - y + 1 : y; }
+
+    // Places a piece at a cell of the player's own frame; off-board cells are ignored. Type -1
+    // with player 1 clears the cell.
+    void SetUnit(int x, int y, int type, int player);
+    // Places a piece of type 0..14 at a board cell.
+    void PlaceUnit(int x, int y, int type, int player);
+    static bool IsPartyUnit(int type) { return type < unit_type::King; }
+    bool HasUnit(int type, int player) const;
+
+    // ---- Players ----------------------------------------------------------------------------
+    bool IsVacant(int p) const;
+    bool PlayedRemotely(int p) const;
+
+    // ---- Teams ------------------------------------------------------------------------------
+    bool SameTeam(int p, int q) const;
+    std::string TeamName(int p) const;
+    // The Teams menu: chooses arrangement k, or the first allowed one when the scenario forbids
+    // k. A negative k checks against the mask Not k (with k taken as 0) instead of the scenario's.
+    void ChooseTeams(int k);
+    bool TeamsAllowed(int mode) const;
+
+    // ---- View options that the rules read ----------------------------------------------------
+    // "Hide Opponents Turn": switching it on also switches "Show Computer Thinking" off.
+    void SetHideOpponents(bool hide);
+    void SetShowThinking(bool show);
+
+    // ---- A new game -------------------------------------------------------------------------
+    // Starts a new game from a scenario file. On a refusal the message is shown, the previous
+    // game stays exactly as it was, and the answer is false.
+    bool NewGame(const std::filesystem::path& path, const NewGameSetup& setup);
+
+    // ---- Board refresh ----------------------------------------------------------------------
+    // Marks the 3 x 3 block around every piece of p except wall pieces as explored by p.
+    void MarkPartyArea(int p);
+    // Refreshes the board after a change: releases captives whose owner came next to them.
+    void Update();
+    // The castle and keep outlines of player p, drawn through the port.
+    void DrawCastle(int p);
+
+    // ---- Turns ------------------------------------------------------------------------------
+    void NextPlayer();
+
+    // ---- State ------------------------------------------------------------------------------
+    GameDef Def;
+    bool GameOn = false;
+    int16_t CurrentPlayer = 0;
+    int16_t NumPlayers = 0;
+    int16_t KilledThisTurn = 0;
+    int16_t BoardWidth = 0;
+    int16_t BoardHeight = 0;
+
+    PerPlayer<int16_t> Money{};
+    PerPlayer<bool> PlayerOut{};
+    PerPlayer<bool> PlayerComp{};
+    PerPlayer<int16_t> PlayerResult{};
+    PerPlayer<float> PlayerBias{};
+    PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
+    PerPlayer<Rgb> PlayerColor{0, 0x00FF00, 0xFF0000, 0x0000FF, 0x00FFFF};
+
+    bool FogOn = false;
+    int16_t Reward = 0;
+    int16_t MaxParty = 0;
+    std::array<bool, 3> WinCond{};  // 1: conquest, 2: royal victory
+    std::array<bool, 4> LoseCond{}; // 0: resigned, 1: conquered, 2: royals lost, 3: castle taken
+    bool HotSeat = false;
+    bool HideOpponents = false;
+    bool NoThinking = false;
+    int16_t TeamsMode = 0;
+    std::string ScenarioName;
+    std::string SaveFile;
+    int16_t RoundFlag = 0;
+    int16_t HighX = 0;
+    int16_t HighY = 0;
+    bool HighOn = false;
+    int16_t NextUnitIndex = 0;
+
+    // Network play: 0 local, 1 guest, 2 host.
+    int16_t NetMode = 0;
+    int16_t MyPlayer = 0;
+    PerPlayer<int16_t> RemotePlayer{};
+    PerPlayer<bool> NetTeam{};
+
+private:
+    size_t CellIndex(int x, int y) const;
+    size_t SeenIndex(int x, int y, int p) const;
+    size_t MarkIndex(int x, int y) const;
+    // Makes every board array anew, empty, for the current size and number of players.
+    void ResizeBoard();
+    void ExecutePlacements();
+    void ReleaseCaptives();
+    void SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p);
+
+    const UnitSpecs& specs_;
+    GamePort& port_;
+    Random random_;
+
+    std::vector<int16_t> boardUnit_;
+    std::vector<int16_t> boardPic_;
+    std::vector<uint8_t> seen_;
+    std::vector<uint8_t> boardMark_;
+};
+
+} // namespace marovane

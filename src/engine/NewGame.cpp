@@ -1,0 +1,275 @@
+#include "engine/Game.h"
+
+#include "engine/Options.h"
+#include "scenario/BoardString.h"
+#include "scenario/DefFile.h"
+#include "util/Error.h"
+
+namespace marovane {
+
+namespace {
+
+const char* const kBoardTooSmall = "Board too small, please select another game.";
+const char* const kBoardTooLarge = "Board too large, please select another game.";
+const char* const kNoRoomForRoyalty = "No room for Royalty, please select another game.";
+
+// Values no editor writes but a damaged or hand-made file may hold; a game cannot use them.
+void CheckPlayable(const GameDef& def, const std::string& name) {
+    auto refuse = [&](const std::string& why) {
+        throw Error("The scenario \"" + name + "\" cannot be played: " + why + ".");
+    };
+    for (int x = 0; x < 4; ++x) {
+        for (int y = 0; y < 4; ++y) {
+            int value = def.StartPos[x][y];
+            if (value < 0 || value > kUnitTypes) {
+                refuse("its starting formation names unit type " + std::to_string(value - 1) +
+                       " at (" + std::to_string(x + 1) + ", " + std::to_string(y + 1) +
+                       "), outside 0..14");
+            }
+        }
+    }
+    if (OptionSet(option_bit::Advanced, def.Options)) {
+        std::string problem = board_string::Problem(def.Placement);
+        if (!problem.empty())
+            refuse(problem);
+    }
+}
+
+struct Captives {
+    PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
+};
+
+} // namespace
+
+bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup) {
+    // The board is hidden while the game is made; a refusal shows it again as it was.
+    const bool boardWasVisible = port_.BoardVisible();
+    port_.SetBoardVisible(false);
+    auto refuse = [&](const std::string& message) {
+        port_.ShowMessage(message);
+        port_.SetBoardVisible(boardWasVisible);
+        return false;
+    };
+
+    // Everything that can refuse the scenario runs on local copies first, so a refusal leaves
+    // the previous game exactly as it was.
+    GameDef def;
+    const int players = static_cast<int>(setup.SlotTypes.size());
+    try {
+        def = ReadDefFile(path);
+        if (players < 1 || players > kMaxPlayers)
+            throw Error("A game needs 1 to 4 player slots.");
+        for (int n = 1; n <= 2; ++n) {
+            if (setup.OptionTicked[n - 1])
+                ApplyOption(n, def, true);
+        }
+        CheckPlayable(def, ScenarioNameOf(path));
+    } catch (const Error& error) {
+        return refuse(error.what());
+    }
+
+    const int width = def.Width;
+    const int height = def.Height;
+    const bool castles = OptionSet(option_bit::Castle, def.Options);
+    const int smallest = castles ? 7 : 4;
+    if (width < smallest || height < smallest)
+        return refuse(kBoardTooSmall);
+    if (width > kMaxBoardSide || height > kMaxBoardSide)
+        return refuse(kBoardTooLarge);
+
+    // Captive Kings and Queens wait somewhere outside every home corner.
+    Captives captives;
+    if (OptionSet(option_bit::Royalty, def.Options)) {
+        if ((width <= 8 && height <= 8 && players == 4) ||
+            (width <= 5 && height <= 5 && players >= 2))
+            return refuse(kNoRoomForRoyalty);
+        int rejections = 0;
+        auto inSomeHomeCorner = [&](int x, int y) {
+            for (int q = 1; q <= players; ++q) {
+                int qx = (q == 2 || q == 4) ? width - x + 1 : x;
+                int qy = (q == 2 || q == 3) ? height - y + 1 : y;
+                if (qx < 5 && qy < 5)
+                    return true;
+            }
+            return false;
+        };
+        auto draw = [&](int16_t& cx, int16_t& cy) {
+            while (true) {
+                int x = static_cast<int>(random_.Rnd() * width + 1);
+                int y = static_cast<int>(random_.Rnd() * height + 1);
+                if (!inSomeHomeCorner(x, y)) {
+                    cx = static_cast<int16_t>(x);
+                    cy = static_cast<int16_t>(y);
+                    return true;
+                }
+                if (++rejections >= 1000)
+                    return false;
+            }
+        };
+        for (int p = 1; p <= players; ++p) {
+            if (!draw(captives.KingX[p], captives.KingY[p]) ||
+                !draw(captives.QueenX[p], captives.QueenY[p]))
+                return refuse(kNoRoomForRoyalty);
+        }
+    }
+
+    // The scenario is accepted: from here on the new game replaces the old one.
+    Def = def;
+    BoardWidth = static_cast<int16_t>(width);
+    BoardHeight = static_cast<int16_t>(height);
+    NumPlayers = static_cast<int16_t>(players);
+    KingX = captives.KingX;
+    KingY = captives.KingY;
+    QueenX = captives.QueenX;
+    QueenY = captives.QueenY;
+    ScenarioName = ScenarioNameOf(path);
+
+    port_.HighlightOff();
+    HighX = HighY = 0;
+    HighOn = false;
+    FogOn = OptionSet(option_bit::Fog, Def.Options);
+    Reward = Def.Reward;
+    MaxParty = Def.PartySize;
+    WinCond = {false, OptionSet(option_bit::WinConquest, Def.Options),
+               OptionSet(option_bit::WinRoyalty, Def.Options)};
+    LoseCond = {false, OptionSet(option_bit::LoseConquest, Def.Options),
+                OptionSet(option_bit::LoseRoyalty, Def.Options),
+                OptionSet(option_bit::LoseKeep, Def.Options)};
+    SaveFile.clear();
+    KilledThisTurn = 0;
+
+    port_.LoadPictureSet(setup.PictureSet);
+
+    int computers = 0;
+    int humans = 0;
+    PlayerOut = {};
+    PlayerComp = {};
+    PlayerResult = {};
+    PlayerBias = {};
+    for (int p = 1; p <= NumPlayers; ++p) {
+        PlayerBias[p] = -static_cast<float>(random_.Rnd());
+        std::string type = setup.SlotTypes[p - 1];
+        // A guest plays only its own slot; the others are played elsewhere and count as computers.
+        if (NetMode == 1)
+            type = p == MyPlayer ? "Human" : "Computer";
+        PlayerComp[p] = type == "Computer";
+        if (PlayerComp[p]) {
+            ++computers;
+        } else if (type.empty()) {
+            PlayerOut[p] = true;
+            PlayerResult[p] = 2;
+        } else {
+            ++humans;
+        }
+    }
+    HotSeat = humans > 1;
+    // A game of computers only is there to be watched.
+    if (humans == 0 && computers > 0 && HideOpponents)
+        SetHideOpponents(false);
+
+    if (NetMode != 1) {
+        ChooseTeams(setup.TeamsMode);
+        bool allOnOneTeam = true;
+        for (int p = 1; p <= NumPlayers; ++p)
+            allOnOneTeam = allOnOneTeam && SameTeam(p, 1);
+        if (allOnOneTeam)
+            ChooseTeams(0);
+    }
+
+    ResizeBoard();
+    port_.BoardResized(BoardWidth, BoardHeight);
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y)
+            SetPicNum(x, y, -1);
+    }
+
+    const bool tutorial = OptionSet(option_bit::Tutorial, Def.Options);
+    for (int p = NumPlayers; p >= 1; --p) {
+        Money[p] = Def.Treasury;
+        DrawCastle(p);
+        for (int x = 1; x <= 4; ++x) {
+            for (int y = 1; y <= 4; ++y) {
+                if (Def.StartPos[x - 1][y - 1] > 0)
+                    SetUnit(x, y, Def.StartPos[x - 1][y - 1] - 1, p);
+            }
+        }
+        if (tutorial) {
+            // The tutorial puts three more of player 2's units (types 6, 9 and 3) in front of
+            // his castle, so the first lesson has something to fight.
+            SetUnit(3, 3, 6, 2);
+            SetUnit(3, 4, 9, 2);
+            SetUnit(4, 3, 3, 2);
+        }
+        // Every home corner counts as explored by everybody.
+        for (int x = 1; x <= 4; ++x) {
+            for (int y = 1; y <= 4; ++y) {
+                int bx = x, by = y;
+                ToPlayerSide(bx, by, p);
+                if (bx >= 0 && by >= 0 && bx <= BoardWidth && by <= BoardHeight)
+                    BoardMark(bx, by) = 127;
+            }
+        }
+    }
+    for (int p = NumPlayers + 1; p <= kMaxPlayers; ++p)
+        Money[p] = 0;
+
+    if (OptionSet(option_bit::Advanced, Def.Options))
+        ExecutePlacements();
+
+    for (int p = 1; p <= NumPlayers; ++p)
+        MarkPartyArea(p);
+    Update();
+
+    // A royal placed on the board needs no rescue.
+    for (int p = 1; p <= NumPlayers; ++p) {
+        if (HasUnit(unit_type::King, p))
+            KingX[p] = KingY[p] = 0;
+        if (HasUnit(unit_type::Queen, p))
+            QueenX[p] = QueenY[p] = 0;
+    }
+
+    port_.ShowBackgroundPictures();
+    RoundFlag = -1;
+    CurrentPlayer = 0;
+    NextUnitIndex = 0;
+    if (PlayerComp[1] && HideOpponents)
+        port_.SetBoardVisible(false);
+
+    GameOn = true;
+    port_.GameStarted();
+    NextPlayer();
+
+    if (tutorial)
+        port_.OpenTutorialHelp();
+    return true;
+}
+
+void Game::ExecutePlacements() {
+    board_string::Execute(Def.Placement, [this](const board_string::Placement& entry) {
+        if (entry.Type < 0) {
+            SetUnit(entry.X, entry.Y, -1, 1);
+            return;
+        }
+        int x = entry.X;
+        int y = entry.Y;
+        if (entry.Player > NumPlayers) {
+            // The slot is not in this game: its unit's cell is emptied instead.
+            ToPlayerSide(x, y, entry.Player);
+            SetUnit(x, y, -1, 1);
+            return;
+        }
+        if (entry.Type == unit_type::King || entry.Type == unit_type::Queen) {
+            // A royal in the string is where this player's captive waits to be rescued.
+            ToPlayerSide(x, y, entry.Player);
+            if (!OnBoard(x, y))
+                return;
+            bool king = entry.Type == unit_type::King;
+            (king ? KingX : QueenX)[entry.Player] = static_cast<int16_t>(x);
+            (king ? KingY : QueenY)[entry.Player] = static_cast<int16_t>(y);
+            return;
+        }
+        SetUnit(x, y, entry.Type, entry.Player);
+    });
+}
+
+} // namespace marovane

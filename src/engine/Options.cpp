@@ -1,0 +1,136 @@
+#include "engine/Options.h"
+
+#include "util/Error.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace marovane {
+
+bool OptionSet(int bit, int16_t mask) {
+    bool set = (static_cast<uint16_t>(mask) >> bit) & 1;
+    return bit == option_bit::NoKeep ? !set : set;
+}
+
+int16_t ToggleBit(int16_t mask, int bit) {
+    return static_cast<int16_t>(static_cast<uint16_t>(mask) ^ (1u << bit));
+}
+
+namespace {
+
+bool Has(int16_t mask, int bit) {
+    return (static_cast<uint16_t>(mask) >> bit) & 1;
+}
+
+} // namespace
+
+bool UnitAllowed(int type, int16_t mask) {
+    using namespace unit_bit;
+    switch (type) {
+    case 0:
+        return Has(mask, Peasant);
+    case 1:
+        return Has(mask, Priest);
+    case 2:
+        return Has(mask, Catapult);
+    case 12:
+    case 13:
+        return Has(mask, Royalty);
+    default:
+        break;
+    }
+    if (type < 3 || type > 11)
+        return false;
+    // Types 3..11 form a grid: rows are Infantry, Archer, Cavalry; columns Light, Medium, Heavy.
+    static constexpr int kClassBit[3] = {Infantry, Archer, Cavalry};
+    static constexpr int kArmorBit[3] = {LightArmor, MediumArmor, HeavyArmor};
+    return Has(mask, kClassBit[(type - 3) / 3]) && Has(mask, kArmorBit[(type - 3) % 3]);
+}
+
+const char* OptionTypeCaption(int type) {
+    static constexpr const char* kCaptions[] = {
+        "Board Size",      "Board Width",      "Board Height",    "Treasury",      "Party Size",
+        "Reward",          "Toggle Unit",      "Toggle Fog",      "Toggle Castle", "Toggle Keep",
+        "Toggle Win Cond", "Toggle Lose Cond", "Toggle Advanced!"};
+    if (type < 0 || type > 12)
+        return "";
+    return kCaptions[type];
+}
+
+int16_t CheckedAdd(int16_t a, int b, const std::string& what) {
+    long sum = static_cast<long>(a) + b;
+    if (sum < std::numeric_limits<int16_t>::min() || sum > std::numeric_limits<int16_t>::max())
+        throw Error(what + " would leave the range -32768..32767.");
+    return static_cast<int16_t>(sum);
+}
+
+void ApplyOption(int n, GameDef& def, bool chosen) {
+    if (n != 1 && n != 2)
+        return;
+    int amount = def.OptionAmount[n - 1];
+    int d = chosen ? amount : -amount;
+    int size = std::abs(amount);
+    GameDef result = def;
+    std::string label = std::string("The scenario option \"") +
+                        OptionTypeCaption(def.OptionType[n - 1]) + "\" with amount " +
+                        std::to_string(amount) + " makes ";
+    switch (def.OptionType[n - 1]) {
+    case 0:
+        result.Width = CheckedAdd(def.Width, d, label + "the board width");
+        result.Height = CheckedAdd(def.Height, d, label + "the board height");
+        break;
+    case 1:
+        result.Width = CheckedAdd(def.Width, d, label + "the board width");
+        break;
+    case 2:
+        result.Height = CheckedAdd(def.Height, d, label + "the board height");
+        break;
+    case 3:
+        result.Treasury = CheckedAdd(def.Treasury, d, label + "the treasury");
+        break;
+    case 4:
+        result.PartySize = CheckedAdd(def.PartySize, d, label + "the party size");
+        break;
+    case 5:
+        result.Reward = CheckedAdd(def.Reward, d, label + "the reward");
+        break;
+    case 6:
+        if (size > 14)
+            throw Error(label.substr(0, label.size() - 7) + " names no bit of the allowed units.");
+        result.UnitsAllowed = ToggleBit(def.UnitsAllowed, size);
+        if (size == unit_bit::Royalty)
+            result.Options = ToggleBit(def.Options, option_bit::Royalty);
+        break;
+    case 7:
+        result.Options = ToggleBit(def.Options, option_bit::Fog);
+        break;
+    case 8:
+        result.Options = ToggleBit(def.Options, option_bit::Castle);
+        break;
+    case 9:
+        result.Options = ToggleBit(def.Options, option_bit::NoKeep);
+        break;
+    case 10:
+        if (size > 10)
+            throw Error(label.substr(0, label.size() - 7) + " names no option bit.");
+        result.Options = ToggleBit(def.Options, size + 4);
+        break;
+    case 11:
+        if (size > 2)
+            throw Error(label.substr(0, label.size() - 7) + " names no lose condition.");
+        result.Options = ToggleBit(def.Options, 2 - size);
+        break;
+    case 12:
+        result.Options = ToggleBit(def.Options, option_bit::Advanced);
+        break;
+    default:
+        return;
+    }
+    def = result;
+}
+
+std::string FormatMoney(int amount) {
+    return std::to_string(amount) + '\xA4';
+}
+
+} // namespace marovane

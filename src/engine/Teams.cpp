@@ -1,0 +1,70 @@
+#include "engine/Game.h"
+
+namespace marovane {
+
+bool Game::SameTeam(int p, int q) const {
+    // A guest does not know the arrangement; the host tells it who is on its side.
+    if (NetMode == 1)
+        return NetTeam[p] == NetTeam[q];
+    switch (TeamsMode) {
+    case 0: // Free for All
+        return p == q;
+    case 1: // CPUs vs. Humans
+        return PlayerComp[p] == PlayerComp[q];
+    case 2: // Left vs. Right: 1 and 3 against 2 and 4
+        return p % 2 == q % 2;
+    case 3: // Top vs. Bottom: 1 and 4 against 2 and 3
+        return p == q || p + q == 5;
+    case 4: // Diagonals: 1 and 2 against 3 and 4
+        return (p - 1) / 2 == (q - 1) / 2;
+    default:
+        return false;
+    }
+}
+
+std::string Game::TeamName(int p) const {
+    switch (TeamsMode) {
+    case 0:
+        return "Player " + std::to_string(p);
+    case 1:
+        return PlayerComp[p] ? "The Computers" : "The Humans";
+    case 2:
+        return SameTeam(p, 1) ? "The Left Players" : "The Right Players";
+    case 3:
+        return SameTeam(p, 1) ? "The Top Players" : "The Bottom Players";
+    case 4:
+        return SameTeam(p, 1) ? "The NW/SE Players" : "The NE/SW Players";
+    default:
+        return "Player " + std::to_string(p);
+    }
+}
+
+bool Game::TeamsAllowed(int mode) const {
+    return mode >= 0 && mode <= 4 && !((static_cast<uint16_t>(Def.PlayerLimits) >> (mode + 4)) & 1);
+}
+
+void Game::ChooseTeams(int k) {
+    int mode = k;
+    if (NetMode != 1) {
+        // The scenario forbids some arrangements; a forbidden choice falls to the first allowed.
+        uint16_t mask = static_cast<uint16_t>(Def.PlayerLimits);
+        if (k < 0) {
+            mask = static_cast<uint16_t>(~k);
+            mode = 0;
+        }
+        if (mode > 4 || ((mask >> (mode + 4)) & 1)) {
+            for (int j = 0; j <= 4; ++j) {
+                if (!((mask >> (j + 4)) & 1)) {
+                    mode = j;
+                    break;
+                }
+            }
+        }
+        if (mode > 4)
+            mode = 0;
+    }
+    TeamsMode = static_cast<int16_t>(mode);
+    port_.TeamsChanged();
+}
+
+} // namespace marovane

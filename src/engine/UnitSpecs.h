@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace marovane {
+
+inline constexpr int kUnitTypes = 15;
+
+// Unit types with fixed roles in the rules, whatever the unit table names them.
+namespace unit_type {
+inline constexpr int Peasant = 0;  // repairs his own team's wall pieces
+inline constexpr int Priest = 1;   // heals team-mates
+inline constexpr int Catapult = 2; // shoots out of a castle
+inline constexpr int FirstFighter = 3;
+inline constexpr int FirstCavalry = 9;
+inline constexpr int LastFighter = 11;
+inline constexpr int King = 12;
+inline constexpr int Queen = 13;
+inline constexpr int Wall = 14;
+} // namespace unit_type
+
+// The table of the fifteen unit types, loaded once at start-up and shared read-only.
+struct UnitSpecs {
+    std::array<std::string, kUnitTypes> UnitName;
+    // Full-strength code: hit points * 10 + moves per turn.
+    std::array<int16_t, kUnitTypes> UnitStrength{};
+    // Price in the keep; a type costing less than 1 cannot be bought.
+    std::array<int16_t, kUnitTypes> UnitCost{};
+    std::array<int16_t, kUnitTypes> UnitMaxDamage{};
+    std::array<int16_t, kUnitTypes> UnitMinDamage{};
+    std::array<int16_t, kUnitTypes> UnitRange{};
+    std::array<int16_t, kUnitTypes> UnitCloseBonus{};
+    std::array<int16_t, kUnitTypes> UnitWallBonus{};
+    std::array<int16_t, kUnitTypes> UnitWallPenalty{};
+
+    int Moves(int type) const { return UnitStrength[type] % 10; }
+    int HitPoints(int type) const { return UnitStrength[type] / 10; }
+};
+
+// Reads "specs.txt": for each type 0..14 a name, a strength code, a cost and the six statistic
+// digits packed into one number (the excess of a longer number stays with the maximum damage).
+// Items are separated by commas or line ends; names may be quoted; blanks around numbers are
+// ignored; nothing after the fifteenth record is read. Throws marovane::Error naming the file,
+// the record and the fault.
+UnitSpecs LoadSpecs(const std::filesystem::path& file);
+
+// The same from text already read; fileName only names the source in messages.
+UnitSpecs ParseSpecs(std::string_view text, const std::string& fileName);
+
+} // namespace marovane

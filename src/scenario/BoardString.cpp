@@ -1,0 +1,97 @@
+#include "scenario/BoardString.h"
+
+#include "util/Latin1.h"
+
+namespace marovane::board_string {
+
+namespace {
+
+constexpr int kUnchangedBit = 32;
+constexpr int kEmptiedBit = 16;
+
+int Code(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+// Calls visit(x, y, code) for every cell character that changes something.
+template <typename Visit> void ForEachChange(std::string_view text, Visit visit) {
+    if (Trim(text).empty() || text.size() < 2)
+        return;
+    int width = 0;
+    int height = 0;
+    ReadHeader(text, width, height);
+    const size_t cells = static_cast<size_t>(width) * static_cast<size_t>(height);
+    if (cells < 1)
+        return;
+    for (size_t k = 0; k < cells && k + 2 < text.size(); ++k) {
+        int c = Code(text[k + 2]);
+        if (c & kUnchangedBit)
+            continue;
+        visit(static_cast<int>(k % width) + 1, static_cast<int>(k / width) + 1, c);
+    }
+}
+
+} // namespace
+
+char EncodeCell(int picture) {
+    if (picture < 0)
+        return kEmptied;
+    return static_cast<char>((picture / 15) * 64 + picture % 15);
+}
+
+std::string Encode(int width, int height, const std::function<int(int, int)>& picture,
+                   const std::function<int(int, int)>& base) {
+    std::string text;
+    text += static_cast<char>(width * 4);
+    text += static_cast<char>(height * 8);
+    for (int y = 1; y <= height; ++y) {
+        for (int x = 1; x <= width; ++x) {
+            int shown = picture(x, y);
+            text += shown == base(x, y) ? kUnchanged : EncodeCell(shown);
+        }
+    }
+    return text;
+}
+
+void ReadHeader(std::string_view text, int& width, int& height) {
+    width = 0;
+    height = 0;
+    if (Trim(text).empty() || text.size() < 2)
+        return;
+    width = Code(text[0]) / 4;
+    height = Code(text[1]) / 8;
+}
+
+void Execute(std::string_view text, const std::function<void(const Placement&)>& place) {
+    int width = 0;
+    int height = 0;
+    ReadHeader(text, width, height);
+    ForEachChange(text, [&](int x, int y, int c) {
+        if (c & kEmptiedBit) {
+            place(Placement{x, y, -1, 1});
+            return;
+        }
+        int player = ((c / 64) & 3) + 1;
+        // Reflect by the owner on the stored board: players 2 and 3 count rows from the bottom,
+        // players 2 and 4 count columns from the right.
+        if (player == 2 || player == 3)
+            y = height - y + 1;
+        if (player == 2 || player == 4)
+            x = width - x + 1;
+        place(Placement{x, y, c & 15, player});
+    });
+}
+
+std::string Problem(std::string_view text) {
+    std::string problem;
+    ForEachChange(text, [&](int x, int y, int c) {
+        if (problem.empty() && !(c & kEmptiedBit) && (c & 15) > 14) {
+            problem = "the advanced placement at cell (" + std::to_string(x) + ", " +
+                      std::to_string(y) + ") names unit type " + std::to_string(c & 15) +
+                      ", outside 0..14";
+        }
+    });
+    return problem;
+}
+
+} // namespace marovane::board_string

@@ -1,0 +1,37 @@
+#include "util/AtomicFile.h"
+
+#include "util/Error.h"
+
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+
+void WriteFileAtomically(const fs::path& target, std::string_view content) {
+    fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::random_device entropy;
+    fs::path temporary =
+        folder / ("." + target.filename().string() + "." + std::to_string(entropy()) + ".tmp");
+    auto fail = [&](const std::string& why) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        throw Error("Cannot write \"" + target.string() + "\": " + why + ".");
+    };
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            fail("the folder cannot be written to");
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.flush();
+        if (!out)
+            fail("the disk refused the data");
+    }
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    if (error)
+        fail(error.message());
+}
+
+} // namespace marovane

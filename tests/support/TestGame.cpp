@@ -1,0 +1,115 @@
+#include "support/TestGame.h"
+
+#include "engine/Options.h"
+#include "scenario/DefFile.h"
+
+#include <atomic>
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace marovane::test {
+
+UnitSpecs TestSpecs() {
+    UnitSpecs specs;
+    for (int t = 0; t < kUnitTypes; ++t) {
+        specs.UnitName[t] = "Type " + std::to_string(t);
+        specs.UnitStrength[t] = static_cast<int16_t>((t + 2) * 10 + (t % 4) + 1);
+        specs.UnitCost[t] = static_cast<int16_t>(100 + 10 * t);
+        specs.UnitMaxDamage[t] = 4;
+        specs.UnitMinDamage[t] = 1;
+        specs.UnitRange[t] = 1;
+    }
+    specs.UnitStrength[unit_type::Wall] = 150;
+    specs.UnitCost[unit_type::Wall] = 0;
+    specs.UnitCost[unit_type::King] = -1;
+    specs.UnitCost[unit_type::Queen] = -1;
+    return specs;
+}
+
+GameDef PlainDef(int width, int height) {
+    GameDef def;
+    def.Width = static_cast<int16_t>(width);
+    def.Height = static_cast<int16_t>(height);
+    def.Treasury = 1000;
+    def.Reward = 0;
+    def.PartySize = 6;
+    def.Options = static_cast<int16_t>((1 << option_bit::LoseConquest) |
+                                       (1 << option_bit::WinConquest) | (1 << option_bit::NoKeep));
+    def.PlayerLimits = 0x0F;
+    def.PlayerKinds = 0xFF;
+    SetText(def.OptionText[0], "");
+    SetText(def.OptionText[1], "");
+    def.OptionType = {-1, -1};
+    SetText(def.Description, "A test scenario.");
+    def.StartPos[0][0] = 1; // a peasant at (1, 1)
+    def.StartPos[1][0] = 4; // an infantryman at (2, 1)
+    def.UnitsAllowed = 0x1FF;
+    SetText(def.Placement, "");
+    return def;
+}
+
+TempDir::TempDir() {
+    static std::atomic<int> counter{0};
+    std::random_device entropy;
+    path_ = fs::temp_directory_path() /
+            ("marovane-test-" + std::to_string(entropy()) + "-" + std::to_string(counter++));
+    fs::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+fs::path TempDir::Write(const std::string& name, const GameDef& def) const {
+    fs::path path = path_ / (name + ".def");
+    WriteDefFile(path, def);
+    return path;
+}
+
+fs::path TempDir::WriteBytes(const std::string& name, const std::string& bytes) const {
+    fs::path path = path_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+NewGameSetup Humans(int n) {
+    NewGameSetup setup;
+    setup.SlotTypes.assign(static_cast<size_t>(n), "Human");
+    return setup;
+}
+
+Snapshot::Snapshot(const Game& game) : Def(game.Def), ScenarioName(game.ScenarioName) {
+    Numbers = {game.GameOn,     game.CurrentPlayer, game.NumPlayers,    game.KilledThisTurn,
+               game.BoardWidth, game.BoardHeight,   game.FogOn,         game.Reward,
+               game.MaxParty,   game.HotSeat,       game.HideOpponents, game.NoThinking,
+               game.TeamsMode,  game.RoundFlag,     game.HighX,         game.HighY,
+               game.HighOn,     game.NextUnitIndex};
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        for (int value : {int(game.Money[p]), int(game.PlayerOut[p]), int(game.PlayerComp[p]),
+                          int(game.PlayerResult[p]), int(game.KingX[p]), int(game.KingY[p]),
+                          int(game.QueenX[p]), int(game.QueenY[p])})
+            Numbers.push_back(value);
+        Numbers.push_back(static_cast<int>(game.PlayerBias[p] * 1e6f));
+    }
+    for (int i = 1; i <= 2; ++i)
+        Numbers.push_back(game.WinCond[i]);
+    for (int i = 0; i <= 3; ++i)
+        Numbers.push_back(game.LoseCond[i]);
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y) {
+            Board.push_back(game.BoardUnit(x, y));
+            Board.push_back(game.BoardPic(x, y));
+            for (int p = 1; p <= game.NumPlayers; ++p)
+                Board.push_back(game.Seen(x, y, p));
+        }
+    }
+    for (int x = 0; x <= game.BoardWidth && game.BoardWidth > 0; ++x) {
+        for (int y = 0; y <= game.BoardHeight; ++y)
+            Board.push_back(game.BoardMark(x, y));
+    }
+}
+
+} // namespace marovane::test

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/Game.h"
+#include "scenario/GameDef.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace marovane::test {
+
+// A unit table with simple, fixed numbers, so tests do not follow the shipped balance.
+// Type t has strength (t + 2) * 10 + (t % 4) + 1, except the wall piece (150, no moves), and
+// costs 100 + 10 t; King and Queen cost -1.
+UnitSpecs TestSpecs();
+
+// A plain two-to-four player scenario: no castles, keeps or royalty, a peasant and an infantryman
+// at the player's relative cells (1, 1) and (2, 1).
+GameDef PlainDef(int width, int height);
+
+// A folder in the system's temporary folder, removed with everything in it when it goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path Write(const std::string& name, const GameDef& def) const;
+    std::filesystem::path WriteBytes(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// Slot types for n human players.
+NewGameSetup Humans(int n);
+
+// Everything of a game's state that a refused new game must not touch.
+struct Snapshot {
+    explicit Snapshot(const Game& game);
+    bool operator==(const Snapshot&) const = default;
+
+    GameDef Def;
+    std::vector<int> Numbers;
+    std::vector<int> Board;
+    std::string ScenarioName;
+};
+
+} // namespace marovane::test
