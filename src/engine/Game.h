@@ -77,6 +77,10 @@ public:
     static bool IsPartyUnit(int type) { return type < unit_type::King; }
     bool HasUnit(int type, int player) const;
 
+    // Makes every board array anew, empty, for the current BoardWidth, BoardHeight and
+    // NumPlayers (a new game, a loaded game, a board received from the host).
+    void ResizeBoard();
+
     // ---- Players ----------------------------------------------------------------------------
     bool IsVacant(int p) const;
     bool PlayedRemotely(int p) const;
@@ -143,6 +147,8 @@ public:
     int16_t HighY = 0;
     bool HighOn = false;
     int16_t NextUnitIndex = 0;
+    // Whether "Next Turn" may be pressed: set once the current human moved, kept in saved games.
+    bool NextTurnEnabled = false;
 
     // Network play: 0 local, 1 guest, 2 host.
     int16_t NetMode = 0;
@@ -154,8 +160,6 @@ private:
     size_t CellIndex(int x, int y) const;
     size_t SeenIndex(int x, int y, int p) const;
     size_t MarkIndex(int x, int y) const;
-    // Makes every board array anew, empty, for the current size and number of players.
-    void ResizeBoard();
     void ExecutePlacements();
     void ReleaseCaptives();
     void SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p);
