@@ -2,6 +2,7 @@
 
 #include "app/StateJson.h"
 #include "engine/Game.h"
+#include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "scenario/DefJson.h"
 #include "util/Error.h"
@@ -27,8 +28,9 @@ const char* const kUsage =
     "usage: marovane-cli [--data DIR] [--seed N] COMMAND ...\n"
     "  def show FILE.def\n"
     "  def build SOURCE OUT.def\n"
-    "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K]\n"
-    "      slot types: Human, Computer, Immobile, or nothing for an empty slot";
+    "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--save OUT.mvg]\n"
+    "      slot types: Human, Computer, Immobile, or nothing for an empty slot\n"
+    "  show FILE.mvg";
 
 // The words of a command line: positional words in order, and the values of options.
 struct Arguments {
@@ -152,8 +154,6 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
     auto players = args.Option("--players");
     if (!players)
         throw Error("new needs --players, for example --players Human,Computer.");
-    if (args.Option("--save"))
-        throw Error("Saving a game from the command line is not available yet.");
     NewGameSetup setup;
     setup.SlotTypes = SlotTypes(*players);
     for (auto [it, end] = args.Options.equal_range("--option"); it != end; ++it)
@@ -166,7 +166,23 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
     Game game(specs, port, seed);
     if (!game.NewGame(ResolveScenario(args.Words[1], dataDir), setup))
         throw Error(port.Messages.empty() ? "The game could not start." : port.Messages.back());
+    if (auto save = args.Option("--save")) {
+        SaveGame(game, *save);
+        game.SaveFile = *save;
+    }
     out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    return 0;
+}
+
+int ShowSavedGame(const Arguments& args, std::ostream& out) {
+    if (args.Words.size() != 2)
+        throw Error(kUsage);
+    // Showing runs no rule, so the unit table is not needed.
+    UnitSpecs specs;
+    HeadlessPort port;
+    Game game(specs, port, 0);
+    LoadGame(game, args.Words[1]);
+    out << GameStateToJson(game, {}).Dump() << "\n";
     return 0;
 }
 
@@ -191,6 +207,8 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
             return DefBuild(args, out);
         if (command == "new")
             return NewGameCommand(args, dataDir, seed, out);
+        if (command == "show")
+            return ShowSavedGame(args, out);
         throw Error("Unknown command \"" + command + "\".\n" + kUsage);
     } catch (const std::exception& error) {
         err << error.what() << "\n";

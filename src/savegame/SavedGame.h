@@ -1,0 +1,111 @@
+#pragma once
+
+#include "engine/Game.h"
+#include "scenario/GameDef.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace marovane {
+
+// A saved game (".mvg") is the tag "MVG", the game's scenario record, the scenario name and then
+// the game's state in a fixed order, little-endian, with no length fields or checksum:
+//
+//   tag "MVG" (3 bytes), Def (2060 bytes), name length L (16-bit), name (L bytes, Latin-1),
+//   GameOn, CurrentPlayer, NumPlayers N, KilledThisTurn, BoardWidth W, BoardHeight H,
+//   BoardUnit (W x H), BoardPic (W x H), Seen (bytes, W x H x N), BoardMark (bytes, W+1 x H+1),
+//   KingX, KingY, QueenX, QueenY, Money (4 each), PlayerColor (4 x 32-bit), PlayerOut,
+//   PlayerResult, PlayerComp (4 each), PlayerBias (4 x 32-bit float), a resize guard (always
+//   False), RoundFlag, HighX, HighY, HighOn, FogOn, Reward, MaxParty, HideOpponents, NoThinking,
+//   TeamsMode, WinCond (2), LoseCond (4, index 0..3), whether Next Turn was enabled.
+//
+// Numbers are 16-bit unless noted, flags 16-bit with True = -1 and False = 0, and arrays run
+// with their first index fastest (x, then y, then the player).
+
+inline constexpr std::string_view kSavedGameTag = "MVG";
+// The one message every refused saved game starts with.
+inline constexpr const char* kInvalidSaveFile = "Invalid save file.";
+// Scenario names come from file names, which are far shorter than this.
+inline constexpr int kMaxSavedNameLength = 255;
+
+// The size of a saved game without any trailing bytes.
+constexpr size_t SavedGameSize(size_t nameLength, size_t width, size_t height, size_t players) {
+    return 2209 + nameLength + 4 * width * height + width * height * players +
+           (width + 1) * (height + 1);
+}
+// No saved game is longer than this; a reader never needs more bytes of a file.
+inline constexpr size_t kMaxSavedGameSize =
+    SavedGameSize(kMaxSavedNameLength, kMaxBoardSide, kMaxBoardSide, kMaxPlayers);
+
+// The state held by a saved game, read and checked, before it replaces a running game's.
+struct SavedGame {
+    GameDef Def;
+    std::string ScenarioName; // Latin-1
+    bool GameOn = false;
+    int16_t CurrentPlayer = 0;
+    int16_t NumPlayers = 0;
+    int16_t KilledThisTurn = 0;
+    int16_t BoardWidth = 0;
+    int16_t BoardHeight = 0;
+    // The board arrays in file order: cell (x, y) at (y - 1) * W + (x - 1), Seen of player p
+    // after those of players 1..p-1, BoardMark (x, y) at y * (W + 1) + x.
+    std::vector<int16_t> BoardUnit;
+    std::vector<int16_t> BoardPic;
+    std::vector<uint8_t> Seen;
+    std::vector<uint8_t> BoardMark;
+    PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
+    PerPlayer<int16_t> Money{};
+    PerPlayer<Rgb> PlayerColor{};
+    PerPlayer<bool> PlayerOut{};
+    PerPlayer<int16_t> PlayerResult{};
+    PerPlayer<bool> PlayerComp{};
+    PerPlayer<float> PlayerBias{};
+    int16_t RoundFlag = 0;
+    int16_t HighX = 0;
+    int16_t HighY = 0;
+    bool HighOn = false;
+    bool FogOn = false;
+    int16_t Reward = 0;
+    int16_t MaxParty = 0;
+    bool HideOpponents = false;
+    bool NoThinking = false;
+    int16_t TeamsMode = 0;
+    std::array<bool, 3> WinCond{};  // index 1..2
+    std::array<bool, 4> LoseCond{}; // index 0..3
+    bool NextTurnEnabled = false;
+};
+
+// The bytes of a saved game of the running game. Throws marovane::Error when the state could not
+// be read back (no game, or a value no game can hold), so a file that cannot be loaded is never
+// written.
+std::string EncodeSavedGame(const Game& game);
+
+// Reads and checks a whole saved game. Bytes beyond its end are ignored: a file that an older
+// program saved in place over a longer one still holds the rest of the old file there. Throws
+// marovane::Error whose first line is "Invalid save file." when the tag is not exactly "MVG",
+// the bytes end early, or any size or value lies outside what a game can hold.
+SavedGame DecodeSavedGame(std::string_view bytes);
+
+// Replaces the whole state of the game by a saved one: Def, ScenarioName, every saved field, the
+// board arrays made anew. Nothing is shown: the window redraws the board, selects the piece at
+// (HighX, HighY) again when HighOn is set, runs the Teams menu with TeamsMode and brings its
+// view menus in line with HideOpponents and NoThinking. SaveFile and the network fields are left
+// to the caller.
+void RestoreSavedGame(const SavedGame& saved, Game& game);
+
+// Writes the running game to a file: a temporary file beside it, renamed over it when complete,
+// so a failed save leaves the previous file as it was. Throws marovane::Error naming the file
+// when it cannot be written. The caller records the path in Game::SaveFile.
+void SaveGame(const Game& game, const std::filesystem::path& path);
+
+// Reads a saved game from a file and, only when all of it is good, replaces the game's state with
+// it and sets Game::SaveFile to the path. A refused file leaves the game untouched; the message
+// starts with "Invalid save file.".
+void LoadGame(Game& game, const std::filesystem::path& path);
+
+} // namespace marovane
