@@ -1,5 +1,7 @@
 #include "engine/Game.h"
 
+#include <algorithm>
+
 namespace marovane {
 
 void Game::MarkPartyArea(int p) {
@@ -38,8 +40,99 @@ void Game::ReleaseCaptives() {
     }
 }
 
+void Game::ComputeSight() {
+    const int w = BoardWidth, h = BoardHeight;
+    // One byte per cell: 2r + 1 for an own unit that sees r cells around it, 1 for a cell that
+    // is seen in any case. After the spread only bit 0 (seen) is left.
+    std::vector<uint8_t> sight(static_cast<size_t>(w) * h, 0);
+    auto at = [&](int x, int y) -> uint8_t& {
+        return sight[static_cast<size_t>(y - 1) * w + (x - 1)];
+    };
+    for (int x = 1; x <= w; ++x) {
+        for (int y = 1; y <= h; ++y) {
+            if (BoardUnit(x, y) <= 0)
+                continue;
+            const int picture = PicNum(x, y);
+            if (picture < 0)
+                continue;
+            const int type = picture % kUnitTypes;
+            if (picture / kUnitTypes + 1 == CurrentPlayer) {
+                int r = std::max<int>(specs_.UnitRange[type], specs_.Moves(type));
+                int byte = std::max(0, std::min(2 * r + 1, 255));
+                // Sight is cut to 3 cells, or 4 from the height of a castle wall.
+                if (byte >= 8)
+                    byte = InCastle(x, y) == castle_cell::Wall ? 8 : 6;
+                at(x, y) = static_cast<uint8_t>(byte);
+            } else if (type == unit_type::King || type == unit_type::Queen) {
+                at(x, y) = 1; // royals are always in view
+            }
+        }
+    }
+    for (int x = 1; x <= w; ++x) {
+        for (int y = 1; y <= h; ++y) {
+            const int r = at(x, y) / 2;
+            if (r > 0) {
+                for (int i = std::max(1, x - r); i <= std::min(w, x + r); ++i) {
+                    for (int j = std::max(1, y - r); j <= std::min(h, y + r); ++j)
+                        at(i, j) |= 1;
+                }
+            }
+            at(x, y) &= 1;
+        }
+    }
+    if (CurrentPlayer >= 1 && CurrentPlayer <= NumPlayers) {
+        // The player's own castle and keep are always in view.
+        const int n = 4 - 2 * (CastlesInForce() ? 0 : 1) - 2 * (KeepsInForce() ? 0 : 1);
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j) {
+                int x = GetX(i, CurrentPlayer), y = GetY(j, CurrentPlayer);
+                if (OnBoard(x, y))
+                    at(x, y) = 1;
+            }
+        }
+    }
+    for (int x = 1; x <= w; ++x) {
+        for (int y = 1; y <= h; ++y) {
+            bool seen =
+                CurrentPlayer >= 1 && CurrentPlayer <= NumPlayers && Seen(x, y, CurrentPlayer) != 0;
+            visible_[static_cast<size_t>(y - 1) * w + (x - 1)] = (at(x, y) | seen) == 1;
+        }
+    }
+}
+
 void Game::Update() {
     ReleaseCaptives();
+    if (FogOn)
+        ComputeSight();
+    else
+        std::fill(visible_.begin(), visible_.end(), 1);
+    port_.BoardRefreshed();
+}
+
+bool Game::Visible(int x, int y) const {
+    return visible_[CellIndex(x, y)] != 0;
+}
+
+void Game::Highlight(int x, int y, Rgb colour) {
+    if (HighOn)
+        HighlightOff();
+    HighX = static_cast<int16_t>(x);
+    HighY = static_cast<int16_t>(y);
+    if (OnBoard(x, y) && Visible(x, y)) {
+        HighOn = true;
+        port_.Highlight(x, y, colour);
+    }
+}
+
+void Game::HighlightOff() {
+    port_.HighlightOff();
+    HighX = HighY = 0;
+    HighOn = false;
+}
+
+void Game::Pause(double seconds) {
+    if (port_.BoardVisible() && !NoThinking)
+        port_.Wait(seconds);
 }
 
 } // namespace marovane

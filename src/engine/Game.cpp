@@ -1,5 +1,7 @@
 #include "engine/Game.h"
 
+#include "engine/Options.h"
+
 #include <stdexcept>
 
 namespace marovane {
@@ -31,6 +33,7 @@ void Game::ResizeBoard() {
     boardPic_.assign(cells, 0);
     seen_.assign(cells * NumPlayers, 0);
     boardMark_.assign(static_cast<size_t>(BoardWidth + 1) * (BoardHeight + 1), 0);
+    visible_.assign(cells, 1);
 }
 
 void Game::SetPicNum(int x, int y, int picture) {
@@ -65,6 +68,14 @@ bool Game::HasUnit(int type, int player) const {
         }
     }
     return false;
+}
+
+bool Game::CastlesInForce() const {
+    return OptionSet(option_bit::Castle, Def.Options);
+}
+
+bool Game::KeepsInForce() const {
+    return OptionSet(option_bit::NoKeep, Def.Options);
 }
 
 bool Game::IsVacant(int p) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ComputerPlayer.h"
 #include "engine/GamePort.h"
 #include "engine/Random.h"
 #include "engine/UnitSpecs.h"
@@ -21,6 +22,27 @@ inline constexpr int kMaxBoardSide = 60;
 // Per-player values, indexed by player number 1..4 (index 0 is unused).
 template <typename T> using PerPlayer = std::array<T, kMaxPlayers + 1>;
 
+// One row of a player's piece list: a board cell and the piece's type; -1 in all three for the
+// rows after the last piece.
+struct PartyPiece {
+    int X = -1;
+    int Y = -1;
+    int Type = -1;
+};
+inline constexpr int kPartyRows = 201;
+
+// Castle cells, as InCastle answers.
+namespace castle_cell {
+inline constexpr int Outside = 0;
+inline constexpr int Gate = 1;
+inline constexpr int Wall = 2;
+inline constexpr int Yard = 3;
+inline constexpr int Keep = 4;
+} // namespace castle_cell
+
+// What a click on a cell would do with the selected unit: the pointer the board shows.
+enum class ClickAction { None, Select, Move, Attack, Arrow, Rock, Oil, Heal, Repair, NoDrop };
+
 // The choices of the new-game dialog that a new game is made from.
 struct NewGameSetup {
     // One entry per player slot: "Human", "Computer", "Immobile", "Remote", or "" for none.
@@ -38,10 +60,17 @@ struct NewGameSetup {
 class Game {
 public:
     Game(const UnitSpecs& specs, GamePort& port, uint64_t seed);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     const UnitSpecs& Specs() const { return specs_; }
     GamePort& Port() { return port_; }
     Random& Rng() { return random_; }
+    // The computer player and the network link; null means none (a local game, or computer
+    // turns that wait).
+    void SetComputerPlayer(ComputerPlayer* computer) { computer_ = computer; }
+    void SetNetwork(GameNetwork* network) { network_ = network ? network : &localGame_; }
+    GameNetwork& Network() { return *network_; }
 
     // ---- Board ------------------------------------------------------------------------------
     bool OnBoard(int x, int y) const {
@@ -81,6 +110,9 @@ public:
     // NumPlayers (a new game, a loaded game, a board received from the host).
     void ResizeBoard();
 
+    bool CastlesInForce() const;
+    bool KeepsInForce() const;
+
     // ---- Players ----------------------------------------------------------------------------
     bool IsVacant(int p) const;
     bool PlayedRemotely(int p) const;
@@ -103,16 +135,79 @@ public:
     // game stays exactly as it was, and the answer is false.
     bool NewGame(const std::filesystem::path& path, const NewGameSetup& setup);
 
-    // ---- Board refresh ----------------------------------------------------------------------
+    // ---- Movement, castles and parties --------------------------------------------------------
+    // Exchanges the pieces (strength codes and pictures) of two cells.
+    void Swap(int x1, int y1, int x2, int y2);
+    // One step of the unit on (x1, y1) to the neighbouring cell (x2, y2). A refused step sets x2
+    // to -1, changes nothing and answers false.
+    bool MovePiece(int x1, int y1, int& x2, int y2);
+    // Whether MovePiece would take that step.
+    bool CanStep(int x1, int y1, int x2, int y2) const;
+    void FullMoves(int x, int y);
+    // Whether the current player still has a unit with moves left; when not, the port shows it.
+    bool CheckMoves();
+    int InCastle(int x, int y) const;
+    bool ThroughWall(int x1, int y1, int x2, int y2, int range) const;
+    // The first player in whose 4 x 4 home corner the cell lies, or 0.
+    int CornerOwner(int x, int y) const;
     // Marks the 3 x 3 block around every piece of p except wall pieces as explored by p.
     void MarkPartyArea(int p);
-    // Refreshes the board after a change: releases captives whose owner came next to them.
-    void Update();
+    // The number of p's units that count as party members (royals and walls do not).
+    int PartySize(int p) const;
+    // p's pieces in board order (x outer, y inner), then rows of -1, kPartyRows rows in all.
+    std::vector<PartyPiece> FindParty(int p) const;
     // The castle and keep outlines of player p, drawn through the port.
     void DrawCastle(int p);
 
-    // ---- Turns ------------------------------------------------------------------------------
+    // ---- Combat -------------------------------------------------------------------------------
+    // The unit on (x1, y1) attacks, heals or repairs the piece on (x2, y2). Callers have checked
+    // that the attacker is the current player's, has moves left and reaches the target.
+    void Battle(int x1, int y1, int x2, int y2);
+
+    // ---- Board refresh ----------------------------------------------------------------------
+    // Refreshes the board after a change: releases captives whose owner came next to them and,
+    // with fog of war, works out which cells the current player sees.
+    void Update();
+    // Highlights a cell; a cell the current player cannot see is remembered but not shown.
+    void Highlight(int x, int y, Rgb colour = colour::LightMagenta);
+    // Removes the highlight and the reach circle; nothing is selected afterwards.
+    void HighlightOff();
+    // Whether the current player sees the cell (always true without fog of war).
+    bool Visible(int x, int y) const;
+    // Waits half a second or so while the window runs, when there is something to watch.
+    void Pause(double seconds);
+
+    // ---- Turns, victory and defeat ----------------------------------------------------------
+    // Ends the current turn and starts the next; returns when a human or remote player is to
+    // move, or the game is over.
     void NextPlayer();
+    void CheckWin(int p);
+    void Win(int p, int reason, bool teams);
+    void CheckLose(int p);
+    void Lose(int p, int reason);
+    // The current player gives up.
+    void Resign();
+    void GameOver();
+    // Whether p could buy some unit in his keep now.
+    bool CanBuySomething(int p) const;
+    void SetNextTurnEnabled(bool enabled);
+
+    // ---- Keep and treasury ------------------------------------------------------------------
+    // The end-of-turn visit to p's keep: an enemy there raids it; otherwise p may sell, rescue
+    // or buy through the keep dialog or the computer player.
+    void DoKeep(int p);
+
+    // ---- Human input --------------------------------------------------------------------------
+    void SelectPiece(int x, int y);
+    void UnselectPiece();
+    // Shows the piece on a cell in a unit panel (0: under the pointer, 1: the selection).
+    void DispStats(int x, int y, int panel);
+    // A click on a board cell by the human whose turn it is.
+    void CellClick(int x, int y);
+    // Selects the current player's next unit with moves left, farthest from home first.
+    void SelectNextUnit();
+    // What a click on the cell would do with the selected unit, and the chance to hit.
+    ClickAction ClickPreview(int x, int y, double* hitChance = nullptr) const;
 
     // ---- State ------------------------------------------------------------------------------
     GameDef Def;
@@ -162,16 +257,29 @@ private:
     size_t MarkIndex(int x, int y) const;
     void ExecutePlacements();
     void ReleaseCaptives();
+    void ComputeSight();
+    void EndTurn();
+    void PrepareTurn();
+    void ApplyKeepVisit(const KeepVisit& visit);
+    // Adds to a treasury without leaving the 16-bit range: what does not fit is lost.
+    void AddMoney(int p, int amount);
     void SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p);
 
     const UnitSpecs& specs_;
     GamePort& port_;
     Random random_;
+    ComputerPlayer* computer_ = nullptr;
+    GameNetwork localGame_;
+    GameNetwork* network_ = &localGame_;
+    // Turns in a row that began with no unit able to move; ends a game nobody can go on with.
+    int idleTurns_ = 0;
 
     std::vector<int16_t> boardUnit_;
     std::vector<int16_t> boardPic_;
     std::vector<uint8_t> seen_;
     std::vector<uint8_t> boardMark_;
+    // What the current player sees under fog of war, one byte per cell (1 = visible).
+    std::vector<uint8_t> visible_;
 };
 
 } // namespace marovane

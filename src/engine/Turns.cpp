@@ -1,41 +1,254 @@
 #include "engine/Game.h"
 
+#include "engine/Options.h"
+
 namespace marovane {
 
-void Game::NextPlayer() {
+namespace {
+
+const char* const kStalemate = "No player can move or buy any more. The game is over.";
+
+} // namespace
+
+void Game::SetNextTurnEnabled(bool enabled) {
+    NextTurnEnabled = enabled;
+    port_.NextTurnEnabledChanged();
+}
+
+bool Game::CanBuySomething(int p) const {
+    if (!KeepsInForce())
+        return false;
+    for (int t = 0; t < kUnitTypes; ++t) {
+        if (UnitAllowed(t, Def.UnitsAllowed) && specs_.UnitCost[t] >= 1 &&
+            specs_.UnitCost[t] <= Money[p])
+            return true;
+    }
+    return false;
+}
+
+void Game::EndTurn() {
+    UnselectPiece();
+    if (!PlayedRemotely(CurrentPlayer))
+        DoKeep(CurrentPlayer);
+    CheckWin(CurrentPlayer);
     if (!GameOn)
         return;
-    if (CurrentPlayer > 0) {
-        // End of the turn: every unit gets its full moves back and the player's battle
-        // memory is forgotten.
-        KilledThisTurn = 0;
-        for (int x = 1; x <= BoardWidth; ++x) {
-            for (int y = 1; y <= BoardHeight; ++y) {
-                if (PicNum(x, y) >= 0) {
-                    int type = PicNum(x, y) % kUnitTypes;
-                    BoardUnit(x, y) =
-                        static_cast<int16_t>((BoardUnit(x, y) / 10) * 10 + specs_.Moves(type));
-                }
-                Seen(x, y, CurrentPlayer) = 0;
+    KilledThisTurn = 0;
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y) {
+            if (BoardUnit(x, y) > 0)
+                FullMoves(x, y);
+            Seen(x, y, CurrentPlayer) = 0;
+        }
+    }
+    if (NetMode == 1 && CurrentPlayer == MyPlayer)
+        network_->SendBoardToHost();
+}
+
+void Game::PrepareTurn() {
+    NextUnitIndex = 0;
+    UnselectPiece();
+    const int p = CurrentPlayer;
+    // A player shown on this machine sees his own board; anyone else's turn is hidden when
+    // opponents' turns are hidden or the player sits at another machine.
+    if (PlayedRemotely(p) || HideOpponents) {
+        if (!PlayedRemotely(p) && !PlayerComp[p]) {
+            if (HotSeat) {
+                port_.SetBoardVisible(false);
+                port_.ShowMessage("Player " + std::to_string(p) + "'s Turn");
+            }
+            port_.SetBoardVisible(true);
+        } else {
+            port_.SetBoardVisible(false);
+        }
+    } else {
+        port_.SetBoardVisible(true);
+    }
+    Update();
+    port_.TurnStarted();
+    port_.MoneyChanged();
+}
+
+void Game::NextPlayer() {
+    // Whether the next pass starts by ending the current player's turn; a player who was just
+    // conquered at the start of his turn has no turn to end.
+    bool endTurn = true;
+    while (true) {
+        if (!GameOn)
+            return;
+        if (endTurn && CurrentPlayer > 0) {
+            EndTurn();
+            if (!GameOn)
+                return;
+        }
+        endTurn = true;
+
+        // The next player still in the game.
+        int tries = 0;
+        do {
+            if (!GameOn)
+                return;
+            port_.HideNoMovesMarker();
+            if (CurrentPlayer == NumPlayers)
+                RoundFlag = 0;
+            CurrentPlayer = static_cast<int16_t>(CurrentPlayer % NumPlayers + 1);
+            SetNextTurnEnabled(false);
+        } while (PlayerOut[CurrentPlayer] && ++tries <= NumPlayers);
+        if (PlayerOut[CurrentPlayer]) {
+            GameOver(); // nobody is left to play
+            return;
+        }
+
+        PrepareTurn();
+        CheckWin(CurrentPlayer);
+        if (!GameOn)
+            return;
+        const bool canMove = CheckMoves();
+        port_.DisarmNextTurnTimer();
+
+        if (!canMove) {
+            // Nobody has been able to move for two whole rounds: the game cannot go on.
+            int playing = 0;
+            for (int p = 1; p <= NumPlayers; ++p)
+                playing += !PlayerOut[p];
+            if (++idleTurns_ > 2 * playing) {
+                port_.ShowMessage(kStalemate);
+                GameOver();
+                return;
+            }
+            if (CanBuySomething(CurrentPlayer))
+                continue; // the turn ends at once: his keep lets him buy
+            Lose(CurrentPlayer, -1);
+            endTurn = !PlayerOut[CurrentPlayer];
+            continue;
+        }
+        idleTurns_ = 0;
+
+        if (PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer)) {
+            if (!computer_)
+                return; // nobody plays the computer: wait like for a human
+            const bool goOn = computer_->PlayTurn(*this);
+            port_.ProcessEvents();
+            if (!goOn || !GameOn || !PlayerComp[CurrentPlayer])
+                return;
+            continue;
+        }
+        network_->HandOverTurn();
+        return;
+    }
+}
+
+void Game::CheckWin(int p) {
+    if (!GameOn || p < 1 || p > NumPlayers || PlayerOut[p])
+        return;
+    const bool teams = TeamsMode != 0;
+    if (teams) {
+        bool allHome = true;
+        for (int q = 1; q <= NumPlayers; ++q) {
+            if (SameTeam(p, q) && PlayerResult[q] < 2)
+                allHome = false;
+        }
+        if (allHome)
+            Win(p, 2, true);
+    } else if (PlayerResult[p] == 2) {
+        Win(p, 2, false);
+    }
+    if (!GameOn)
+        return;
+    if (teams) {
+        bool enemiesLeft = false;
+        for (int q = 1; q <= NumPlayers; ++q) {
+            if (!SameTeam(p, q) && !PlayerOut[q])
+                enemiesLeft = true;
+        }
+        if (!enemiesLeft)
+            Win(p, 1, true);
+    } else {
+        int out = 0;
+        for (int q = 1; q <= NumPlayers; ++q)
+            out += PlayerOut[q];
+        if (out == NumPlayers - 1)
+            Win(p, 1, false);
+    }
+}
+
+void Game::Win(int p, int reason, bool teams) {
+    if (!GameOn || reason < 1 || reason > 2 || !WinCond[reason])
+        return;
+    if (reason == 2 && !OptionSet(option_bit::Royalty, Def.Options))
+        return;
+    port_.SetBoardVisible(true);
+    bool mateInGame = false;
+    for (int q = 1; q <= NumPlayers; ++q) {
+        if (q != p && SameTeam(p, q) && !PlayerOut[q])
+            mateInGame = true;
+    }
+    std::string message;
+    if (teams && mateInGame)
+        message = TeamName(p) + (reason == 1 ? " have conquered all!" : " win!");
+    else
+        message = "Player " + std::to_string(p) + (reason == 1 ? " has conquered all!" : " wins!");
+    port_.ShowMessage(message);
+    network_->AnnounceResult(message);
+    GameOver();
+}
+
+void Game::CheckLose(int p) {
+    if (!GameOn || p < 1 || p > NumPlayers)
+        return;
+    if (FindParty(p)[0].X < 0 && !CanBuySomething(p))
+        Lose(p, -1);
+    if (PlayerResult[p] < 1 && KingX[p] < 1 && QueenX[p] < 1 && !HasUnit(unit_type::King, p) &&
+        !HasUnit(unit_type::Queen, p))
+        Lose(p, -2);
+}
+
+void Game::Lose(int p, int reason) {
+    if (reason < -3 || reason > 0 || !LoseCond[-reason] || p < 1 || p > NumPlayers)
+        return;
+    if (reason == -2 && !OptionSet(option_bit::Royalty, Def.Options))
+        return;
+    if (PlayerOut[p])
+        return;
+    static const char* const kEndings[] = {" resigns!", " has been conquered!", " loses!",
+                                           "'s castle has been taken over!"};
+    const std::string message = "Player " + std::to_string(p) + kEndings[-reason];
+    port_.ShowMessage(message);
+    network_->AnnounceResult(message);
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y) {
+            int picture = PicNum(x, y);
+            if (picture >= 0 && picture / kUnitTypes + 1 == p) {
+                BoardUnit(x, y) = 0;
+                SetPicNum(x, y, -1);
             }
         }
     }
-    // The next player still in the game; after the last slot the round starts again.
-    for (int tries = 0; tries < NumPlayers; ++tries) {
-        if (CurrentPlayer == NumPlayers)
-            RoundFlag = 0;
-        CurrentPlayer = static_cast<int16_t>(CurrentPlayer % NumPlayers + 1);
-        if (!PlayerOut[CurrentPlayer])
-            break;
-    }
-    NextUnitIndex = 0;
-    HighX = HighY = 0;
-    HighOn = false;
-    port_.HighlightOff();
-    const bool hidden = PlayedRemotely(CurrentPlayer) || HideOpponents;
-    port_.SetBoardVisible(!hidden ||
-                          (!PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer)));
-    port_.TurnStarted();
+    PlayerOut[p] = true;
+    Money[p] = 0;
+    port_.MoneyChanged();
+    Update();
+    for (int q = 1; q <= NumPlayers && GameOn; ++q)
+        CheckWin(q);
+}
+
+void Game::Resign() {
+    if (!GameOn)
+        return;
+    HighlightOff();
+    LoseCond[0] = true;
+    Lose(CurrentPlayer, 0);
+    if (GameOn)
+        NextPlayer();
+}
+
+void Game::GameOver() {
+    HighlightOff();
+    network_->AnnounceGameOver();
+    GameOn = false;
+    idleTurns_ = 0;
+    port_.SetBoardVisible(false);
+    port_.GameEnded();
 }
 
 } // namespace marovane

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace marovane {
+
+class Game;
+class KeepVisit;
+
+// The computer's side of the turn sequence. The rules call it for a computer player played on
+// this machine; without one, a computer's turn waits like a human's.
+class ComputerPlayer {
+public:
+    virtual ~ComputerPlayer() = default;
+
+    // Plays the whole turn of the current player. Answers false to stop the turn sequence after
+    // this turn (a command-line turn limit); the game then stays on.
+    virtual bool PlayTurn(Game& game) = 0;
+
+    // Decides the keep visit at the end of the player's turn.
+    virtual void DoComputerKeep(Game& game, KeepVisit& visit) = 0;
+};
+
+// What a game in progress tells the other machines. A local game has nobody to tell.
+class GameNetwork {
+public:
+    virtual ~GameNetwork() = default;
+
+    // A victory or defeat message that every machine shows.
+    virtual void AnnounceResult(const std::string& /*message*/) {}
+    virtual void AnnounceGameOver() {}
+    // A guest's own turn ended: the whole board goes back to the host.
+    virtual void SendBoardToHost() {}
+    // The host hands the turn to the machine of the new current player, or tells the guests
+    // whose turn it is.
+    virtual void HandOverTurn() {}
+    // The team arrangement changed on the host.
+    virtual void TeamsChanged() {}
+};
+
+} // namespace marovane

@@ -1,0 +1,186 @@
+#include "engine/Combat.h"
+#include "engine/Game.h"
+
+#include <cstdlib>
+
+namespace marovane {
+
+void Game::SelectPiece(int x, int y) {
+    Highlight(x, y);
+    port_.ShowReachCircle(0, 0, 0);
+    const int picture = PicNum(x, y);
+    if (picture >= 0) {
+        const int range = specs_.UnitRange[picture % kUnitTypes];
+        if (range > 1)
+            port_.ShowReachCircle(x, y, range + 0.4);
+    }
+    DispStats(x, y, 1);
+}
+
+void Game::UnselectPiece() {
+    HighlightOff();
+    port_.ShowUnitPanel(1, 0, 0);
+}
+
+void Game::DispStats(int x, int y, int panel) {
+    // Panel 1 already shows the selected unit.
+    if ((panel == 0 && x == HighX && y == HighY) || !OnBoard(x, y) || PicNum(x, y) < 0) {
+        port_.ShowUnitPanel(panel, 0, 0);
+        return;
+    }
+    port_.ShowUnitPanel(panel, x, y);
+}
+
+void Game::CellClick(int x, int y) {
+    if (!GameOn || !OnBoard(x, y) || PlayerComp[CurrentPlayer] || PlayedRemotely(CurrentPlayer))
+        return;
+    if (x == HighX && y == HighY)
+        return;
+    const int me = CurrentPlayer;
+    const int clicked = PicNum(x, y);
+    const bool selected = HighX > 0 && OnBoard(HighX, HighY) && PicNum(HighX, HighY) >= 0;
+    const int sx = HighX, sy = HighY;
+    const bool selectedCanAct = selected && BoardUnit(sx, sy) % 10 > 0;
+    const int selectedType = selected ? PicNum(sx, sy) % kUnitTypes : -1;
+    const int dx = std::abs(x - sx), dy = std::abs(y - sy);
+
+    auto fight = [&](int targetOwner) {
+        Battle(sx, sy, x, y);
+        CheckLose(me);
+        CheckLose(targetOwner);
+        if (GameOn && (PicNum(sx, sy) < 0 || BoardUnit(sx, sy) % 10 == 0)) {
+            UnselectPiece();
+            SetNextTurnEnabled(true);
+            CheckMoves();
+        }
+        DispStats(x, y, 0);
+        if (HighX > 0)
+            DispStats(HighX, HighY, 1);
+    };
+
+    if (clicked >= 0) {
+        const int owner = clicked / kUnitTypes + 1;
+        const int type = clicked % kUnitTypes;
+        if (!SameTeam(me, owner)) {
+            if (selectedCanAct && InReach(dx, dy, specs_.UnitRange[selectedType]))
+                fight(owner);
+            return;
+        }
+        if (selectedCanAct) {
+            const bool hurt = BoardUnit(x, y) / 10 < specs_.UnitStrength[type] / 10;
+            if (selectedType == unit_type::Peasant && type == unit_type::Wall && dx <= 1 &&
+                dy <= 1 && hurt) {
+                fight(owner); // repair
+                return;
+            }
+            if (selectedType == unit_type::Priest && type != unit_type::Wall &&
+                InReach(dx, dy, specs_.UnitRange[selectedType]) && hurt) {
+                fight(owner); // healing
+                return;
+            }
+        }
+        if (owner == me && BoardUnit(x, y) % 10 > 0)
+            SelectPiece(x, y);
+        return;
+    }
+    if (selectedCanAct && dx <= 1 && dy <= 1) {
+        int tx = x;
+        MovePiece(sx, sy, tx, y);
+    }
+}
+
+void Game::SelectNextUnit() {
+    if (!GameOn || CurrentPlayer < 1)
+        return;
+    if (NextUnitIndex < 0)
+        NextUnitIndex = 0;
+    const int p = CurrentPlayer;
+    int sx = 1, sy = 1, ex = BoardWidth, ey = BoardHeight;
+    ToPlayerSide(sx, sy, p);
+    ToPlayerSide(ex, ey, p);
+    const int stepX = sx >= ex ? 1 : -1; // from the far corner towards home
+    const int stepY = sy >= ey ? 1 : -1;
+    int skipped = 0;
+    auto search = [&]() {
+        for (int d = BoardWidth + BoardHeight - 2; d >= 0; --d) {
+            for (int x = ex;; x += stepX) {
+                for (int y = ey;; y += stepY) {
+                    const int picture = PicNum(x, y);
+                    if (std::abs(x - sx) + std::abs(y - sy) == d && BoardUnit(x, y) % 10 > 0 &&
+                        picture >= 0 && picture / kUnitTypes + 1 == p) {
+                        if (skipped < NextUnitIndex) {
+                            ++skipped; // offered before in this cycle
+                        } else {
+                            SelectPiece(x, y);
+                            return true;
+                        }
+                    }
+                    if (y == sy)
+                        break;
+                }
+                if (x == sx)
+                    break;
+            }
+        }
+        return false;
+    };
+    if (search()) {
+        ++NextUnitIndex;
+        return;
+    }
+    if (NextUnitIndex != 0) {
+        NextUnitIndex = 0; // the cycle starts over with the farthest unit
+        if (search()) {
+            ++NextUnitIndex;
+            return;
+        }
+    }
+    port_.Beep();
+}
+
+ClickAction Game::ClickPreview(int x, int y, double* hitChance) const {
+    if (hitChance)
+        *hitChance = 0;
+    if (!GameOn || !OnBoard(x, y) || PlayerComp[CurrentPlayer] || PlayedRemotely(CurrentPlayer))
+        return ClickAction::None;
+    const int sx = HighX, sy = HighY;
+    if (sx < 1 || !OnBoard(sx, sy) || PicNum(sx, sy) < 0 || (x == sx && y == sy))
+        return ClickAction::None;
+    const int selectedType = PicNum(sx, sy) % kUnitTypes;
+    const int range = specs_.UnitRange[selectedType];
+    const int dx = std::abs(x - sx), dy = std::abs(y - sy);
+    const bool canAct = BoardUnit(sx, sy) % 10 > 0;
+    const int clicked = PicNum(x, y);
+    if (clicked < 0)
+        return canAct && CanStep(sx, sy, x, y) ? ClickAction::Move : ClickAction::NoDrop;
+    const int owner = clicked / kUnitTypes + 1;
+    const int type = clicked % kUnitTypes;
+    if (!canAct)
+        return ClickAction::NoDrop;
+    if (!SameTeam(CurrentPlayer, owner)) {
+        if (!InReach(dx, dy, range))
+            return ClickAction::NoDrop;
+        if (hitChance)
+            *hitChance = HitChance(dx, dy, range);
+        if (InCastle(sx, sy) == castle_cell::Wall && dx <= 1 && dy <= 1 &&
+            InCastle(x, y) != castle_cell::Wall)
+            return ClickAction::Oil;
+        if (range < 2)
+            return ClickAction::Attack;
+        return selectedType == unit_type::Catapult ? ClickAction::Rock : ClickAction::Arrow;
+    }
+    const bool hurt = BoardUnit(x, y) / 10 < specs_.UnitStrength[type] / 10;
+    if (selectedType == unit_type::Priest && type != unit_type::Wall && hurt &&
+        InReach(dx, dy, range)) {
+        if (hitChance)
+            *hitChance = HitChance(dx, dy, range);
+        return ClickAction::Heal;
+    }
+    if (selectedType == unit_type::Peasant && type == unit_type::Wall && hurt && dx <= 1 && dy <= 1)
+        return ClickAction::Repair;
+    if (owner == CurrentPlayer && BoardUnit(x, y) % 10 > 0)
+        return ClickAction::Select;
+    return ClickAction::NoDrop;
+}
+
+} // namespace marovane

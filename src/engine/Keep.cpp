@@ -1,0 +1,80 @@
+#include "engine/Game.h"
+
+#include "engine/KeepVisit.h"
+#include "engine/Options.h"
+
+#include <algorithm>
+
+namespace marovane {
+
+void Game::AddMoney(int p, int amount) {
+    Money[p] = static_cast<int16_t>(std::clamp(Money[p] + amount, -32768, 32767));
+}
+
+void Game::DoKeep(int p) {
+    // Without keeps there is no keep: nothing is raided, bought or rewritten, and a piece
+    // standing on the corner cell stays as it is.
+    if (!GameOn || !KeepsInForce())
+        return;
+    int x = 1, y = 1;
+    ToPlayerSide(x, y, p);
+    const int picture = PicNum(x, y);
+    if (picture >= 0) {
+        const int raider = picture / kUnitTypes + 1;
+        if (!SameTeam(p, raider)) {
+            // An enemy in the keep takes the castle, or at least raids the treasury.
+            const int treasury = Money[p];
+            Lose(p, -3);
+            if (PlayerOut[p]) {
+                AddMoney(raider, treasury);
+            } else if (Money[p] > 0) {
+                const int stolen = std::min(treasury, 200);
+                AddMoney(raider, stolen);
+                Money[p] = static_cast<int16_t>(std::max(Money[p] - 200, 0));
+                if (!PlayerComp[raider]) {
+                    port_.ShowMessage("Player " + std::to_string(raider) + " stole " +
+                                      FormatMoney(stolen) + " from our treasury!");
+                }
+                BoardUnit(x, y) = 0;
+                SetPicNum(x, y, -1);
+                Update();
+            }
+            port_.MoneyChanged();
+            return;
+        }
+    }
+    KeepVisit visit(*this, p);
+    if (visit.Needed()) {
+        if (PlayerComp[p]) {
+            if (computer_)
+                computer_->DoComputerKeep(*this, visit);
+        } else {
+            port_.ShowKeep(visit);
+        }
+    }
+    if (GameOn)
+        ApplyKeepVisit(visit);
+}
+
+void Game::ApplyKeepVisit(const KeepVisit& visit) {
+    const int p = visit.Player();
+    int x = 1, y = 1;
+    ToPlayerSide(x, y, p);
+    Money[p] = static_cast<int16_t>(visit.Money());
+    const int type = visit.PieceType();
+    if (type < 0) {
+        BoardUnit(x, y) = 0;
+        SetPicNum(x, y, -1);
+        if (visit.RoyalInKeep())
+            ++PlayerResult[p]; // a King or Queen brought home
+    } else {
+        // A team-mate's piece left in the keep now serves this player.
+        SetPicNum(x, y, (p - 1) * kUnitTypes + type);
+        if (visit.AtFullStrength())
+            BoardUnit(x, y) = specs_.UnitStrength[type];
+    }
+    Update();
+    port_.MoneyChanged();
+}
+
+} // namespace marovane

@@ -1,0 +1,105 @@
+#include "engine/KeepVisit.h"
+
+#include "engine/Game.h"
+#include "engine/Options.h"
+#include "util/Error.h"
+
+#include <cmath>
+
+namespace marovane {
+
+int KeepVisit::SaleValue(int hitPoints, int fullHitPoints, int cost) {
+    if (fullHitPoints <= 0)
+        return 0;
+    // The default rounding mode sends halves to the even neighbour.
+    return static_cast<int>(
+        std::nearbyint(static_cast<double>(hitPoints) / fullHitPoints * static_cast<double>(cost)));
+}
+
+KeepVisit::KeepVisit(const Game& game, int player) : game_(game), player_(player) {
+    money_ = game.Money[player];
+    int x = 1, y = 1;
+    game.ToPlayerSide(x, y, player);
+    const int picture = game.PicNum(x, y);
+    if (picture < 0)
+        return;
+    pieceType_ = picture % kUnitTypes;
+    const auto& specs = game.Specs();
+    if (pieceType_ == unit_type::King || pieceType_ == unit_type::Queen) {
+        royal_ = rescuable_ = true;
+        sellValue_ = game.Reward;
+    } else {
+        const int hitPoints = game.BoardUnit(x, y) / 10;
+        const int full = specs.UnitStrength[pieceType_] / 10;
+        full_ = hitPoints >= full;
+        sellValue_ = SaleValue(hitPoints, full, specs.UnitCost[pieceType_]);
+    }
+}
+
+bool KeepVisit::CanSell() const {
+    return pieceType_ >= 0 && !rescuable_;
+}
+
+bool KeepVisit::CanRescue() const {
+    return rescuable_;
+}
+
+bool KeepVisit::CanBuy(int type) const {
+    if (pieceType_ >= 0 || type < 0 || type >= kUnitTypes)
+        return false;
+    const int cost = game_.Specs().UnitCost[type];
+    return UnitAllowed(type, game_.Def.UnitsAllowed) && cost > 0 && cost <= money_;
+}
+
+std::vector<int> KeepVisit::Offered() const {
+    std::vector<int> types;
+    for (int t = 0; t < kUnitTypes; ++t) {
+        if (CanBuy(t))
+            types.push_back(t);
+    }
+    return types;
+}
+
+bool KeepVisit::PurchaseOpen() const {
+    return !Offered().empty();
+}
+
+void KeepVisit::Sell() {
+    if (!CanSell())
+        throw Error("There is nothing to sell in the keep.");
+    // A refund must fit in the treasury.
+    money_ = CheckedAdd(static_cast<int16_t>(money_), sellValue_, "The treasury");
+    pieceType_ = -1;
+    sellValue_ = 0;
+    full_ = false;
+    bought_ = false;
+}
+
+void KeepVisit::Rescue() {
+    if (!CanRescue())
+        throw Error("There is nobody to rescue in the keep.");
+    money_ = CheckedAdd(static_cast<int16_t>(money_), sellValue_, "The treasury");
+    pieceType_ = -1;
+    sellValue_ = 0;
+    rescuable_ = false;
+}
+
+void KeepVisit::Buy(int type) {
+    if (!CanBuy(type))
+        throw Error("That unit cannot be bought now.");
+    const int cost = game_.Specs().UnitCost[type];
+    money_ -= cost;
+    pieceType_ = type;
+    sellValue_ = cost;
+    bought_ = true;
+    full_ = true;
+}
+
+bool KeepVisit::Needed() const {
+    const bool partyFull = game_.PartySize(player_) >= game_.MaxParty - game_.KilledThisTurn;
+    if (partyFull && pieceType_ < 0)
+        return false;
+    return CanSell() || CanRescue() || PurchaseOpen();
+}
+
+} // namespace marovane

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <vector>
+
+namespace marovane {
+
+class Game;
+
+// One end-of-turn visit to a player's inner keep: the working state that the keep dialog shows
+// and a computer player decides on. The player may sell the unit standing in the keep, rescue a
+// King or Queen standing there for the reward, or buy one unit into the empty keep. The game
+// reads the result back when the visit ends.
+class KeepVisit {
+public:
+    KeepVisit(const Game& game, int player);
+
+    int Player() const { return player_; }
+    // The treasury as the visit stands.
+    int Money() const { return money_; }
+    // The type of the piece in the keep, or -1 when it is empty.
+    int PieceType() const { return pieceType_; }
+    // What selling gives for the piece, or the reward for a royal; 0 for an empty keep.
+    int SellValue() const { return sellValue_; }
+    // A King or Queen stood in the keep when the visit began.
+    bool RoyalInKeep() const { return royal_; }
+    bool Bought() const { return bought_; }
+    // The piece in the keep is at full strength: bought this visit, or unhurt.
+    bool AtFullStrength() const { return full_; }
+
+    bool CanSell() const;
+    bool CanRescue() const;
+    // Whether the purchase frame is open: the keep is empty and some type can be bought.
+    bool PurchaseOpen() const;
+    bool CanBuy(int type) const;
+    // The types offered for purchase, in type order.
+    std::vector<int> Offered() const;
+
+    // Each throws marovane::Error when it is not possible (and changes nothing).
+    void Sell();
+    void Rescue();
+    void Buy(int type);
+
+    // Whether there is anything to decide: a full party with an empty keep, or a keep where
+    // nothing can be sold, rescued or bought, needs no visit.
+    bool Needed() const;
+
+    // The sell value of a unit: its share of full hit points times its price, rounded to the
+    // nearest whole number, halves to even.
+    static int SaleValue(int hitPoints, int fullHitPoints, int cost);
+
+private:
+    const Game& game_;
+    int player_;
+    int money_ = 0;
+    int pieceType_ = -1;
+    int sellValue_ = 0;
+    bool royal_ = false;
+    bool rescuable_ = false;
+    bool bought_ = false;
+    bool full_ = false;
+};
+
+} // namespace marovane

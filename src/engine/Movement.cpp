@@ -1,0 +1,178 @@
+#include "engine/Game.h"
+
+#include <cstdlib>
+
+namespace marovane {
+
+void Game::Swap(int x1, int y1, int x2, int y2) {
+    std::swap(BoardUnit(x1, y1), BoardUnit(x2, y2));
+    int first = PicNum(x1, y1);
+    SetPicNum(x1, y1, PicNum(x2, y2));
+    SetPicNum(x2, y2, first);
+}
+
+bool Game::CanStep(int x1, int y1, int x2, int y2) const {
+    // Only neighbouring steps of a unit with a move left onto a free cell exist; a step without
+    // a move left would eat into the unit's hit points.
+    if (std::abs(x1 - x2) > 1 || std::abs(y1 - y2) > 1 || !OnBoard(x1, y1) || !OnBoard(x2, y2) ||
+        BoardUnit(x1, y1) <= 0 || BoardUnit(x1, y1) % 10 == 0 || BoardUnit(x2, y2) > 0)
+        return false;
+    int owner = CornerOwner(x1, y1);
+    if (owner == 0)
+        owner = 1;
+    // Castles are entered and left through the gate only; the castle of an empty slot is open.
+    if (CastlesInForce() && !IsVacant(owner)) {
+        const int from = InCastle(x1, y1);
+        const int to = InCastle(x2, y2);
+        const bool inside = from >= castle_cell::Wall;
+        const bool into = to >= castle_cell::Wall;
+        if ((from == castle_cell::Outside && into) || (to == castle_cell::Outside && inside))
+            return false;
+    }
+    return true;
+}
+
+bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
+    if (!CanStep(x1, y1, x2, y2)) {
+        x2 = -1;
+        return false;
+    }
+    Swap(x1, y1, x2, y2);
+    const bool human = !PlayerComp[CurrentPlayer];
+    if (human)
+        SetNextTurnEnabled(true);
+    if (CurrentPlayer >= 1 && CurrentPlayer <= kMaxPlayers) {
+        const uint8_t bit = static_cast<uint8_t>(1u << CurrentPlayer);
+        for (int i = x2 - 1; i <= x2 + 1; ++i) {
+            for (int j = y2 - 1; j <= y2 + 1; ++j) {
+                if (OnBoard(i, j))
+                    BoardMark(i, j) |= bit;
+            }
+        }
+    }
+    BoardUnit(x2, y2) = static_cast<int16_t>(BoardUnit(x2, y2) - 1);
+    const bool movesLeft = BoardUnit(x2, y2) % 10 > 0;
+    if (human || !NoThinking) {
+        if (movesLeft) {
+            SelectPiece(x2, y2);
+        } else {
+            UnselectPiece();
+            CheckMoves();
+        }
+        DispStats(x2, y2, 1);
+    }
+    Update();
+    if (!movesLeft)
+        --NextUnitIndex;
+    return true;
+}
+
+void Game::FullMoves(int x, int y) {
+    int picture = PicNum(x, y);
+    if (picture < 0)
+        return;
+    BoardUnit(x, y) =
+        static_cast<int16_t>((BoardUnit(x, y) / 10) * 10 + specs_.Moves(picture % kUnitTypes));
+}
+
+bool Game::CheckMoves() {
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y) {
+            int code = BoardUnit(x, y);
+            int picture = PicNum(x, y);
+            // A wall piece never moves and belongs to nobody here.
+            if (code > 0 && code % 10 >= 1 && picture >= 0 &&
+                picture % kUnitTypes != unit_type::Wall &&
+                picture / kUnitTypes + 1 == CurrentPlayer)
+                return true;
+        }
+    }
+    port_.NoMovesLeft();
+    port_.ProcessEvents();
+    return false;
+}
+
+int Game::CornerOwner(int x, int y) const {
+    for (int p = 1; p <= NumPlayers; ++p) {
+        if (GetX(x, p) < 5 && GetY(y, p) < 5)
+            return p;
+    }
+    return 0;
+}
+
+int Game::InCastle(int x, int y) const {
+    if (KeepsInForce()) {
+        for (int p = 1; p <= NumPlayers; ++p) {
+            if (!IsVacant(p) && GetX(x, p) == 1 && GetY(y, p) == 1)
+                return castle_cell::Keep;
+        }
+    }
+    if (!CastlesInForce())
+        return castle_cell::Outside;
+    bool wall = false;
+    for (int p = 1; p <= NumPlayers && !wall; ++p) {
+        int rx = GetX(x, p), ry = GetY(y, p);
+        wall = (rx == 1 && ry == 3) || (rx == 3 && ry == 1) || (rx == 2 && ry == 3) ||
+               (rx == 3 && ry == 2);
+    }
+    bool inside = false;
+    for (int p = 1; p <= NumPlayers; ++p) {
+        if (IsVacant(p))
+            continue;
+        int rx = GetX(x, p), ry = GetY(y, p);
+        if (rx == 3 && ry == 3)
+            return castle_cell::Gate;
+        if (rx < 4 && ry < 4) {
+            inside = true;
+            break;
+        }
+    }
+    if (wall)
+        return castle_cell::Wall;
+    return inside ? castle_cell::Yard : castle_cell::Outside;
+}
+
+bool Game::ThroughWall(int x1, int y1, int x2, int y2, int range) const {
+    if (!CastlesInForce())
+        return false;
+    const int a = InCastle(x1, y1);
+    const int b = InCastle(x2, y2);
+    using namespace castle_cell;
+    if (a == Gate || b == Gate || a == b)
+        return false; // an open gate, or both on the same kind of cell
+    if (a + b == 5 && (a == Wall || b == Wall))
+        return false; // between a wall and its yard
+    if ((a == Wall && b == Outside) || (a == Outside && b == Wall))
+        return range == 1; // melee across the wall crosses it; shooting from or at it does not
+    return a == Outside || b == Outside;
+}
+
+int Game::PartySize(int p) const {
+    int count = 0;
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y) {
+            int picture = PicNum(x, y);
+            if (BoardUnit(x, y) > 0 && picture >= 0 && picture / kUnitTypes + 1 == p &&
+                IsPartyUnit(picture % kUnitTypes))
+                ++count;
+        }
+    }
+    return count;
+}
+
+std::vector<PartyPiece> Game::FindParty(int p) const {
+    std::vector<PartyPiece> rows;
+    rows.reserve(kPartyRows);
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y) {
+            int picture = PicNum(x, y);
+            if (picture >= 0 && picture / kUnitTypes + 1 == p &&
+                static_cast<int>(rows.size()) < kPartyRows)
+                rows.push_back({x, y, picture % kUnitTypes});
+        }
+    }
+    rows.resize(kPartyRows);
+    return rows;
+}
+
+} // namespace marovane
