@@ -1,5 +1,6 @@
 #include "app/Cli.h"
 
+#include "app/ScriptPlayer.h"
 #include "app/StateJson.h"
 #include "engine/Game.h"
 #include "savegame/SavedGame.h"
@@ -30,7 +31,10 @@ const char* const kUsage =
     "  def build SOURCE OUT.def\n"
     "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--save OUT.mvg]\n"
     "      slot types: Human, Computer, Immobile, or nothing for an empty slot\n"
-    "  show FILE.mvg";
+    "  show FILE.mvg\n"
+    "  run FILE.mvg [--save OUT.mvg]   (commands on standard input, one a line:\n"
+    "      move X1 Y1 X2 Y2 | attack X1 Y1 X2 Y2 | next [sell] [rescue] [buy T] |\n"
+    "      resign | computer)";
 
 // The words of a command line: positional words in order, and the values of options.
 struct Arguments {
@@ -186,10 +190,28 @@ int ShowSavedGame(const Arguments& args, std::ostream& out) {
     return 0;
 }
 
+// Plays a human's commands on a saved game.
+int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std::ostream& out,
+              std::istream& in) {
+    if (args.Words.size() != 2)
+        throw Error(kUsage);
+    UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
+    HeadlessPort port;
+    Game game(specs, port, seed);
+    LoadGame(game, args.Words[1]);
+    ScriptPlayer(game, port).Play(in);
+    if (auto save = args.Option("--save")) {
+        SaveGame(game, *save);
+        game.SaveFile = *save;
+    }
+    out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    return 0;
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, std::istream& in) {
     try {
         Arguments args = Split(argList);
         fs::path dataDir = args.Option("--data").value_or(programDir.string());
@@ -209,6 +231,8 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
             return NewGameCommand(args, dataDir, seed, out);
         if (command == "show")
             return ShowSavedGame(args, out);
+        if (command == "run")
+            return RunScript(args, dataDir, seed, out, in);
         throw Error("Unknown command \"" + command + "\".\n" + kUsage);
     } catch (const std::exception& error) {
         err << error.what() << "\n";

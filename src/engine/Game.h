@@ -187,6 +187,9 @@ public:
     void Lose(int p, int reason);
     // The current player gives up.
     void Resign();
+    // Player > Computer: the current player changes between human and computer control; a
+    // computer plays the rest of the turn at once.
+    void SwitchComputer();
     void GameOver();
     // Whether p could buy some unit in his keep now.
     bool CanBuySomething(int p) const;

@@ -242,6 +242,26 @@ void Game::Resign() {
         NextPlayer();
 }
 
+void Game::SwitchComputer() {
+    if (!GameOn || CurrentPlayer < 1)
+        return;
+    const int p = CurrentPlayer;
+    PlayerComp[p] = !PlayerComp[p];
+    port_.SetBoardVisible(!PlayerComp[p] || !HideOpponents);
+    Update();
+    port_.TurnStarted();
+    if (!PlayerComp[p]) {
+        SetNextTurnEnabled(true);
+        return;
+    }
+    if (!computer_)
+        return; // nobody to play it: the turn waits
+    computer_->PlayTurn(*this);
+    port_.ProcessEvents();
+    if (GameOn && PlayerComp[CurrentPlayer])
+        NextPlayer();
+}
+
 void Game::GameOver() {
     HighlightOff();
     network_->AnnounceGameOver();

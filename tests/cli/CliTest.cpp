@@ -1,4 +1,4 @@
-#include "app/Cli.h"
+#include "cli/CliRunner.h"
 
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"
@@ -14,17 +14,8 @@ namespace fs = std::filesystem;
 namespace marovane {
 namespace {
 
-struct Result {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = RunCli(args, MAROVANE_PROGRAM_DIR, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Cli;
+using Result = test::CliResult;
 
 int CountPieces(const json::Value& state, int player) {
     int count = 0;

@@ -1,0 +1,145 @@
+#include "app/ScriptPlayer.h"
+
+#include "engine/Game.h"
+#include "engine/KeepVisit.h"
+#include "util/Error.h"
+
+#include <charconv>
+#include <istream>
+#include <sstream>
+
+namespace marovane {
+
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream stream(line);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;)
+        words.push_back(word);
+    return words;
+}
+
+int Number(const std::string& word) {
+    int value = 0;
+    auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size())
+        throw Error("\"" + word + "\" is not a whole number");
+    return value;
+}
+
+} // namespace
+
+void ScriptPlayer::Play(std::istream& in) {
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        try {
+            Execute(line);
+        } catch (const Error& error) {
+            throw Error("Line " + std::to_string(number) + " (" + line + "): " + error.what() +
+                        ".");
+        }
+    }
+}
+
+void ScriptPlayer::Execute(const std::string& line) {
+    auto words = Words(line);
+    if (words.empty() || words[0][0] == '#')
+        return;
+    if (!game_.GameOn)
+        throw Error("the game is over");
+    const std::string& command = words[0];
+    if (command == "move" || command == "attack") {
+        if (words.size() != 5)
+            throw Error(command + " needs four numbers: X1 Y1 X2 Y2");
+        std::vector<int> cells;
+        for (size_t i = 1; i < 5; ++i)
+            cells.push_back(Number(words[i]));
+        Move(cells, command == "attack");
+    } else if (command == "next") {
+        Next(words);
+    } else if (command == "resign" && words.size() == 1) {
+        game_.Resign();
+    } else if (command == "computer" && words.size() == 1) {
+        game_.SwitchComputer();
+    } else {
+        throw Error("unknown command; use move, attack, next, resign or computer");
+    }
+}
+
+void ScriptPlayer::Select(int x, int y) {
+    if (!game_.OnBoard(x, y))
+        throw Error("the cell is off the board");
+    if (game_.PlayerComp[game_.CurrentPlayer])
+        throw Error("player " + std::to_string(game_.CurrentPlayer) + " is played by the computer");
+    const int picture = game_.PicNum(x, y);
+    if (picture < 0 || picture / kUnitTypes + 1 != game_.CurrentPlayer)
+        throw Error("no unit of player " + std::to_string(game_.CurrentPlayer) + " stands there");
+    if (game_.HighX != x || game_.HighY != y)
+        game_.CellClick(x, y);
+    if (game_.HighX != x || game_.HighY != y)
+        throw Error("that unit has no moves left");
+}
+
+void ScriptPlayer::Move(const std::vector<int>& c, bool attack) {
+    Select(c[0], c[1]);
+    if (!game_.OnBoard(c[2], c[3]))
+        throw Error("the target cell is off the board");
+    const int before = game_.BoardUnit(c[0], c[1]);
+    const int targetBefore = game_.BoardUnit(c[2], c[3]);
+    const bool targetEmpty = game_.PicNum(c[2], c[3]) < 0;
+    if (attack == targetEmpty)
+        throw Error(attack ? "there is nothing to attack there" : "that cell is occupied");
+    game_.CellClick(c[2], c[3]);
+    const bool changed = attack ? game_.BoardUnit(c[0], c[1]) != before ||
+                                      game_.BoardUnit(c[2], c[3]) != targetBefore ||
+                                      game_.PicNum(c[0], c[1]) < 0 || !game_.GameOn
+                                : game_.PicNum(c[2], c[3]) >= 0 && game_.PicNum(c[0], c[1]) < 0;
+    if (!changed)
+        throw Error(attack ? "the unit cannot reach that target" : "the unit cannot step there");
+}
+
+void ScriptPlayer::Next(const std::vector<std::string>& words) {
+    if (game_.PlayerComp[game_.CurrentPlayer])
+        throw Error("player " + std::to_string(game_.CurrentPlayer) + " is played by the computer");
+    // The keep actions answer the visit to the keep at the end of this player's turn.
+    std::vector<std::pair<std::string, int>> actions;
+    for (size_t i = 1; i < words.size(); ++i) {
+        if (words[i] == "sell" || words[i] == "rescue") {
+            actions.push_back({words[i], -1});
+        } else if (words[i] == "buy" && i + 1 < words.size()) {
+            actions.push_back({"buy", Number(words[++i])});
+        } else {
+            throw Error("next takes sell, rescue and buy T");
+        }
+    }
+    const int player = game_.CurrentPlayer;
+    bool visited = false;
+    std::string failure;
+    port_.KeepAnswer = [&](KeepVisit& visit) {
+        if (visit.Player() != player || visited)
+            return;
+        visited = true;
+        try {
+            for (const auto& [action, type] : actions) {
+                if (action == "sell")
+                    visit.Sell();
+                else if (action == "rescue")
+                    visit.Rescue();
+                else
+                    visit.Buy(type);
+            }
+        } catch (const Error& error) {
+            failure = error.what();
+        }
+    };
+    game_.NextPlayer();
+    port_.KeepAnswer = nullptr;
+    if (!failure.empty())
+        throw Error("in the keep: " + failure);
+    if (!actions.empty() && !visited)
+        throw Error("the keep had nothing to offer");
+}
+
+} // namespace marovane

@@ -1,0 +1,150 @@
+#include "app/ScriptPlayer.h"
+#include "cli/CliRunner.h"
+#include "engine/Combat.h"
+#include "engine/Game.h"
+#include "savegame/SavedGame.h"
+#include "scenario/DefFile.h"
+#include "support/TestGame.h"
+#include "util/Error.h"
+#include "util/Json.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+namespace {
+
+using test::Cli;
+
+// The commands of a plain-minded player: every unit attacks an enemy in reach, or else steps
+// towards the nearest enemy; then the turn ends.
+std::vector<std::string> TurnCommands(const Game& game) {
+    std::vector<std::string> commands;
+    const int me = game.CurrentPlayer;
+    for (const PartyPiece& piece : game.FindParty(me)) {
+        if (piece.X < 0)
+            break;
+        int x = piece.X, y = piece.Y;
+        if (game.BoardUnit(x, y) % 10 == 0)
+            continue;
+        int bestX = 0, bestY = 0, bestDistance = 1000;
+        for (int ex = 1; ex <= game.BoardWidth; ++ex) {
+            for (int ey = 1; ey <= game.BoardHeight; ++ey) {
+                int picture = game.PicNum(ex, ey);
+                if (picture < 0 || picture / kUnitTypes + 1 == me)
+                    continue;
+                int distance = std::max(std::abs(ex - x), std::abs(ey - y));
+                if (distance < bestDistance) {
+                    bestDistance = distance;
+                    bestX = ex;
+                    bestY = ey;
+                }
+            }
+        }
+        if (bestX == 0)
+            break;
+        const int range = game.Specs().UnitRange[piece.Type];
+        if (InReach(std::abs(bestX - x), std::abs(bestY - y), range)) {
+            commands.push_back("attack " + std::to_string(x) + " " + std::to_string(y) + " " +
+                               std::to_string(bestX) + " " + std::to_string(bestY));
+            return commands; // one action at a time: the board changes
+        }
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                int nx = x + dx, ny = y + dy;
+                if (game.CanStep(x, y, nx, ny) &&
+                    std::max(std::abs(bestX - nx), std::abs(bestY - ny)) < bestDistance) {
+                    commands.push_back("move " + std::to_string(x) + " " + std::to_string(y) + " " +
+                                       std::to_string(nx) + " " + std::to_string(ny));
+                    return commands;
+                }
+            }
+        }
+    }
+    commands.push_back("next");
+    return commands;
+}
+
+TEST(CliRun, AHotSeatGamePlaysToAConquestAndReplaysTheSame) {
+    test::TempDir dir;
+    const fs::path start = dir.Path() / "start.mvg";
+    auto made = Cli(
+        {"--seed", "21", "new", "Skirmish", "--players", "Human,Human", "--save", start.string()});
+    ASSERT_EQ(made.Status, 0) << made.Err;
+
+    // Play it through in this process, writing down every command.
+    UnitSpecs specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
+    HeadlessPort port;
+    Game game(specs, port, 5);
+    LoadGame(game, start);
+    ScriptPlayer player(game, port);
+    std::string script = "# two humans at one machine\n";
+    for (int step = 0; step < 2000 && game.GameOn; ++step) {
+        for (const std::string& command : TurnCommands(game)) {
+            ASSERT_NO_THROW(player.Execute(command)) << command;
+            script += command + "\n";
+        }
+    }
+    ASSERT_FALSE(game.GameOn) << "the game ends within 2000 commands";
+    const std::string winner = port.Messages.back();
+    EXPECT_NE(winner.find(" has conquered all!"), std::string::npos) << winner;
+
+    // The tool plays the same commands to the same end, and saves it.
+    const fs::path end = dir.Path() / "end.mvg";
+    auto run = Cli({"--seed", "5", "run", start.string(), "--save", end.string()}, script);
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    json::Value state = json::Parse(run.Out);
+    EXPECT_FALSE(state.Find("GameOn")->AsBool());
+    EXPECT_EQ(state.Find("Messages")->AsArray().back().AsString(), winner);
+
+    auto shown = Cli({"show", end.string()});
+    ASSERT_EQ(shown.Status, 0) << shown.Err;
+    json::Value saved = json::Parse(shown.Out);
+    for (const char* key : {"BoardUnit", "BoardPic", "Money", "PlayerOut", "CurrentPlayer"})
+        EXPECT_EQ(saved.Find(key)->Dump(0), state.Find(key)->Dump(0)) << key;
+}
+
+TEST(CliRun, CommandsThePlayerCouldNotGiveAreRefusedWithTheirLine) {
+    test::TempDir dir;
+    const fs::path start = dir.Path() / "start.mvg";
+    ASSERT_EQ(
+        Cli({"new", "Castle Siege", "--players", "Human,Human", "--save", start.string()}).Status,
+        0);
+    struct Case {
+        std::string script, error;
+    };
+    for (const Case& c :
+         {Case{"move 4 4 4 5\n", "no unit of player 1"},
+          Case{"\nmove 3 1 3 2\n", "Line 2 (move 3 1 3 2): "},
+          Case{"move 4 1 6 1\n", "cannot step there"},
+          Case{"attack 4 1 5 1\n", "nothing to attack"}, Case{"move 4 1 5\n", "four numbers"},
+          Case{"dance\n", "unknown command"}, Case{"next buy 99\n", "in the keep"},
+          Case{"resign\nnext\n", "the game is over"}}) {
+        auto run = Cli({"run", start.string()}, c.script);
+        EXPECT_EQ(run.Status, 1) << c.script;
+        EXPECT_NE(run.Err.find(c.error), std::string::npos) << c.script << ": " << run.Err;
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+TEST(CliRun, TheKeepAnswersTheNextCommand) {
+    test::TempDir dir;
+    const fs::path start = dir.Path() / "start.mvg";
+    ASSERT_EQ(
+        Cli({"new", "Castle Siege", "--players", "Human,Human", "--save", start.string()}).Status,
+        0);
+    UnitSpecs specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
+    auto run = Cli({"run", start.string()}, "next buy 3\n");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    json::Value state = json::Parse(run.Out);
+    EXPECT_EQ(state.Find("BoardPic")->AsArray()[0].AsArray()[0].AsInteger(), 3 + 1)
+        << "a light infantryman stands in player 1's keep";
+    EXPECT_EQ(state.Find("Money")->AsArray()[0].AsInteger(), 1500 - specs.UnitCost[3]);
+    EXPECT_EQ(state.Find("CurrentPlayer")->AsInteger(), 2);
+}
+
+} // namespace
+} // namespace marovane
