@@ -28,6 +28,7 @@ size_t Game::MarkIndex(int x, int y) const {
 }
 
 void Game::ResizeBoard() {
+    ++gameSerial_;
     const size_t cells = static_cast<size_t>(BoardWidth) * BoardHeight;
     boardUnit_.assign(cells, 0);
     boardPic_.assign(cells, 0);

@@ -107,8 +107,10 @@ public:
     bool HasUnit(int type, int player) const;
 
     // Makes every board array anew, empty, for the current BoardWidth, BoardHeight and
-    // NumPlayers (a new game, a loaded game, a board received from the host).
+    // NumPlayers (a new game, a loaded game, a board received from the host). Work that lets
+    // window events run compares GameSerial before and after: it changes with every new board.
     void ResizeBoard();
+    uint32_t GameSerial() const { return gameSerial_; }
 
     bool CastlesInForce() const;
     bool KeepsInForce() const;
@@ -276,6 +278,7 @@ private:
     GameNetwork* network_ = &localGame_;
     // Turns in a row that began with no unit able to move; ends a game nobody can go on with.
     int idleTurns_ = 0;
+    uint32_t gameSerial_ = 0;
 
     std::vector<int16_t> boardUnit_;
     std::vector<int16_t> boardPic_;
