@@ -101,7 +101,11 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
     if (!NoThinking) {
         Highlight(x2, y2, d > 0 ? colour::Black : d < 0 ? colour::White : colour::LightGrey);
         Update();
+        const uint32_t serial = gameSerial_;
         Pause(0.5);
+        // The pause let the window run: a new game or a loaded one ends this battle unfought.
+        if (serial != gameSerial_ || !GameOn)
+            return;
         Highlight(x1, y1, colour::LightMagenta);
         Update();
     }

@@ -45,13 +45,18 @@ void Game::CellClick(int x, int y) {
     const int dx = std::abs(x - sx), dy = std::abs(y - sy);
 
     auto fight = [&](int targetOwner) {
+        const uint32_t serial = gameSerial_;
         Battle(sx, sy, x, y);
+        if (serial != gameSerial_)
+            return; // another game began while the battle was shown
         CheckLose(me);
         CheckLose(targetOwner);
         if (GameOn && (PicNum(sx, sy) < 0 || BoardUnit(sx, sy) % 10 == 0)) {
             UnselectPiece();
             SetNextTurnEnabled(true);
             CheckMoves();
+            if (serial != gameSerial_)
+                return;
         }
         DispStats(x, y, 0);
         if (HighX > 0)

@@ -57,7 +57,10 @@ bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
             SelectPiece(x2, y2);
         } else {
             UnselectPiece();
+            const uint32_t serial = gameSerial_;
             CheckMoves();
+            if (serial != gameSerial_)
+                return true; // the window started another game meanwhile
         }
         DispStats(x2, y2, 1);
     }

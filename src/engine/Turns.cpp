@@ -73,12 +73,15 @@ void Game::NextPlayer() {
     // Whether the next pass starts by ending the current player's turn; a player who was just
     // conquered at the start of his turn has no turn to end.
     bool endTurn = true;
+    // Dialogs, pauses and computer turns let the window run; if it started or loaded another
+    // game meanwhile, this turn sequence belongs to a game that is gone.
+    const uint32_t serial = gameSerial_;
     while (true) {
-        if (!GameOn)
+        if (!GameOn || serial != gameSerial_)
             return;
         if (endTurn && CurrentPlayer > 0) {
             EndTurn();
-            if (!GameOn)
+            if (!GameOn || serial != gameSerial_)
                 return;
         }
         endTurn = true;
@@ -100,11 +103,15 @@ void Game::NextPlayer() {
         }
 
         PrepareTurn();
+        if (serial != gameSerial_)
+            return; // the hot-seat announcement let the window run
         CheckWin(CurrentPlayer);
         if (!GameOn)
             return;
         const bool canMove = CheckMoves();
         port_.DisarmNextTurnTimer();
+        if (serial != gameSerial_)
+            return;
 
         if (!canMove) {
             // Nobody has been able to move for two whole rounds: the game cannot go on.
@@ -129,7 +136,7 @@ void Game::NextPlayer() {
                 return; // nobody plays the computer: wait like for a human
             const bool goOn = computer_->PlayTurn(*this);
             port_.ProcessEvents();
-            if (!goOn || !GameOn || !PlayerComp[CurrentPlayer])
+            if (!goOn || !GameOn || serial != gameSerial_ || !PlayerComp[CurrentPlayer])
                 return;
             continue;
         }
@@ -256,9 +263,10 @@ void Game::SwitchComputer() {
     }
     if (!computer_)
         return; // nobody to play it: the turn waits
+    const uint32_t serial = gameSerial_;
     computer_->PlayTurn(*this);
     port_.ProcessEvents();
-    if (GameOn && PlayerComp[CurrentPlayer])
+    if (GameOn && serial == gameSerial_ && PlayerComp[CurrentPlayer])
         NextPlayer();
 }
 

@@ -232,5 +232,20 @@ TEST_F(Combat, TheResultIsShownWhenThinkingIsShown) {
     EXPECT_EQ(port.Highlights.back(), (std::array<int, 3>{5, 5, int(colour::LightMagenta)}));
 }
 
+TEST_F(Combat, ANewGameStartedDuringThePauseEndsTheBattle) {
+    Start(test::PlainDef(12, 12), 2);
+    game->SetShowThinking(true);
+    Put(11, 11, 4, 1);
+    Put(12, 12, 5, 2);
+    port.OnWindowEvents = [&] {
+        game->NewGame(dir.Write("Small", test::PlainDef(5, 5)), test::Humans(2));
+    };
+    game->CellClick(11, 11);
+    game->CellClick(12, 12); // the pause of the battle runs the window, which starts a 5 x 5 game
+    EXPECT_EQ(game->BoardWidth, 5);
+    EXPECT_TRUE(game->GameOn);
+    EXPECT_EQ(game->PicNum(1, 1), 0) << "the new game's board is untouched";
+}
+
 } // namespace
 } // namespace marovane

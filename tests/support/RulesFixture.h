@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace marovane::test {
@@ -23,11 +24,24 @@ public:
         Highlights.push_back({x, y, static_cast<int>(colour)});
     }
     void NoMovesLeft() override { ++NoMovesShown; }
+    // What the window might do while the rules let it run: a hook called once.
+    void Wait(double) override { RunOnce(OnWindowEvents); }
+    void ProcessEvents() override { RunOnce(OnWindowEvents); }
+    std::function<void()> OnWindowEvents;
 
     int Beeps = 0;
     int KeepVisits = 0;
     int NoMovesShown = 0;
     std::vector<std::array<int, 3>> Highlights;
+
+private:
+    static void RunOnce(std::function<void()>& hook) {
+        if (!hook)
+            return;
+        auto run = std::move(hook);
+        hook = nullptr;
+        run();
+    }
 };
 
 // A game on a small board with an empty board to set up each case on. Subclasses may change
