@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace marovane::art {
+
+// The program's icon and the icons of its two document types.
+enum class IconKind { Program, Scenario, SavedGame };
+
+// The freedesktop name of an icon: "marovane", "application-x-marovane-scenario",
+// "application-x-marovane-savegame".
+QString IconName(IconKind kind);
+// The short name used in the resource file: "marovane", "scenario", "savegame".
+QString IconResourceName(IconKind kind);
+
+// Drawn as vectors at every size, so small icons stay sharp instead of being shrunk.
+QImage MakeIcon(IconKind kind, int size);
+
+} // namespace marovane::art
