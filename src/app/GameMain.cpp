@@ -1,0 +1,62 @@
+// The game: the main window over the rules.
+//
+//   marovane [--data DIR] [--seed N] [SCENARIO.def --players Human,Computer,...]
+//
+// Naming a scenario starts a new game of it at once with the given player slots.
+
+#include "engine/UnitSpecs.h"
+#include "ui/GameWindow.h"
+#include "util/Error.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace marovane;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Marovane");
+    QApplication::setOrganizationName("Marovane");
+
+    QCommandLineParser parser;
+    parser.addOption({"data", "Read the data files from DIR.", "DIR"});
+    parser.addOption({"seed", "Seed the random numbers with N.", "N"});
+    parser.addOption({"players", "Player slots of the named scenario.", "LIST"});
+    parser.addPositionalArgument("file", "A scenario to start.");
+    parser.process(app);
+
+    const QDir programDir(parser.isSet("data") ? parser.value("data")
+                                               : QApplication::applicationDirPath());
+    UnitSpecs specs;
+    try {
+        specs = LoadSpecs(programDir.filePath("specs.txt").toStdString());
+    } catch (const Error& error) {
+        QMessageBox::critical(nullptr, "Marovane", QString::fromLatin1(error.what()));
+        return 1;
+    }
+    const uint64_t seed = parser.isSet("seed")
+                              ? parser.value("seed").toULongLong()
+                              : static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch());
+
+    GameWindow window(programDir, specs, seed);
+    window.show();
+
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty()) {
+        NewGameSetup setup;
+        setup.SlotTypes.clear();
+        for (const QString& slot : parser.value("players").split(',', Qt::KeepEmptyParts))
+            setup.SlotTypes.push_back(slot.trimmed().toStdString());
+        if (setup.SlotTypes.empty() || !parser.isSet("players"))
+            setup.SlotTypes = {"Human", "Computer"};
+        const QString file = files.first();
+        // Start once the window runs, so the game's messages have a window to belong to.
+        QTimer::singleShot(0, &window,
+                           [&window, file, setup] { window.StartNewGame(file, setup); });
+    }
+    return app.exec();
+}

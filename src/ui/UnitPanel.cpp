@@ -1,0 +1,84 @@
+#include "ui/UnitPanel.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace marovane {
+
+namespace {
+
+constexpr int kPicture = 48;
+constexpr int kBar = 6;
+
+} // namespace
+
+UnitPanel::UnitPanel(bool withHitChance, QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    name_ = new QLabel(this);
+    QFont font = name_->font();
+    font.setBold(true);
+    name_->setFont(font);
+    layout->addWidget(name_);
+    layout->addSpacing(kPicture + 4);
+    if (withHitChance) {
+        hitChance_ = new QLabel(this);
+        hitChance_->setObjectName("lblToHit");
+        layout->addWidget(hitChance_);
+    }
+    setMinimumWidth(140);
+}
+
+void UnitPanel::ShowPiece(const QString& name, const QPixmap& picture, int code,
+                          int fullHitPoints) {
+    name_->setText(name);
+    picture_ = picture;
+    code_ = code;
+    full_ = std::max(1, fullHitPoints);
+    update();
+}
+
+void UnitPanel::SetHitChance(const QString& text) {
+    if (hitChance_)
+        hitChance_->setText(text);
+}
+
+QString UnitPanel::HitChanceText() const {
+    return hitChance_ ? hitChance_->text() : QString();
+}
+
+QString UnitPanel::NameText() const {
+    return name_->text();
+}
+
+void UnitPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const int top = name_->geometry().bottom() + 4;
+    const QRect pictureRect(6, top, kPicture, kPicture);
+    painter.fillRect(pictureRect, QColor(60, 90, 40));
+    if (!picture_.isNull())
+        painter.drawPixmap(pictureRect, picture_);
+    painter.setPen(QColor(30, 30, 30));
+    painter.drawRect(pictureRect.adjusted(0, 0, -1, -1));
+
+    // The bars follow the picture's height: hit points lost cover the green from the top, and
+    // the yellow bar's top moves down a third of the picture for each move short of three.
+    const int h = kPicture;
+    const int hitPoints = code_ / 10;
+    const int moves = code_ % 10;
+    const int redHeight = std::clamp((h / full_) * (full_ - hitPoints), 0, h);
+    const int yellowTop = std::clamp((h / 3) * (3 - moves), 0, h);
+    const int x = pictureRect.right() + 6;
+    painter.fillRect(QRect(x, top, kBar, h), QColor(0, 200, 0));
+    painter.fillRect(QRect(x, top, kBar, redHeight), QColor(220, 0, 0));
+    painter.fillRect(QRect(x + kBar + 3, top + yellowTop, kBar, h - yellowTop),
+                     QColor(240, 220, 0));
+}
+
+} // namespace marovane

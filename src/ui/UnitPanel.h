@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+class QLabel;
+
+namespace marovane {
+
+// The panel that shows one piece: its name, its picture and three bars beside the picture:
+// green for its full hit points, red over the part it has lost, yellow for the moves it has left
+// (a third of the picture per move, three moves filling it). The floating panel also shows the
+// chance to hit.
+class UnitPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit UnitPanel(bool withHitChance, QWidget* parent = nullptr);
+
+    // code: hit points * 10 + moves left; fullHitPoints of the piece's type.
+    void ShowPiece(const QString& name, const QPixmap& picture, int code, int fullHitPoints);
+    // "60%"; empty for a sure hit or nothing to hit.
+    void SetHitChance(const QString& text);
+    QString HitChanceText() const;
+    QString NameText() const;
+    int HitPoints() const { return code_ / 10; }
+    int MovesLeft() const { return code_ % 10; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* name_;
+    QLabel* hitChance_ = nullptr;
+    QPixmap picture_;
+    int code_ = 0;
+    int full_ = 1;
+};
+
+} // namespace marovane
