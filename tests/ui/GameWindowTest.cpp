@@ -1,0 +1,263 @@
+#include "ui/GameWindow.h"
+
+#include "engine/Options.h"
+#include "scenario/DefFile.h"
+#include "support/TestGame.h"
+#include "ui/BoardWidget.h"
+#include "ui/CoverPicture.h"
+#include "ui/KeepDialog.h"
+#include "ui/ModalAnswer.h"
+#include "ui/UnitPanel.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+namespace marovane {
+namespace {
+
+constexpr int16_t Bit(int b) {
+    return static_cast<int16_t>(1 << b);
+}
+
+class GameWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings("Marovane", "Marovane").clear();
+        specs = LoadSpecs(std::filesystem::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
+        window = std::make_unique<GameWindow>(QDir(MAROVANE_PROGRAM_DIR), specs, 7);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        game = &window->CurrentGame();
+    }
+
+    bool Start(const GameDef& def, std::vector<std::string> kinds = {"Human", "Human"}) {
+        NewGameSetup setup;
+        setup.SlotTypes = kinds;
+        return window->StartNewGame(QString::fromStdString(dir.Write("Window", def).string()),
+                                    setup);
+    }
+    bool StartShipped(const char* name, std::vector<std::string> kinds = {"Human", "Human"}) {
+        NewGameSetup setup;
+        setup.SlotTypes = kinds;
+        auto path = FindScenario(MAROVANE_PROGRAM_DIR, name);
+        return path && window->StartNewGame(QString::fromStdString(path->string()), setup);
+    }
+    // An empty 12 x 12 board with castles and keeps for two humans.
+    void StartEmptyCastles() {
+        GameDef def = test::PlainDef(12, 12);
+        def.Options = static_cast<int16_t>(Bit(option_bit::Castle) | Bit(option_bit::LoseConquest) |
+                                           Bit(option_bit::WinConquest));
+        ASSERT_TRUE(Start(def));
+        for (int x = 1; x <= 12; ++x) {
+            for (int y = 1; y <= 12; ++y)
+                game->SetUnit(x, y, -1, 1);
+        }
+        game->Update();
+    }
+
+    QPoint Centre(int x, int y) const { return window->Board()->CellRect(x, y).center().toPoint(); }
+    void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(window->Board(), button, {}, Centre(x, y));
+    }
+    void Hover(int x, int y) { QTest::mouseMove(window->Board(), Centre(x, y)); }
+
+    UnitSpecs specs;
+    test::TempDir dir;
+    std::unique_ptr<GameWindow> window;
+    Game* game = nullptr;
+};
+
+TEST_F(GameWindowTest, MenusCarryTheirCaptions) {
+    EXPECT_EQ(window->Action("mnuGNew")->text(), "&New");
+    EXPECT_EQ(window->Action("mnuGSaveAs")->text(), "Save &As...");
+    EXPECT_EQ(window->Action("mnuGExit")->text(), "E&xit");
+    EXPECT_EQ(window->Action("mnuOCheck1")->text(), "&Hide Opponents Turn");
+    EXPECT_EQ(window->Action("mnuTCheck3")->text(), "&Top vs. Bottom");
+    EXPECT_EQ(window->Action("mnuPComp")->text(), "&Computer");
+    EXPECT_TRUE(window->Action("mnuTCheck0")->isChecked()) << "Free for All to begin with";
+    EXPECT_TRUE(window->Action("mnuOCheck0")->isChecked());
+    EXPECT_FALSE(window->Action("mnuOCheck1")->isChecked());
+    EXPECT_TRUE(window->Action("mnuOCheck2")->isChecked());
+    EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
+    EXPECT_EQ(window->windowTitle(), "Marovane");
+}
+
+TEST_F(GameWindowTest, ClicksSelectAndStepOneCellAtATime) {
+    ASSERT_TRUE(StartShipped("Castle Siege"));
+    EXPECT_TRUE(window->Board()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Castle Siege - Marovane - Player 1");
+    EXPECT_EQ(window->MoneyLabel()->text(), QString::fromLatin1("1500\xA4"));
+    Click(4, 3); // the light cavalryman outside the gate
+    EXPECT_EQ(game->HighX, 4);
+    EXPECT_EQ(window->Board()->HighlightX(), 4);
+    EXPECT_TRUE(window->SelectedPanel()->isVisible());
+    Click(6, 5);
+    EXPECT_EQ(game->PicNum(6, 5), -1) << "two cells away: no step";
+    Click(5, 4);
+    EXPECT_EQ(game->PicNum(5, 4), 9);
+    EXPECT_EQ(window->Board()->CellPicture(5, 4).cacheKey(),
+              window->Pictures().Picture(9).cacheKey());
+    EXPECT_TRUE(window->NextTurnButton()->isEnabled());
+}
+
+TEST_F(GameWindowTest, CastleWallsAreEnteredOnlyThroughTheGate) {
+    StartEmptyCastles();
+    game->PlaceUnit(4, 2, 3, 1);
+    Click(4, 2);
+    Click(3, 2);
+    EXPECT_EQ(game->PicNum(4, 2), 3) << "no step from outside onto the wall";
+    Click(4, 3);
+    Click(3, 3);
+    EXPECT_EQ(game->PicNum(3, 3), 3) << "onto the gate";
+}
+
+TEST_F(GameWindowTest, AttackingShowsTheTargetAndTheChanceToHit) {
+    StartEmptyCastles();
+    game->PlaceUnit(6, 6, 4, 1);
+    game->PlaceUnit(7, 7, 5, 2);
+    game->PlaceUnit(9, 6, 7, 1);
+    Click(9, 6); // a medium archer, range 3
+    Hover(7, 7);
+    EXPECT_TRUE(window->PointerPanel()->isVisible());
+    EXPECT_EQ(window->PointerPanel()->NameText(), QString::fromLatin1(specs.UnitName[5]));
+    EXPECT_EQ(window->PointerPanel()->HitChanceText(), "") << "a sure hit shows no number";
+    Click(6, 6);
+    Hover(7, 7);
+    EXPECT_EQ(window->PointerPanel()->HitChanceText(), "");
+    const int before = game->BoardUnit(7, 7);
+    Click(7, 7);
+    EXPECT_LT(game->BoardUnit(7, 7), before);
+    EXPECT_EQ(game->HighX, 0) << "the attack ended the unit's turn";
+    EXPECT_EQ(window->PointerPanel()->HitPoints(), game->BoardUnit(7, 7) / 10);
+}
+
+TEST_F(GameWindowTest, LongShotsShowTheirChance) {
+    StartEmptyCastles();
+    game->PlaceUnit(5, 5, 8, 1); // a heavy archer, range 4
+    game->PlaceUnit(9, 7, 5, 2);
+    Click(5, 5);
+    Hover(9, 7);
+    EXPECT_EQ(window->PointerPanel()->HitChanceText(), "38%");
+}
+
+TEST_F(GameWindowTest, RightButtonAndSpaceOfferTheNextUnit) {
+    StartEmptyCastles();
+    game->PlaceUnit(2, 2, 3, 1);
+    game->PlaceUnit(7, 5, 3, 1);
+    Click(5, 5, Qt::RightButton);
+    EXPECT_EQ(game->HighX, 7) << "the farthest first";
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    EXPECT_EQ(game->HighX, 2);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(game->HighX, 0);
+    EXPECT_FALSE(window->SelectedPanel()->isVisible());
+}
+
+TEST_F(GameWindowTest, TheKeepDialogBuysIntoTheKeep) {
+    ASSERT_TRUE(StartShipped("Castle Siege"));
+    test::ModalAnswer answer([](QWidget* modal) {
+        auto* keep = qobject_cast<KeepDialog*>(modal);
+        if (!keep)
+            return;
+        EXPECT_EQ(keep->windowTitle(), "Inner Keep - Player 1");
+        EXPECT_TRUE(keep->PurchaseFrame()->isVisible());
+        EXPECT_FALSE(keep->RescueButton()->isVisible());
+        keep->UnitButton(4)->click();
+        EXPECT_FALSE(keep->PurchaseFrame()->isVisible()) << "one unit a visit";
+        keep->CloseButton()->click();
+    });
+    Click(4, 3);
+    Click(5, 4);
+    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
+    EXPECT_EQ(game->PicNum(1, 1), 4);
+    EXPECT_EQ(game->Money[1], 1500 - specs.UnitCost[4]);
+    EXPECT_EQ(game->CurrentPlayer, 2);
+    EXPECT_EQ(window->windowTitle(), "Castle Siege - Marovane - Player 2");
+}
+
+TEST_F(GameWindowTest, HotSeatTurnsAreAnnouncedBehindTheCover) {
+    ASSERT_TRUE(StartShipped("Skirmish"));
+    window->Action("mnuOCheck1")->trigger();
+    EXPECT_FALSE(window->Action("mnuOCheck0")->isEnabled());
+    EXPECT_FALSE(window->Action("mnuOCheck0")->isChecked());
+    test::ModalAnswer answer;
+    Click(2, 1);
+    Click(3, 2);
+    ASSERT_TRUE(window->NextTurnButton()->isEnabled());
+    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
+    ASSERT_EQ(answer.Messages.size(), 1u);
+    EXPECT_EQ(answer.Messages[0], "Player 2's Turn");
+    EXPECT_TRUE(window->Board()->isVisible());
+}
+
+TEST_F(GameWindowTest, OptionsAreStoredUnderTheirCaptions) {
+    window->Action("mnuOCheck2")->trigger();
+    window->Action("mnuOCheck1")->trigger();
+    window->Exit();
+    QSettings settings("Marovane", "Marovane");
+    EXPECT_EQ(settings.value("Options/&Auto Next Turn").toString(), "False");
+    EXPECT_EQ(settings.value("Options/&Hide Opponents Turn").toString(), "True");
+    EXPECT_EQ(settings.value("Options/Show Computer &Thinking").toString(), "False");
+    GameWindow again(QDir(MAROVANE_PROGRAM_DIR), specs, 1);
+    EXPECT_FALSE(again.Action("mnuOCheck2")->isChecked());
+    EXPECT_TRUE(again.Action("mnuOCheck1")->isChecked());
+    EXPECT_FALSE(again.Action("mnuOCheck0")->isEnabled());
+    EXPECT_TRUE(again.CurrentGame().HideOpponents);
+}
+
+TEST_F(GameWindowTest, AnotherPictureSetRedrawsTheBoard) {
+    ASSERT_TRUE(StartShipped("Skirmish"));
+    QAction* alphabet = nullptr;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == "Alphabet")
+            alphabet = action;
+    }
+    ASSERT_NE(alphabet, nullptr);
+    alphabet->trigger();
+    EXPECT_EQ(window->Pictures().Name(), "Alphabet");
+    EXPECT_EQ(window->Board()->CellPicture(1, 1).cacheKey(),
+              window->Pictures().Picture(game->PicNum(1, 1)).cacheKey());
+}
+
+TEST_F(GameWindowTest, FogHidesWhatThePlayerCannotSee) {
+    ASSERT_TRUE(StartShipped("Into the Mist"));
+    EXPECT_TRUE(window->Board()->CellVisible(2, 2));
+    EXPECT_FALSE(window->Board()->CellVisible(20, 20)) << "the far corner lies in the fog";
+    EXPECT_FALSE(window->Board()->CellVisible(12, 12));
+}
+
+TEST_F(GameWindowTest, TheLastDefeatBringsTheTitleBack) {
+    ASSERT_TRUE(StartShipped("Skirmish"));
+    test::ModalAnswer answer;
+    window->Action("mnuPResign")->trigger();
+    ASSERT_EQ(answer.Messages.size(), 2u);
+    EXPECT_EQ(answer.Messages[0], "Player 1 resigns!");
+    EXPECT_EQ(answer.Messages[1], "Player 2 has conquered all!");
+    EXPECT_FALSE(game->GameOn);
+    EXPECT_FALSE(window->Board()->isVisible());
+    EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
+    EXPECT_EQ(window->windowTitle(), "Marovane");
+}
+
+TEST_F(GameWindowTest, ClosingDuringAGameAsksFirst) {
+    ASSERT_TRUE(StartShipped("Skirmish"));
+    test::ModalAnswer answer;
+    answer.QuestionAnswer = QMessageBox::No;
+    window->close();
+    QTest::qWait(50);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(game->GameOn);
+    ASSERT_FALSE(answer.Messages.empty());
+    EXPECT_EQ(answer.Messages.back(), "Are you sure you want to quit?");
+}
+
+} // namespace
+} // namespace marovane
