@@ -152,7 +152,8 @@ void GameWindow::BuildPanels() {
 
     // The floating panel shows the piece under the pointer above the board.
     panels_[0] = new UnitPanel(true, centralWidget());
-    panels_[0]->installEventFilter(this);
+    // It floats beside the pointer over the board: clicks go through it to the cells beneath.
+    panels_[0]->setAttribute(Qt::WA_TransparentForMouseEvents);
     panels_[0]->hide();
 }
 
@@ -415,13 +416,15 @@ void GameWindow::ShowUnitPanel(int panel, int x, int y) {
     target->ShowPiece(QString::fromLatin1(specs_.UnitName[type]), strip_.Picture(picture),
                       game_.BoardUnit(x, y), specs_.UnitStrength[type] / 10);
     if (panel == 0) {
-        // Float beside the pointer, inside the window.
-        const QPoint cursor = centralWidget()->mapFromGlobal(QCursor::pos());
+        // Float just below and right of the piece's cell, inside the window.
+        const QPoint corner =
+            board_->mapTo(centralWidget(), board_->CellRect(x, y).bottomRight().toPoint()) +
+            QPoint(6, 6);
         target->adjustSize();
         int left =
-            std::clamp(cursor.x() + 18, 0, std::max(0, centralWidget()->width() - target->width()));
-        int top = std::clamp(cursor.y() + 18, 0,
-                             std::max(0, centralWidget()->height() - target->height()));
+            std::clamp(corner.x(), 0, std::max(0, centralWidget()->width() - target->width()));
+        int top =
+            std::clamp(corner.y(), 0, std::max(0, centralWidget()->height() - target->height()));
         target->move(left, top);
         target->raise();
     }
@@ -604,8 +607,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     // Moving over the window's background or a unit panel hides the floating panel.
-    if (event->type() == QEvent::MouseMove &&
-        (watched == centralWidget() || watched == leftPanel_ || watched == panels_[0]))
+    if (event->type() == QEvent::MouseMove && (watched == centralWidget() || watched == leftPanel_))
         panels_[0]->hide();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -108,6 +108,19 @@ TEST_F(GameWindowTest, ClicksSelectAndStepOneCellAtATime) {
     EXPECT_TRUE(window->NextTurnButton()->isEnabled());
 }
 
+TEST_F(GameWindowTest, TheFloatingPanelLetsClicksThrough) {
+    ASSERT_TRUE(StartShipped("Castle Siege"));
+    auto inWindow = [&](int x, int y) {
+        return window->Board()->mapTo(window.get(), Centre(x, y));
+    };
+    // Clicks go to the window as a whole, which hands them to whatever lies on top.
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, inWindow(4, 3));
+    QTest::mouseMove(window->windowHandle(), inWindow(4, 3) + QPoint(3, 3));
+    QTest::mouseMove(window->windowHandle(), inWindow(5, 4));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, inWindow(5, 4));
+    EXPECT_EQ(game->PicNum(5, 4), 9);
+}
+
 TEST_F(GameWindowTest, CastleWallsAreEnteredOnlyThroughTheGate) {
     StartEmptyCastles();
     game->PlaceUnit(4, 2, 3, 1);
