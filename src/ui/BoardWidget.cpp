@@ -214,6 +214,11 @@ void BoardWidget::Layout() {
     update();
 }
 
+QSize BoardWidget::sizeHint() const {
+    return QSize(static_cast<int>(Px(geometry_.OuterWidth())),
+                 static_cast<int>(Px(geometry_.OuterHeight())));
+}
+
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (resizing_)

@@ -91,6 +91,8 @@ public:
     void Refresh();
 
     const BoardGeometry& Geometry() const { return geometry_; }
+    // The size the cells need, so layouts give the widget exactly that.
+    QSize sizeHint() const override;
     // The rectangle of a cell in pixels.
     QRectF CellRect(int x, int y) const;
 

@@ -3,16 +3,21 @@
 #include "engine/Combat.h"
 #include "engine/KeepVisit.h"
 #include "engine/Options.h"
+#include "savegame/SavedGame.h"
+#include "scenario/GameSetupDialog.h"
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
 #include "ui/KeepDialog.h"
 #include "ui/UnitPanel.h"
+#include "util/Error.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +34,7 @@ namespace marovane {
 namespace {
 
 constexpr int kLeftPanelWidth = 190;
+const char* const kSaveFilter = "Saved Marovane Game (*.mvg);;All Files (*.*)";
 const char* const kProductName = "Marovane";
 
 QColor ToColour(Rgb rgb) {
@@ -91,6 +97,26 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     });
 
     FillPictureSets();
+    GameSetupDialog::WindowLinks links;
+    links.OptionsMenu = menuBar()->findChild<QMenu*>("mnuOptions");
+    links.TeamsMenu = menuBar()->findChild<QMenu*>("mnuTeams");
+    links.CurrentPictureSet = [this] { return strip_.Name(); };
+    links.ChoosePictureSet = [this](const QString& name) { LoadPictureSet(name.toStdString()); };
+    links.ScenarioChosen = [this](const GameDef& def) {
+        // The Teams menu offers what the chosen scenario allows.
+        const int limits = static_cast<uint16_t>(def.PlayerLimits);
+        for (int k = 0; k < 5; ++k)
+            teams_[static_cast<size_t>(k)]->setEnabled(!((limits >> (k + 4)) & 1));
+        if (!teams_[static_cast<size_t>(std::clamp<int>(game_.TeamsMode, 0, 4))]->isEnabled())
+            game_.ChooseTeams(~limits);
+    };
+    setup_ = std::make_unique<GameSetupDialog>(programDir_, specs_, links, this);
+    newGameTimer_.setSingleShot(true);
+    newGameTimer_.setInterval(50);
+    connect(&newGameTimer_, &QTimer::timeout, this, [this] {
+        if (!game_.NewGame(pendingPath_.toStdString(), pendingSetup_))
+            NewGameCommand();
+    });
     RestoreOptions();
     game_.ChooseTeams(0);
     resize(1000, 760);
@@ -165,11 +191,16 @@ void GameWindow::BuildMenus() {
     };
     QMenu* gameMenu = menuBar()->addMenu("&Game");
     gameMenu->setObjectName("mnuGame");
-    for (auto [name, caption] : {std::pair{"mnuGNew", "&New"},
-                                 {"mnuGLoad", "&Load"},
-                                 {"mnuGSave", "&Save"},
-                                 {"mnuGSaveAs", "Save &As..."}})
-        add(gameMenu, name, caption)->setEnabled(false);
+    connect(add(gameMenu, "mnuGNew", "&New"), &QAction::triggered, this,
+            &GameWindow::NewGameCommand);
+    connect(add(gameMenu, "mnuGLoad", "&Load"), &QAction::triggered, this,
+            &GameWindow::LoadCommand);
+    QAction* save = add(gameMenu, "mnuGSave", "&Save");
+    save->setEnabled(false);
+    connect(save, &QAction::triggered, this, &GameWindow::SaveCommand);
+    QAction* saveAs = add(gameMenu, "mnuGSaveAs", "Save &As...");
+    saveAs->setEnabled(false);
+    connect(saveAs, &QAction::triggered, this, &GameWindow::SaveAsCommand);
     gameMenu->addSeparator()->setObjectName("mnuGSep1");
     add(gameMenu, "mnuGConnect", "&Connect to Host...")->setEnabled(false);
     gameMenu->addSeparator()->setObjectName("mnuGSep2");
@@ -304,6 +335,7 @@ void GameWindow::StoreOptions() {
 }
 
 bool GameWindow::StartNewGame(const QString& path, const NewGameSetup& setup) {
+    board_->setEnabled(true);
     return game_.NewGame(path.toStdString(), setup);
 }
 
@@ -501,6 +533,7 @@ void GameWindow::TurnStarted() {
     const int kinds = static_cast<uint16_t>(game_.Def.PlayerKinds);
     computer->setEnabled(((kinds >> (p - 1)) & 1) && ((kinds >> (p + 3)) & 1));
     Action("mnuPResign")->setEnabled(human);
+    EnableSaving();
     QPalette palette = playerPanel_->palette();
     palette.setColor(QPalette::Window, ToColour(game_.PlayerColor[p]));
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -519,8 +552,16 @@ void GameWindow::MoneyChanged() {
         money_->setText(Latin1(FormatMoney(game_.Money[p])));
 }
 
+void GameWindow::EnableSaving() {
+    const bool human =
+        game_.GameOn && game_.CurrentPlayer >= 1 && !game_.PlayerComp[game_.CurrentPlayer];
+    Action("mnuGSave")->setEnabled(human);
+    Action("mnuGSaveAs")->setEnabled(human);
+}
+
 void GameWindow::GameEnded() {
     nextTurnTimer_.stop();
+    EnableSaving();
     board_->hide();
     board_->SetSize(1, 1);
     boardVisible_ = false;
@@ -610,6 +651,130 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && (watched == centralWidget() || watched == leftPanel_))
         panels_[0]->hide();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- New, load and save ----------------------------------------------------------------------
+
+void GameWindow::NewGameCommand() {
+    while (true) {
+        game_.SaveFile.clear();
+        const QString path = setup_->Choose();
+        if (path.isEmpty())
+            return;
+        const NewGameSetup setup = setup_->Setup(game_.TeamsMode);
+        if (game_.GameOn) {
+            // The running game may be in the middle of a computer turn: stop it, and start the
+            // new one once that work has noticed and returned.
+            game_.GameOn = false;
+            board_->setEnabled(false);
+            pendingPath_ = path;
+            pendingSetup_ = setup;
+            newGameTimer_.start();
+            return;
+        }
+        board_->setEnabled(true);
+        if (game_.NewGame(path.toStdString(), setup))
+            return;
+    }
+}
+
+bool GameWindow::SaveTo(const QString& path) {
+    try {
+        SaveGame(game_, path.toStdString());
+    } catch (const Error& error) {
+        QMessageBox::warning(this, kProductName, Latin1(error.what()));
+        return false;
+    }
+    game_.SaveFile = path.toStdString();
+    return true;
+}
+
+bool GameWindow::SaveCommand() {
+    if (!game_.GameOn)
+        return false;
+    QString path = QString::fromStdString(game_.SaveFile);
+    if (path.isEmpty()) {
+        path = QFileDialog::getSaveFileName(this, "Save Game", programDir_.path(), kSaveFilter);
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += ".mvg";
+    }
+    return SaveTo(path);
+}
+
+void GameWindow::SaveAsCommand() {
+    const std::string previous = game_.SaveFile;
+    game_.SaveFile.clear();
+    if (!SaveCommand() && game_.SaveFile.empty())
+        game_.SaveFile = previous;
+}
+
+void GameWindow::LoadCommand() {
+    const QString start =
+        game_.SaveFile.empty() ? programDir_.path() : QString::fromStdString(game_.SaveFile);
+    const QString path = QFileDialog::getOpenFileName(this, "Load Game", start, kSaveFilter);
+    if (!path.isEmpty())
+        LoadFrom(path);
+}
+
+bool GameWindow::LoadFrom(const QString& path) {
+    SavedGame saved;
+    try {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw Error(kInvalidSaveFile);
+        const QByteArray bytes = file.read(static_cast<qint64>(kMaxSavedGameSize));
+        saved =
+            DecodeSavedGame(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    } catch (const Error&) {
+        // The running game is left exactly as it was.
+        QMessageBox::information(this, kProductName, kInvalidSaveFile);
+        return false;
+    }
+    if (game_.GameOn)
+        game_.GameOver();
+    // A tutorial game is played with the letter pictures.
+    if (saved.Def.Options & (1 << option_bit::Tutorial))
+        LoadPictureSet("Alphabet");
+    RestoreSavedGame(saved, game_);
+    game_.SaveFile = path.toStdString();
+    ShowLoadedGame();
+    return true;
+}
+
+void GameWindow::ShowLoadedGame() {
+    BoardResized(game_.BoardWidth, game_.BoardHeight);
+    for (int x = 1; x <= game_.BoardWidth; ++x) {
+        for (int y = 1; y <= game_.BoardHeight; ++y)
+            CellPictureChanged(x, y, game_.PicNum(x, y));
+    }
+    if (game_.HighOn) {
+        game_.HighOn = false;
+        if (game_.OnBoard(game_.HighX, game_.HighY) && game_.PicNum(game_.HighX, game_.HighY) >= 0)
+            game_.SelectPiece(game_.HighX, game_.HighY);
+    }
+    // The two view settings take effect through their menu commands.
+    const bool hide = game_.HideOpponents;
+    const bool noThinking = game_.NoThinking;
+    SetOption(1, hide);
+    if (!hide)
+        SetOption(0, !noThinking);
+    for (int k = 0; k < 5; ++k)
+        teams_[static_cast<size_t>(k)]->setEnabled(game_.TeamsAllowed(k));
+    game_.ChooseTeams(game_.TeamsMode);
+    for (int p = 1; p <= game_.NumPlayers; ++p)
+        game_.DrawCastle(p);
+    ShowBackgroundPictures();
+    SetBoardVisible(true);
+    board_->setEnabled(true);
+    GameStarted();
+    game_.Update();
+    TurnStarted();
+    setWindowTitle(QString(kProductName) + " - Player " + QString::number(game_.CurrentPlayer) +
+                   " - " + Latin1(game_.ScenarioName));
+    if (game_.GameOn)
+        game_.CheckMoves();
 }
 
 // ---- Leaving --------------------------------------------------------------------------------

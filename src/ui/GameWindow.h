@@ -24,6 +24,7 @@ namespace marovane {
 
 class BoardWidget;
 class CoverPicture;
+class GameSetupDialog;
 class KeepDialog;
 class UnitPanel;
 
@@ -85,7 +86,20 @@ public:
     void GameEnded() override;
     void ShowKeep(KeepVisit& visit) override;
 
+    GameSetupDialog* SetupDialog() const { return setup_.get(); }
+    // Writes the running game to a file; false (after a message) when it cannot be written.
+    bool SaveTo(const QString& path);
+    // Replaces the running game by a saved one; a damaged file is refused with "Invalid save
+    // file." and the running game stays as it was.
+    bool LoadFrom(const QString& path);
+
 public slots:
+    // Game > New: the new-game dialog until a game starts or the player cancels.
+    void NewGameCommand();
+    // Game > Load, Save and Save As, with their file dialogs.
+    void LoadCommand();
+    bool SaveCommand();
+    void SaveAsCommand();
     // Game > Exit: asks while a game is shown, stores the options, ends the program.
     void Exit();
     // "&Next Turn".
@@ -103,6 +117,8 @@ private:
     void LayOut();
     void ChoosePictureSet(int index);
     void FillPictureSets();
+    void ShowLoadedGame();
+    void EnableSaving();
     void SetOption(int index, bool checked);
     void RestoreOptions();
     void StoreOptions();
@@ -128,7 +144,13 @@ private:
     QPushButton* next_ = nullptr;
     QLabel* noMoves_ = nullptr;
     std::unique_ptr<KeepDialog> keep_;
+    std::unique_ptr<GameSetupDialog> setup_;
     QTimer nextTurnTimer_;
+    // A game chosen while another was in progress starts from this timer, once the old game's
+    // work has unwound.
+    QTimer newGameTimer_;
+    QString pendingPath_;
+    NewGameSetup pendingSetup_;
 
     QMenu* pictureMenu_ = nullptr;
     QActionGroup* pictureGroup_ = nullptr;

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "engine/Game.h"
+#include "scenario/GameDef.h"
+#include "scenario/SetupModel.h"
+#include "ui/PictureStrip.h"
+
+#include <QDialog>
+#include <QDir>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+class QWidget;
+
+namespace marovane {
+
+class BoardWidget;
+
+// The new-game dialog: the scenarios of the program folder with their details, the two scenario
+// options, the player slots and the unit picture set. It answers the chosen scenario's path
+// (empty when cancelled) and the choices to start it with.
+class GameSetupDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // The window's menus and picture sets, which the dialog shows and changes.
+    struct WindowLinks {
+        QMenu* OptionsMenu = nullptr;
+        QMenu* TeamsMenu = nullptr;
+        std::function<QString()> CurrentPictureSet;
+        std::function<void(const QString&)> ChoosePictureSet;
+        // Arrangement k is allowed (the Teams menu entry is enabled).
+        std::function<void(const GameDef&)> ScenarioChosen;
+    };
+
+    GameSetupDialog(const QDir& programDir, const UnitSpecs& specs, WindowLinks links,
+                    QWidget* parent = nullptr);
+
+    // Shows the dialog modally; the chosen path, or empty when cancelled.
+    QString Choose();
+    // The path of the selected scenario (the dialog's result).
+    const QString& ChosenPath() const { return chosenPath_; }
+    // The choices to start the game with (slot types, ticked options, picture set).
+    NewGameSetup Setup(int teamsMode) const;
+
+    // ---- For the window and the tests -----------------------------------------------------------
+    QListWidget* ScenarioList() const { return list_; }
+    QComboBox* Slot(int i) const { return slots_[static_cast<size_t>(i)]; }
+    QCheckBox* OptionBox(int i) const { return options_[static_cast<size_t>(i)]; }
+    QComboBox* PictureSets() const { return pictures_; }
+    QPushButton* BeginButton() const { return begin_; }
+    QPushButton* DetailsButton() const { return details_; }
+    QWidget* DetailsPanel() const { return detailsPanel_; }
+    QLabel* SizeLabel() const { return size_; }
+    QLabel* Badge() const { return badge_; }
+    BoardWidget* StartPreview() const { return startPreview_; }
+    BoardWidget* UnitsPreview() const { return unitsPreview_; }
+    const GameDef& Definition() const { return def_; }
+    // Selects a scenario by name (ignoring case and a ".def" ending); false when there is none.
+    bool SelectScenario(const QString& name);
+    void RefreshList();
+    // The popup commands on the selected scenario.
+    void CopySelected();
+    void RenameSelected();
+    void DeleteSelected();
+    void Begin();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ScenarioClicked();
+    void ShowDetails();
+    void ShowSlots();
+    void SlotChanged(int slot);
+    void ShowPictures();
+    void ToggleDetails();
+    void ShowPopup(const QPoint& position);
+    QString SelectedName() const;
+    void Fail(const QString& message);
+
+    QDir programDir_;
+    const UnitSpecs& specs_;
+    WindowLinks links_;
+    GameDef def_;
+    SetupModel model_;
+    PictureStrip strip_;
+    QString chosenPath_;
+    QString rememberedPictures_;
+    bool rebuilding_ = false;
+
+    QListWidget* list_;
+    std::array<QComboBox*, 4> slots_{};
+    std::array<QLabel*, 4> slotLabels_{};
+    std::array<QCheckBox*, 2> options_{};
+    QComboBox* pictures_;
+    QPushButton* begin_;
+    QPushButton* details_;
+    QPushButton* teamsButton_;
+    QWidget* detailsPanel_;
+    QLabel* title_;
+    QTextEdit* description_;
+    QLabel* size_;
+    QLabel* party_;
+    QLabel* cash_;
+    QLabel* advanced_;
+    QLabel* noGame_;
+    QLabel* badge_;
+    BoardWidget* startPreview_;
+    BoardWidget* unitsPreview_;
+};
+
+} // namespace marovane

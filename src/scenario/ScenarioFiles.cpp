@@ -1,0 +1,59 @@
+#include "scenario/ScenarioFiles.h"
+
+#include "engine/Options.h"
+#include "scenario/DefFile.h"
+#include "util/Error.h"
+#include "util/Latin1.h"
+
+namespace fs = std::filesystem;
+
+namespace marovane::scenario_files {
+
+namespace {
+
+fs::path Existing(const fs::path& folder, const std::string& name) {
+    auto path = FindScenario(folder, name);
+    if (!path)
+        throw Error("The scenario '" + name + "' no longer exists.");
+    return *path;
+}
+
+} // namespace
+
+std::string Copy(const fs::path& folder, const std::string& name) {
+    GameDef def = ReadDefFile(Existing(folder, name));
+    def.Options = static_cast<int16_t>(def.Options &
+                                       ~((1 << option_bit::BuiltIn) | (1 << option_bit::Tutorial)));
+    const std::string copy = "#" + name;
+    WriteDefFile(folder / (copy + ".def"), def);
+    return copy;
+}
+
+bool ValidName(const std::string& name) {
+    return !Trim(name).empty() && name.find_first_of("<>?./\\:*") == std::string::npos;
+}
+
+void Rename(const fs::path& folder, const std::string& from, const std::string& to) {
+    if (!ValidName(to))
+        throw Error("Names cannot contain < > ? . / \\ : *");
+    const fs::path source = Existing(folder, from);
+    const fs::path target = folder / (to + ".def");
+    auto clash = FindScenario(folder, to);
+    // Renaming onto another scenario would destroy it; changing only the case is allowed.
+    if (clash && !fs::equivalent(*clash, source))
+        throw Error("A scenario named '" + to + "' already exists.");
+    std::error_code error;
+    fs::rename(source, target, error);
+    if (error)
+        throw Error("The scenario '" + from + "' could not be renamed: " + error.message() + ".");
+}
+
+void Delete(const fs::path& folder, const std::string& name) {
+    const fs::path path = Existing(folder, name);
+    std::error_code error;
+    if (!fs::remove(path, error) || error)
+        throw Error("The scenario '" + name + "' could not be deleted" +
+                    (error ? ": " + error.message() : std::string()) + ".");
+}
+
+} // namespace marovane::scenario_files

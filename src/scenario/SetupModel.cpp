@@ -1,0 +1,142 @@
+#include "scenario/SetupModel.h"
+
+#include "engine/Options.h"
+
+#include <algorithm>
+
+namespace marovane {
+
+namespace {
+
+const char* const kNone = "None";
+
+} // namespace
+
+std::string SetupModel::SelectedText(int slot) const {
+    const Slot& s = slots_[Index(slot)];
+    if (s.Selected < 0 || s.Selected >= static_cast<int>(s.Choices.size()))
+        return "";
+    return s.Choices[static_cast<size_t>(s.Selected)];
+}
+
+void SetupModel::SetDefinition(const GameDef& def) {
+    limits_ = static_cast<uint16_t>(def.PlayerLimits) & 0x0F;
+    const int kinds = static_cast<uint16_t>(def.PlayerKinds);
+    for (int i = 0; i < kSlots; ++i) {
+        Slot& slot = slots_[Index(i)];
+        const bool hadChoice = slot.Choices.size() >= 2 && slot.Selected >= 0;
+        const int oldIndex = slot.Selected;
+        slot.Choices.clear();
+        if ((kinds >> i) & 1)
+            slot.Choices.push_back("Human");
+        if ((kinds >> (4 + i)) & 1)
+            slot.Choices.push_back("Computer");
+        if (slot.Choices.empty())
+            slot.Choices.push_back("Immobile");
+        // A slot may stay empty when the scenario allows fewer players than its number.
+        const bool smallerTotal = (limits_ & ((1 << i) - 1)) != 0;
+        if (smallerTotal) {
+            slot.Choices.push_back(kNone);
+            slot.Selected = static_cast<int>(slot.Choices.size()) - 1;
+        } else {
+            slot.Selected = 0;
+        }
+        if (slot.Choices.size() >= 2 && hadChoice)
+            slot.Selected = oldIndex % static_cast<int>(slot.Choices.size());
+    }
+    visibleSlots_ = 0;
+    for (int total = 4; total >= 1; --total) {
+        if (TotalAllowed(total)) {
+            visibleSlots_ = total;
+            break;
+        }
+    }
+    playerCount_ = CountPlayers();
+}
+
+int SetupModel::CountPlayers() const {
+    int count = 0;
+    for (int i = 0; i < visibleSlots_; ++i)
+        count += SelectedText(i) != kNone;
+    return count;
+}
+
+void SetupModel::SetSelected(int slot, int index) {
+    slots_[Index(slot)].Selected = index;
+}
+
+void SetupModel::Choose(int slot, int index) {
+    if (slot < 0 || slot >= kSlots || index < 0 || index >= static_cast<int>(Choices(slot).size()))
+        return;
+    SetSelected(slot, index);
+    const int count = CountPlayers();
+    int total = count;
+    if (count > playerCount_) {
+        // Players were added: fill empty slots up to the next total the scenario allows.
+        total = count;
+        while (total <= 4 && !TotalAllowed(total))
+            ++total;
+        for (int missing = std::min(total, visibleSlots_) - count; missing > 0; --missing) {
+            for (int i = 0; i < visibleSlots_; ++i) {
+                if (SelectedText(i) == kNone) {
+                    SetSelected(i, 0);
+                    break;
+                }
+            }
+        }
+    } else if (count < playerCount_) {
+        // Players were removed: empty the last slots down to the previous allowed total.
+        total = count;
+        while (total > 0 && !TotalAllowed(total))
+            --total;
+        for (int extra = count - total; extra > 0; --extra) {
+            for (int i = visibleSlots_ - 1; i >= 0; --i) {
+                if (SelectedText(i) != kNone) {
+                    const auto& choices = Choices(i);
+                    auto none = std::find(choices.begin(), choices.end(), kNone);
+                    if (none != choices.end())
+                        SetSelected(i, static_cast<int>(none - choices.begin()));
+                    break;
+                }
+            }
+        }
+    }
+    playerCount_ = CountPlayers();
+}
+
+void SetupModel::MakeAllLike(int slot) {
+    const std::string type = SelectedText(slot);
+    for (int i = 0; i < visibleSlots_; ++i) {
+        const auto& choices = Choices(i);
+        auto found = std::find(choices.begin(), choices.end(), type);
+        if (found != choices.end() && Enabled(i))
+            Choose(i, static_cast<int>(found - choices.begin()));
+    }
+}
+
+std::string SetupModel::BeginProblem() const {
+    bool emptySeen = false;
+    for (int i = 0; i < visibleSlots_; ++i) {
+        const std::string type = SelectedText(i);
+        if (type == kNone) {
+            emptySeen = true;
+        } else if (emptySeen) {
+            return "You must select consecutive players.  Player " + std::to_string(i + 1) +
+                   " cannot be '" + type + ".'";
+        }
+    }
+    return "";
+}
+
+std::vector<std::string> SetupModel::SlotTypes() const {
+    std::vector<std::string> types;
+    for (int i = 0; i < visibleSlots_; ++i) {
+        const std::string type = SelectedText(i);
+        if (type == kNone)
+            break;
+        types.push_back(type);
+    }
+    return types;
+}
+
+} // namespace marovane

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/Game.h"
+#include "scenario/GameDef.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace marovane {
+
+// The player slots of the new-game dialog: which player types each slot offers for the chosen
+// scenario, and the rule that keeps the number of players at a total the scenario allows. The
+// dialog shows it; the rules are here so they can be tested without a window.
+class SetupModel {
+public:
+    static constexpr int kSlots = 4;
+
+    // Rebuilds every slot's choices for a scenario. A slot that had a choice keeps its position
+    // in the list where it can.
+    void SetDefinition(const GameDef& def);
+
+    const std::vector<std::string>& Choices(int slot) const { return slots_[Index(slot)].Choices; }
+    int Selected(int slot) const { return slots_[Index(slot)].Selected; }
+    std::string SelectedText(int slot) const;
+    // A slot with one choice only cannot be changed.
+    bool Enabled(int slot) const { return Choices(slot).size() >= 2; }
+    // Slots above the largest total the scenario allows are not shown.
+    bool Visible(int slot) const { return slot < visibleSlots_; }
+    int PlayerCount() const { return playerCount_; }
+
+    // The player picks choice `index` of a slot; players are added or removed so that the total
+    // stays one the scenario allows.
+    void Choose(int slot, int index);
+    // Every slot that offers the same type as this slot's choice takes it.
+    void MakeAllLike(int slot);
+
+    // Why the game cannot begin (players must be consecutive), or empty.
+    std::string BeginProblem() const;
+    // The slot types of the players to start the game with ("None" slots left out).
+    std::vector<std::string> SlotTypes() const;
+
+private:
+    struct Slot {
+        std::vector<std::string> Choices;
+        int Selected = -1;
+    };
+    static size_t Index(int slot) { return static_cast<size_t>(slot); }
+    bool TotalAllowed(int total) const {
+        return total >= 1 && total <= 4 && ((limits_ >> (total - 1)) & 1);
+    }
+    int CountPlayers() const;
+    void SetSelected(int slot, int index);
+
+    std::array<Slot, kSlots> slots_{};
+    int limits_ = 0;
+    int visibleSlots_ = 0;
+    int playerCount_ = 0;
+};
+
+} // namespace marovane
