@@ -1,5 +1,7 @@
 #include "app/Cli.h"
 
+#include "ai/ComputerOpponent.h"
+#include "app/BoardCheck.h"
 #include "app/ScriptPlayer.h"
 #include "app/StateJson.h"
 #include "engine/Game.h"
@@ -32,9 +34,18 @@ const char* const kUsage =
     "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--save OUT.mvg]\n"
     "      slot types: Human, Computer, Immobile, or nothing for an empty slot\n"
     "  show FILE.mvg\n"
-    "  run FILE.mvg [--save OUT.mvg]   (commands on standard input, one a line:\n"
+    "  run FILE.mvg [--turns N] [--save OUT.mvg]   (commands on standard input, one a line:\n"
     "      move X1 Y1 X2 Y2 | attack X1 Y1 X2 Y2 | next [sell] [rescue] [buy T] |\n"
-    "      resign | computer)";
+    "      resign | computer; the computer plays its slots' turns in between)\n"
+    "  play FILE(.def|.mvg) [--players T1,T2,...] [--option 1] [--option 2] [--teams K]\n"
+    "       [--turns N] [--save OUT.mvg]\n"
+    "      the computer plays every computer slot until the game ends, N turns are played\n"
+    "      (at most 20000), or the turn of a slot it does not play comes up, which stops the\n"
+    "      tool there; a scenario starts a new game, by default with a computer in every slot\n"
+    "      it allows";
+
+// Computer turns played at most in one command, so that a game that no one can win still ends.
+constexpr int kMaxComputerTurns = 20000;
 
 // The words of a command line: positional words in order, and the values of options.
 struct Arguments {
@@ -190,6 +201,49 @@ int ShowSavedGame(const Arguments& args, std::ostream& out) {
     return 0;
 }
 
+// The computer player of the command-line tool: it checks the board before and after every
+// turn and stops the game at the first fault it finds.
+class CheckedOpponent : public ComputerOpponent {
+public:
+    bool PlayTurn(Game& game) override {
+        if (!Consistent(game))
+            return false;
+        const bool goOn = ComputerOpponent::PlayTurn(game);
+        return Consistent(game) && goOn;
+    }
+    bool Consistent(const Game& game) {
+        if (Problem.empty())
+            Problem = BoardProblem(game);
+        return Problem.empty();
+    }
+
+    std::string Problem;
+};
+
+int TurnLimit(const Arguments& args) {
+    if (auto turns = args.Option("--turns"))
+        return static_cast<int>(ParseNumber(*turns, "--turns", 0, kMaxComputerTurns));
+    return kMaxComputerTurns;
+}
+
+// A loaded game may be waiting for a computer's turn: the computer plays it, and the turns that
+// follow, as Player > Computer would.
+void PlayPendingComputerTurn(Game& game, ComputerPlayer& computer) {
+    if (!game.GameOn)
+        return;
+    if (game.CurrentPlayer < 1) {
+        game.NextPlayer();
+        return;
+    }
+    const int p = game.CurrentPlayer;
+    if (!game.PlayerComp[p] || game.PlayedRemotely(p))
+        return;
+    const bool goOn = computer.PlayTurn(game);
+    game.Port().ProcessEvents();
+    if (goOn && game.GameOn && game.PlayerComp[game.CurrentPlayer])
+        game.NextPlayer();
+}
+
 // Plays a human's commands on a saved game.
 int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std::ostream& out,
               std::istream& in) {
@@ -198,13 +252,80 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
     UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
     HeadlessPort port;
     Game game(specs, port, seed);
+    ComputerOpponent computer;
+    computer.SetTurnLimit(TurnLimit(args));
+    game.SetComputerPlayer(&computer);
     LoadGame(game, args.Words[1]);
+    PlayPendingComputerTurn(game, computer);
     ScriptPlayer(game, port).Play(in);
+    game.SetComputerPlayer(nullptr);
     if (auto save = args.Option("--save")) {
         SaveGame(game, *save);
         game.SaveFile = *save;
     }
     out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    return 0;
+}
+
+bool IsSavedGame(const std::string& given) {
+    std::string extension = fs::path(given).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+    return extension == ".mvg";
+}
+
+// The computer plays a new game of a scenario, or goes on with a saved game.
+int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, std::ostream& out) {
+    if (args.Words.size() != 2)
+        throw Error(kUsage);
+    const std::string& given = args.Words[1];
+    UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
+    HeadlessPort port;
+    Game game(specs, port, seed);
+    CheckedOpponent computer;
+    computer.SetTurnLimit(TurnLimit(args));
+    game.SetComputerPlayer(&computer);
+
+    if (IsSavedGame(given)) {
+        for (const char* option : {"--players", "--option", "--teams"}) {
+            if (args.Option(option))
+                throw Error(std::string(option) + " is for a new game, not a saved one.");
+        }
+        LoadGame(game, given);
+        if (computer.Consistent(game))
+            PlayPendingComputerTurn(game, computer);
+    } else {
+        const fs::path scenario = ResolveScenario(given, dataDir);
+        NewGameSetup setup;
+        if (auto players = args.Option("--players")) {
+            setup.SlotTypes = SlotTypes(*players);
+        } else {
+            // A computer in every slot the scenario allows.
+            const GameDef def = ReadDefFile(scenario);
+            int most = 1;
+            for (int n = 1; n <= kMaxPlayers; ++n) {
+                if (def.PlayerLimits & (1 << (n - 1)))
+                    most = n;
+            }
+            setup.SlotTypes.assign(static_cast<size_t>(most), "Computer");
+        }
+        for (auto [it, end] = args.Options.equal_range("--option"); it != end; ++it)
+            setup.OptionTicked[ParseNumber(it->second, "--option", 1, 2) - 1] = true;
+        if (auto teams = args.Option("--teams"))
+            setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
+        if (!game.NewGame(scenario, setup))
+            throw Error(port.Messages.empty() ? "The game could not start." : port.Messages.back());
+    }
+    game.SetComputerPlayer(nullptr);
+    if (!computer.Consistent(game))
+        throw Error("The board went wrong after " + std::to_string(computer.TurnsPlayed()) +
+                    " turns: " + computer.Problem);
+    if (auto save = args.Option("--save")) {
+        SaveGame(game, *save);
+        game.SaveFile = *save;
+    }
+    json::Value state = GameStateToJson(game, port.Messages);
+    state.Set("Turns", computer.TurnsPlayed());
+    out << state.Dump() << "\n";
     return 0;
 }
 
@@ -233,6 +354,8 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
             return ShowSavedGame(args, out);
         if (command == "run")
             return RunScript(args, dataDir, seed, out, in);
+        if (command == "play")
+            return PlayCommand(args, dataDir, seed, out);
         throw Error("Unknown command \"" + command + "\".\n" + kUsage);
     } catch (const std::exception& error) {
         err << error.what() << "\n";

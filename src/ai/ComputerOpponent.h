@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/ComputerPlayer.h"
+
+namespace marovane {
+
+// The computer player of this program: plays whole turns and keep visits for every computer
+// slot of a game. It can stop the turn sequence after a number of turns, for the command-line
+// tool and for tests.
+class ComputerOpponent : public ComputerPlayer {
+public:
+    bool PlayTurn(Game& game) override;
+    void DoComputerKeep(Game& game, KeepVisit& visit) override;
+
+    // After this many turns the next computer turn is not played and the turn sequence stops
+    // there; a negative limit never stops it.
+    void SetTurnLimit(int turns) { turnLimit_ = turns; }
+    int TurnLimit() const { return turnLimit_; }
+    // The turns played so far.
+    int TurnsPlayed() const { return turnsPlayed_; }
+
+private:
+    int turnLimit_ = -1;
+    int turnsPlayed_ = 0;
+};
+
+} // namespace marovane

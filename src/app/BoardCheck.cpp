@@ -1,0 +1,49 @@
+#include "app/BoardCheck.h"
+
+#include "engine/Game.h"
+
+namespace marovane {
+
+namespace {
+
+std::string At(int x, int y) {
+    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+} // namespace
+
+std::string BoardProblem(const Game& game) {
+    const UnitSpecs& specs = game.Specs();
+    for (int p = 1; p <= game.NumPlayers; ++p) {
+        if (game.Money[p] < 0)
+            return "Player " + std::to_string(p) + "'s treasury is negative.";
+    }
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y) {
+            const int code = game.BoardUnit(x, y);
+            const int picture = game.PicNum(x, y);
+            if (code < 0)
+                return "The cell " + At(x, y) + " holds a negative strength.";
+            if ((code > 0) != (picture >= 0))
+                return code > 0 ? "The cell " + At(x, y) + " holds a unit without a picture."
+                                : "The cell " + At(x, y) + " shows a picture without a unit.";
+            if (picture < 0)
+                continue;
+            const int owner = picture / kUnitTypes + 1;
+            const int type = picture % kUnitTypes;
+            if (owner > game.NumPlayers)
+                return "The cell " + At(x, y) + " holds a piece of player " +
+                       std::to_string(owner) + ", who is not in the game.";
+            if (code / 10 > specs.HitPoints(type))
+                return "The unit on " + At(x, y) + " has more hit points than at full strength.";
+            if (code % 10 > specs.Moves(type))
+                return "The unit on " + At(x, y) + " has more moves left than its type has.";
+            if (game.PlayerOut[owner])
+                return "Player " + std::to_string(owner) + " is out but still owns the piece on " +
+                       At(x, y) + ".";
+        }
+    }
+    return {};
+}
+
+} // namespace marovane

@@ -1,0 +1,127 @@
+#include "cli/CliRunner.h"
+
+#include "support/TestGame.h"
+#include "util/Json.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+namespace {
+
+using test::Cli;
+using Result = test::CliResult;
+
+int64_t Field(const std::string& output, const char* key) {
+    const json::Value state = json::Parse(output);
+    const json::Value* value = state.Find(key);
+    if (!value)
+        return -1;
+    return value->IsBool() ? value->AsBool() : value->AsInteger();
+}
+
+std::string Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(CliPlay, TheComputerPlaysAGameToItsEndAndTheSameSeedReplaysIt) {
+    Result first = Cli({"--seed", "3", "play", "Skirmish"});
+    ASSERT_EQ(first.Status, 0) << first.Err;
+    EXPECT_EQ(Field(first.Out, "GameOn"), 0);
+    EXPECT_GT(Field(first.Out, "Turns"), 0);
+    const json::Value state = json::Parse(first.Out);
+    const auto& messages = state.Find("Messages")->AsArray();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_NE(messages.back().AsString().find("has conquered all!"), std::string::npos);
+
+    EXPECT_EQ(Cli({"--seed", "3", "play", "Skirmish"}).Out, first.Out);
+}
+
+TEST(CliPlay, StopsAfterTheGivenNumberOfTurns) {
+    for (const char* scenario : {"Border Wars", "Castle Siege"}) {
+        Result played = Cli({"--seed", "5", "play", scenario, "--turns", "9"});
+        ASSERT_EQ(played.Status, 0) << played.Err;
+        EXPECT_EQ(Field(played.Out, "Turns"), 9) << scenario;
+        EXPECT_EQ(Field(played.Out, "NumPlayers"), 4) << "every slot the scenario allows";
+        EXPECT_EQ(Field(played.Out, "CurrentPlayer"), 2) << "nine turns from player 1 on";
+    }
+}
+
+TEST(CliPlay, GoesOnWithASavedGameUntilAHumanIsToMove) {
+    test::TempDir dir;
+    const fs::path half = dir.Path() / "half.mvg";
+    Result first = Cli({"--seed", "7", "play", "Royal Rescue", "--players", "Computer,Computer",
+                        "--turns", "4", "--save", half.string()});
+    ASSERT_EQ(first.Status, 0) << first.Err;
+    Result second = Cli({"--seed", "7", "play", half.string(), "--turns", "3"});
+    ASSERT_EQ(second.Status, 0) << second.Err;
+    EXPECT_EQ(Field(second.Out, "Turns"), 3);
+    EXPECT_EQ(Field(second.Out, "CurrentPlayer"), 2);
+
+    // A computer whose turn is pending plays it; the human after him stops the tool.
+    const fs::path mixed = dir.Path() / "mixed.mvg";
+    ASSERT_EQ(
+        Cli({"new", "Tutorial", "--players", "Computer,Human", "--save", mixed.string()}).Status,
+        0);
+    Result stopped = Cli({"--seed", "1", "play", mixed.string()});
+    ASSERT_EQ(stopped.Status, 0) << stopped.Err;
+    EXPECT_EQ(Field(stopped.Out, "Turns"), 1);
+    EXPECT_EQ(Field(stopped.Out, "CurrentPlayer"), 2);
+    EXPECT_EQ(Field(stopped.Out, "GameOn"), 1);
+}
+
+TEST(CliPlay, RefusesBadArgumentsAndDamagedFilesWithAMessage) {
+    test::TempDir dir;
+    const fs::path saved = dir.Path() / "saved.mvg";
+    ASSERT_EQ(
+        Cli({"new", "Skirmish", "--players", "Computer,Computer", "--save", saved.string()}).Status,
+        0);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"play", "Skirmish", "--turns", "-1"},
+          {"play", "Skirmish", "--turns", "many"},
+          {"play", "Skirmish", "--players", "Computer,Robot"},
+          {"play", saved.string(), "--players", "Computer,Computer"},
+          {"play", "No Such Scenario"},
+          {"play"}}) {
+        Result refused = Cli(args);
+        EXPECT_EQ(refused.Status, 1) << args.back();
+        EXPECT_FALSE(refused.Err.empty()) << args.back();
+        EXPECT_TRUE(refused.Out.empty()) << args.back();
+    }
+
+    std::string bytes = Bytes(saved);
+    const fs::path damaged = dir.WriteBytes("damaged.mvg", bytes.substr(0, bytes.size() / 2));
+    Result refused = Cli({"play", damaged.string(), "--save", saved.string()});
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_NE(refused.Err.find("Invalid save file."), std::string::npos) << refused.Err;
+    EXPECT_EQ(Bytes(saved), bytes) << "the file to save to is left alone";
+}
+
+TEST(CliRun, TheComputerPlaysItsSlotsAndTakesOverOnCommand) {
+    test::TempDir dir;
+    const fs::path start = dir.Path() / "start.mvg";
+    ASSERT_EQ(Cli({"--seed", "2", "new", "Skirmish", "--players", "Human,Computer", "--save",
+                   start.string()})
+                  .Status,
+              0);
+    // After the human's turn the computer plays its own and hands back to him.
+    Result next = Cli({"--seed", "2", "run", start.string()}, "next\n");
+    ASSERT_EQ(next.Status, 0) << next.Err;
+    EXPECT_EQ(Field(next.Out, "CurrentPlayer"), 1);
+    EXPECT_NE(json::Parse(next.Out).Find("BoardPic")->Dump(),
+              json::Parse(Cli({"show", start.string()}).Out).Find("BoardPic")->Dump())
+        << "the computer moved";
+
+    // Handed to the computer, the human's side plays on with the other computer to the end.
+    Result handed = Cli({"--seed", "2", "run", start.string()}, "computer\n");
+    ASSERT_EQ(handed.Status, 0) << handed.Err;
+    EXPECT_EQ(Field(handed.Out, "GameOn"), 0);
+}
+
+} // namespace
+} // namespace marovane
