@@ -24,13 +24,16 @@ std::string BoardProblem(const Game& game) {
             const int picture = game.PicNum(x, y);
             if (code < 0)
                 return "The cell " + At(x, y) + " holds a negative strength.";
-            if ((code > 0) != (picture >= 0))
-                return code > 0 ? "The cell " + At(x, y) + " holds a unit without a picture."
-                                : "The cell " + At(x, y) + " shows a picture without a unit.";
+            if (code > 0 && picture < 0)
+                return "The cell " + At(x, y) + " holds a unit without a picture.";
             if (picture < 0)
                 continue;
             const int owner = picture / kUnitTypes + 1;
             const int type = picture % kUnitTypes;
+            // Only a type without hit points leaves its picture behind at strength 0, once it
+            // has used its moves.
+            if (code == 0 && specs.HitPoints(type) > 0)
+                return "The cell " + At(x, y) + " shows a picture without a unit.";
             if (owner > game.NumPlayers)
                 return "The cell " + At(x, y) + " holds a piece of player " +
                        std::to_string(owner) + ", who is not in the game.";

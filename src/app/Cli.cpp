@@ -291,8 +291,9 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
                 throw Error(std::string(option) + " is for a new game, not a saved one.");
         }
         LoadGame(game, given);
-        if (computer.Consistent(game))
-            PlayPendingComputerTurn(game, computer);
+        if (!computer.Consistent(game))
+            throw Error("The game in \"" + given + "\" cannot be played: " + computer.Problem);
+        PlayPendingComputerTurn(game, computer);
     } else {
         const fs::path scenario = ResolveScenario(given, dataDir);
         NewGameSetup setup;

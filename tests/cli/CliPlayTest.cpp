@@ -100,6 +100,17 @@ TEST(CliPlay, RefusesBadArgumentsAndDamagedFilesWithAMessage) {
     EXPECT_EQ(refused.Status, 1);
     EXPECT_NE(refused.Err.find("Invalid save file."), std::string::npos) << refused.Err;
     EXPECT_EQ(Bytes(saved), bytes) << "the file to save to is left alone";
+
+    // A readable saved game whose unit on (1, 1) is stronger than its type can be: the first
+    // board value follows the tag, the scenario record, the name and six numbers.
+    std::string strong = bytes;
+    const size_t first = 3 + 2060 + 2 + std::string("Skirmish").size() + 6 * 2;
+    strong[first] = static_cast<char>(999 & 0xFF);
+    strong[first + 1] = static_cast<char>(999 >> 8);
+    refused = Cli({"play", dir.WriteBytes("strong.mvg", strong).string()});
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_NE(refused.Err.find("more hit points than at full strength"), std::string::npos)
+        << refused.Err;
 }
 
 TEST(CliRun, TheComputerPlaysItsSlotsAndTakesOverOnCommand) {
