@@ -190,10 +190,9 @@ QString GameSetupDialog::Choose() {
 NewGameSetup GameSetupDialog::Setup(int teamsMode) const {
     NewGameSetup setup;
     setup.SlotTypes = model_.SlotTypes();
-    for (int i = 0; i < 2; ++i)
-        setup.OptionTicked[static_cast<size_t>(i)] =
-            options_[static_cast<size_t>(i)]->isVisible() &&
-            options_[static_cast<size_t>(i)]->isChecked();
+    // An option counts when the scenario has it and its box is ticked.
+    for (size_t i = 0; i < 2; ++i)
+        setup.OptionTicked[i] = def_.OptionType[i] >= 0 && options_[i]->isChecked();
     setup.TeamsMode = teamsMode;
     setup.PictureSet = pictures_->currentText().toStdString();
     return setup;

@@ -1,0 +1,58 @@
+#include "scenario/ScenarioFiles.h"
+
+#include "engine/Options.h"
+#include "scenario/DefFile.h"
+#include "support/TestGame.h"
+#include "util/Error.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+namespace {
+
+class ScenarioFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GameDef builtIn = test::PlainDef(10, 10);
+        builtIn.Options = static_cast<int16_t>(builtIn.Options | (1 << option_bit::BuiltIn) |
+                                               (1 << option_bit::Tutorial));
+        dir.Write("Battle", builtIn);
+        dir.Write("Other", test::PlainDef(12, 12));
+    }
+    std::vector<std::string> Names() const { return ListScenarios(dir.Path()); }
+
+    test::TempDir dir;
+};
+
+TEST_F(ScenarioFilesTest, ACopyIsAnOrdinaryScenario) {
+    EXPECT_EQ(scenario_files::Copy(dir.Path(), "battle"), "#battle");
+    GameDef copy = ReadDefFile(dir.Path() / "#battle.def");
+    EXPECT_FALSE(copy.Options & (1 << option_bit::BuiltIn));
+    EXPECT_FALSE(copy.Options & (1 << option_bit::Tutorial));
+    EXPECT_EQ(copy.Width, 10);
+    EXPECT_THROW(scenario_files::Copy(dir.Path(), "Missing"), Error);
+}
+
+TEST_F(ScenarioFilesTest, RenamingRefusesBadNamesAndClashes) {
+    for (const char* bad : {"a.b", "a/b", "a\\b", "a:b", "a*b", "a?b", "<a>", "  "})
+        EXPECT_FALSE(scenario_files::ValidName(bad)) << bad;
+    EXPECT_TRUE(scenario_files::ValidName("Siege of the North"));
+    EXPECT_THROW(scenario_files::Rename(dir.Path(), "Other", "Battle"), Error);
+    EXPECT_THROW(scenario_files::Rename(dir.Path(), "Other", "x.y"), Error);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "Other"})) << "nothing changed";
+    scenario_files::Rename(dir.Path(), "Other", "Renamed");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "Renamed"}));
+    scenario_files::Rename(dir.Path(), "Renamed", "RENAMED");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "RENAMED"})) << "a new case is fine";
+}
+
+TEST_F(ScenarioFilesTest, DeletingRemovesTheFileOrSaysWhy) {
+    scenario_files::Delete(dir.Path(), "other");
+    EXPECT_EQ(Names(), std::vector<std::string>{"Battle"});
+    EXPECT_THROW(scenario_files::Delete(dir.Path(), "other"), Error);
+}
+
+} // namespace
+} // namespace marovane
