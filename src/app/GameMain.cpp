@@ -1,8 +1,9 @@
 // The game: the main window over the rules.
 //
-//   marovane [--data DIR] [--seed N] [SCENARIO.def --players Human,Computer,...]
+//   marovane [--data DIR] [--seed N] [GAME.mvg | SCENARIO.def [--players Human,Computer,...]]
 //
-// Naming a scenario starts a new game of it at once with the given player slots.
+// Naming a saved game loads it; naming a scenario starts a new game of it at once with the given
+// player slots (a human and the computer when none are given).
 
 #include "engine/UnitSpecs.h"
 #include "ui/GameWindow.h"

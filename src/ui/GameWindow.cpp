@@ -57,6 +57,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
                        QWidget* parent)
     : QMainWindow(parent), programDir_(programDir), specs_(specs), game_(specs, *this, seed) {
     setWindowTitle(kProductName);
+    game_.SetComputerPlayer(&computer_);
     setWindowIcon(QIcon(":/icons/marovane.png"));
     auto* central = new QWidget(this);
     central->setMouseTracking(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/ComputerOpponent.h"
 #include "engine/Game.h"
 #include "engine/GamePort.h"
 #include "ui/PictureStrip.h"
@@ -40,7 +41,7 @@ public:
 
     Game& CurrentGame() { return game_; }
     BoardWidget* Board() const { return board_; }
-    // The computer player that plays computer slots (none: their turns wait).
+    // The computer player that plays computer slots; the window's own unless replaced.
     void SetComputerPlayer(ComputerPlayer* computer) { game_.SetComputerPlayer(computer); }
     // Starts a new game; false when the scenario was refused (its message was shown).
     bool StartNewGame(const QString& path, const NewGameSetup& setup);
@@ -131,6 +132,7 @@ private:
     QDir programDir_;
     const UnitSpecs& specs_;
     Game game_;
+    ComputerOpponent computer_;
     PictureStrip strip_;
     Pointers pointers_;
 

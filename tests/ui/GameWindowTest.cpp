@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -258,6 +259,46 @@ TEST_F(GameWindowTest, TheLastDefeatBringsTheTitleBack) {
     EXPECT_FALSE(window->Board()->isVisible());
     EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
     EXPECT_EQ(window->windowTitle(), "Marovane");
+}
+
+TEST_F(GameWindowTest, AComputerTurnRunsWhileTheWindowKeepsWorking) {
+    window->Action("mnuOCheck0")->trigger(); // thinking off: no pauses
+    ASSERT_FALSE(window->Action("mnuOCheck0")->isChecked());
+    ASSERT_TRUE(StartShipped("Skirmish", {"Human", "Computer"}));
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(0);
+    Click(2, 1);
+    Click(3, 2);
+    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
+    ticker.stop();
+    EXPECT_GT(ticks, 0) << "window events ran during the computer's turn";
+    if (game->GameOn) {
+        EXPECT_EQ(game->CurrentPlayer, 1) << "the computer played and handed the turn back";
+        EXPECT_EQ(window->windowTitle(), "Skirmish - Marovane - Player 1");
+    }
+}
+
+TEST_F(GameWindowTest, PlayerComputerHandsTheCurrentTurnToTheComputer) {
+    window->Action("mnuOCheck0")->trigger();
+    ASSERT_TRUE(StartShipped("Castle Siege"));
+    QAction* computer = window->Action("mnuPComp");
+    ASSERT_TRUE(computer->isEnabled());
+    computer->trigger();
+    EXPECT_TRUE(game->PlayerComp[1]);
+    EXPECT_EQ(game->CurrentPlayer, 2) << "the computer finished player 1's turn";
+    EXPECT_FALSE(window->Action("mnuPComp")->isChecked()) << "player 2 is still a human";
+}
+
+TEST_F(GameWindowTest, SwitchingBackToHumanStopsTheComputerTurn) {
+    // With thinking shown the computer pauses; during a pause the player takes over again.
+    QTimer::singleShot(300, window.get(), [this] { window->Action("mnuPComp")->trigger(); });
+    ASSERT_TRUE(StartShipped("Castle Siege", {"Computer", "Human"}));
+    EXPECT_TRUE(game->GameOn);
+    EXPECT_EQ(game->CurrentPlayer, 1);
+    EXPECT_FALSE(game->PlayerComp[1]);
+    EXPECT_TRUE(window->NextTurnButton()->isEnabled());
 }
 
 TEST_F(GameWindowTest, ClosingDuringAGameAsksFirst) {

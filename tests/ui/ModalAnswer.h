@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -30,10 +31,12 @@ public:
 private:
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_)
+        if (!modal)
             return;
-        last_ = modal;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (box == lastBox_)
+                return;
+            lastBox_ = box;
             Messages.push_back(box->text());
             QAbstractButton* button = box->button(QuestionAnswer);
             if (!button)
@@ -42,17 +45,30 @@ private:
                 button->click();
             else
                 box->close();
-            last_ = nullptr;
             return;
         }
-        if (answer_)
-            answer_(modal);
-        last_ = nullptr;
+        // Each showing of a window is answered once, and not again while its answer runs.
+        if (answering_ || modal == answered_ || !answer_)
+            return;
+        answering_ = true;
+        answered_ = modal;
+        // Answered from a timer of its own: a timer does not fire again while its own slot runs,
+        // and the answer may open message boxes that this poll must close.
+        QPointer<QWidget> window(modal);
+        QTimer::singleShot(0, &timer_, [this, window] {
+            if (window)
+                answer_(window);
+            answering_ = false;
+            if (!window || !window->isVisible())
+                answered_ = nullptr;
+        });
     }
 
     Answer answer_;
     QTimer timer_;
-    QWidget* last_ = nullptr;
+    QWidget* lastBox_ = nullptr;
+    QWidget* answered_ = nullptr;
+    bool answering_ = false;
 };
 
 } // namespace marovane::test
