@@ -6,6 +6,7 @@
 // player slots (a human and the computer when none are given).
 
 #include "engine/UnitSpecs.h"
+#include "scenario/DefFile.h"
 #include "ui/GameWindow.h"
 #include "util/Error.h"
 
@@ -13,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -54,7 +56,12 @@ int main(int argc, char** argv) {
             setup.SlotTypes.push_back(slot.trimmed().toStdString());
         if (setup.SlotTypes.empty() || !parser.isSet("players"))
             setup.SlotTypes = {"Human", "Computer"};
-        const QString file = files.first();
+        QString file = files.first();
+        // A scenario may also be named as it appears in the scenario list.
+        if (!QFileInfo::exists(file)) {
+            if (auto found = FindScenario(programDir.path().toStdString(), file.toStdString()))
+                file = QString::fromStdString(found->string());
+        }
         // Start once the window runs, so the game's messages have a window to belong to.
         QTimer::singleShot(0, &window,
                            [&window, file, setup] { window.StartNewGame(file, setup); });

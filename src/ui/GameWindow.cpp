@@ -15,6 +15,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -382,6 +383,8 @@ void GameWindow::ShowMessage(const std::string& text) {
 
 void GameWindow::BoardResized(int width, int height) {
     board_->SetSize(height, width);
+    board_->ShowAllCells();
+    board_->SetCellVisible(1, 1, true);
     board_->ClearLines();
     board_->HighlightOff();
     board_->CircleOff();
@@ -402,7 +405,9 @@ void GameWindow::CellPictureChanged(int x, int y, int picture) {
 }
 
 void GameWindow::BoardRefreshed() {
-    if (board_->BoardWidth() != game_.BoardWidth || board_->BoardHeight() != game_.BoardHeight)
+    // Without fog every cell stays shown from the moment the board is made.
+    if (!game_.FogOn || board_->BoardWidth() != game_.BoardWidth ||
+        board_->BoardHeight() != game_.BoardHeight)
         return;
     for (int x = 1; x <= game_.BoardWidth; ++x) {
         for (int y = 1; y <= game_.BoardHeight; ++y)
@@ -494,7 +499,12 @@ void GameWindow::Wait(double seconds) {
 }
 
 void GameWindow::ProcessEvents() {
+    // The rules let the window run many times a turn; a screen shows no more than about sixty
+    // frames a second, so running it more often would only repaint the board for nothing.
+    if (eventsRun_.isValid() && eventsRun_.elapsed() < 15)
+        return;
     QCoreApplication::processEvents();
+    eventsRun_.restart();
 }
 
 void GameWindow::ViewOptionsChanged() {

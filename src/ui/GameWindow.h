@@ -7,6 +7,7 @@
 #include "ui/Pointers.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QTimer>
@@ -151,6 +152,8 @@ private:
     // A game chosen while another was in progress starts from this timer, once the old game's
     // work has unwound.
     QTimer newGameTimer_;
+    // When window events last ran from inside the rules.
+    QElapsedTimer eventsRun_;
     QString pendingPath_;
     NewGameSetup pendingSetup_;
 
