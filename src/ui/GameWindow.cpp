@@ -605,6 +605,9 @@ void GameWindow::OnCellClick(int x, int y) {
     if (!HumanToMove() || rightButtonDown_)
         return;
     game_.CellClick(x, y);
+    // The floating panel follows: it gives way when the clicked unit became the selection.
+    if (HumanToMove() && game_.HighX == x && game_.HighY == y)
+        game_.DispStats(x, y, 0);
     board_->setCursor(Qt::ArrowCursor);
 }
 
