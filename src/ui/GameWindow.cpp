@@ -122,6 +122,10 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     RestoreOptions();
     game_.ChooseTeams(0);
     resize(1000, 760);
+    // The window never gets so low that the player's number disappears (60 twips, 4 pixels,
+    // below it).
+    setMinimumSize(kLeftPanelWidth + 120,
+                   menuBar()->sizeHint().height() + playerPanel_->sizeHint().height() + 4);
     LayOut();
 }
 
