@@ -389,10 +389,6 @@ bool GameSetupDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void GameSetupDialog::keyPressEvent(QKeyEvent* event) {
-    QDialog::keyPressEvent(event);
-}
-
 void GameSetupDialog::Begin() {
     if (chosenPath_.isEmpty() || !begin_->isEnabled()) {
         QApplication::beep();

@@ -38,7 +38,7 @@ public:
         QMenu* TeamsMenu = nullptr;
         std::function<QString()> CurrentPictureSet;
         std::function<void(const QString&)> ChoosePictureSet;
-        // Arrangement k is allowed (the Teams menu entry is enabled).
+        // A scenario was selected: the window offers the team arrangements it allows.
         std::function<void(const GameDef&)> ScenarioChosen;
     };
 
@@ -75,7 +75,6 @@ public:
     void Begin();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
