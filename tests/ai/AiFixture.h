@@ -21,15 +21,7 @@ namespace marovane::test {
 // every type has 9 hit points and 3 moves and deals 2 damage at range 1, with no bonuses.
 class AiFixture : public RulesFixture {
 protected:
-    void SetUp() override {
-        for (int t = 0; t < kUnitTypes; ++t) {
-            specs.UnitStrength[t] = 93;
-            specs.UnitMinDamage[t] = specs.UnitMaxDamage[t] = 2;
-            specs.UnitRange[t] = 1;
-            specs.UnitCloseBonus[t] = specs.UnitWallBonus[t] = specs.UnitWallPenalty[t] = 0;
-        }
-        specs.UnitStrength[unit_type::Wall] = 150;
-    }
+    void SetUp() override { specs = ExactSpecs(); }
     void Moves(int type, int moves) {
         specs.UnitStrength[type] = static_cast<int16_t>(specs.UnitStrength[type] / 10 * 10 + moves);
     }

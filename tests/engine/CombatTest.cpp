@@ -29,15 +29,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HitChances,
 // Every type deals exactly one damage value, so battles are exact.
 class Combat : public test::RulesFixture {
 protected:
-    void SetUp() override {
-        for (int t = 0; t < kUnitTypes; ++t) {
-            specs.UnitStrength[t] = 93;
-            specs.UnitMinDamage[t] = specs.UnitMaxDamage[t] = 2;
-            specs.UnitRange[t] = 1;
-            specs.UnitCloseBonus[t] = specs.UnitWallBonus[t] = specs.UnitWallPenalty[t] = 0;
-        }
-        specs.UnitStrength[unit_type::Wall] = 150;
-    }
+    void SetUp() override { specs = test::ExactSpecs(); }
     void Damage(int type, int amount) {
         specs.UnitMinDamage[type] = specs.UnitMaxDamage[type] = amount;
     }

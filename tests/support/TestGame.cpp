@@ -28,6 +28,18 @@ UnitSpecs TestSpecs() {
     return specs;
 }
 
+UnitSpecs ExactSpecs() {
+    UnitSpecs specs = TestSpecs();
+    for (int t = 0; t < kUnitTypes; ++t) {
+        specs.UnitStrength[t] = 93;
+        specs.UnitMinDamage[t] = specs.UnitMaxDamage[t] = 2;
+        specs.UnitRange[t] = 1;
+        specs.UnitCloseBonus[t] = specs.UnitWallBonus[t] = specs.UnitWallPenalty[t] = 0;
+    }
+    specs.UnitStrength[unit_type::Wall] = 150;
+    return specs;
+}
+
 GameDef PlainDef(int width, int height) {
     GameDef def;
     def.Width = static_cast<int16_t>(width);

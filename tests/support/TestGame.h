@@ -14,6 +14,10 @@ namespace marovane::test {
 // costs 100 + 10 t; King and Queen cost -1.
 UnitSpecs TestSpecs();
 
+// A unit table whose battles are exact: every type has 9 hit points and 3 moves and deals 2
+// damage at range 1, with no bonuses; the wall piece has 15 hit points.
+UnitSpecs ExactSpecs();
+
 // A plain two-to-four player scenario: no castles, keeps or royalty, a peasant and an infantryman
 // at the player's relative cells (1, 1) and (2, 1).
 GameDef PlainDef(int width, int height);
