@@ -35,11 +35,8 @@ public:
 
 std::vector<fs::path> ShippedScenarios() {
     std::vector<fs::path> found;
-    for (const auto& entry : fs::directory_iterator(MAROVANE_PROGRAM_DIR)) {
-        if (entry.path().extension() == ".def")
-            found.push_back(entry.path());
-    }
-    std::sort(found.begin(), found.end());
+    for (const std::string& scenario : ListScenarios(MAROVANE_PROGRAM_DIR))
+        found.push_back(fs::path(MAROVANE_PROGRAM_DIR) / (scenario + ".def"));
     return found;
 }
 
