@@ -1,9 +1,9 @@
 #include "app/Cli.h"
 
 #include "ai/ComputerOpponent.h"
-#include "app/BoardCheck.h"
 #include "app/ScriptPlayer.h"
 #include "app/StateJson.h"
+#include "engine/BoardCheck.h"
 #include "engine/Game.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
@@ -189,11 +189,11 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
     return 0;
 }
 
-int ShowSavedGame(const Arguments& args, std::ostream& out) {
+int ShowSavedGame(const Arguments& args, const fs::path& dataDir, std::ostream& out) {
     if (args.Words.size() != 2)
         throw Error(kUsage);
-    // Showing runs no rule, so the unit table is not needed.
-    UnitSpecs specs;
+    // The board is checked against the unit table before it is shown.
+    UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
     HeadlessPort port;
     Game game(specs, port, 0);
     LoadGame(game, args.Words[1]);
@@ -291,8 +291,6 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
                 throw Error(std::string(option) + " is for a new game, not a saved one.");
         }
         LoadGame(game, given);
-        if (!computer.Consistent(game))
-            throw Error("The game in \"" + given + "\" cannot be played: " + computer.Problem);
         PlayPendingComputerTurn(game, computer);
     } else {
         const fs::path scenario = ResolveScenario(given, dataDir);
@@ -352,7 +350,7 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
         if (command == "new")
             return NewGameCommand(args, dataDir, seed, out);
         if (command == "show")
-            return ShowSavedGame(args, out);
+            return ShowSavedGame(args, dataDir, out);
         if (command == "run")
             return RunScript(args, dataDir, seed, out, in);
         if (command == "play")

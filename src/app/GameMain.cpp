@@ -6,7 +6,6 @@
 // player slots (a human and the computer when none are given).
 
 #include "engine/UnitSpecs.h"
-#include "scenario/DefFile.h"
 #include "ui/GameWindow.h"
 #include "util/Error.h"
 
@@ -14,7 +13,6 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -29,7 +27,7 @@ int main(int argc, char** argv) {
     parser.addOption({"data", "Read the data files from DIR.", "DIR"});
     parser.addOption({"seed", "Seed the random numbers with N.", "N"});
     parser.addOption({"players", "Player slots of the named scenario.", "LIST"});
-    parser.addPositionalArgument("file", "A scenario to start.");
+    parser.addPositionalArgument("file", "A saved game to load, or a scenario to start.");
     parser.process(app);
 
     const QDir programDir(parser.isSet("data") ? parser.value("data")
@@ -56,15 +54,9 @@ int main(int argc, char** argv) {
             setup.SlotTypes.push_back(slot.trimmed().toStdString());
         if (setup.SlotTypes.empty() || !parser.isSet("players"))
             setup.SlotTypes = {"Human", "Computer"};
-        QString file = files.first();
-        // A scenario may also be named as it appears in the scenario list.
-        if (!QFileInfo::exists(file)) {
-            if (auto found = FindScenario(programDir.path().toStdString(), file.toStdString()))
-                file = QString::fromStdString(found->string());
-        }
-        // Start once the window runs, so the game's messages have a window to belong to.
-        QTimer::singleShot(0, &window,
-                           [&window, file, setup] { window.StartNewGame(file, setup); });
+        // Opened once the window runs, so the game's messages have a window to belong to.
+        const QString file = files.first();
+        QTimer::singleShot(0, &window, [&window, file, setup] { window.OpenFile(file, setup); });
     }
     return app.exec();
 }

@@ -88,7 +88,8 @@ void ScriptPlayer::Move(const std::vector<int>& c, bool attack) {
         throw Error("the target cell is off the board");
     const int before = game_.BoardUnit(c[0], c[1]);
     const int targetBefore = game_.BoardUnit(c[2], c[3]);
-    const bool targetEmpty = game_.PicNum(c[2], c[3]) < 0;
+    // A cell the player cannot see is empty grass to him, as it is to a click in the window.
+    const bool targetEmpty = game_.VisiblePicNum(c[2], c[3]) < 0;
     if (attack == targetEmpty)
         throw Error(attack ? "there is nothing to attack there" : "that cell is occupied");
     game_.CellClick(c[2], c[3]);

@@ -176,6 +176,9 @@ public:
     void HighlightOff();
     // Whether the current player sees the cell (always true without fog of war).
     bool Visible(int x, int y) const;
+    // The picture number the current player sees on a cell: a cell hidden by fog of war looks
+    // like empty grass (-1), so nothing a human can point at or click reveals what stands there.
+    int VisiblePicNum(int x, int y) const { return Visible(x, y) ? PicNum(x, y) : -1; }
     // Waits half a second or so while the window runs, when there is something to watch.
     void Pause(double seconds);
 

@@ -23,8 +23,8 @@ void Game::UnselectPiece() {
 }
 
 void Game::DispStats(int x, int y, int panel) {
-    // Panel 1 already shows the selected unit.
-    if ((panel == 0 && x == HighX && y == HighY) || !OnBoard(x, y) || PicNum(x, y) < 0) {
+    // Panel 1 already shows the selected unit. A cell hidden by fog shows nothing.
+    if ((panel == 0 && x == HighX && y == HighY) || !OnBoard(x, y) || VisiblePicNum(x, y) < 0) {
         port_.ShowUnitPanel(panel, 0, 0);
         return;
     }
@@ -37,7 +37,8 @@ void Game::CellClick(int x, int y) {
     if (x == HighX && y == HighY)
         return;
     const int me = CurrentPlayer;
-    const int clicked = PicNum(x, y);
+    // A cell hidden by fog is clicked as if it were empty grass.
+    const int clicked = VisiblePicNum(x, y);
     const bool selected = HighX > 0 && OnBoard(HighX, HighY) && PicNum(HighX, HighY) >= 0;
     const int sx = HighX, sy = HighY;
     const bool selectedCanAct = selected && BoardUnit(sx, sy) % 10 > 0;
@@ -155,7 +156,7 @@ ClickAction Game::ClickPreview(int x, int y, double* hitChance) const {
     const int range = specs_.UnitRange[selectedType];
     const int dx = std::abs(x - sx), dy = std::abs(y - sy);
     const bool canAct = BoardUnit(sx, sy) % 10 > 0;
-    const int clicked = PicNum(x, y);
+    const int clicked = VisiblePicNum(x, y);
     if (clicked < 0)
         return canAct && CanStep(sx, sy, x, y) ? ClickAction::Move : ClickAction::NoDrop;
     const int owner = clicked / kUnitTypes + 1;

@@ -24,6 +24,7 @@ KeepVisit::KeepVisit(const Game& game, int player) : game_(game), player_(player
     if (picture < 0)
         return;
     pieceType_ = picture % kUnitTypes;
+    pieceOwner_ = picture / kUnitTypes + 1;
     const auto& specs = game.Specs();
     if (pieceType_ == unit_type::King || pieceType_ == unit_type::Queen) {
         royal_ = rescuable_ = true;
@@ -90,6 +91,7 @@ void KeepVisit::Buy(int type) {
     const int cost = game_.Specs().UnitCost[type];
     money_ -= cost;
     pieceType_ = type;
+    pieceOwner_ = player_;
     sellValue_ = cost;
     bought_ = true;
     full_ = true;

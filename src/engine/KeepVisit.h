@@ -19,6 +19,9 @@ public:
     int Money() const { return money_; }
     // The type of the piece in the keep, or -1 when it is empty.
     int PieceType() const { return pieceType_; }
+    // The owner of the piece in the keep (a team-mate's piece keeps its owner until the visit
+    // ends), or 0 when the keep is empty.
+    int PieceOwner() const { return pieceType_ < 0 ? 0 : pieceOwner_; }
     // What selling gives for the piece, or the reward for a royal; 0 for an empty keep.
     int SellValue() const { return sellValue_; }
     // A King or Queen stood in the keep when the visit began.
@@ -53,6 +56,7 @@ private:
     int player_;
     int money_ = 0;
     int pieceType_ = -1;
+    int pieceOwner_ = 0;
     int sellValue_ = 0;
     bool royal_ = false;
     bool rescuable_ = false;

@@ -1,5 +1,6 @@
 #include "savegame/SavedGame.h"
 
+#include "engine/BoardCheck.h"
 #include "util/AtomicFile.h"
 #include "util/Error.h"
 
@@ -423,19 +424,34 @@ void SaveGame(const Game& game, const fs::path& path) {
     WriteFileAtomically(path, EncodeSavedGame(game));
 }
 
-void LoadGame(Game& game, const fs::path& path) {
+SavedGame CheckSavedGame(std::string_view bytes, const UnitSpecs& specs) {
+    SavedGame saved = DecodeSavedGame(bytes);
+    // The board is checked on a scratch game, so the running one is never touched by a file
+    // that turns out to be bad.
+    HeadlessPort port;
+    Game scratch(specs, port, 0);
+    RestoreSavedGame(saved, scratch);
+    if (std::string problem = BoardProblem(scratch); !problem.empty())
+        Refuse(problem);
+    return saved;
+}
+
+SavedGame ReadSavedGame(const fs::path& path, const UnitSpecs& specs) {
     std::ifstream file(path, std::ios::binary);
     std::error_code ignored;
     if (!file || fs::is_directory(path, ignored))
-        throw Error(std::string(kInvalidSaveFile) + "\nCannot open \"" + path.string() + "\".");
+        Refuse("Cannot open \"" + path.string() + "\".");
     // Bytes beyond the longest possible game are never read, so any file can be offered.
     std::string bytes(kMaxSavedGameSize, '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad())
-        throw Error(std::string(kInvalidSaveFile) + "\nCannot read \"" + path.string() + "\".");
+        Refuse("Cannot read \"" + path.string() + "\".");
     bytes.resize(static_cast<size_t>(file.gcount()));
+    return CheckSavedGame(bytes, specs);
+}
 
-    SavedGame saved = DecodeSavedGame(bytes);
+void LoadGame(Game& game, const fs::path& path) {
+    SavedGame saved = ReadSavedGame(path, game.Specs());
     RestoreSavedGame(saved, game);
     game.SaveFile = path.string();
 }

@@ -91,6 +91,16 @@ std::string EncodeSavedGame(const Game& game);
 // the bytes end early, or any size or value lies outside what a game can hold.
 SavedGame DecodeSavedGame(std::string_view bytes);
 
+// Reads a saved game's bytes and checks all of it, its board against the unit table too (see
+// BoardProblem), without touching any game. Every reader of a saved game goes through here, so a
+// file is accepted or refused the same way wherever it is opened. Throws marovane::Error whose
+// first line is "Invalid save file.".
+SavedGame CheckSavedGame(std::string_view bytes, const UnitSpecs& specs);
+
+// Reads a saved game's file as CheckSavedGame does. A file that cannot be opened or read is
+// refused the same way.
+SavedGame ReadSavedGame(const std::filesystem::path& path, const UnitSpecs& specs);
+
 // Replaces the whole state of the game by a saved one: Def, ScenarioName, every saved field, the
 // board arrays made anew. Nothing is shown: the window redraws the board, selects the piece at
 // (HighX, HighY) again when HighOn is set, runs the Teams menu with TeamsMode and brings its
@@ -103,9 +113,9 @@ void RestoreSavedGame(const SavedGame& saved, Game& game);
 // when it cannot be written. The caller records the path in Game::SaveFile.
 void SaveGame(const Game& game, const std::filesystem::path& path);
 
-// Reads a saved game from a file and, only when all of it is good, replaces the game's state with
-// it and sets Game::SaveFile to the path. A refused file leaves the game untouched; the message
-// starts with "Invalid save file.".
+// Reads a saved game from a file (ReadSavedGame) and, only when all of it is good, replaces the
+// game's state with it and sets Game::SaveFile to the path. A refused file leaves the game
+// untouched; the message starts with "Invalid save file.".
 void LoadGame(Game& game, const std::filesystem::path& path);
 
 } // namespace marovane

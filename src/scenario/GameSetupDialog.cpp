@@ -144,7 +144,9 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const UnitSpecs& specs,
     detailsPanel_->setMinimumWidth(300);
     layout->addWidget(detailsPanel_);
 
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { ScenarioClicked(); });
+    // The selection, not the current row, names the chosen scenario: focus alone makes the first
+    // row current without selecting it, and nothing may look chosen that is not highlighted.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] { ScenarioClicked(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Begin(); });
     connect(list_, &QListWidget::customContextMenuRequested, this, &GameSetupDialog::ShowPopup);
     connect(begin_, &QPushButton::clicked, this, &GameSetupDialog::Begin);
@@ -206,7 +208,10 @@ void GameSetupDialog::RefreshList() {
         list_->addItem(QString::fromStdString(name));
     list_->blockSignals(false);
     if (remembered.isEmpty() || !SelectScenario(remembered)) {
+        list_->blockSignals(true);
         list_->setCurrentRow(-1);
+        list_->clearSelection();
+        list_->blockSignals(false);
         ScenarioClicked();
     }
 }
@@ -217,7 +222,9 @@ bool GameSetupDialog::SelectScenario(const QString& name) {
         wanted.chop(4);
     for (int row = 0; row < list_->count(); ++row) {
         if (list_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
+            list_->blockSignals(true);
             list_->setCurrentRow(row);
+            list_->blockSignals(false);
             ScenarioClicked();
             return true;
         }
@@ -226,8 +233,8 @@ bool GameSetupDialog::SelectScenario(const QString& name) {
 }
 
 QString GameSetupDialog::SelectedName() const {
-    QListWidgetItem* item = list_->currentItem();
-    return item && list_->currentRow() >= 0 ? item->text() : QString();
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void GameSetupDialog::ScenarioClicked() {

@@ -60,6 +60,7 @@ public:
     QPushButton* BeginButton() const { return begin_; }
     QPushButton* DetailsButton() const { return details_; }
     QWidget* DetailsPanel() const { return detailsPanel_; }
+    QLabel* TitleLabel() const { return title_; }
     QLabel* SizeLabel() const { return size_; }
     QLabel* Badge() const { return badge_; }
     BoardWidget* StartPreview() const { return startPreview_; }

@@ -361,6 +361,8 @@ bool BoardWidget::event(QEvent* event) {
             QToolTip::hideText();
         return true;
     }
+    if (event->type() == QEvent::Leave)
+        emit PointerLeft();
     return QWidget::event(event);
 }
 

@@ -106,6 +106,8 @@ signals:
     void SurfaceMouseMove(int button, int shift, double x, double y);
     void SurfaceMouseUp(int button, int shift, double x, double y);
     void CellSizeChanged();
+    // The pointer left the board.
+    void PointerLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,6 +4,7 @@
 #include "engine/KeepVisit.h"
 #include "engine/Options.h"
 #include "savegame/SavedGame.h"
+#include "scenario/DefFile.h"
 #include "scenario/GameSetupDialog.h"
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
@@ -19,6 +20,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,8 +86,12 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
         if (button & 2 && HumanToMove())
             game_.SelectNextUnit();
     });
-    connect(board_, &BoardWidget::SurfaceMouseMove, this,
-            [this](int, int, double, double) { board_->setCursor(Qt::ForbiddenCursor); });
+    // The floating panel shows only while the pointer rests on a board cell.
+    connect(board_, &BoardWidget::SurfaceMouseMove, this, [this](int, int, double, double) {
+        board_->setCursor(Qt::ForbiddenCursor);
+        HidePointerPanel();
+    });
+    connect(board_, &BoardWidget::PointerLeft, this, &GameWindow::HidePointerPanel);
 
     BuildPanels();
     BuildMenus();
@@ -341,8 +347,20 @@ void GameWindow::StoreOptions() {
 }
 
 bool GameWindow::StartNewGame(const QString& path, const NewGameSetup& setup) {
-    board_->setEnabled(true);
     return game_.NewGame(path.toStdString(), setup);
+}
+
+bool GameWindow::OpenFile(const QString& file, const NewGameSetup& setup) {
+    // A saved game is loaded as Game > Load loads it, whatever the case of its extension.
+    if (QFileInfo(file).suffix().compare("mvg", Qt::CaseInsensitive) == 0)
+        return LoadFrom(file);
+    QString scenario = file;
+    // A scenario may also be named as it appears in the scenario list.
+    if (!QFileInfo::exists(scenario)) {
+        if (auto found = FindScenario(programDir_.path().toStdString(), file.toStdString()))
+            scenario = QString::fromStdString(found->string());
+    }
+    return StartNewGame(scenario, setup);
 }
 
 bool GameWindow::HumanToMove() const {
@@ -667,8 +685,14 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     // Moving over the window's background or a unit panel hides the floating panel.
     if (event->type() == QEvent::MouseMove && (watched == centralWidget() || watched == leftPanel_))
-        panels_[0]->hide();
+        HidePointerPanel();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void GameWindow::HidePointerPanel() {
+    panels_[0]->hide();
+    // Coming back to the same cell shows its piece again.
+    lastMouseX_ = lastMouseY_ = 0;
 }
 
 // ---- New, load and save ----------------------------------------------------------------------
@@ -683,14 +707,14 @@ void GameWindow::NewGameCommand() {
         if (game_.GameOn) {
             // The running game may be in the middle of a computer turn: stop it, and start the
             // new one once that work has noticed and returned.
+            // The board stays enabled: with the game off it ignores clicks anyway, and the
+            // new game that the timer starts must take them at once.
             game_.GameOn = false;
-            board_->setEnabled(false);
             pendingPath_ = path;
             pendingSetup_ = setup;
             newGameTimer_.start();
             return;
         }
-        board_->setEnabled(true);
         if (game_.NewGame(path.toStdString(), setup))
             return;
     }
@@ -739,12 +763,7 @@ void GameWindow::LoadCommand() {
 bool GameWindow::LoadFrom(const QString& path) {
     SavedGame saved;
     try {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw Error(kInvalidSaveFile);
-        const QByteArray bytes = file.read(static_cast<qint64>(kMaxSavedGameSize));
-        saved =
-            DecodeSavedGame(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        saved = ReadSavedGame(QFile::encodeName(path).toStdString(), specs_);
     } catch (const Error&) {
         // The running game is left exactly as it was.
         QMessageBox::information(this, kProductName, kInvalidSaveFile);
@@ -785,7 +804,6 @@ void GameWindow::ShowLoadedGame() {
         game_.DrawCastle(p);
     ShowBackgroundPictures();
     SetBoardVisible(true);
-    board_->setEnabled(true);
     GameStarted();
     game_.Update();
     TurnStarted();

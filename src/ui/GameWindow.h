@@ -46,6 +46,10 @@ public:
     void SetComputerPlayer(ComputerPlayer* computer) { game_.SetComputerPlayer(computer); }
     // Starts a new game; false when the scenario was refused (its message was shown).
     bool StartNewGame(const QString& path, const NewGameSetup& setup);
+    // Opens a file named on the command line: a saved game is loaded, a scenario (a path, or a
+    // name from the scenario list) starts with the given slots. False, after a message, when the
+    // file was refused; the title picture then stays.
+    bool OpenFile(const QString& file, const NewGameSetup& setup);
 
     // Menu commands by their object names (mnuGExit, mnuOCheck0, mnuPComp, mnuTCheck2, ...).
     QAction* Action(const QString& name) const;
@@ -128,6 +132,7 @@ private:
     void OnCellMouseMove(int button, int shift, int x, int y);
     void OnCellClick(int x, int y);
     bool HumanToMove() const;
+    void HidePointerPanel();
     QPixmap ProgramPicture(const QString& file) const;
 
     QDir programDir_;

@@ -107,9 +107,11 @@ void KeepDialog::Refresh() {
     piece_->setVisible(occupied);
     none_->setVisible(!occupied);
     if (occupied)
-        piece_->setPixmap(pictures_.Picture((owner - 1) * kUnitTypes + v.PieceType()));
+        piece_->setPixmap(pictures_.Picture((v.PieceOwner() - 1) * kUnitTypes + v.PieceType()));
     sellValue_->setText(occupied ? Money(v.SellValue()) : QString());
-    sell_->setVisible(v.CanSell() || !v.CanRescue());
+    // Sell is offered only while there is something to sell: not for an empty keep, and not
+    // after the piece was sold or rescued.
+    sell_->setVisible(v.CanSell());
     sell_->setEnabled(v.CanSell());
     rescue_->setVisible(v.CanRescue());
     rescue_->setEnabled(v.CanRescue());

@@ -33,6 +33,7 @@ public:
     QPushButton* UnitButton(int type) const { return units_[static_cast<size_t>(type)]; }
     QLabel* MoneyLabel() const { return money_; }
     QLabel* SellLabel() const { return sellValue_; }
+    QLabel* PiecePicture() const { return piece_; }
     QGroupBox* PurchaseFrame() const { return purchase_; }
 
 private:

@@ -1,5 +1,5 @@
 #include "ai/ComputerOpponent.h"
-#include "app/BoardCheck.h"
+#include "engine/BoardCheck.h"
 #include "engine/Game.h"
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"

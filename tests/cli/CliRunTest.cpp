@@ -2,6 +2,7 @@
 #include "cli/CliRunner.h"
 #include "engine/Combat.h"
 #include "engine/Game.h"
+#include "engine/Options.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"
@@ -144,6 +145,35 @@ TEST(CliRun, TheKeepAnswersTheNextCommand) {
         << "a light infantryman stands in player 1's keep";
     EXPECT_EQ(state.Find("Money")->AsArray()[0].AsInteger(), 1500 - specs.UnitCost[3]);
     EXPECT_EQ(state.Find("CurrentPlayer")->AsInteger(), 2);
+}
+
+TEST(CliRun, ACellThePlayerCannotSeeIsEmptyGrassToHisCommands) {
+    test::TempDir dir;
+    UnitSpecs specs = test::TestSpecs();
+    HeadlessPort port;
+    Game game(specs, port, 3);
+    GameDef def = test::PlainDef(12, 12);
+    def.Options = static_cast<int16_t>(def.Options | (1 << option_bit::Fog));
+    ASSERT_TRUE(game.NewGame(dir.Write("Fog", def), test::Humans(2)));
+    for (int x = 1; x <= 12; ++x) {
+        for (int y = 1; y <= 12; ++y)
+            game.SetUnit(x, y, -1, 1);
+    }
+    game.PlaceUnit(3, 3, unit_type::Catapult, 1); // reach 4, sight 3
+    game.PlaceUnit(7, 3, 4, 2);
+    game.Update();
+    ASSERT_FALSE(game.Visible(7, 3));
+
+    ScriptPlayer player(game, port);
+    try {
+        player.Execute("attack 3 3 7 3");
+        ADD_FAILURE() << "an attack on an unseen unit was played";
+    } catch (const Error& error) {
+        EXPECT_NE(std::string(error.what()).find("nothing to attack"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(game.BoardUnit(7, 3), specs.UnitStrength[4]);
+    EXPECT_EQ(game.BoardUnit(3, 3), specs.UnitStrength[unit_type::Catapult]);
 }
 
 } // namespace

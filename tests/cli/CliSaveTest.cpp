@@ -39,8 +39,7 @@ TEST(CliSave, NewSavesTheGameThatShowReadsBack) {
         size_t nameLength = state.Find("ScenarioName")->AsString().size();
         EXPECT_EQ(fs::file_size(file), SavedGameSize(nameLength, width, height, 3));
 
-        // Showing runs no rule: a data folder without a unit table will do.
-        Result shown = Cli({"--data", dir.Path().string(), "show", file.string()});
+        Result shown = Cli({"show", file.string()});
         ASSERT_EQ(shown.Status, 0) << shown.Err;
         EXPECT_EQ(StateWithoutMessages(shown.Out), StateWithoutMessages(made.Out)) << scenario;
         EXPECT_TRUE(json::Parse(shown.Out).Find("Messages")->AsArray().empty());

@@ -147,5 +147,35 @@ TEST_F(HumanInput, PointersNameWhatAClickWouldDo) {
     EXPECT_EQ(game->ClickPreview(8, 2), ClickAction::Repair);
 }
 
+TEST_F(HumanInput, AHiddenCellActsAsEmptyGrass) {
+    GameDef def = test::PlainDef(12, 12);
+    def.Options = static_cast<int16_t>(def.Options | Bit(option_bit::Fog));
+    Start(def, 2);
+    Put(3, 3, unit_type::Catapult, 1); // reach 4, but sight cut to 3 cells
+    Put(7, 3, 4, 2);
+    game->Update();
+    ASSERT_FALSE(game->Visible(7, 3));
+    game->CellClick(3, 3);
+    ASSERT_EQ(game->HighX, 3);
+
+    double chance = -1;
+    EXPECT_EQ(game->ClickPreview(7, 3, &chance), ClickAction::NoDrop) << "the pointer";
+    EXPECT_EQ(chance, 0) << "the chance to hit";
+    game->DispStats(7, 3, 0);
+    EXPECT_EQ(port.Panels[0], (std::array<int, 2>{0, 0})) << "the floating panel";
+    game->CellClick(7, 3);
+    EXPECT_EQ(game->BoardUnit(7, 3), specs.UnitStrength[4]) << "the click";
+    EXPECT_EQ(MovesLeft(3, 3), specs.Moves(unit_type::Catapult));
+
+    // Once a unit of his sees the cell, the same target can be aimed at and shown.
+    Put(7, 4, 4, 1);
+    game->Update();
+    ASSERT_TRUE(game->Visible(7, 3));
+    EXPECT_EQ(game->ClickPreview(7, 3, &chance), ClickAction::Rock);
+    EXPECT_GT(chance, 0);
+    game->DispStats(7, 3, 0);
+    EXPECT_EQ(port.Panels[0], (std::array<int, 2>{7, 3}));
+}
+
 } // namespace
 } // namespace marovane

@@ -121,9 +121,9 @@ protected:
         auto game = StartGame("Tutorial", 10, 10, 2);
         Game& g = *game;
         g.KilledThisTurn = 3;
-        g.BoardUnit(3, 1) = 77;
-        g.BoardPic(3, 1) = 20; // player 2's type 4
-        g.BoardUnit(1, 3) = 55;
+        g.BoardUnit(3, 1) = 51; // hurt and with a move left
+        g.BoardPic(3, 1) = 20;  // player 2's type 4
+        g.BoardUnit(1, 3) = 41;
         g.BoardPic(1, 3) = 6;
         g.Seen(2, 1, 2) = 1;
         g.BoardMark(10, 0) = 5;
@@ -198,8 +198,8 @@ TEST_F(SavedGameTest, EveryItemSitsAtItsOffset) {
     EXPECT_EQ(Int16At(bytes, at::Height), 10);
 
     // x runs fastest, then y, then the player.
-    EXPECT_EQ(Int16At(bytes, at::BoardUnit + 2 * 2), 77);
-    EXPECT_EQ(Int16At(bytes, at::BoardUnit + 2 * 20), 55);
+    EXPECT_EQ(Int16At(bytes, at::BoardUnit + 2 * 2), 51);
+    EXPECT_EQ(Int16At(bytes, at::BoardUnit + 2 * 20), 41);
     EXPECT_EQ(Int16At(bytes, at::BoardPic + 2 * 2), 20);
     EXPECT_EQ(Int16At(bytes, at::BoardPic + 2 * 20), 6);
     EXPECT_EQ(bytes[at::Seen + 100 + 1], 1);
@@ -315,13 +315,20 @@ TEST_F(SavedGameTest, RefusedFilesLeaveTheGameUntouched) {
     lower.replace(0, 3, "mvg");
     std::string wide = good;
     PutInt16(wide, at::Width, 70);
+    // A unit far stronger than its type: the file reads well, but its board does not hold.
+    std::string strong = good;
+    size_t occupied = 0;
+    while (Int16At(good, at::BoardPic + 2 * occupied) == 0)
+        ++occupied;
+    PutInt16(strong, at::BoardUnit + 2 * occupied, 9991);
+    EXPECT_NO_THROW(DecodeSavedGame(strong));
 
     auto running = StartGame("Running", 12, 11, 3, 5);
     running->SaveFile = "/somewhere/else.mvg";
     const FullState before(*running);
     int index = 0;
-    for (const std::string& bytes :
-         {lower, wide, good.substr(0, at::BoardMark), good.substr(0, at::End - 1), std::string()}) {
+    for (const std::string& bytes : {lower, wide, strong, good.substr(0, at::BoardMark),
+                                     good.substr(0, at::End - 1), std::string()}) {
         fs::path file = dir.WriteBytes("bad" + std::to_string(index++) + ".mvg", bytes);
         try {
             LoadGame(*running, file);

@@ -24,6 +24,7 @@ public:
         Highlights.push_back({x, y, static_cast<int>(colour)});
     }
     void NoMovesLeft() override { ++NoMovesShown; }
+    void ShowUnitPanel(int panel, int x, int y) override { Panels[panel == 0 ? 0 : 1] = {x, y}; }
     // What the window might do while the rules let it run: a hook called once.
     void Wait(double) override { RunOnce(OnWindowEvents); }
     void ProcessEvents() override { RunOnce(OnWindowEvents); }
@@ -33,6 +34,8 @@ public:
     int KeepVisits = 0;
     int NoMovesShown = 0;
     std::vector<std::array<int, 3>> Highlights;
+    // The cell each unit panel last showed; (0, 0) when hidden.
+    std::array<std::array<int, 2>, 2> Panels{};
 
 private:
     static void RunOnce(std::function<void()>& hook) {

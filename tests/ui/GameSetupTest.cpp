@@ -3,8 +3,11 @@
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"
+#include "ui/BoardWidget.h"
+#include "ui/CoverPicture.h"
 #include "ui/GameWindow.h"
 #include "ui/ModalAnswer.h"
+#include "ui/UnitPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,6 +41,27 @@ protected:
         ASSERT_GE(index, 0) << text.toStdString();
         box->setCurrentIndex(index);
         emit box->activated(index);
+    }
+
+    static QString Shipped(const char* name) {
+        return QString::fromStdString(FindScenario(MAROVANE_PROGRAM_DIR, name)->string());
+    }
+    // The board of a freshly started game takes the mouse: a click on player 1's first unit
+    // selects it, and hovering another piece shows it in the floating panel.
+    static void ExpectBoardTakesClicks(GameWindow& shown) {
+        Game& game = shown.CurrentGame();
+        ASSERT_TRUE(game.GameOn);
+        ASSERT_TRUE(shown.Board()->isVisible());
+        const PartyPiece first = game.FindParty(game.CurrentPlayer).front();
+        ASSERT_GE(first.X, 1);
+        const QPoint cell = shown.Board()->CellRect(first.X, first.Y).center().toPoint();
+        QTest::mouseClick(shown.Board(), Qt::LeftButton, {}, cell);
+        EXPECT_EQ(game.HighX, first.X) << "the click selected the unit";
+        EXPECT_EQ(game.HighY, first.Y);
+        game.UnselectPiece();
+        QTest::mouseMove(shown.Board(), cell + QPoint(1, 0));
+        QTest::mouseMove(shown.Board(), cell);
+        EXPECT_TRUE(shown.PointerPanel()->isVisible()) << "hovering shows the piece";
     }
 
     UnitSpecs specs;
@@ -152,6 +176,112 @@ TEST_F(GameSetupTest, ADamagedSaveIsRefusedAndTheGameGoesOn) {
     EXPECT_EQ(answer.Messages[0], "Invalid save file.");
     EXPECT_EQ(EncodeSavedGame(window->CurrentGame()), before);
     EXPECT_TRUE(window->CurrentGame().GameOn);
+}
+
+// ---- Every way a game starts leaves a board that takes the mouse -----------------------------
+
+TEST_F(GameSetupTest, AGameChosenFromTheTitlePictureTakesClicks) {
+    test::ModalAnswer answer([](QWidget* modal) {
+        if (auto* dialog = qobject_cast<GameSetupDialog*>(modal)) {
+            dialog->SelectScenario("Castle Siege");
+            dialog->BeginButton()->click();
+        }
+    });
+    window->Action("mnuGNew")->trigger();
+    ExpectBoardTakesClicks(*window);
+}
+
+TEST_F(GameSetupTest, AGameChosenDuringAnotherTakesClicks) {
+    ASSERT_TRUE(window->StartNewGame(Shipped("Skirmish"), test::Humans(2)));
+    test::ModalAnswer answer([](QWidget* modal) {
+        if (auto* dialog = qobject_cast<GameSetupDialog*>(modal)) {
+            dialog->SelectScenario("Castle Siege");
+            dialog->BeginButton()->click();
+        }
+    });
+    window->Action("mnuGNew")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->CurrentGame().GameOn; }, 2000));
+    EXPECT_EQ(window->CurrentGame().ScenarioName, "Castle Siege");
+    ExpectBoardTakesClicks(*window);
+}
+
+TEST_F(GameSetupTest, AGameLoadedDuringAnotherTakesClicks) {
+    ASSERT_TRUE(window->StartNewGame(Shipped("Royal Rescue"), test::Humans(2)));
+    const QString path = QString::fromStdString((dir.Path() / "saved.mvg").string());
+    ASSERT_TRUE(window->SaveTo(path));
+    ASSERT_TRUE(window->StartNewGame(Shipped("Skirmish"), test::Humans(2)));
+    ASSERT_TRUE(window->LoadFrom(path));
+    EXPECT_EQ(window->CurrentGame().ScenarioName, "Royal Rescue");
+    ExpectBoardTakesClicks(*window);
+}
+
+TEST_F(GameSetupTest, FilesNamedOnTheCommandLineOpenAsTheirKind) {
+    ASSERT_TRUE(window->StartNewGame(Shipped("Royal Rescue"), test::Humans(3)));
+    // A saved game is loaded whatever the case of its extension, and never taken for a
+    // scenario.
+    const QString path = QString::fromStdString((dir.Path() / "Saved Game.MVG").string());
+    ASSERT_TRUE(window->SaveTo(path));
+    const std::string saved = EncodeSavedGame(window->CurrentGame());
+    // Each start is a program of its own with one window.
+    window = MakeWindow();
+    ASSERT_TRUE(window->OpenFile(path, test::Humans(2)));
+    EXPECT_EQ(EncodeSavedGame(window->CurrentGame()), saved);
+    ExpectBoardTakesClicks(*window);
+
+    // A scenario named as the list shows it starts with the given players.
+    window = MakeWindow();
+    ASSERT_TRUE(window->OpenFile("Castle Siege", test::Humans(2)));
+    EXPECT_EQ(window->CurrentGame().NumPlayers, 2);
+    ExpectBoardTakesClicks(*window);
+}
+
+TEST_F(GameSetupTest, ADamagedSaveOnTheCommandLineLeavesTheTitlePicture) {
+    const auto path = dir.WriteBytes("damaged.mvg", "MVG and then nothing a game holds");
+    test::ModalAnswer answer;
+    EXPECT_FALSE(window->OpenFile(QString::fromStdString(path.string()), test::Humans(2)));
+    ASSERT_EQ(answer.Messages.size(), 1u);
+    EXPECT_EQ(answer.Messages[0], "Invalid save file.");
+    EXPECT_FALSE(window->CurrentGame().GameOn);
+    EXPECT_FALSE(window->Board()->isVisible());
+    EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
+}
+
+TEST_F(GameSetupTest, ASaveWhoseBoardDoesNotHoldIsRefusedByTheWindow) {
+    ASSERT_TRUE(window->StartNewGame(Shipped("Skirmish"), test::Humans(2)));
+    Game& game = window->CurrentGame();
+    const std::string before = EncodeSavedGame(game);
+    const PartyPiece first = game.FindParty(1).front();
+    game.BoardUnit(first.X, first.Y) = 9991; // 999 hit points
+    const auto path = dir.WriteBytes("strong.mvg", EncodeSavedGame(game));
+    game.BoardUnit(first.X, first.Y) =
+        static_cast<int16_t>(specs.UnitStrength[game.PicNum(first.X, first.Y) % kUnitTypes]);
+    ASSERT_EQ(EncodeSavedGame(game), before);
+
+    test::ModalAnswer answer;
+    EXPECT_FALSE(window->LoadFrom(QString::fromStdString(path.string())));
+    ASSERT_EQ(answer.Messages.size(), 1u);
+    EXPECT_EQ(answer.Messages[0], "Invalid save file.");
+    EXPECT_EQ(EncodeSavedGame(game), before);
+}
+
+TEST_F(GameSetupTest, NothingLooksChosenBeforeTheListIsClicked) {
+    GameSetupDialog* dialog = window->SetupDialog();
+    test::ModalAnswer answer([&](QWidget* modal) {
+        if (modal != dialog)
+            return;
+        EXPECT_TRUE(dialog->ScenarioList()->selectedItems().isEmpty());
+        EXPECT_FALSE(dialog->BeginButton()->isEnabled());
+        EXPECT_EQ(dialog->TitleLabel()->text(), "");
+        QTest::keyClick(dialog, Qt::Key_Return); // starts nothing
+        QTest::qWait(20);
+        ASSERT_TRUE(dialog->isVisible());
+        dialog->SelectScenario("Skirmish");
+        EXPECT_TRUE(dialog->BeginButton()->isEnabled());
+        EXPECT_EQ(dialog->TitleLabel()->text(), "Skirmish");
+        dialog->reject();
+    });
+    window->Action("mnuGNew")->trigger();
+    EXPECT_FALSE(window->CurrentGame().GameOn);
 }
 
 } // namespace

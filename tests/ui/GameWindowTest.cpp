@@ -7,6 +7,7 @@
 #include "ui/CoverPicture.h"
 #include "ui/KeepDialog.h"
 #include "ui/ModalAnswer.h"
+#include "ui/Pointers.h"
 #include "ui/UnitPanel.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -311,6 +313,107 @@ TEST_F(GameWindowTest, ClosingDuringAGameAsksFirst) {
     EXPECT_TRUE(game->GameOn);
     ASSERT_FALSE(answer.Messages.empty());
     EXPECT_EQ(answer.Messages.back(), "Are you sure you want to quit?");
+}
+
+TEST_F(GameWindowTest, AUnitInTheFogStaysHiddenFromEveryChannel) {
+    specs.UnitRange[unit_type::Catapult] = 6; // reaches farther than its sight of three cells
+    GameDef def = test::PlainDef(12, 12);
+    def.Options = static_cast<int16_t>(def.Options | Bit(option_bit::Fog));
+    ASSERT_TRUE(Start(def));
+    for (int x = 1; x <= 12; ++x) {
+        for (int y = 1; y <= 12; ++y)
+            game->SetUnit(x, y, -1, 1);
+    }
+    game->PlaceUnit(3, 3, unit_type::Catapult, 1);
+    game->PlaceUnit(8, 3, 4, 2);
+    game->Update();
+    ASSERT_FALSE(window->Board()->CellVisible(8, 3));
+    Click(3, 3);
+    ASSERT_EQ(game->HighX, 3);
+
+    Hover(8, 3);
+    EXPECT_FALSE(window->PointerPanel()->isVisible()) << "the floating panel";
+    EXPECT_EQ(window->PointerPanel()->HitChanceText(), "") << "the chance to hit";
+    EXPECT_EQ(window->Board()->cursor().shape(), Qt::ForbiddenCursor) << "the pointer";
+    QHelpEvent help(QEvent::ToolTip, Centre(8, 3), window->Board()->mapToGlobal(Centre(8, 3)));
+    QApplication::sendEvent(window->Board(), &help);
+    EXPECT_EQ(QToolTip::text(), "") << "the tooltip";
+    Click(8, 3);
+    EXPECT_EQ(game->BoardUnit(8, 3), specs.UnitStrength[4]) << "the click";
+    EXPECT_EQ(game->BoardUnit(3, 3), specs.UnitStrength[unit_type::Catapult]);
+
+    // A visible enemy in the same place is shown and can be aimed at.
+    game->PlaceUnit(7, 5, 4, 1);
+    game->Update();
+    ASSERT_TRUE(window->Board()->CellVisible(8, 3));
+    Hover(8, 2);
+    Hover(8, 3);
+    EXPECT_TRUE(window->PointerPanel()->isVisible());
+    EXPECT_NE(window->Board()->cursor().shape(), Qt::ForbiddenCursor);
+}
+
+TEST_F(GameWindowTest, TheFloatingPanelGoesWhenThePointerLeavesTheCells) {
+    ASSERT_TRUE(StartShipped("Castle Siege"));
+    auto inWindow = [&](QWidget* widget, QPoint at) { return widget->mapTo(window.get(), at); };
+    auto hoverUnit = [&] {
+        QTest::mouseMove(window->windowHandle(), inWindow(window->Board(), Centre(5, 5)));
+        QTest::mouseMove(window->windowHandle(), inWindow(window->Board(), Centre(4, 3)));
+        ASSERT_TRUE(window->PointerPanel()->isVisible());
+    };
+    hoverUnit();
+    QTest::mouseMove(window->windowHandle(), inWindow(window->NextTurnButton(), QPoint(5, 5)));
+    EXPECT_FALSE(window->PointerPanel()->isVisible()) << "over a button of the left column";
+    hoverUnit();
+    QTest::mouseMove(window->windowHandle(), inWindow(window->MoneyLabel(), QPoint(2, 2)));
+    EXPECT_FALSE(window->PointerPanel()->isVisible()) << "over the player panel";
+    hoverUnit();
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(window->Board(), &leave);
+    EXPECT_FALSE(window->PointerPanel()->isVisible()) << "off the board";
+}
+
+TEST_F(GameWindowTest, TheKeepShowsATeamMatesPieceInItsOwnersColour) {
+    ASSERT_TRUE(StartShipped("Border Wars", {"Human", "Human", "Human", "Human"}));
+    window->Action("mnuTCheck4")->trigger(); // 1 and 2 against 3 and 4
+    ASSERT_TRUE(game->SameTeam(1, 2)) << game->TeamsMode;
+    game->SetUnit(1, 1, -1, 1);
+    game->PlaceUnit(1, 1, 4, 2); // player 2's infantryman in player 1's keep
+    bool shown = false;
+    test::ModalAnswer answer([&](QWidget* modal) {
+        auto* keep = qobject_cast<KeepDialog*>(modal);
+        if (!keep)
+            return;
+        shown = true;
+        EXPECT_EQ(keep->PiecePicture()->pixmap().cacheKey(),
+                  window->Pictures().Picture(kUnitTypes + 4).cacheKey())
+            << "drawn in player 2's colour";
+        EXPECT_TRUE(keep->SellButton()->isVisible());
+        keep->SellButton()->click();
+        EXPECT_FALSE(keep->SellButton()->isVisible()) << "nothing left to sell";
+        keep->CloseButton()->click();
+    });
+    game->SetNextTurnEnabled(true);
+    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(game->PicNum(1, 1), -1);
+}
+
+TEST_F(GameWindowTest, AnEmptyKeepOffersNoSale) {
+    ASSERT_TRUE(StartShipped("Castle Siege"));
+    bool shown = false;
+    test::ModalAnswer answer([&](QWidget* modal) {
+        auto* keep = qobject_cast<KeepDialog*>(modal);
+        if (!keep)
+            return;
+        shown = true;
+        EXPECT_FALSE(keep->SellButton()->isVisible());
+        EXPECT_FALSE(keep->RescueButton()->isVisible());
+        keep->CloseButton()->click();
+    });
+    ASSERT_EQ(game->PicNum(1, 1), -1);
+    game->SetNextTurnEnabled(true);
+    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
+    EXPECT_TRUE(shown);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/BoardCheck.h"
+#include "engine/BoardCheck.h"
 
 #include "engine/Game.h"
 
@@ -14,10 +14,6 @@ std::string At(int x, int y) {
 
 std::string BoardProblem(const Game& game) {
     const UnitSpecs& specs = game.Specs();
-    for (int p = 1; p <= game.NumPlayers; ++p) {
-        if (game.Money[p] < 0)
-            return "Player " + std::to_string(p) + "'s treasury is negative.";
-    }
     for (int x = 1; x <= game.BoardWidth; ++x) {
         for (int y = 1; y <= game.BoardHeight; ++y) {
             const int code = game.BoardUnit(x, y);
