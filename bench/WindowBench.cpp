@@ -5,6 +5,7 @@
 
 #include "ai/ComputerTurn.h"
 #include "engine/Game.h"
+#include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "ui/BoardWidget.h"
@@ -76,7 +77,7 @@ std::string StartOfBorderWars() {
     HeadlessPort port;
     Game game(specs, port, 5);
     NewGameSetup setup;
-    setup.SlotTypes = {"Computer", "Computer", "Computer", "Computer"};
+    setup.Slots = {SlotKind::Computer, SlotKind::Computer, SlotKind::Computer, SlotKind::Computer};
     if (!game.NewGame(ScenarioPath("Border Wars"), setup))
         throw std::runtime_error("Border Wars did not start");
     return EncodeSavedGame(game);

@@ -64,7 +64,7 @@ private:
 void Approacher::ShowDecision() {
     // The target is marked even on a cell the fog hides, so the watcher sees where the unit is
     // heading; then the unit itself is marked again.
-    game_.Port().Highlight(target_.X, target_.Y, colour::Yellow);
+    game_.View().Highlight(target_.X, target_.Y, colour::Yellow);
     guard_.Pause(0.5);
     game_.Highlight(c().X, c().Y, colour::LightMagenta);
 }

@@ -2,6 +2,8 @@
 
 #include "engine/ComputerPlayer.h"
 
+#include <string>
+
 namespace marovane {
 
 // The computer player of this program: plays whole turns and keep visits for every computer
@@ -19,9 +21,17 @@ public:
     // The turns played so far.
     int TurnsPlayed() const { return turnsPlayed_; }
 
+    // Checks the board before and after every turn and stops the turn sequence at the first
+    // fault, which BoardFault then names. For the command-line tool and long test games.
+    void SetCheckBoard(bool check) { checkBoard_ = check; }
+    // The first fault found, or empty; checks the game now when nothing was found before.
+    const std::string& BoardFault(const Game& game);
+
 private:
     int turnLimit_ = -1;
     int turnsPlayed_ = 0;
+    bool checkBoard_ = false;
+    std::string fault_;
 };
 
 } // namespace marovane

@@ -5,7 +5,7 @@
 #include "ai/TargetSearch.h"
 #include "ai/TurnGuard.h"
 #include "engine/Game.h"
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 #include <algorithm>
 #include <array>

@@ -34,7 +34,7 @@ public:
     }
     // Lets pending window events run, then checks.
     void ProcessEvents() {
-        game_.Port().ProcessEvents();
+        game_.Schedule().ProcessEvents();
         Check();
     }
     // Waits while the computer's thinking is shown, then checks.

@@ -1,4 +1,4 @@
-#include "app/Cli.h"
+#include "cli/Cli.h"
 
 #include <filesystem>
 #include <iostream>

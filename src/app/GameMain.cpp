@@ -49,11 +49,14 @@ int main(int argc, char** argv) {
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {
         NewGameSetup setup;
-        setup.SlotTypes.clear();
-        for (const QString& slot : parser.value("players").split(',', Qt::KeepEmptyParts))
-            setup.SlotTypes.push_back(slot.trimmed().toStdString());
-        if (setup.SlotTypes.empty() || !parser.isSet("players"))
-            setup.SlotTypes = {"Human", "Computer"};
+        setup.Slots = {SlotKind::Human, SlotKind::Computer};
+        if (parser.isSet("players")) {
+            try {
+                setup.Slots = ParseSlotKinds(parser.value("players").toStdString());
+            } catch (const Error& error) {
+                QMessageBox::warning(&window, "Marovane", QString::fromLatin1(error.what()));
+            }
+        }
         // Opened once the window runs, so the game's messages have a window to belong to.
         const QString file = files.first();
         QTimer::singleShot(0, &window, [&window, file, setup] { window.OpenFile(file, setup); });

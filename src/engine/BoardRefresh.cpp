@@ -106,7 +106,7 @@ void Game::Update() {
         ComputeSight();
     else
         std::fill(visible_.begin(), visible_.end(), 1);
-    port_.BoardRefreshed();
+    view_.BoardRefreshed();
 }
 
 bool Game::Visible(int x, int y) const {
@@ -120,19 +120,19 @@ void Game::Highlight(int x, int y, Rgb colour) {
     HighY = static_cast<int16_t>(y);
     if (OnBoard(x, y) && Visible(x, y)) {
         HighOn = true;
-        port_.Highlight(x, y, colour);
+        view_.Highlight(x, y, colour);
     }
 }
 
 void Game::HighlightOff() {
-    port_.HighlightOff();
+    view_.HighlightOff();
     HighX = HighY = 0;
     HighOn = false;
 }
 
 void Game::Pause(double seconds) {
-    if (port_.BoardVisible() && !NoThinking)
-        port_.Wait(seconds);
+    if (view_.BoardVisible() && !NoThinking)
+        scheduler_.Wait(seconds);
 }
 
 } // namespace marovane

@@ -1,6 +1,6 @@
 #include "engine/Game.h"
 
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 namespace marovane {
 
@@ -15,7 +15,7 @@ void Game::SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p
         y1 = BoardHeight - y1;
         y2 = BoardHeight - y2;
     }
-    port_.DrawLine(x1, y1, x2, y2, colour);
+    view_.DrawLine(x1, y1, x2, y2, colour);
 }
 
 void Game::DrawCastle(int p) {

@@ -21,21 +21,4 @@ public:
     virtual void DoComputerKeep(Game& game, KeepVisit& visit) = 0;
 };
 
-// What a game in progress tells the other machines. A local game has nobody to tell.
-class GameNetwork {
-public:
-    virtual ~GameNetwork() = default;
-
-    // A victory or defeat message that every machine shows.
-    virtual void AnnounceResult(const std::string& /*message*/) {}
-    virtual void AnnounceGameOver() {}
-    // A guest's own turn ended: the whole board goes back to the host.
-    virtual void SendBoardToHost() {}
-    // The host hands the turn to the machine of the new current player, or tells the guests
-    // whose turn it is.
-    virtual void HandOverTurn() {}
-    // The team arrangement changed on the host.
-    virtual void TeamsChanged() {}
-};
-
 } // namespace marovane

@@ -1,13 +1,14 @@
 #include "engine/Game.h"
 
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 #include <stdexcept>
 
 namespace marovane {
 
-Game::Game(const UnitSpecs& specs, GamePort& port, uint64_t seed)
-    : specs_(specs), port_(port), random_(seed) {}
+Game::Game(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
+           Scheduler& scheduler, uint64_t seed)
+    : specs_(specs), view_(view), interaction_(interaction), scheduler_(scheduler), random_(seed) {}
 
 size_t Game::CellIndex(int x, int y) const {
     if (!OnBoard(x, y))
@@ -39,7 +40,7 @@ void Game::ResizeBoard() {
 
 void Game::SetPicNum(int x, int y, int picture) {
     BoardPic(x, y) = static_cast<int16_t>(picture + 1);
-    port_.CellPictureChanged(x, y, picture);
+    view_.CellPictureChanged(x, y, picture);
 }
 
 void Game::ToPlayerSide(int& x, int& y, int p) const {
@@ -99,12 +100,12 @@ void Game::SetHideOpponents(bool hide) {
     // A hidden board shows nothing of the computer's thinking, so that option goes off with it.
     if (hide)
         NoThinking = true;
-    port_.ViewOptionsChanged();
+    interaction_.ViewOptionsChanged();
 }
 
 void Game::SetShowThinking(bool show) {
     NoThinking = !show;
-    port_.ViewOptionsChanged();
+    interaction_.ViewOptionsChanged();
 }
 
 } // namespace marovane

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "engine/ComputerPlayer.h"
+#include "engine/GameNetwork.h"
 #include "engine/GamePort.h"
 #include "engine/Random.h"
 #include "engine/UnitSpecs.h"
 #include "scenario/GameDef.h"
+#include "scenario/NewGameSetup.h"
 
 #include <array>
 #include <cstdint>
@@ -43,28 +45,21 @@ inline constexpr int Keep = 4;
 // What a click on a cell would do with the selected unit: the pointer the board shows.
 enum class ClickAction { None, Select, Move, Attack, Arrow, Rock, Oil, Heal, Repair, NoDrop };
 
-// The choices of the new-game dialog that a new game is made from.
-struct NewGameSetup {
-    // One entry per player slot: "Human", "Computer", "Immobile", "Remote", or "" for none.
-    std::vector<std::string> SlotTypes;
-    // Whether the scenario's extra options 1 and 2 are ticked.
-    std::array<bool, 2> OptionTicked{};
-    // The team arrangement 0..4 chosen in the Teams menu.
-    int TeamsMode = 0;
-    // The unit picture set.
-    std::string PictureSet = "People";
-};
-
 // The state of one game and the rules that act on it. Fields carry the names the rules use;
 // numbers are 16-bit like the files and messages that carry them.
 class Game {
 public:
-    Game(const UnitSpecs& specs, GamePort& port, uint64_t seed);
+    Game(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
+         Scheduler& scheduler, uint64_t seed);
+    Game(const UnitSpecs& specs, GamePort& port, uint64_t seed)
+        : Game(specs, port, port, port, seed) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     const UnitSpecs& Specs() const { return specs_; }
-    GamePort& Port() { return port_; }
+    BoardView& View() { return view_; }
+    GameInteraction& Interaction() { return interaction_; }
+    Scheduler& Schedule() { return scheduler_; }
     Random& Rng() { return random_; }
     // The computer player and the network link; null means none (a local game, or computer
     // turns that wait).
@@ -274,7 +269,9 @@ private:
     void SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p);
 
     const UnitSpecs& specs_;
-    GamePort& port_;
+    BoardView& view_;
+    GameInteraction& interaction_;
+    Scheduler& scheduler_;
     Random random_;
     ComputerPlayer* computer_ = nullptr;
     GameNetwork localGame_;

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace marovane {
 
@@ -20,17 +18,18 @@ inline constexpr Rgb LightMagenta = 0xFF00FF; // the selection
 inline constexpr Rgb Yellow = 0xFFFF00;       // the reach circle
 } // namespace colour
 
-// Everything the rules show or wait for goes through this port: the main window implements it,
-// and a headless port serves the tests and the command-line tool. Texts are Latin-1. Every
-// method but ShowMessage has a harmless default, so a port implements only what it shows.
-class GamePort {
+// Everything the rules show or wait for goes through three narrow interfaces, one per job: the
+// board (cells, lines, highlight), the interaction with the player (messages, panels, the keep
+// visit, the turn controls) and the scheduling (pauses, letting window events run). The main
+// window implements them; a headless port serves the tests and the command-line tool. Texts are
+// Latin-1. Every method but ShowMessage has a harmless default, so a front end implements only
+// what it shows.
+
+// The board as the player sees it.
+class BoardView {
 public:
-    virtual ~GamePort() = default;
+    virtual ~BoardView() = default;
 
-    // A message box with an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
-
-    // ---- The board ---------------------------------------------------------------------------
     // The board was made anew at this size: every cell empty, lines, circle and highlight gone.
     virtual void BoardResized(int /*width*/, int /*height*/) {}
     // The picture of a cell changed; -1 clears it.
@@ -51,7 +50,21 @@ public:
     // A circle of the given radius in cells around a cell's centre; radius 0 removes it.
     virtual void ShowReachCircle(int /*x*/, int /*y*/, double /*radius*/) {}
 
-    // ---- Panels, pointers and the turn controls -------------------------------------------------
+protected:
+    bool boardVisible_ = false;
+};
+
+// What the player is told and asked, and the controls around the board.
+class GameInteraction {
+public:
+    virtual ~GameInteraction() = default;
+
+    // A message box with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A human visits his keep at the end of his turn: the keep dialog is shown modally over the
+    // visit and returns when it is closed.
+    virtual void ShowKeep(KeepVisit& /*visit*/) {}
+
     // Unit panel 1 shows the selected unit, panel 0 the piece under the pointer or the target of
     // the last attack. (0, 0) hides the panel.
     virtual void ShowUnitPanel(int /*panel*/, int /*x*/, int /*y*/) {}
@@ -64,14 +77,6 @@ public:
     virtual void NextTurnEnabledChanged() {}
     virtual void Beep() {}
 
-    // ---- Waiting ------------------------------------------------------------------------------
-    // Waits the given time while window events run. Only called while the board is shown and
-    // the computer's thinking is shown.
-    virtual void Wait(double /*seconds*/) {}
-    // Lets pending window events run (a menu command may arrive: callers check the game again).
-    virtual void ProcessEvents() {}
-
-    // ---- Game and turn --------------------------------------------------------------------------
     // The rules changed "Hide Opponents Turn" or "Show Computer Thinking"; the menus follow.
     virtual void ViewOptionsChanged() {}
     // The team arrangement changed; the Teams menu follows.
@@ -90,26 +95,21 @@ public:
     virtual void GameEnded() {}
     // The tutorial game began: its help opens.
     virtual void OpenTutorialHelp() {}
-    // A human visits his keep at the end of his turn: the keep dialog is shown modally over the
-    // visit and returns when it is closed.
-    virtual void ShowKeep(KeepVisit& /*visit*/) {}
-
-protected:
-    bool boardVisible_ = false;
 };
 
-// The port without a window: messages are recorded in order, nothing waits. A human's keep
-// visit is answered by KeepAnswer when one is set, and closed unchanged otherwise.
-class HeadlessPort : public GamePort {
+// Waiting without stopping the window.
+class Scheduler {
 public:
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    void ShowKeep(KeepVisit& visit) override {
-        if (KeepAnswer)
-            KeepAnswer(visit);
-    }
+    virtual ~Scheduler() = default;
 
-    std::vector<std::string> Messages;
-    std::function<void(KeepVisit&)> KeepAnswer;
+    // Waits the given time while window events run. Only called while the board is shown and
+    // the computer's thinking is shown.
+    virtual void Wait(double /*seconds*/) {}
+    // Lets pending window events run (a menu command may arrive: callers check the game again).
+    virtual void ProcessEvents() {}
 };
+
+// The three together, for a front end that implements them in one object.
+class GamePort : public BoardView, public GameInteraction, public Scheduler {};
 
 } // namespace marovane

@@ -7,28 +7,28 @@ namespace marovane {
 
 void Game::SelectPiece(int x, int y) {
     Highlight(x, y);
-    port_.ShowReachCircle(0, 0, 0);
+    view_.ShowReachCircle(0, 0, 0);
     const int picture = PicNum(x, y);
     if (picture >= 0) {
         const int range = specs_.UnitRange[picture % kUnitTypes];
         if (range > 1)
-            port_.ShowReachCircle(x, y, range + 0.4);
+            view_.ShowReachCircle(x, y, range + 0.4);
     }
     DispStats(x, y, 1);
 }
 
 void Game::UnselectPiece() {
     HighlightOff();
-    port_.ShowUnitPanel(1, 0, 0);
+    interaction_.ShowUnitPanel(1, 0, 0);
 }
 
 void Game::DispStats(int x, int y, int panel) {
     // Panel 1 already shows the selected unit. A cell hidden by fog shows nothing.
     if ((panel == 0 && x == HighX && y == HighY) || !OnBoard(x, y) || VisiblePicNum(x, y) < 0) {
-        port_.ShowUnitPanel(panel, 0, 0);
+        interaction_.ShowUnitPanel(panel, 0, 0);
         return;
     }
-    port_.ShowUnitPanel(panel, x, y);
+    interaction_.ShowUnitPanel(panel, x, y);
 }
 
 void Game::CellClick(int x, int y) {
@@ -141,7 +141,7 @@ void Game::SelectNextUnit() {
             return;
         }
     }
-    port_.Beep();
+    interaction_.Beep();
 }
 
 ClickAction Game::ClickPreview(int x, int y, double* hitChance) const {

@@ -1,7 +1,7 @@
 #include "engine/Game.h"
 
 #include "engine/KeepVisit.h"
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 #include <algorithm>
 
@@ -32,14 +32,14 @@ void Game::DoKeep(int p) {
                 AddMoney(raider, stolen);
                 Money[p] = static_cast<int16_t>(std::max(Money[p] - 200, 0));
                 if (!PlayerComp[raider]) {
-                    port_.ShowMessage("Player " + std::to_string(raider) + " stole " +
-                                      FormatMoney(stolen) + " from our treasury!");
+                    interaction_.ShowMessage("Player " + std::to_string(raider) + " stole " +
+                                             FormatMoney(stolen) + " from our treasury!");
                 }
                 BoardUnit(x, y) = 0;
                 SetPicNum(x, y, -1);
                 Update();
             }
-            port_.MoneyChanged();
+            interaction_.MoneyChanged();
             return;
         }
     }
@@ -49,7 +49,7 @@ void Game::DoKeep(int p) {
             if (computer_)
                 computer_->DoComputerKeep(*this, visit);
         } else {
-            port_.ShowKeep(visit);
+            interaction_.ShowKeep(visit);
         }
     }
     if (GameOn)
@@ -74,7 +74,7 @@ void Game::ApplyKeepVisit(const KeepVisit& visit) {
             BoardUnit(x, y) = specs_.UnitStrength[type];
     }
     Update();
-    port_.MoneyChanged();
+    interaction_.MoneyChanged();
 }
 
 } // namespace marovane

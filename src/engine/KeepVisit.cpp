@@ -1,7 +1,7 @@
 #include "engine/KeepVisit.h"
 
 #include "engine/Game.h"
-#include "engine/Options.h"
+#include "scenario/Options.h"
 #include "util/Error.h"
 
 #include <cmath>

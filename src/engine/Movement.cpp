@@ -90,8 +90,8 @@ bool Game::CheckMoves() {
                 return true;
         }
     }
-    port_.NoMovesLeft();
-    port_.ProcessEvents();
+    interaction_.NoMovesLeft();
+    scheduler_.ProcessEvents();
     return false;
 }
 

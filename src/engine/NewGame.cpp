@@ -1,8 +1,8 @@
 #include "engine/Game.h"
 
-#include "engine/Options.h"
 #include "scenario/BoardString.h"
 #include "scenario/DefFile.h"
+#include "scenario/Options.h"
 #include "util/Error.h"
 
 namespace marovane {
@@ -43,18 +43,18 @@ struct Captives {
 
 bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup) {
     // The board is hidden while the game is made; a refusal shows it again as it was.
-    const bool boardWasVisible = port_.BoardVisible();
-    port_.SetBoardVisible(false);
+    const bool boardWasVisible = view_.BoardVisible();
+    view_.SetBoardVisible(false);
     auto refuse = [&](const std::string& message) {
-        port_.ShowMessage(message);
-        port_.SetBoardVisible(boardWasVisible);
+        interaction_.ShowMessage(message);
+        view_.SetBoardVisible(boardWasVisible);
         return false;
     };
 
     // Everything that can refuse the scenario runs on local copies first, so a refusal leaves
     // the previous game exactly as it was.
     GameDef def;
-    const int players = static_cast<int>(setup.SlotTypes.size());
+    const int players = static_cast<int>(setup.Slots.size());
     try {
         def = ReadDefFile(path);
         if (players < 1 || players > kMaxPlayers)
@@ -124,7 +124,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     QueenY = captives.QueenY;
     ScenarioName = ScenarioNameOf(path);
 
-    port_.HighlightOff();
+    view_.HighlightOff();
     HighX = HighY = 0;
     HighOn = false;
     FogOn = OptionSet(option_bit::Fog, Def.Options);
@@ -138,7 +138,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     SaveFile.clear();
     KilledThisTurn = 0;
 
-    port_.LoadPictureSet(setup.PictureSet);
+    interaction_.LoadPictureSet(setup.PictureSet);
 
     int computers = 0;
     int humans = 0;
@@ -148,14 +148,14 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     PlayerBias = {};
     for (int p = 1; p <= NumPlayers; ++p) {
         PlayerBias[p] = -static_cast<float>(random_.Rnd());
-        std::string type = setup.SlotTypes[p - 1];
+        SlotKind kind = setup.Slots[static_cast<size_t>(p - 1)];
         // A guest plays only its own slot; the others are played elsewhere and count as computers.
         if (NetMode == 1)
-            type = p == MyPlayer ? "Human" : "Computer";
-        PlayerComp[p] = type == "Computer";
+            kind = p == MyPlayer ? SlotKind::Human : SlotKind::Computer;
+        PlayerComp[p] = kind == SlotKind::Computer;
         if (PlayerComp[p]) {
             ++computers;
-        } else if (type.empty()) {
+        } else if (kind == SlotKind::None) {
             PlayerOut[p] = true;
             PlayerResult[p] = 2;
         } else {
@@ -177,7 +177,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     }
 
     ResizeBoard();
-    port_.BoardResized(BoardWidth, BoardHeight);
+    view_.BoardResized(BoardWidth, BoardHeight);
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y)
             SetPicNum(x, y, -1);
@@ -228,19 +228,19 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
             QueenX[p] = QueenY[p] = 0;
     }
 
-    port_.ShowBackgroundPictures();
+    interaction_.ShowBackgroundPictures();
     RoundFlag = -1;
     CurrentPlayer = 0;
     NextUnitIndex = 0;
     if (PlayerComp[1] && HideOpponents)
-        port_.SetBoardVisible(false);
+        view_.SetBoardVisible(false);
 
     GameOn = true;
-    port_.GameStarted();
+    interaction_.GameStarted();
     NextPlayer();
 
     if (tutorial)
-        port_.OpenTutorialHelp();
+        interaction_.OpenTutorialHelp();
     return true;
 }
 

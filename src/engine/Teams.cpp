@@ -1,5 +1,7 @@
 #include "engine/Game.h"
 
+#include "scenario/Options.h"
+
 namespace marovane {
 
 bool Game::SameTeam(int p, int q) const {
@@ -40,7 +42,7 @@ std::string Game::TeamName(int p) const {
 }
 
 bool Game::TeamsAllowed(int mode) const {
-    return mode >= 0 && mode <= 4 && !((static_cast<uint16_t>(Def.PlayerLimits) >> (mode + 4)) & 1);
+    return TeamsAllowedBy(Def, mode);
 }
 
 void Game::ChooseTeams(int k) {
@@ -64,7 +66,7 @@ void Game::ChooseTeams(int k) {
             mode = 0;
     }
     TeamsMode = static_cast<int16_t>(mode);
-    port_.TeamsChanged();
+    interaction_.TeamsChanged();
 }
 
 } // namespace marovane

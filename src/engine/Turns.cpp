@@ -1,6 +1,6 @@
 #include "engine/Game.h"
 
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 namespace marovane {
 
@@ -12,7 +12,7 @@ const char* const kStalemate = "No player can move or buy any more. The game is 
 
 void Game::SetNextTurnEnabled(bool enabled) {
     NextTurnEnabled = enabled;
-    port_.NextTurnEnabledChanged();
+    interaction_.NextTurnEnabledChanged();
 }
 
 bool Game::CanBuySomething(int p) const {
@@ -42,7 +42,7 @@ void Game::EndTurn() {
         }
     }
     if (NetMode == 1 && CurrentPlayer == MyPlayer)
-        network_->SendBoardToHost();
+        network_->SendBoardToHost(CurrentPlayer);
 }
 
 void Game::PrepareTurn() {
@@ -54,19 +54,19 @@ void Game::PrepareTurn() {
     if (PlayedRemotely(p) || HideOpponents) {
         if (!PlayedRemotely(p) && !PlayerComp[p]) {
             if (HotSeat) {
-                port_.SetBoardVisible(false);
-                port_.ShowMessage("Player " + std::to_string(p) + "'s Turn");
+                view_.SetBoardVisible(false);
+                interaction_.ShowMessage("Player " + std::to_string(p) + "'s Turn");
             }
-            port_.SetBoardVisible(true);
+            view_.SetBoardVisible(true);
         } else {
-            port_.SetBoardVisible(false);
+            view_.SetBoardVisible(false);
         }
     } else {
-        port_.SetBoardVisible(true);
+        view_.SetBoardVisible(true);
     }
     Update();
-    port_.TurnStarted();
-    port_.MoneyChanged();
+    interaction_.TurnStarted();
+    interaction_.MoneyChanged();
 }
 
 void Game::NextPlayer() {
@@ -91,7 +91,7 @@ void Game::NextPlayer() {
         do {
             if (!GameOn)
                 return;
-            port_.HideNoMovesMarker();
+            interaction_.HideNoMovesMarker();
             if (CurrentPlayer == NumPlayers)
                 RoundFlag = 0;
             CurrentPlayer = static_cast<int16_t>(CurrentPlayer % NumPlayers + 1);
@@ -109,7 +109,7 @@ void Game::NextPlayer() {
         if (!GameOn)
             return;
         const bool canMove = CheckMoves();
-        port_.DisarmNextTurnTimer();
+        interaction_.DisarmNextTurnTimer();
         if (serial != gameSerial_)
             return;
 
@@ -119,7 +119,7 @@ void Game::NextPlayer() {
             for (int p = 1; p <= NumPlayers; ++p)
                 playing += !PlayerOut[p];
             if (++idleTurns_ > 2 * playing) {
-                port_.ShowMessage(kStalemate);
+                interaction_.ShowMessage(kStalemate);
                 GameOver();
                 return;
             }
@@ -135,12 +135,12 @@ void Game::NextPlayer() {
             if (!computer_)
                 return; // nobody plays the computer: wait like for a human
             const bool goOn = computer_->PlayTurn(*this);
-            port_.ProcessEvents();
+            scheduler_.ProcessEvents();
             if (!goOn || !GameOn || serial != gameSerial_ || !PlayerComp[CurrentPlayer])
                 return;
             continue;
         }
-        network_->HandOverTurn();
+        network_->HandOverTurn(CurrentPlayer);
         return;
     }
 }
@@ -184,7 +184,7 @@ void Game::Win(int p, int reason, bool teams) {
         return;
     if (reason == 2 && !OptionSet(option_bit::Royalty, Def.Options))
         return;
-    port_.SetBoardVisible(true);
+    view_.SetBoardVisible(true);
     bool mateInGame = false;
     for (int q = 1; q <= NumPlayers; ++q) {
         if (q != p && SameTeam(p, q) && !PlayerOut[q])
@@ -195,8 +195,8 @@ void Game::Win(int p, int reason, bool teams) {
         message = TeamName(p) + (reason == 1 ? " have conquered all!" : " win!");
     else
         message = "Player " + std::to_string(p) + (reason == 1 ? " has conquered all!" : " wins!");
-    port_.ShowMessage(message);
-    network_->AnnounceResult(message);
+    interaction_.ShowMessage(message);
+    network_->AnnounceWin(p, message);
     GameOver();
 }
 
@@ -220,8 +220,8 @@ void Game::Lose(int p, int reason) {
     static const char* const kEndings[] = {" resigns!", " has been conquered!", " loses!",
                                            "'s castle has been taken over!"};
     const std::string message = "Player " + std::to_string(p) + kEndings[-reason];
-    port_.ShowMessage(message);
-    network_->AnnounceResult(message);
+    interaction_.ShowMessage(message);
+    network_->AnnounceLoss(p, message);
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
             int picture = PicNum(x, y);
@@ -233,7 +233,7 @@ void Game::Lose(int p, int reason) {
     }
     PlayerOut[p] = true;
     Money[p] = 0;
-    port_.MoneyChanged();
+    interaction_.MoneyChanged();
     Update();
     for (int q = 1; q <= NumPlayers && GameOn; ++q)
         CheckWin(q);
@@ -254,9 +254,9 @@ void Game::SwitchComputer() {
         return;
     const int p = CurrentPlayer;
     PlayerComp[p] = !PlayerComp[p];
-    port_.SetBoardVisible(!PlayerComp[p] || !HideOpponents);
+    view_.SetBoardVisible(!PlayerComp[p] || !HideOpponents);
     Update();
-    port_.TurnStarted();
+    interaction_.TurnStarted();
     if (!PlayerComp[p]) {
         SetNextTurnEnabled(true);
         return;
@@ -265,7 +265,7 @@ void Game::SwitchComputer() {
         return; // nobody to play it: the turn waits
     const uint32_t serial = gameSerial_;
     computer_->PlayTurn(*this);
-    port_.ProcessEvents();
+    scheduler_.ProcessEvents();
     if (GameOn && serial == gameSerial_ && PlayerComp[CurrentPlayer])
         NextPlayer();
 }
@@ -275,8 +275,8 @@ void Game::GameOver() {
     network_->AnnounceGameOver();
     GameOn = false;
     idleTurns_ = 0;
-    port_.SetBoardVisible(false);
-    port_.GameEnded();
+    view_.SetBoardVisible(false);
+    interaction_.GameEnded();
 }
 
 } // namespace marovane

@@ -1,6 +1,7 @@
 #include "savegame/SavedGame.h"
 
 #include "engine/BoardCheck.h"
+#include "engine/HeadlessPort.h"
 #include "util/AtomicFile.h"
 #include "util/Error.h"
 

@@ -1,7 +1,7 @@
 #include "scenario/DefJson.h"
 
-#include "engine/Options.h"
 #include "scenario/BoardString.h"
+#include "scenario/Options.h"
 #include "util/Error.h"
 #include "util/Latin1.h"
 

@@ -1,21 +1,15 @@
 #include "scenario/SetupModel.h"
 
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 #include <algorithm>
 
 namespace marovane {
 
-namespace {
-
-const char* const kNone = "None";
-
-} // namespace
-
-std::string SetupModel::SelectedText(int slot) const {
+SlotKind SetupModel::SelectedKind(int slot) const {
     const Slot& s = slots_[Index(slot)];
     if (s.Selected < 0 || s.Selected >= static_cast<int>(s.Choices.size()))
-        return "";
+        return SlotKind::None;
     return s.Choices[static_cast<size_t>(s.Selected)];
 }
 
@@ -28,15 +22,15 @@ void SetupModel::SetDefinition(const GameDef& def) {
         const int oldIndex = slot.Selected;
         slot.Choices.clear();
         if ((kinds >> i) & 1)
-            slot.Choices.push_back("Human");
+            slot.Choices.push_back(SlotKind::Human);
         if ((kinds >> (4 + i)) & 1)
-            slot.Choices.push_back("Computer");
+            slot.Choices.push_back(SlotKind::Computer);
         if (slot.Choices.empty())
-            slot.Choices.push_back("Immobile");
+            slot.Choices.push_back(SlotKind::Immobile);
         // A slot may stay empty when the scenario allows fewer players than its number.
         const bool smallerTotal = (limits_ & ((1 << i) - 1)) != 0;
         if (smallerTotal) {
-            slot.Choices.push_back(kNone);
+            slot.Choices.push_back(SlotKind::None);
             slot.Selected = static_cast<int>(slot.Choices.size()) - 1;
         } else {
             slot.Selected = 0;
@@ -57,7 +51,7 @@ void SetupModel::SetDefinition(const GameDef& def) {
 int SetupModel::CountPlayers() const {
     int count = 0;
     for (int i = 0; i < visibleSlots_; ++i)
-        count += SelectedText(i) != kNone;
+        count += SelectedKind(i) != SlotKind::None;
     return count;
 }
 
@@ -78,7 +72,7 @@ void SetupModel::Choose(int slot, int index) {
             ++total;
         for (int missing = std::min(total, visibleSlots_) - count; missing > 0; --missing) {
             for (int i = 0; i < visibleSlots_; ++i) {
-                if (SelectedText(i) == kNone) {
+                if (SelectedKind(i) == SlotKind::None) {
                     SetSelected(i, 0);
                     break;
                 }
@@ -91,9 +85,9 @@ void SetupModel::Choose(int slot, int index) {
             --total;
         for (int extra = count - total; extra > 0; --extra) {
             for (int i = visibleSlots_ - 1; i >= 0; --i) {
-                if (SelectedText(i) != kNone) {
+                if (SelectedKind(i) != SlotKind::None) {
                     const auto& choices = Choices(i);
-                    auto none = std::find(choices.begin(), choices.end(), kNone);
+                    auto none = std::find(choices.begin(), choices.end(), SlotKind::None);
                     if (none != choices.end())
                         SetSelected(i, static_cast<int>(none - choices.begin()));
                     break;
@@ -105,38 +99,35 @@ void SetupModel::Choose(int slot, int index) {
 }
 
 void SetupModel::MakeAllLike(int slot) {
-    const std::string type = SelectedText(slot);
+    const SlotKind kind = SelectedKind(slot);
     for (int i = 0; i < visibleSlots_; ++i) {
         const auto& choices = Choices(i);
-        auto found = std::find(choices.begin(), choices.end(), type);
+        auto found = std::find(choices.begin(), choices.end(), kind);
         if (found != choices.end() && Enabled(i))
             Choose(i, static_cast<int>(found - choices.begin()));
     }
 }
 
-std::string SetupModel::BeginProblem() const {
+int SetupModel::StrandedSlot() const {
     bool emptySeen = false;
     for (int i = 0; i < visibleSlots_; ++i) {
-        const std::string type = SelectedText(i);
-        if (type == kNone) {
+        if (SelectedKind(i) == SlotKind::None)
             emptySeen = true;
-        } else if (emptySeen) {
-            return "You must select consecutive players.  Player " + std::to_string(i + 1) +
-                   " cannot be '" + type + ".'";
-        }
+        else if (emptySeen)
+            return i;
     }
-    return "";
+    return -1;
 }
 
-std::vector<std::string> SetupModel::SlotTypes() const {
-    std::vector<std::string> types;
+std::vector<SlotKind> SetupModel::Slots() const {
+    std::vector<SlotKind> kinds;
     for (int i = 0; i < visibleSlots_; ++i) {
-        const std::string type = SelectedText(i);
-        if (type == kNone)
+        const SlotKind kind = SelectedKind(i);
+        if (kind == SlotKind::None)
             break;
-        types.push_back(type);
+        kinds.push_back(kind);
     }
-    return types;
+    return kinds;
 }
 
 } // namespace marovane

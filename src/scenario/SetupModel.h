@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Game.h"
 #include "scenario/GameDef.h"
+#include "scenario/NewGameSetup.h"
 
 #include <array>
 #include <string>
@@ -20,9 +20,9 @@ public:
     // in the list where it can.
     void SetDefinition(const GameDef& def);
 
-    const std::vector<std::string>& Choices(int slot) const { return slots_[Index(slot)].Choices; }
+    const std::vector<SlotKind>& Choices(int slot) const { return slots_[Index(slot)].Choices; }
     int Selected(int slot) const { return slots_[Index(slot)].Selected; }
-    std::string SelectedText(int slot) const;
+    SlotKind SelectedKind(int slot) const;
     // A slot with one choice only cannot be changed.
     bool Enabled(int slot) const { return Choices(slot).size() >= 2; }
     // Slots above the largest total the scenario allows are not shown.
@@ -35,14 +35,15 @@ public:
     // Every slot that offers the same type as this slot's choice takes it.
     void MakeAllLike(int slot);
 
-    // Why the game cannot begin (players must be consecutive), or empty.
-    std::string BeginProblem() const;
-    // The slot types of the players to start the game with ("None" slots left out).
-    std::vector<std::string> SlotTypes() const;
+    // Players must be consecutive: the first slot that holds a player after an empty one, or -1
+    // when the game can begin.
+    int StrandedSlot() const;
+    // The kinds of the players to start the game with (the empty slots after them left out).
+    std::vector<SlotKind> Slots() const;
 
 private:
     struct Slot {
-        std::vector<std::string> Choices;
+        std::vector<SlotKind> Choices;
         int Selected = -1;
     };
     static size_t Index(int slot) { return static_cast<size_t>(slot); }

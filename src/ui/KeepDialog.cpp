@@ -1,8 +1,8 @@
 #include "ui/KeepDialog.h"
 
 #include "engine/KeepVisit.h"
-#include "engine/Options.h"
 #include "engine/UnitSpecs.h"
+#include "scenario/Options.h"
 #include "ui/PictureStrip.h"
 #include "util/Error.h"
 

@@ -81,4 +81,14 @@ void UnitPanel::paintEvent(QPaintEvent* event) {
                      QColor(240, 220, 0));
 }
 
+void UnitPanel::FloatAt(const QPoint& corner) {
+    adjustSize();
+    const QWidget* area = parentWidget();
+    const QPoint at = corner + QPoint(6, 6);
+    const int left = std::clamp(at.x(), 0, std::max(0, area->width() - width()));
+    const int top = std::clamp(at.y(), 0, std::max(0, area->height() - height()));
+    move(left, top);
+    raise();
+}
+
 } // namespace marovane

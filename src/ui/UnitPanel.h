@@ -25,6 +25,9 @@ public:
     QString NameText() const;
     int HitPoints() const { return code_ / 10; }
     int MovesLeft() const { return code_ % 10; }
+    // Floats the panel just below and right of a point of its parent, inside the parent, and on
+    // top of its siblings.
+    void FloatAt(const QPoint& corner);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ai/ComputerOpponent.h"
 #include "engine/BoardCheck.h"
 #include "engine/Game.h"
+#include "engine/HeadlessPort.h"
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"
 
@@ -46,7 +47,7 @@ NewGameSetup AllComputers(const fs::path& scenario) {
     NewGameSetup setup;
     for (int n = 1; n <= kMaxPlayers; ++n) {
         if (def.PlayerLimits & (1 << (n - 1)))
-            setup.SlotTypes.assign(static_cast<size_t>(n), "Computer");
+            setup.Slots.assign(static_cast<size_t>(n), SlotKind::Computer);
     }
     return setup;
 }

@@ -1,4 +1,5 @@
 #include "engine/Game.h"
+#include "engine/HeadlessPort.h"
 
 #include "support/TestGame.h"
 

@@ -68,7 +68,7 @@ TEST_F(HumanInput, PriestsHealAndPeasantsRepairTeamMates) {
 
 TEST_F(HumanInput, ClicksAreIgnoredWhileTheComputerPlays) {
     NewGameSetup setup;
-    setup.SlotTypes = {"Computer", "Human"};
+    setup.Slots = {SlotKind::Computer, SlotKind::Human};
     Start(test::PlainDef(10, 10), setup);
     Put(4, 4, 3, 1);
     game->CellClick(4, 4);

@@ -40,7 +40,7 @@ TEST_F(Keep, AnEnemyInTheKeepRaidsTheTreasury) {
 
 TEST_F(Keep, AComputerRaiderStealsSilently) {
     NewGameSetup setup;
-    setup.SlotTypes = {"Human", "Computer"};
+    setup.Slots = {SlotKind::Human, SlotKind::Computer};
     Start(CastleDef(12, 12), setup);
     Put(5, 5, 3, 1);
     Put(1, 1, 4, 2);

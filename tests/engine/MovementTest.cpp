@@ -54,7 +54,7 @@ TEST_F(Movement, CastlesAreEnteredAndLeftThroughTheGate) {
 
 TEST_F(Movement, TheCastleOfAnEmptySlotIsOpen) {
     NewGameSetup setup;
-    setup.SlotTypes = {"Human", ""};
+    setup.Slots = {SlotKind::Human, SlotKind::None};
     Start(CastleDef(10, 10), setup);
     Put(6, 9, 3, 1); // beside player 2's empty castle: its wall (8, 9) is relative (3, 2)
     Put(7, 9, 4, 1);
@@ -87,7 +87,7 @@ TEST_F(Movement, WithoutCastlesOnlyTheKeepsAreSpecial) {
     GameDef def = test::PlainDef(10, 10);
     def.Options = static_cast<int16_t>(def.Options & ~Bit(option_bit::NoKeep));
     NewGameSetup setup;
-    setup.SlotTypes = {"Human", "Human", ""};
+    setup.Slots = {SlotKind::Human, SlotKind::Human, SlotKind::None};
     Start(def, setup);
     EXPECT_EQ(game->InCastle(1, 1), castle_cell::Keep);
     EXPECT_EQ(game->InCastle(10, 10), castle_cell::Keep);

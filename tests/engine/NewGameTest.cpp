@@ -1,7 +1,8 @@
 #include "engine/Game.h"
+#include "engine/HeadlessPort.h"
 
-#include "engine/Options.h"
 #include "scenario/BoardString.h"
+#include "scenario/Options.h"
 #include "support/TestGame.h"
 
 #include <gtest/gtest.h>
@@ -171,9 +172,9 @@ TEST_F(NewGameTest, HomeCornersAreExploredAndPartiesMarkTheirSurroundings) {
     EXPECT_EQ(game.BoardMark(0, 0), 0) << "row and column 0 are never marked";
 }
 
-TEST_F(NewGameTest, SlotTypesVacanciesAndHotSeat) {
+TEST_F(NewGameTest, SlotsVacanciesAndHotSeat) {
     NewGameSetup setup;
-    setup.SlotTypes = {"", "Computer", "Immobile", "Human"};
+    setup.Slots = {SlotKind::None, SlotKind::Computer, SlotKind::Immobile, SlotKind::Human};
     ASSERT_TRUE(Start(test::PlainDef(12, 12), setup));
     EXPECT_TRUE(game.PlayerOut[1]);
     EXPECT_EQ(game.PlayerResult[1], 2);
@@ -184,7 +185,7 @@ TEST_F(NewGameTest, SlotTypesVacanciesAndHotSeat) {
     EXPECT_EQ(game.CurrentPlayer, 2) << "the empty first slot never gets a turn";
     EXPECT_EQ(game.PicNum(1, 1), 0) << "a vacant slot still gets its party";
 
-    setup.SlotTypes = {"Human", "Computer"};
+    setup.Slots = {SlotKind::Human, SlotKind::Computer};
     ASSERT_TRUE(Start(test::PlainDef(12, 12), setup));
     EXPECT_FALSE(game.HotSeat);
 }
@@ -192,30 +193,33 @@ TEST_F(NewGameTest, SlotTypesVacanciesAndHotSeat) {
 TEST_F(NewGameTest, ComputersOnlyGameShowsTheBoard) {
     game.SetHideOpponents(true);
     NewGameSetup setup;
-    setup.SlotTypes = {"Computer", "", "Computer"};
+    setup.Slots = {SlotKind::Computer, SlotKind::None, SlotKind::Computer};
     ASSERT_TRUE(Start(test::PlainDef(12, 12), setup));
     EXPECT_FALSE(game.HideOpponents);
 
     game.SetHideOpponents(true);
-    setup.SlotTypes = {"Computer", "Human"};
+    setup.Slots = {SlotKind::Computer, SlotKind::Human};
     ASSERT_TRUE(Start(test::PlainDef(12, 12), setup));
     EXPECT_TRUE(game.HideOpponents);
 }
 
 TEST_F(NewGameTest, TeamsThatPutEveryoneTogetherFallBackToFreeForAll) {
-    auto modeAfter = [&](int mode, std::vector<std::string> slots) {
+    auto modeAfter = [&](int mode, std::vector<SlotKind> slots) {
         NewGameSetup setup;
-        setup.SlotTypes = std::move(slots);
+        setup.Slots = std::move(slots);
         setup.TeamsMode = mode;
         EXPECT_TRUE(Start(test::PlainDef(12, 12), setup));
         return game.TeamsMode;
     };
-    EXPECT_EQ(modeAfter(4, {"Human", "Human"}), 0) << "Diagonals puts 1 and 2 together";
-    EXPECT_EQ(modeAfter(1, {"Human", "Human"}), 0) << "two humans are one side";
-    EXPECT_EQ(modeAfter(1, {"Human", ""}), 0) << "a vacant slot counts as human";
-    EXPECT_EQ(modeAfter(2, {"Human", "Human"}), 2) << "1 and 2 are on different sides";
-    EXPECT_EQ(modeAfter(1, {"Human", "Computer"}), 1);
-    EXPECT_EQ(modeAfter(4, {"Human", "Human", "Human"}), 4);
+    EXPECT_EQ(modeAfter(4, {SlotKind::Human, SlotKind::Human}), 0)
+        << "Diagonals puts 1 and 2 together";
+    EXPECT_EQ(modeAfter(1, {SlotKind::Human, SlotKind::Human}), 0) << "two humans are one side";
+    EXPECT_EQ(modeAfter(1, {SlotKind::Human, SlotKind::None}), 0)
+        << "a vacant slot counts as human";
+    EXPECT_EQ(modeAfter(2, {SlotKind::Human, SlotKind::Human}), 2)
+        << "1 and 2 are on different sides";
+    EXPECT_EQ(modeAfter(1, {SlotKind::Human, SlotKind::Computer}), 1);
+    EXPECT_EQ(modeAfter(4, {SlotKind::Human, SlotKind::Human, SlotKind::Human}), 4);
 }
 
 TEST_F(NewGameTest, ForbiddenArrangementFallsToTheFirstAllowed) {

@@ -142,7 +142,7 @@ TEST_F(Turns, APlayerWhoCanBuyIsSkippedUntilHisKeepBuys) {
 
 TEST_F(Turns, EmptySlotsNeverGetATurn) {
     NewGameSetup setup;
-    setup.SlotTypes = {"Human", "", "Human"};
+    setup.Slots = {SlotKind::Human, SlotKind::None, SlotKind::Human};
     Start(ConquestDef(), setup);
     Put(2, 2, 3, 1);
     Put(2, 9, 3, 3);
@@ -180,7 +180,7 @@ TEST_F(Turns, ComputerTurnsRunThroughTheComputerPlayer) {
         void DoComputerKeep(Game&, KeepVisit&) override {}
     } computer;
     NewGameSetup setup;
-    setup.SlotTypes = {"Computer", "Computer"};
+    setup.Slots = {SlotKind::Computer, SlotKind::Computer};
     game = std::make_unique<Game>(specs, port, 3);
     game->SetComputerPlayer(&computer);
     ASSERT_TRUE(game->NewGame(dir.Write("Cpu", ConquestDef()), setup));

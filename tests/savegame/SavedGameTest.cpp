@@ -1,4 +1,5 @@
 #include "savegame/SavedGame.h"
+#include "engine/HeadlessPort.h"
 
 #include "support/TestGame.h"
 #include "util/Error.h"

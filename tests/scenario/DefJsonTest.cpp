@@ -1,8 +1,8 @@
 #include "scenario/DefJson.h"
 
-#include "engine/Options.h"
 #include "scenario/BoardString.h"
 #include "scenario/DefFile.h"
+#include "scenario/Options.h"
 #include "support/TestGame.h"
 #include "util/Error.h"
 

@@ -1,7 +1,7 @@
 #include "scenario/ScenarioFiles.h"
 
-#include "engine/Options.h"
 #include "scenario/DefFile.h"
+#include "scenario/Options.h"
 #include "support/TestGame.h"
 #include "util/Error.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "engine/Game.h"
+#include "engine/HeadlessPort.h"
 #include "engine/KeepVisit.h"
-#include "engine/Options.h"
+#include "scenario/Options.h"
 #include "support/TestGame.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "support/TestGame.h"
 
-#include "engine/Options.h"
 #include "scenario/DefFile.h"
+#include "scenario/Options.h"
 
 #include <atomic>
 #include <fstream>
@@ -89,7 +89,7 @@ fs::path TempDir::WriteBytes(const std::string& name, const std::string& bytes) 
 
 NewGameSetup Humans(int n) {
     NewGameSetup setup;
-    setup.SlotTypes.assign(static_cast<size_t>(n), "Human");
+    setup.Slots.assign(static_cast<size_t>(n), SlotKind::Human);
     return setup;
 }
 

@@ -1,4 +1,4 @@
-#include "scenario/GameSetupDialog.h"
+#include "ui/dialogs/GameSetupDialog.h"
 
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
@@ -85,7 +85,7 @@ TEST_F(GameSetupTest, ChoosingAScenarioAndPlayersStartsTheGame) {
     });
     window->NewGameCommand();
     Game& game = window->CurrentGame();
-    ASSERT_TRUE(game.GameOn);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.GameOn; }, 2000));
     EXPECT_EQ(game.ScenarioName, "Castle Siege");
     EXPECT_EQ(game.NumPlayers, 3);
     EXPECT_TRUE(game.PlayerComp[2]);
@@ -110,6 +110,8 @@ TEST_F(GameSetupTest, PlayersMustBeConsecutiveAndCancelStartsNothing) {
         dialog->reject();
     });
     window->NewGameCommand();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return refused && !window->SetupDialog()->isVisible(); }, 2000));
     EXPECT_FALSE(window->CurrentGame().GameOn);
     ASSERT_FALSE(answer.Messages.empty());
     EXPECT_EQ(answer.Messages.back(),
@@ -140,6 +142,7 @@ TEST_F(GameSetupTest, ANewGameDuringAGameStartsFromTheTimer) {
         }
     });
     window->NewGameCommand();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Session().HasPendingGame(); }, 2000));
     EXPECT_FALSE(window->CurrentGame().GameOn) << "the old game stops at once";
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->CurrentGame().GameOn; }, 2000));
     EXPECT_EQ(window->CurrentGame().ScenarioName, "Into the Mist");
@@ -188,6 +191,7 @@ TEST_F(GameSetupTest, AGameChosenFromTheTitlePictureTakesClicks) {
         }
     });
     window->Action("mnuGNew")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->CurrentGame().GameOn; }, 2000));
     ExpectBoardTakesClicks(*window);
 }
 
@@ -200,6 +204,7 @@ TEST_F(GameSetupTest, AGameChosenDuringAnotherTakesClicks) {
         }
     });
     window->Action("mnuGNew")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Session().HasPendingGame(); }, 2000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->CurrentGame().GameOn; }, 2000));
     EXPECT_EQ(window->CurrentGame().ScenarioName, "Castle Siege");
     ExpectBoardTakesClicks(*window);
@@ -266,9 +271,11 @@ TEST_F(GameSetupTest, ASaveWhoseBoardDoesNotHoldIsRefusedByTheWindow) {
 
 TEST_F(GameSetupTest, NothingLooksChosenBeforeTheListIsClicked) {
     GameSetupDialog* dialog = window->SetupDialog();
+    bool answered = false;
     test::ModalAnswer answer([&](QWidget* modal) {
         if (modal != dialog)
             return;
+        answered = true;
         EXPECT_TRUE(dialog->ScenarioList()->selectedItems().isEmpty());
         EXPECT_FALSE(dialog->BeginButton()->isEnabled());
         EXPECT_EQ(dialog->TitleLabel()->text(), "");
@@ -281,6 +288,7 @@ TEST_F(GameSetupTest, NothingLooksChosenBeforeTheListIsClicked) {
         dialog->reject();
     });
     window->Action("mnuGNew")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered && !dialog->isVisible(); }, 2000));
     EXPECT_FALSE(window->CurrentGame().GameOn);
 }
 

@@ -1,7 +1,7 @@
 #include "ui/GameWindow.h"
 
-#include "engine/Options.h"
 #include "scenario/DefFile.h"
+#include "scenario/Options.h"
 #include "support/TestGame.h"
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
@@ -41,15 +41,17 @@ protected:
         game = &window->CurrentGame();
     }
 
-    bool Start(const GameDef& def, std::vector<std::string> kinds = {"Human", "Human"}) {
+    bool Start(const GameDef& def,
+               std::vector<SlotKind> kinds = {SlotKind::Human, SlotKind::Human}) {
         NewGameSetup setup;
-        setup.SlotTypes = kinds;
+        setup.Slots = kinds;
         return window->StartNewGame(QString::fromStdString(dir.Write("Window", def).string()),
                                     setup);
     }
-    bool StartShipped(const char* name, std::vector<std::string> kinds = {"Human", "Human"}) {
+    bool StartShipped(const char* name,
+                      std::vector<SlotKind> kinds = {SlotKind::Human, SlotKind::Human}) {
         NewGameSetup setup;
-        setup.SlotTypes = kinds;
+        setup.Slots = kinds;
         auto path = FindScenario(MAROVANE_PROGRAM_DIR, name);
         return path && window->StartNewGame(QString::fromStdString(path->string()), setup);
     }
@@ -266,7 +268,7 @@ TEST_F(GameWindowTest, TheLastDefeatBringsTheTitleBack) {
 TEST_F(GameWindowTest, AComputerTurnRunsWhileTheWindowKeepsWorking) {
     window->Action("mnuOCheck0")->trigger(); // thinking off: no pauses
     ASSERT_FALSE(window->Action("mnuOCheck0")->isChecked());
-    ASSERT_TRUE(StartShipped("Skirmish", {"Human", "Computer"}));
+    ASSERT_TRUE(StartShipped("Skirmish", {SlotKind::Human, SlotKind::Computer}));
     int ticks = 0;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
@@ -296,7 +298,7 @@ TEST_F(GameWindowTest, PlayerComputerHandsTheCurrentTurnToTheComputer) {
 TEST_F(GameWindowTest, SwitchingBackToHumanStopsTheComputerTurn) {
     // With thinking shown the computer pauses; during a pause the player takes over again.
     QTimer::singleShot(300, window.get(), [this] { window->Action("mnuPComp")->trigger(); });
-    ASSERT_TRUE(StartShipped("Castle Siege", {"Computer", "Human"}));
+    ASSERT_TRUE(StartShipped("Castle Siege", {SlotKind::Computer, SlotKind::Human}));
     EXPECT_TRUE(game->GameOn);
     EXPECT_EQ(game->CurrentPlayer, 1);
     EXPECT_FALSE(game->PlayerComp[1]);
@@ -373,7 +375,7 @@ TEST_F(GameWindowTest, TheFloatingPanelGoesWhenThePointerLeavesTheCells) {
 }
 
 TEST_F(GameWindowTest, TheKeepShowsATeamMatesPieceInItsOwnersColour) {
-    ASSERT_TRUE(StartShipped("Border Wars", {"Human", "Human", "Human", "Human"}));
+    ASSERT_TRUE(StartShipped("Border Wars", test::Humans(4).Slots));
     window->Action("mnuTCheck4")->trigger(); // 1 and 2 against 3 and 4
     ASSERT_TRUE(game->SameTeam(1, 2)) << game->TeamsMode;
     game->SetUnit(1, 1, -1, 1);

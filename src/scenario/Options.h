@@ -46,6 +46,13 @@ int16_t ToggleBit(int16_t mask, int bit);
 // piece (14) is never allowed.
 bool UnitAllowed(int type, int16_t mask);
 
+// Whether the scenario allows team arrangement `mode` (0 Free for All .. 4 Diagonals).
+bool TeamsAllowedBy(const GameDef& def, int mode);
+
+// Whether the scenario lets the computer take over player p's slot from a human: both kinds
+// must be allowed there.
+bool ComputerMayTakeOver(const GameDef& def, int p);
+
 // The captions of the effect codes of a scenario's extra options, 0..12.
 const char* OptionTypeCaption(int type);
 

@@ -1,4 +1,4 @@
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 #include "util/Error.h"
 
@@ -131,6 +131,17 @@ void ApplyOption(int n, GameDef& def, bool chosen) {
 
 std::string FormatMoney(int amount) {
     return std::to_string(amount) + '\xA4';
+}
+
+bool TeamsAllowedBy(const GameDef& def, int mode) {
+    // Bits 4..8 of the player limits forbid the arrangements.
+    return mode >= 0 && mode <= 4 && !((static_cast<uint16_t>(def.PlayerLimits) >> (mode + 4)) & 1);
+}
+
+bool ComputerMayTakeOver(const GameDef& def, int p) {
+    // Bits 0..3 of the player kinds allow a human in slot p, bits 4..7 the computer.
+    const int kinds = static_cast<uint16_t>(def.PlayerKinds);
+    return p >= 1 && p <= 4 && ((kinds >> (p - 1)) & 1) && ((kinds >> (p + 3)) & 1);
 }
 
 } // namespace marovane

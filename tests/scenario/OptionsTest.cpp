@@ -1,4 +1,4 @@
-#include "engine/Options.h"
+#include "scenario/Options.h"
 
 #include "support/TestGame.h"
 #include "util/Error.h"

@@ -1,7 +1,7 @@
-#include "scenario/GameSetupDialog.h"
+#include "ui/dialogs/GameSetupDialog.h"
 
-#include "engine/Options.h"
 #include "scenario/DefFile.h"
+#include "scenario/Options.h"
 #include "scenario/ScenarioFiles.h"
 #include "ui/BoardWidget.h"
 #include "util/Error.h"
@@ -172,7 +172,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const UnitSpecs& specs,
     RefreshList();
 }
 
-QString GameSetupDialog::Choose() {
+void GameSetupDialog::Open() {
     RefreshList();
     if (links_.CurrentPictureSet && !(def_.Options & (1 << option_bit::Tutorial))) {
         const int index = pictures_->findText(links_.CurrentPictureSet());
@@ -183,15 +183,28 @@ QString GameSetupDialog::Choose() {
         }
     }
     list_->setFocus();
-    chosenPath_.clear();
-    if (exec() != QDialog::Accepted)
-        chosenPath_.clear();
-    return chosenPath_;
+    open();
+}
+
+QString GameSetupDialog::SlotCaption(SlotKind kind) {
+    switch (kind) {
+    case SlotKind::Human:
+        return "Human";
+    case SlotKind::Computer:
+        return "Computer";
+    case SlotKind::Immobile:
+        return "Immobile";
+    case SlotKind::Remote:
+        return "Remote";
+    case SlotKind::None:
+        break;
+    }
+    return "None";
 }
 
 NewGameSetup GameSetupDialog::Setup(int teamsMode) const {
     NewGameSetup setup;
-    setup.SlotTypes = model_.SlotTypes();
+    setup.Slots = model_.Slots();
     // An option counts when the scenario has it and its box is ticked.
     for (size_t i = 0; i < 2; ++i)
         setup.OptionTicked[i] = def_.OptionType[i] >= 0 && options_[i]->isChecked();
@@ -357,8 +370,8 @@ void GameSetupDialog::ShowSlots() {
     for (int i = 0; i < 4; ++i) {
         QComboBox* box = slots_[static_cast<size_t>(i)];
         box->clear();
-        for (const std::string& choice : model_.Choices(i))
-            box->addItem(QString::fromStdString(choice));
+        for (SlotKind choice : model_.Choices(i))
+            box->addItem(SlotCaption(choice));
         box->setCurrentIndex(model_.Selected(i));
         box->setEnabled(model_.Enabled(i));
         const bool visible = model_.Visible(i) && def_.UnitsAllowed != 0;
@@ -401,9 +414,12 @@ void GameSetupDialog::Begin() {
         QApplication::beep();
         return;
     }
-    const std::string problem = model_.BeginProblem();
-    if (!problem.empty()) {
-        QMessageBox::information(this, windowTitle(), Latin1(problem));
+    // Players must be consecutive.
+    if (const int stranded = model_.StrandedSlot(); stranded >= 0) {
+        QMessageBox::information(this, windowTitle(),
+                                 "You must select consecutive players.  Player " +
+                                     QString::number(stranded + 1) + " cannot be '" +
+                                     SlotCaption(model_.SelectedKind(stranded)) + ".'");
         return;
     }
     accept();

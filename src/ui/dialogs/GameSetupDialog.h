@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine/Game.h"
+#include "engine/UnitSpecs.h"
 #include "scenario/GameDef.h"
+#include "scenario/NewGameSetup.h"
 #include "scenario/SetupModel.h"
 #include "ui/PictureStrip.h"
 
@@ -26,8 +27,8 @@ namespace marovane {
 class BoardWidget;
 
 // The new-game dialog: the scenarios of the program folder with their details, the two scenario
-// options, the player slots and the unit picture set. It answers the chosen scenario's path
-// (empty when cancelled) and the choices to start it with.
+// options, the player slots and the unit picture set. It answers the chosen scenario's path and
+// the choices to start it with.
 class GameSetupDialog : public QDialog {
     Q_OBJECT
 
@@ -45,8 +46,10 @@ public:
     GameSetupDialog(const QDir& programDir, const UnitSpecs& specs, WindowLinks links,
                     QWidget* parent = nullptr);
 
-    // Shows the dialog modally; the chosen path, or empty when cancelled.
-    QString Choose();
+    // Shows the dialog over the window without waiting for it: Begin accepts it (the window then
+    // starts the chosen game), Cancel rejects it. Events keep arriving meanwhile, so the window
+    // (and later the network) can change or close it while it is open.
+    void Open();
     // The path of the selected scenario (the dialog's result).
     const QString& ChosenPath() const { return chosenPath_; }
     // The choices to start the game with (slot types, ticked options, picture set).
@@ -88,6 +91,9 @@ private:
     void ShowPopup(const QPoint& position);
     QString SelectedName() const;
     void Fail(const QString& message);
+
+    // The caption of a slot kind in the player lists.
+    static QString SlotCaption(SlotKind kind);
 
     QDir programDir_;
     const UnitSpecs& specs_;

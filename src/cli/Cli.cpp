@@ -1,13 +1,14 @@
-#include "app/Cli.h"
+#include "cli/Cli.h"
 
 #include "ai/ComputerOpponent.h"
-#include "app/ScriptPlayer.h"
-#include "app/StateJson.h"
-#include "engine/BoardCheck.h"
+#include "cli/ScriptPlayer.h"
+#include "cli/StateJson.h"
 #include "engine/Game.h"
+#include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "scenario/DefJson.h"
+#include "session/GameSession.h"
 #include "util/Error.h"
 #include "util/Json.h"
 #include "util/Latin1.h"
@@ -114,38 +115,6 @@ fs::path ResolveScenario(const std::string& given, const fs::path& dataDir) {
     throw Error("No scenario \"" + given + "\" in \"" + dataDir.string() + "\".");
 }
 
-std::vector<std::string> SlotTypes(const std::string& list) {
-    static const std::vector<std::string> kKinds = {"Human", "Computer", "Immobile"};
-    std::vector<std::string> slots;
-    std::string::size_type start = 0;
-    while (true) {
-        auto comma = list.find(',', start);
-        std::string word(Trim(list.substr(start, comma - start)));
-        std::string lower = word;
-        std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
-        if (lower == "none")
-            word.clear();
-        if (!word.empty()) {
-            auto kind = std::find_if(kKinds.begin(), kKinds.end(), [&](const std::string& k) {
-                std::string lowerKind = k;
-                std::transform(lowerKind.begin(), lowerKind.end(), lowerKind.begin(), ::tolower);
-                return lowerKind == lower;
-            });
-            if (kind == kKinds.end())
-                throw Error("Unknown player type \"" + word +
-                            "\": use Human, Computer, Immobile, or nothing for an empty slot.");
-            word = *kind;
-        }
-        slots.push_back(word);
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
-    }
-    if (slots.empty() || slots.size() > 4)
-        throw Error("--players names 1 to 4 slots.");
-    return slots;
-}
-
 int DefShow(const Arguments& args, const fs::path& dataDir, std::ostream& out) {
     if (args.Words.size() != 3)
         throw Error(kUsage);
@@ -162,6 +131,35 @@ int DefBuild(const Arguments& args, std::ostream&) {
     return 0;
 }
 
+// The ticked options and the teams of a new game, from --option and --teams.
+void ReadGameOptions(const Arguments& args, NewGameSetup& setup) {
+    for (auto [it, end] = args.Options.equal_range("--option"); it != end; ++it)
+        setup.OptionTicked[ParseNumber(it->second, "--option", 1, 2) - 1] = true;
+    if (auto teams = args.Option("--teams"))
+        setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
+}
+
+// The tool's game: a session without a window, with the tool's settings kept in memory.
+struct ToolSession {
+    ToolSession(const fs::path& dataDir, uint64_t seed)
+        : Specs(LoadSpecs(dataDir / "specs.txt")), Session(Specs, Port, seed, dataDir, Settings) {}
+
+    void Start(const fs::path& scenario, const NewGameSetup& setup) {
+        if (!Session.StartNewGame(scenario, setup))
+            throw Error(Port.Messages.empty() ? "The game could not start." : Port.Messages.back());
+    }
+    void SaveIfAsked(const Arguments& args) {
+        if (auto save = args.Option("--save"))
+            Session.Save(*save);
+    }
+    json::Value State() const { return GameStateToJson(Session.CurrentGame(), Port.Messages); }
+
+    UnitSpecs Specs;
+    HeadlessPort Port;
+    MemorySettings Settings;
+    GameSession Session;
+};
+
 int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed,
                    std::ostream& out) {
     if (args.Words.size() != 2)
@@ -170,55 +168,31 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
     if (!players)
         throw Error("new needs --players, for example --players Human,Computer.");
     NewGameSetup setup;
-    setup.SlotTypes = SlotTypes(*players);
-    for (auto [it, end] = args.Options.equal_range("--option"); it != end; ++it)
-        setup.OptionTicked[ParseNumber(it->second, "--option", 1, 2) - 1] = true;
-    if (auto teams = args.Option("--teams"))
-        setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
+    setup.Slots = ParseSlotKinds(*players);
+    ReadGameOptions(args, setup);
 
-    UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
-    HeadlessPort port;
-    Game game(specs, port, seed);
-    if (!game.NewGame(ResolveScenario(args.Words[1], dataDir), setup))
-        throw Error(port.Messages.empty() ? "The game could not start." : port.Messages.back());
-    if (auto save = args.Option("--save")) {
-        SaveGame(game, *save);
-        game.SaveFile = *save;
-    }
-    out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    ToolSession tool(dataDir, seed);
+    // The new game is shown as it starts: nobody plays a turn, not even the computer.
+    tool.Session.SetComputerPlayer(nullptr);
+    tool.Start(ResolveScenario(args.Words[1], dataDir), setup);
+    tool.SaveIfAsked(args);
+    out << tool.State().Dump() << "\n";
     return 0;
 }
 
 int ShowSavedGame(const Arguments& args, const fs::path& dataDir, std::ostream& out) {
     if (args.Words.size() != 2)
         throw Error(kUsage);
-    // The board is checked against the unit table before it is shown.
+    // Showing plays nothing: the game is read (and its board checked against the unit table)
+    // and printed as it was saved.
     UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
     HeadlessPort port;
     Game game(specs, port, 0);
-    LoadGame(game, args.Words[1]);
+    RestoreSavedGame(ReadSavedGame(args.Words[1], specs), game);
+    game.SaveFile = args.Words[1];
     out << GameStateToJson(game, {}).Dump() << "\n";
     return 0;
 }
-
-// The computer player of the command-line tool: it checks the board before and after every
-// turn and stops the game at the first fault it finds.
-class CheckedOpponent : public ComputerOpponent {
-public:
-    bool PlayTurn(Game& game) override {
-        if (!Consistent(game))
-            return false;
-        const bool goOn = ComputerOpponent::PlayTurn(game);
-        return Consistent(game) && goOn;
-    }
-    bool Consistent(const Game& game) {
-        if (Problem.empty())
-            Problem = BoardProblem(game);
-        return Problem.empty();
-    }
-
-    std::string Problem;
-};
 
 int TurnLimit(const Arguments& args) {
     if (auto turns = args.Option("--turns"))
@@ -226,44 +200,18 @@ int TurnLimit(const Arguments& args) {
     return kMaxComputerTurns;
 }
 
-// A loaded game may be waiting for a computer's turn: the computer plays it, and the turns that
-// follow, as Player > Computer would.
-void PlayPendingComputerTurn(Game& game, ComputerPlayer& computer) {
-    if (!game.GameOn)
-        return;
-    if (game.CurrentPlayer < 1) {
-        game.NextPlayer();
-        return;
-    }
-    const int p = game.CurrentPlayer;
-    if (!game.PlayerComp[p] || game.PlayedRemotely(p))
-        return;
-    const bool goOn = computer.PlayTurn(game);
-    game.Port().ProcessEvents();
-    if (goOn && game.GameOn && game.PlayerComp[game.CurrentPlayer])
-        game.NextPlayer();
-}
-
 // Plays a human's commands on a saved game.
 int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std::ostream& out,
               std::istream& in) {
     if (args.Words.size() != 2)
         throw Error(kUsage);
-    UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
-    HeadlessPort port;
-    Game game(specs, port, seed);
-    ComputerOpponent computer;
-    computer.SetTurnLimit(TurnLimit(args));
-    game.SetComputerPlayer(&computer);
-    LoadGame(game, args.Words[1]);
-    PlayPendingComputerTurn(game, computer);
-    ScriptPlayer(game, port).Play(in);
-    game.SetComputerPlayer(nullptr);
-    if (auto save = args.Option("--save")) {
-        SaveGame(game, *save);
-        game.SaveFile = *save;
-    }
-    out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    ToolSession tool(dataDir, seed);
+    tool.Session.OwnComputer().SetTurnLimit(TurnLimit(args));
+    tool.Session.Load(args.Words[1]);
+    tool.Session.PlayPendingComputerTurn();
+    ScriptPlayer(tool.Session.CurrentGame(), tool.Port).Play(in);
+    tool.SaveIfAsked(args);
+    out << tool.State().Dump() << "\n";
     return 0;
 }
 
@@ -278,25 +226,23 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     if (args.Words.size() != 2)
         throw Error(kUsage);
     const std::string& given = args.Words[1];
-    UnitSpecs specs = LoadSpecs(dataDir / "specs.txt");
-    HeadlessPort port;
-    Game game(specs, port, seed);
-    CheckedOpponent computer;
+    ToolSession tool(dataDir, seed);
+    ComputerOpponent& computer = tool.Session.OwnComputer();
     computer.SetTurnLimit(TurnLimit(args));
-    game.SetComputerPlayer(&computer);
+    computer.SetCheckBoard(true);
 
     if (IsSavedGame(given)) {
         for (const char* option : {"--players", "--option", "--teams"}) {
             if (args.Option(option))
                 throw Error(std::string(option) + " is for a new game, not a saved one.");
         }
-        LoadGame(game, given);
-        PlayPendingComputerTurn(game, computer);
+        tool.Session.Load(given);
+        tool.Session.PlayPendingComputerTurn();
     } else {
         const fs::path scenario = ResolveScenario(given, dataDir);
         NewGameSetup setup;
         if (auto players = args.Option("--players")) {
-            setup.SlotTypes = SlotTypes(*players);
+            setup.Slots = ParseSlotKinds(*players);
         } else {
             // A computer in every slot the scenario allows.
             const GameDef def = ReadDefFile(scenario);
@@ -305,24 +251,17 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
                 if (def.PlayerLimits & (1 << (n - 1)))
                     most = n;
             }
-            setup.SlotTypes.assign(static_cast<size_t>(most), "Computer");
+            setup.Slots.assign(static_cast<size_t>(most), SlotKind::Computer);
         }
-        for (auto [it, end] = args.Options.equal_range("--option"); it != end; ++it)
-            setup.OptionTicked[ParseNumber(it->second, "--option", 1, 2) - 1] = true;
-        if (auto teams = args.Option("--teams"))
-            setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
-        if (!game.NewGame(scenario, setup))
-            throw Error(port.Messages.empty() ? "The game could not start." : port.Messages.back());
+        ReadGameOptions(args, setup);
+        tool.Start(scenario, setup);
     }
-    game.SetComputerPlayer(nullptr);
-    if (!computer.Consistent(game))
+    const std::string& fault = computer.BoardFault(tool.Session.CurrentGame());
+    if (!fault.empty())
         throw Error("The board went wrong after " + std::to_string(computer.TurnsPlayed()) +
-                    " turns: " + computer.Problem);
-    if (auto save = args.Option("--save")) {
-        SaveGame(game, *save);
-        game.SaveFile = *save;
-    }
-    json::Value state = GameStateToJson(game, port.Messages);
+                    " turns: " + fault);
+    tool.SaveIfAsked(args);
+    json::Value state = tool.State();
     state.Set("Turns", computer.TurnsPlayed());
     out << state.Dump() << "\n";
     return 0;

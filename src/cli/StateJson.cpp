@@ -1,4 +1,4 @@
-#include "app/StateJson.h"
+#include "cli/StateJson.h"
 
 #include "engine/Game.h"
 #include "scenario/DefJson.h"

@@ -1,6 +1,7 @@
-#include "app/ScriptPlayer.h"
+#include "cli/ScriptPlayer.h"
 
 #include "engine/Game.h"
+#include "engine/HeadlessPort.h"
 #include "engine/KeepVisit.h"
 #include "util/Error.h"
 

@@ -1,0 +1,189 @@
+#include "session/GameSession.h"
+
+#include "savegame/SavedGame.h"
+#include "scenario/DefFile.h"
+#include "scenario/Options.h"
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+
+GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
+                         Scheduler& scheduler, uint64_t seed, fs::path programDir,
+                         SettingsStore& settings)
+    : programDir_(std::move(programDir)), settings_(settings),
+      game_(specs, view, interaction, scheduler, seed) {
+    game_.SetComputerPlayer(&computer_);
+}
+
+void GameSession::SetComputerPlayer(ComputerPlayer* computer) {
+    computerPlayer_ = computer;
+    game_.SetComputerPlayer(computer);
+}
+
+// ---- New games ------------------------------------------------------------------------------
+
+GameSession::StartResult GameSession::RequestNewGame(const fs::path& scenario,
+                                                     const NewGameSetup& setup) {
+    if (game_.GameOn) {
+        // Work of the running game that lets window events run notices at its next check that
+        // the game is off, and returns; only then may the new board replace the old one.
+        game_.GameOn = false;
+        pending_ = PendingGame{scenario, setup};
+        return StartResult::Deferred;
+    }
+    return StartNewGame(scenario, setup) ? StartResult::Started : StartResult::Refused;
+}
+
+bool GameSession::StartPendingGame() {
+    if (!pending_)
+        return false;
+    const PendingGame chosen = std::move(*pending_);
+    pending_.reset();
+    return StartNewGame(chosen.Scenario, chosen.Setup);
+}
+
+bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& setup) {
+    pending_.reset();
+    return game_.NewGame(scenario, setup);
+}
+
+std::optional<fs::path> GameSession::FindScenarioFile(const std::string& given) const {
+    std::error_code ignored;
+    if (fs::is_regular_file(given, ignored))
+        return fs::path(given);
+    return FindScenario(programDir_, given);
+}
+
+// ---- Saved games ----------------------------------------------------------------------------
+
+void GameSession::Load(const fs::path& path) {
+    // Everything is read and checked before anything changes.
+    const SavedGame saved = ReadSavedGame(path, game_.Specs());
+    pending_.reset();
+    if (game_.GameOn)
+        game_.GameOver();
+    // A tutorial game is played with the letter pictures.
+    if (OptionSet(option_bit::Tutorial, saved.Def.Options))
+        game_.Interaction().LoadPictureSet("Alphabet");
+    RestoreSavedGame(saved, game_);
+    game_.SaveFile = path.string();
+    ShowLoadedGame();
+}
+
+void GameSession::ShowLoadedGame() {
+    Game& game = game_;
+    BoardView& view = game.View();
+    GameInteraction& interaction = game.Interaction();
+    view.BoardResized(game.BoardWidth, game.BoardHeight);
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y)
+            view.CellPictureChanged(x, y, game.PicNum(x, y));
+    }
+    // The selection comes back where it was, when a piece still stands there.
+    if (game.HighOn) {
+        game.HighOn = false;
+        if (game.OnBoard(game.HighX, game.HighY) && game.PicNum(game.HighX, game.HighY) >= 0)
+            game.SelectPiece(game.HighX, game.HighY);
+    }
+    // The two view options take effect as if the player had chosen them.
+    const bool hide = game.HideOpponents;
+    const bool noThinking = game.NoThinking;
+    game.SetHideOpponents(hide);
+    if (!hide)
+        game.SetShowThinking(!noThinking);
+    game.ChooseTeams(game.TeamsMode);
+    for (int p = 1; p <= game.NumPlayers; ++p)
+        game.DrawCastle(p);
+    interaction.ShowBackgroundPictures();
+    view.SetBoardVisible(true);
+    interaction.GameStarted();
+    game.Update();
+    interaction.TurnStarted();
+    if (game.GameOn)
+        game.CheckMoves();
+}
+
+void GameSession::Save(const fs::path& path) {
+    SaveGame(game_, path);
+    game_.SaveFile = path.string();
+}
+
+void GameSession::PlayPendingComputerTurn() {
+    Game& game = game_;
+    if (!game.GameOn)
+        return;
+    if (game.CurrentPlayer < 1) {
+        game.NextPlayer();
+        return;
+    }
+    const int p = game.CurrentPlayer;
+    if (!computerPlayer_ || !game.PlayerComp[p] || game.PlayedRemotely(p))
+        return;
+    const uint32_t serial = game.GameSerial();
+    const bool goOn = computerPlayer_->PlayTurn(game);
+    game.Schedule().ProcessEvents();
+    if (goOn && game.GameOn && serial == game.GameSerial() && game.PlayerComp[game.CurrentPlayer])
+        game.NextPlayer();
+}
+
+// ---- The current turn -----------------------------------------------------------------------
+
+bool GameSession::HumanToMove() const {
+    const Game& game = game_;
+    return game.GameOn && game.CurrentPlayer >= 1 && !game.PlayerComp[game.CurrentPlayer] &&
+           !game.PlayedRemotely(game.CurrentPlayer);
+}
+
+bool GameSession::ComputerSwitchAllowed() const {
+    return game_.GameOn && ComputerMayTakeOver(game_.Def, game_.CurrentPlayer);
+}
+
+// ---- The Options menu -------------------------------------------------------------------------
+
+bool GameSession::ViewOption(int option) const {
+    switch (option) {
+    case view_option::ShowThinking:
+        return !game_.NoThinking;
+    case view_option::HideOpponents:
+        return game_.HideOpponents;
+    default:
+        return autoNextTurn_;
+    }
+}
+
+void GameSession::SetViewOption(int option, bool checked) {
+    switch (option) {
+    case view_option::ShowThinking:
+        game_.SetShowThinking(checked);
+        break;
+    case view_option::HideOpponents:
+        game_.SetHideOpponents(checked);
+        break;
+    default:
+        autoNextTurn_ = checked;
+        break;
+    }
+}
+
+void GameSession::RestoreViewOptions() {
+    // Without stored settings the computer's thinking shows and turns end by themselves.
+    autoNextTurn_ = ReadViewOption(settings_, view_option::AutoNextTurn, true);
+    game_.SetShowThinking(ReadViewOption(settings_, view_option::ShowThinking, true));
+    game_.SetHideOpponents(ReadViewOption(settings_, view_option::HideOpponents, false));
+}
+
+void GameSession::StoreViewOptions() {
+    for (int option = 0; option < view_option::Count; ++option)
+        WriteViewOption(settings_, option, ViewOption(option));
+}
+
+// ---- The new-game dialog --------------------------------------------------------------------
+
+void GameSession::ScenarioSelected(const GameDef& def) {
+    const int mode = game_.TeamsMode;
+    if (!TeamsAllowedBy(def, mode < 0 || mode > 4 ? 0 : mode))
+        game_.ChooseTeams(~static_cast<int>(static_cast<uint16_t>(def.PlayerLimits)));
+}
+
+} // namespace marovane

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "ai/ComputerOpponent.h"
+#include "engine/Game.h"
+#include "scenario/NewGameSetup.h"
+#include "session/Settings.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace marovane {
+
+// One game as every front end drives it: the window, the command-line tool and, through them,
+// the network. The session owns the game and its computer player, starts new games (at once, or
+// once a running game has stopped), loads and saves them through one checked path, and answers
+// the questions about the current turn that the menus and commands ask.
+class GameSession {
+public:
+    GameSession(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
+                Scheduler& scheduler, uint64_t seed, std::filesystem::path programDir,
+                SettingsStore& settings);
+    GameSession(const UnitSpecs& specs, GamePort& port, uint64_t seed,
+                std::filesystem::path programDir, SettingsStore& settings)
+        : GameSession(specs, port, port, port, seed, std::move(programDir), settings) {}
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    Game& CurrentGame() { return game_; }
+    const Game& CurrentGame() const { return game_; }
+    const UnitSpecs& Specs() const { return game_.Specs(); }
+    const std::filesystem::path& ProgramDir() const { return programDir_; }
+    SettingsStore& Settings() { return settings_; }
+
+    // The computer player of the computer slots: the session's own unless another is set. With
+    // none (null), a computer's turn waits like a human's.
+    ComputerOpponent& OwnComputer() { return computer_; }
+    void SetComputerPlayer(ComputerPlayer* computer);
+    void SetNetwork(GameNetwork* network) { game_.SetNetwork(network); }
+
+    // ---- New games ------------------------------------------------------------------------
+    enum class StartResult {
+        Started,  // the game is on
+        Deferred, // a game was running: it stopped, and StartPendingGame starts the new one
+        Refused,  // the scenario was refused with a message; nothing changed
+    };
+    // A new game chosen by the player. While another game runs it may be in the middle of a
+    // computer turn that lets window events run: that game stops at once and the new one waits
+    // until the old work has noticed and returned.
+    StartResult RequestNewGame(const std::filesystem::path& scenario, const NewGameSetup& setup);
+    bool HasPendingGame() const { return pending_.has_value(); }
+    // Starts the game that RequestNewGame deferred; false when it was refused.
+    bool StartPendingGame();
+    // Starts a game at once; false (after the message) when the scenario was refused.
+    bool StartNewGame(const std::filesystem::path& scenario, const NewGameSetup& setup);
+    // A scenario given by path, or by its name in the scenario list; nothing when neither.
+    std::optional<std::filesystem::path> FindScenarioFile(const std::string& given) const;
+
+    // ---- Saved games ----------------------------------------------------------------------
+    // Reads a saved game and checks all of it; only then does the running game end and the saved
+    // one take its place, shown whole. Throws marovane::Error whose first line is
+    // "Invalid save file." and leaves everything as it was when the file is refused.
+    void Load(const std::filesystem::path& path);
+    // Writes the running game through a temporary file and records the path as the game's
+    // file. Throws marovane::Error naming the problem.
+    void Save(const std::filesystem::path& path);
+    // A loaded game whose current player is the computer's: the computer plays on, as after
+    // Player > Computer.
+    void PlayPendingComputerTurn();
+
+    // ---- The current turn -----------------------------------------------------------------
+    // A human at this machine is to move: the board takes clicks and the turn commands work.
+    bool HumanToMove() const;
+    // Saving is offered during a human's turn only.
+    bool SavingAllowed() const { return HumanToMove(); }
+    // Player > Computer is offered when the scenario allows both kinds in the current slot.
+    bool ComputerSwitchAllowed() const;
+
+    // ---- The Options menu ---------------------------------------------------------------------
+    // "Show Computer Thinking" and "Hide Opponents Turn" are the game's view settings (hiding
+    // also stops the thinking from showing); "Auto Next Turn" is the session's.
+    bool ViewOption(int option) const;
+    void SetViewOption(int option, bool checked);
+    // The options as the player left them last time, and storing them for next time.
+    void RestoreViewOptions();
+    void StoreViewOptions();
+
+    // ---- The new-game dialog ------------------------------------------------------------------
+    // The dialog selected a scenario: an arrangement of teams it forbids falls to one it allows.
+    void ScenarioSelected(const GameDef& def);
+
+private:
+    void ShowLoadedGame();
+
+    std::filesystem::path programDir_;
+    SettingsStore& settings_;
+    Game game_;
+    ComputerOpponent computer_;
+    ComputerPlayer* computerPlayer_ = &computer_;
+    bool autoNextTurn_ = true;
+
+    struct PendingGame {
+        std::filesystem::path Scenario;
+        NewGameSetup Setup;
+    };
+    std::optional<PendingGame> pending_;
+};
+
+} // namespace marovane

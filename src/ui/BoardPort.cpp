@@ -1,0 +1,96 @@
+#include "ui/BoardPort.h"
+
+#include "engine/Game.h"
+#include "ui/BoardWidget.h"
+#include "ui/CoverPicture.h"
+#include "ui/PictureStrip.h"
+
+namespace marovane {
+
+namespace {
+
+QColor ToColour(Rgb rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+} // namespace
+
+BoardPort::BoardPort(BoardWidget& board, CoverPicture& cover, const PictureStrip& pictures,
+                     const UnitSpecs& specs)
+    : board_(board), cover_(cover), pictures_(pictures), specs_(specs) {}
+
+void BoardPort::RedrawPictures() {
+    if (!game_ || game_->BoardWidth < 1 || board_.BoardWidth() != game_->BoardWidth ||
+        board_.BoardHeight() != game_->BoardHeight)
+        return;
+    for (int x = 1; x <= game_->BoardWidth; ++x) {
+        for (int y = 1; y <= game_->BoardHeight; ++y)
+            CellPictureChanged(x, y, game_->PicNum(x, y));
+    }
+}
+
+void BoardPort::BoardResized(int width, int height) {
+    board_.SetSize(height, width);
+    board_.ShowAllCells();
+    board_.SetCellVisible(1, 1, true);
+    board_.ClearLines();
+    board_.HighlightOff();
+    board_.CircleOff();
+    if (Resized)
+        Resized();
+}
+
+void BoardPort::CellPictureChanged(int x, int y, int picture) {
+    if (picture < 0) {
+        board_.SetCellPicture(x, y, QPixmap());
+        board_.SetCellToolTip(x, y, QString());
+        return;
+    }
+    board_.SetCellPicture(x, y, pictures_.Picture(picture));
+    // The board shows a tooltip only over a cell its player can see.
+    const int type = picture % kUnitTypes;
+    board_.SetCellToolTip(x, y,
+                          QString::fromLatin1(specs_.UnitName[type]) + " (Player " +
+                              QString::number(picture / kUnitTypes + 1) + ")");
+}
+
+void BoardPort::BoardRefreshed() {
+    // Without fog every cell stays shown from the moment the board is made.
+    if (!game_ || !game_->FogOn || board_.BoardWidth() != game_->BoardWidth ||
+        board_.BoardHeight() != game_->BoardHeight)
+        return;
+    for (int x = 1; x <= game_->BoardWidth; ++x) {
+        for (int y = 1; y <= game_->BoardHeight; ++y)
+            board_.SetCellVisible(x, y, game_->Visible(x, y));
+    }
+}
+
+void BoardPort::SetBoardVisible(bool visible) {
+    BoardView::SetBoardVisible(visible);
+    board_.setVisible(visible);
+    cover_.setVisible(!visible);
+    if (!visible && Hidden)
+        Hidden();
+}
+
+void BoardPort::DrawLine(double x1, double y1, double x2, double y2, Rgb colour) {
+    board_.DrawLine(x1, y1, x2, y2, ToColour(colour));
+}
+
+void BoardPort::Highlight(int x, int y, Rgb colour) {
+    board_.Highlight(x, y, ToColour(colour));
+}
+
+void BoardPort::HighlightOff() {
+    board_.HighlightOff();
+    board_.CircleOff();
+}
+
+void BoardPort::ShowReachCircle(int x, int y, double radius) {
+    if (radius <= 0)
+        board_.CircleOff();
+    else
+        board_.PutCircle(x, y, radius, ToColour(colour::Yellow));
+}
+
+} // namespace marovane

@@ -1,0 +1,130 @@
+#include "ui/GameCommands.h"
+
+#include "savegame/SavedGame.h"
+#include "session/GameSession.h"
+#include "ui/dialogs/GameSetupDialog.h"
+#include "util/Error.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace marovane {
+
+namespace {
+
+const char* const kSaveFilter = "Saved Marovane Game (*.mvg);;All Files (*.*)";
+const char* const kProductName = "Marovane";
+
+std::filesystem::path LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromLocalPath(const std::string& path) {
+    return QFile::decodeName(path.c_str());
+}
+
+} // namespace
+
+GameCommands::GameCommands(GameSession& session, GameSetupDialog& setup, const QDir& programDir,
+                           QWidget& window)
+    : QObject(&window), session_(session), setup_(setup), programDir_(programDir), window_(window) {
+    connect(&setup_, &QDialog::accepted, this, &GameCommands::NewGameChosen);
+    newGameTimer_.setSingleShot(true);
+    newGameTimer_.setInterval(50);
+    connect(&newGameTimer_, &QTimer::timeout, this, [this] {
+        if (!session_.StartPendingGame())
+            NewGame();
+    });
+}
+
+void GameCommands::NewGame() {
+    session_.CurrentGame().SaveFile.clear();
+    setup_.Open();
+}
+
+void GameCommands::NewGameChosen() {
+    const NewGameSetup setup = setup_.Setup(session_.CurrentGame().TeamsMode);
+    switch (session_.RequestNewGame(LocalPath(setup_.ChosenPath()), setup)) {
+    case GameSession::StartResult::Started:
+        break;
+    case GameSession::StartResult::Deferred:
+        newGameTimer_.start();
+        break;
+    case GameSession::StartResult::Refused:
+        // The scenario's message was shown; the player chooses again.
+        QTimer::singleShot(0, this, &GameCommands::NewGame);
+        break;
+    }
+}
+
+bool GameCommands::StartNewGame(const QString& path, const NewGameSetup& setup) {
+    return session_.StartNewGame(LocalPath(path), setup);
+}
+
+bool GameCommands::OpenFile(const QString& file, const NewGameSetup& setup) {
+    // A saved game is loaded as Game > Load loads it, whatever the case of its extension.
+    if (QFileInfo(file).suffix().compare("mvg", Qt::CaseInsensitive) == 0)
+        return LoadFrom(file);
+    const auto scenario = session_.FindScenarioFile(LocalPath(file).string());
+    return StartNewGame(scenario ? FromLocalPath(scenario->string()) : file, setup);
+}
+
+void GameCommands::Load() {
+    const std::string& saveFile = session_.CurrentGame().SaveFile;
+    const QString start = saveFile.empty() ? programDir_.path() : FromLocalPath(saveFile);
+    const QString path = QFileDialog::getOpenFileName(&window_, "Load Game", start, kSaveFilter);
+    if (!path.isEmpty())
+        LoadFrom(path);
+}
+
+bool GameCommands::LoadFrom(const QString& path) {
+    try {
+        session_.Load(LocalPath(path));
+    } catch (const Error&) {
+        // The running game is left exactly as it was.
+        QMessageBox::information(&window_, kProductName, kInvalidSaveFile);
+        return false;
+    }
+    if (Loaded)
+        Loaded();
+    session_.PlayPendingComputerTurn();
+    return true;
+}
+
+bool GameCommands::Save() {
+    if (!session_.CurrentGame().GameOn)
+        return false;
+    QString path = FromLocalPath(session_.CurrentGame().SaveFile);
+    if (path.isEmpty()) {
+        path = QFileDialog::getSaveFileName(&window_, "Save Game", programDir_.path(), kSaveFilter);
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += ".mvg";
+    }
+    return SaveTo(path);
+}
+
+void GameCommands::SaveAs() {
+    std::string& saveFile = session_.CurrentGame().SaveFile;
+    const std::string previous = saveFile;
+    saveFile.clear();
+    // A cancelled dialog keeps the file the game had.
+    if (!Save() && saveFile.empty())
+        saveFile = previous;
+}
+
+bool GameCommands::SaveTo(const QString& path) {
+    try {
+        session_.Save(LocalPath(path));
+    } catch (const Error& error) {
+        QMessageBox::warning(&window_, kProductName, QString::fromLatin1(error.what()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace marovane

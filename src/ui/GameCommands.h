@@ -1,0 +1,54 @@
+#pragma once
+
+#include "scenario/NewGameSetup.h"
+
+#include <QDir>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+namespace marovane {
+
+class GameSession;
+class GameSetupDialog;
+
+// The Game menu's commands on whole games: New through the new-game dialog, Load, Save and
+// Save As through the file dialogs, and a file named on the command line. The session does the
+// work; this class asks the player and reports what failed.
+class GameCommands : public QObject {
+    Q_OBJECT
+
+public:
+    GameCommands(GameSession& session, GameSetupDialog& setup, const QDir& programDir,
+                 QWidget& window);
+
+    // Called after a saved game replaced the running one.
+    std::function<void()> Loaded;
+
+    // Game > New: opens the new-game dialog; the chosen game starts when it closes, or once the
+    // running game has stopped.
+    void NewGame();
+    bool StartNewGame(const QString& path, const NewGameSetup& setup);
+    bool OpenFile(const QString& file, const NewGameSetup& setup);
+    void Load();
+    bool LoadFrom(const QString& path);
+    bool Save();
+    void SaveAs();
+    bool SaveTo(const QString& path);
+
+private:
+    void NewGameChosen();
+
+    GameSession& session_;
+    GameSetupDialog& setup_;
+    QDir programDir_;
+    QWidget& window_;
+    // A game chosen while another was in progress starts from this timer, once the old game's
+    // work has unwound.
+    QTimer newGameTimer_;
+};
+
+} // namespace marovane

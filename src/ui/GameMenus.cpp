@@ -1,0 +1,103 @@
+#include "ui/GameMenus.h"
+
+#include "session/Settings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace marovane {
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
+    QMenu* game = bar.addMenu("&Game");
+    game->setObjectName("mnuGame");
+    connect(AddItem(game, "mnuGNew", "&New"), &QAction::triggered, this, &GameMenus::NewGame);
+    connect(AddItem(game, "mnuGLoad", "&Load"), &QAction::triggered, this, &GameMenus::Load);
+    save_ = AddItem(game, "mnuGSave", "&Save");
+    save_->setEnabled(false);
+    connect(save_, &QAction::triggered, this, &GameMenus::SaveGame);
+    saveAs_ = AddItem(game, "mnuGSaveAs", "Save &As...");
+    saveAs_->setEnabled(false);
+    connect(saveAs_, &QAction::triggered, this, &GameMenus::SaveGameAs);
+    game->addSeparator()->setObjectName("mnuGSep1");
+    AddItem(game, "mnuGConnect", "&Connect to Host...")->setEnabled(false);
+    game->addSeparator()->setObjectName("mnuGSep2");
+    connect(AddItem(game, "mnuGExit", "E&xit"), &QAction::triggered, this, &GameMenus::Exit);
+
+    optionsMenu_ = bar.addMenu("&Options");
+    optionsMenu_->setObjectName("mnuOptions");
+    for (int i = 0; i < view_option::Count; ++i) {
+        QAction* item = AddItem(optionsMenu_, "mnuOCheck" + QString::number(i),
+                                ViewOptionCaptions()[static_cast<size_t>(i)]);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this,
+                [this, i](bool checked) { emit OptionChosen(i, checked); });
+        options_[static_cast<size_t>(i)] = item;
+    }
+    options_[view_option::ShowThinking]->setChecked(true);
+    options_[view_option::AutoNextTurn]->setChecked(true);
+    pictureMenu_ = optionsMenu_->addMenu("Unit &Pictures");
+    pictureMenu_->setObjectName("mnuOPics");
+    pictureGroup_ = new QActionGroup(this);
+
+    playerMenu_ = bar.addMenu("&Player");
+    playerMenu_->setObjectName("mnuPlayer");
+    computer_ = AddItem(playerMenu_, "mnuPComp", "&Computer");
+    computer_->setCheckable(true);
+    connect(computer_, &QAction::triggered, this, &GameMenus::ComputerChosen);
+    resign_ = AddItem(playerMenu_, "mnuPResign", "&Resign");
+    connect(resign_, &QAction::triggered, this, &GameMenus::ResignChosen);
+
+    teamsMenu_ = bar.addMenu("&Teams");
+    teamsMenu_->setObjectName("mnuTeams");
+    const char* captions[] = {"&Free for All", "&CPUs vs. Humans", "&Left vs. Right",
+                              "&Top vs. Bottom", "&Diagonals"};
+    for (int k = 0; k < 5; ++k) {
+        QAction* item = AddItem(teamsMenu_, "mnuTCheck" + QString::number(k), captions[k]);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, k] { emit TeamsChosen(k); });
+        teams_[static_cast<size_t>(k)] = item;
+    }
+
+    QMenu* help = bar.addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    AddItem(help, "mnuHContents", "&Contents")->setEnabled(false);
+    AddItem(help, "mnuHTutorial", "&Tutorial")->setEnabled(false);
+    help->addSeparator()->setObjectName("mnuHSep2");
+    AddItem(help, "mnuHAbout", "&About")->setEnabled(false);
+}
+
+void GameMenus::SetPictureSets(const QStringList& names) {
+    for (QAction* action : pictureGroup_->actions())
+        delete action;
+    if (names.isEmpty()) {
+        QAction* none = pictureMenu_->addAction("(none)");
+        none->setObjectName("mnuOPic0");
+        pictureGroup_->addAction(none);
+        return;
+    }
+    for (int i = 0; i < names.size(); ++i) {
+        QAction* action = pictureMenu_->addAction(names[i]);
+        action->setObjectName("mnuOPic" + QString::number(i));
+        action->setCheckable(true);
+        pictureGroup_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] { emit PictureSetChosen(i); });
+    }
+}
+
+QList<QAction*> GameMenus::PictureSetItems() const {
+    return pictureGroup_->actions();
+}
+
+} // namespace marovane

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+
+namespace marovane {
+
+// The main window's menus: Game, Options (with the unit picture sets), Player, Teams and Help,
+// each item named as the window's commands know it (mnuGNew, mnuOCheck0, mnuTCheck2, ...). The
+// menus only show state and report choices; the window acts on them.
+class GameMenus : public QObject {
+    Q_OBJECT
+
+public:
+    explicit GameMenus(QMenuBar& bar, QObject* parent = nullptr);
+
+    QMenu* OptionsMenu() const { return optionsMenu_; }
+    QMenu* TeamsMenu() const { return teamsMenu_; }
+    QMenu* PlayerMenu() const { return playerMenu_; }
+    QAction* Option(int index) const { return options_[static_cast<size_t>(index)]; }
+    QAction* Teams(int mode) const { return teams_[static_cast<size_t>(mode)]; }
+    QAction* Computer() const { return computer_; }
+    QAction* Resign() const { return resign_; }
+    QAction* Save() const { return save_; }
+    QAction* SaveAs() const { return saveAs_; }
+
+    // One checkable item per picture set, or a single "(none)" when there is no set.
+    void SetPictureSets(const QStringList& names);
+    // The items of the picture sets in order; "(none)" when there is none.
+    QList<QAction*> PictureSetItems() const;
+
+signals:
+    void NewGame();
+    void Load();
+    void SaveGame();
+    void SaveGameAs();
+    void Exit();
+    void OptionChosen(int index, bool checked);
+    void PictureSetChosen(int index);
+    void ComputerChosen();
+    void ResignChosen();
+    void TeamsChosen(int mode);
+
+private:
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* playerMenu_ = nullptr;
+    QMenu* teamsMenu_ = nullptr;
+    QMenu* pictureMenu_ = nullptr;
+    QActionGroup* pictureGroup_ = nullptr;
+    std::array<QAction*, 3> options_{};
+    std::array<QAction*, 5> teams_{};
+    QAction* computer_ = nullptr;
+    QAction* resign_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* saveAs_ = nullptr;
+};
+
+} // namespace marovane

@@ -1,0 +1,81 @@
+#include "ui/SidePanel.h"
+
+#include "ui/UnitPanel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace marovane {
+
+SidePanel::SidePanel(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(this);
+
+    playerPanel_ = new QFrame(this);
+    playerPanel_->setAutoFillBackground(true);
+    playerPanel_->setFrameShape(QFrame::Panel);
+    auto* playerLayout = new QVBoxLayout(playerPanel_);
+    playerNumber_ = new QLabel(playerPanel_);
+    playerNumber_->setObjectName("lblPNum");
+    QFont big = playerNumber_->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    playerNumber_->setFont(big);
+    playerLayout->addWidget(playerNumber_);
+    auto* moneyCaption = new QLabel("Money", playerPanel_);
+    moneyCaption->setObjectName("lblMoney");
+    playerLayout->addWidget(moneyCaption);
+    money_ = new QLabel(playerPanel_);
+    money_->setObjectName("lblDispMoney");
+    money_->setFont(big);
+    playerLayout->addWidget(money_);
+    layout->addWidget(playerPanel_);
+
+    selected_ = new UnitPanel(false, this);
+    selected_->hide();
+    layout->addWidget(selected_);
+
+    next_ = new QPushButton("&Next Turn", this);
+    next_->setObjectName("cmdNext");
+    next_->setFocusPolicy(Qt::NoFocus);
+    next_->setEnabled(false);
+    connect(next_, &QPushButton::clicked, this, &SidePanel::NextTurnClicked);
+    layout->addWidget(next_);
+
+    noMoves_ = new QLabel("No moves left", this);
+    noMoves_->setObjectName("shpNoMoves");
+    noMoves_->setAlignment(Qt::AlignCenter);
+    noMoves_->setStyleSheet("QLabel { background: #b00000; color: white; padding: 4px; }");
+    noMoves_->hide();
+    layout->addWidget(noMoves_);
+    layout->addStretch();
+    ShowGameControls(false);
+}
+
+int SidePanel::PlayerPanelHeight() const {
+    return playerPanel_->sizeHint().height();
+}
+
+void SidePanel::ShowGameControls(bool shown) {
+    playerPanel_->setVisible(shown);
+    next_->setVisible(shown);
+    if (!shown) {
+        selected_->hide();
+        noMoves_->hide();
+    }
+}
+
+void SidePanel::ShowPlayer(int player, const QColor& colour) {
+    QPalette palette = playerPanel_->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    playerPanel_->setPalette(palette);
+    playerNumber_->setText("Player " + QString::number(player));
+}
+
+void SidePanel::ShowMoney(const QString& money) {
+    money_->setText(money);
+}
+
+} // namespace marovane

@@ -1,0 +1,24 @@
+#include "ui/WindowScheduler.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace marovane {
+
+void WindowScheduler::Wait(double seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void WindowScheduler::ProcessEvents() {
+    // The rules let the window run many times a turn; a screen shows no more than about sixty
+    // frames a second, so running it more often would only repaint the board for nothing.
+    if (eventsRun_.isValid() && eventsRun_.elapsed() < 15)
+        return;
+    QCoreApplication::processEvents();
+    eventsRun_.restart();
+}
+
+} // namespace marovane

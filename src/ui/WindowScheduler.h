@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/GamePort.h"
+
+#include <QElapsedTimer>
+
+namespace marovane {
+
+// Waiting for the rules while the window keeps working: pauses run a local event loop, and
+// letting events run is limited to what a screen can show.
+class WindowScheduler : public Scheduler {
+public:
+    void Wait(double seconds) override;
+    void ProcessEvents() override;
+
+private:
+    // When window events last ran from inside the rules.
+    QElapsedTimer eventsRun_;
+};
+
+} // namespace marovane
