@@ -9,7 +9,8 @@
 #include "scenario/DefFile.h"
 #include "scenario/DefJson.h"
 #include "util/Error.h"
-#include "util/Json.h"
+#include "util/JsonParse.h"
+#include "util/JsonPrint.h"
 #include "util/Latin1.h"
 
 #include <algorithm>
@@ -150,7 +151,7 @@ int DefShow(const Arguments& args, const fs::path& dataDir, std::ostream& out) {
     if (args.Words.size() != 3)
         throw Error(kUsage);
     GameDef def = ReadDefFile(ResolveScenario(args.Words[2], dataDir));
-    out << DefToJson(def).Dump() << "\n";
+    out << json::Print(DefToJson(def)) << "\n";
     return 0;
 }
 
@@ -185,7 +186,7 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
         SaveGame(game, *save);
         game.SaveFile = *save;
     }
-    out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    out << json::Print(GameStateToJson(game, port.Messages)) << "\n";
     return 0;
 }
 
@@ -197,7 +198,7 @@ int ShowSavedGame(const Arguments& args, std::ostream& out) {
     HeadlessPort port;
     Game game(specs, port, 0);
     LoadGame(game, args.Words[1]);
-    out << GameStateToJson(game, {}).Dump() << "\n";
+    out << json::Print(GameStateToJson(game, {})) << "\n";
     return 0;
 }
 
@@ -263,7 +264,7 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
         SaveGame(game, *save);
         game.SaveFile = *save;
     }
-    out << GameStateToJson(game, port.Messages).Dump() << "\n";
+    out << json::Print(GameStateToJson(game, port.Messages)) << "\n";
     return 0;
 }
 
@@ -325,8 +326,8 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
         game.SaveFile = *save;
     }
     json::Value state = GameStateToJson(game, port.Messages);
-    state.Set("Turns", computer.TurnsPlayed());
-    out << state.Dump() << "\n";
+    state["Turns"] = computer.TurnsPlayed();
+    out << json::Print(state) << "\n";
     return 0;
 }
 
