@@ -8,7 +8,7 @@
 #include "scenario/DefJson.h"
 #include "util/AtomicFile.h"
 #include "util/Error.h"
-#include "util/Json.h"
+#include "util/JsonParse.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -41,8 +41,8 @@ void MakeScenario(const fs::path& source, const fs::path& programDir) {
         throw Error(source.string() + ": " + error.what());
     }
     std::string name = source.stem().string();
-    if (const auto* given = value.Find("Name"); given && given->IsString())
-        name = given->AsString();
+    if (auto given = value.find("Name"); given != value.end() && given->is_string())
+        name = given->get<std::string>();
     WriteDefFile(programDir / (name + ".def"), def);
 }
 

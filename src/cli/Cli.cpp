@@ -10,7 +10,8 @@
 #include "scenario/DefJson.h"
 #include "session/GameSession.h"
 #include "util/Error.h"
-#include "util/Json.h"
+#include "util/JsonParse.h"
+#include "util/JsonPrint.h"
 #include "util/Latin1.h"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ int DefShow(const Arguments& args, const fs::path& dataDir, std::ostream& out) {
     if (args.Words.size() != 3)
         throw Error(kUsage);
     GameDef def = ReadDefFile(ResolveScenario(args.Words[2], dataDir));
-    out << DefToJson(def).Dump() << "\n";
+    out << json::Print(DefToJson(def)) << "\n";
     return 0;
 }
 
@@ -176,7 +177,7 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
     tool.Session.SetComputerPlayer(nullptr);
     tool.Start(ResolveScenario(args.Words[1], dataDir), setup);
     tool.SaveIfAsked(args);
-    out << tool.State().Dump() << "\n";
+    out << json::Print(tool.State()) << "\n";
     return 0;
 }
 
@@ -190,7 +191,7 @@ int ShowSavedGame(const Arguments& args, const fs::path& dataDir, std::ostream& 
     Game game(specs, port, 0);
     RestoreSavedGame(ReadSavedGame(args.Words[1], specs), game);
     game.SaveFile = args.Words[1];
-    out << GameStateToJson(game, {}).Dump() << "\n";
+    out << json::Print(GameStateToJson(game, {})) << "\n";
     return 0;
 }
 
@@ -211,7 +212,7 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
     tool.Session.PlayPendingComputerTurn();
     ScriptPlayer(tool.Session.CurrentGame(), tool.Port).Play(in);
     tool.SaveIfAsked(args);
-    out << tool.State().Dump() << "\n";
+    out << json::Print(tool.State()) << "\n";
     return 0;
 }
 
@@ -262,8 +263,8 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
                     " turns: " + fault);
     tool.SaveIfAsked(args);
     json::Value state = tool.State();
-    state.Set("Turns", computer.TurnsPlayed());
-    out << state.Dump() << "\n";
+    state["Turns"] = computer.TurnsPlayed();
+    out << json::Print(state) << "\n";
     return 0;
 }
 

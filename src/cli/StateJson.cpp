@@ -4,30 +4,33 @@
 #include "scenario/DefJson.h"
 #include "util/Latin1.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace marovane {
 
 namespace {
 
 template <typename T> json::Value Players(const PerPlayer<T>& values) {
-    json::Value list = json::Value::MakeArray();
+    json::Value list = json::Value::array();
     for (int p = 1; p <= kMaxPlayers; ++p) {
         if constexpr (std::is_same_v<T, float>)
-            list.Push(static_cast<double>(values[p]));
+            list.push_back(static_cast<double>(values[p]));
         else if constexpr (std::is_same_v<T, bool>)
-            list.Push(values[p]);
+            list.push_back(static_cast<bool>(values[p]));
         else
-            list.Push(static_cast<int>(values[p]));
+            list.push_back(static_cast<int>(values[p]));
     }
     return list;
 }
 
 template <typename Cell> json::Value Rows(int x0, int y0, int x1, int y1, Cell cell) {
-    json::Value rows = json::Value::MakeArray();
+    json::Value rows = json::Value::array();
     for (int y = y0; y <= y1; ++y) {
-        json::Value row = json::Value::MakeArray();
+        json::Value row = json::Value::array();
         for (int x = x0; x <= x1; ++x)
-            row.Push(static_cast<int>(cell(x, y)));
-        rows.Push(std::move(row));
+            row.push_back(static_cast<int>(cell(x, y)));
+        rows.push_back(std::move(row));
     }
     return rows;
 }
@@ -37,48 +40,47 @@ template <typename Cell> json::Value Rows(int x0, int y0, int x1, int y1, Cell c
 json::Value GameStateToJson(const Game& game, const std::vector<std::string>& messages) {
     const int w = game.BoardWidth;
     const int h = game.BoardHeight;
-    json::Value out = json::Value::MakeObject();
-    out.Set("GameOn", game.GameOn);
-    out.Set("CurrentPlayer", game.CurrentPlayer);
-    out.Set("NumPlayers", game.NumPlayers);
-    out.Set("KilledThisTurn", game.KilledThisTurn);
-    out.Set("BoardWidth", game.BoardWidth);
-    out.Set("BoardHeight", game.BoardHeight);
-    out.Set("BoardUnit", Rows(1, 1, w, h, [&](int x, int y) { return game.BoardUnit(x, y); }));
-    out.Set("BoardPic", Rows(1, 1, w, h, [&](int x, int y) { return game.BoardPic(x, y); }));
-    json::Value seen = json::Value::MakeArray();
+    json::Value out = json::Value::object();
+    out["GameOn"] = game.GameOn;
+    out["CurrentPlayer"] = game.CurrentPlayer;
+    out["NumPlayers"] = game.NumPlayers;
+    out["KilledThisTurn"] = game.KilledThisTurn;
+    out["BoardWidth"] = game.BoardWidth;
+    out["BoardHeight"] = game.BoardHeight;
+    out["BoardUnit"] = Rows(1, 1, w, h, [&](int x, int y) { return game.BoardUnit(x, y); });
+    out["BoardPic"] = Rows(1, 1, w, h, [&](int x, int y) { return game.BoardPic(x, y); });
+    json::Value seen = json::Value::array();
     for (int p = 1; p <= game.NumPlayers; ++p)
-        seen.Push(Rows(1, 1, w, h, [&](int x, int y) { return game.Seen(x, y, p); }));
-    out.Set("Seen", std::move(seen));
-    out.Set("BoardMark", w > 0
-                             ? Rows(0, 0, w, h, [&](int x, int y) { return game.BoardMark(x, y); })
-                             : json::Value::MakeArray());
-    out.Set("KingX", Players(game.KingX));
-    out.Set("KingY", Players(game.KingY));
-    out.Set("QueenX", Players(game.QueenX));
-    out.Set("QueenY", Players(game.QueenY));
-    out.Set("Money", Players(game.Money));
-    out.Set("PlayerOut", Players(game.PlayerOut));
-    out.Set("PlayerResult", Players(game.PlayerResult));
-    out.Set("PlayerComp", Players(game.PlayerComp));
-    out.Set("PlayerBias", Players(game.PlayerBias));
-    out.Set("RoundFlag", game.RoundFlag);
-    out.Set("HighX", game.HighX);
-    out.Set("HighY", game.HighY);
-    out.Set("HighOn", game.HighOn);
-    out.Set("FogOn", game.FogOn);
-    out.Set("Reward", game.Reward);
-    out.Set("MaxParty", game.MaxParty);
-    out.Set("TeamsMode", game.TeamsMode);
-    out.Set("WinCond", json::Value(json::Value::Array{game.WinCond[1], game.WinCond[2]}));
-    out.Set("LoseCond", json::Value(json::Value::Array{game.LoseCond[0], game.LoseCond[1],
-                                                       game.LoseCond[2], game.LoseCond[3]}));
-    out.Set("ScenarioName", Latin1ToUtf8(game.ScenarioName));
-    out.Set("Def", DefToJson(game.Def));
-    json::Value shown = json::Value::MakeArray();
+        seen.push_back(Rows(1, 1, w, h, [&](int x, int y) { return game.Seen(x, y, p); }));
+    out["Seen"] = std::move(seen);
+    out["BoardMark"] = w > 0 ? Rows(0, 0, w, h, [&](int x, int y) { return game.BoardMark(x, y); })
+                             : json::Value::array();
+    out["KingX"] = Players(game.KingX);
+    out["KingY"] = Players(game.KingY);
+    out["QueenX"] = Players(game.QueenX);
+    out["QueenY"] = Players(game.QueenY);
+    out["Money"] = Players(game.Money);
+    out["PlayerOut"] = Players(game.PlayerOut);
+    out["PlayerResult"] = Players(game.PlayerResult);
+    out["PlayerComp"] = Players(game.PlayerComp);
+    out["PlayerBias"] = Players(game.PlayerBias);
+    out["RoundFlag"] = game.RoundFlag;
+    out["HighX"] = game.HighX;
+    out["HighY"] = game.HighY;
+    out["HighOn"] = game.HighOn;
+    out["FogOn"] = game.FogOn;
+    out["Reward"] = game.Reward;
+    out["MaxParty"] = game.MaxParty;
+    out["TeamsMode"] = game.TeamsMode;
+    out["WinCond"] = json::Value::array({game.WinCond[1], game.WinCond[2]});
+    out["LoseCond"] = json::Value::array(
+        {game.LoseCond[0], game.LoseCond[1], game.LoseCond[2], game.LoseCond[3]});
+    out["ScenarioName"] = Latin1ToUtf8(game.ScenarioName);
+    out["Def"] = DefToJson(game.Def);
+    json::Value shown = json::Value::array();
     for (const auto& message : messages)
-        shown.Push(Latin1ToUtf8(message));
-    out.Set("Messages", std::move(shown));
+        shown.push_back(Latin1ToUtf8(message));
+    out["Messages"] = std::move(shown);
     return out;
 }
 

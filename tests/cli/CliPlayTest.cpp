@@ -1,7 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include "support/TestGame.h"
-#include "util/Json.h"
+#include "util/JsonParse.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,10 @@ using Result = test::CliResult;
 
 int64_t Field(const std::string& output, const char* key) {
     const json::Value state = json::Parse(output);
-    const json::Value* value = state.Find(key);
-    if (!value)
+    const auto value = state.find(key);
+    if (value == state.end())
         return -1;
-    return value->IsBool() ? value->AsBool() : value->AsInteger();
+    return value->is_boolean() ? value->get<bool>() : value->get<int64_t>();
 }
 
 std::string Bytes(const fs::path& file) {
@@ -35,9 +35,9 @@ TEST(CliPlay, TheComputerPlaysAGameToItsEndAndTheSameSeedReplaysIt) {
     EXPECT_EQ(Field(first.Out, "GameOn"), 0);
     EXPECT_GT(Field(first.Out, "Turns"), 0);
     const json::Value state = json::Parse(first.Out);
-    const auto& messages = state.Find("Messages")->AsArray();
+    const auto& messages = state.at("Messages");
     ASSERT_FALSE(messages.empty());
-    EXPECT_NE(messages.back().AsString().find("has conquered all!"), std::string::npos);
+    EXPECT_NE(messages.back().get<std::string>().find("has conquered all!"), std::string::npos);
 
     EXPECT_EQ(Cli({"--seed", "3", "play", "Skirmish"}).Out, first.Out);
 }
@@ -124,8 +124,8 @@ TEST(CliRun, TheComputerPlaysItsSlotsAndTakesOverOnCommand) {
     Result next = Cli({"--seed", "2", "run", start.string()}, "next\n");
     ASSERT_EQ(next.Status, 0) << next.Err;
     EXPECT_EQ(Field(next.Out, "CurrentPlayer"), 1);
-    EXPECT_NE(json::Parse(next.Out).Find("BoardPic")->Dump(),
-              json::Parse(Cli({"show", start.string()}).Out).Find("BoardPic")->Dump())
+    EXPECT_NE(json::Parse(next.Out).at("BoardPic").dump(),
+              json::Parse(Cli({"show", start.string()}).Out).at("BoardPic").dump())
         << "the computer moved";
 
     // Handed to the computer, the human's side plays on with the other computer to the end.

@@ -8,7 +8,7 @@
 #include "scenario/Options.h"
 #include "support/TestGame.h"
 #include "util/Error.h"
-#include "util/Json.h"
+#include "util/JsonParse.h"
 
 #include <gtest/gtest.h>
 
@@ -99,14 +99,14 @@ TEST(CliRun, AHotSeatGamePlaysToAConquestAndReplaysTheSame) {
     auto run = Cli({"--seed", "5", "run", start.string(), "--save", end.string()}, script);
     ASSERT_EQ(run.Status, 0) << run.Err;
     json::Value state = json::Parse(run.Out);
-    EXPECT_FALSE(state.Find("GameOn")->AsBool());
-    EXPECT_EQ(state.Find("Messages")->AsArray().back().AsString(), winner);
+    EXPECT_FALSE(state.at("GameOn").get<bool>());
+    EXPECT_EQ(state.at("Messages").back().get<std::string>(), winner);
 
     auto shown = Cli({"show", end.string()});
     ASSERT_EQ(shown.Status, 0) << shown.Err;
     json::Value saved = json::Parse(shown.Out);
     for (const char* key : {"BoardUnit", "BoardPic", "Money", "PlayerOut", "CurrentPlayer"})
-        EXPECT_EQ(saved.Find(key)->Dump(0), state.Find(key)->Dump(0)) << key;
+        EXPECT_EQ(saved.at(key).dump(), state.at(key).dump()) << key;
 }
 
 TEST(CliRun, CommandsThePlayerCouldNotGiveAreRefusedWithTheirLine) {
@@ -142,10 +142,10 @@ TEST(CliRun, TheKeepAnswersTheNextCommand) {
     auto run = Cli({"run", start.string()}, "next buy 3\n");
     ASSERT_EQ(run.Status, 0) << run.Err;
     json::Value state = json::Parse(run.Out);
-    EXPECT_EQ(state.Find("BoardPic")->AsArray()[0].AsArray()[0].AsInteger(), 3 + 1)
+    EXPECT_EQ(state.at("BoardPic")[0][0].get<int64_t>(), 3 + 1)
         << "a light infantryman stands in player 1's keep";
-    EXPECT_EQ(state.Find("Money")->AsArray()[0].AsInteger(), 1500 - specs.UnitCost[3]);
-    EXPECT_EQ(state.Find("CurrentPlayer")->AsInteger(), 2);
+    EXPECT_EQ(state.at("Money")[0].get<int64_t>(), 1500 - specs.UnitCost[3]);
+    EXPECT_EQ(state.at("CurrentPlayer").get<int64_t>(), 2);
 }
 
 TEST(CliRun, ACellThePlayerCannotSeeIsEmptyGrassToHisCommands) {

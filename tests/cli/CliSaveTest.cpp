@@ -2,7 +2,7 @@
 
 #include "savegame/SavedGame.h"
 #include "support/TestGame.h"
-#include "util/Json.h"
+#include "util/JsonParse.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ using Result = test::CliResult;
 // The state without the messages the rules showed while it was made.
 std::string StateWithoutMessages(const std::string& output) {
     json::Value state = json::Parse(output);
-    state.Set("Messages", json::Value::MakeArray());
-    return state.Dump();
+    state["Messages"] = json::Value::array();
+    return state.dump();
 }
 
 TEST(CliSave, NewSavesTheGameThatShowReadsBack) {
@@ -34,15 +34,15 @@ TEST(CliSave, NewSavesTheGameThatShowReadsBack) {
         ASSERT_TRUE(fs::exists(file));
 
         json::Value state = json::Parse(made.Out);
-        size_t width = static_cast<size_t>(state.Find("BoardWidth")->AsInteger());
-        size_t height = static_cast<size_t>(state.Find("BoardHeight")->AsInteger());
-        size_t nameLength = state.Find("ScenarioName")->AsString().size();
+        size_t width = static_cast<size_t>(state.at("BoardWidth").get<int64_t>());
+        size_t height = static_cast<size_t>(state.at("BoardHeight").get<int64_t>());
+        size_t nameLength = state.at("ScenarioName").get<std::string>().size();
         EXPECT_EQ(fs::file_size(file), SavedGameSize(nameLength, width, height, 3));
 
         Result shown = Cli({"show", file.string()});
         ASSERT_EQ(shown.Status, 0) << shown.Err;
         EXPECT_EQ(StateWithoutMessages(shown.Out), StateWithoutMessages(made.Out)) << scenario;
-        EXPECT_TRUE(json::Parse(shown.Out).Find("Messages")->AsArray().empty());
+        EXPECT_TRUE(json::Parse(shown.Out).at("Messages").empty());
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"
-#include "util/Json.h"
+#include "util/JsonParse.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,9 @@ using Result = test::CliResult;
 
 int CountPieces(const json::Value& state, int player) {
     int count = 0;
-    for (const auto& row : state.Find("BoardPic")->AsArray()) {
-        for (const auto& cell : row.AsArray()) {
-            int picture = static_cast<int>(cell.AsInteger()) - 1;
+    for (const auto& row : state.at("BoardPic")) {
+        for (const auto& cell : row) {
+            int picture = static_cast<int>(cell.get<int64_t>()) - 1;
             count += picture >= 0 && picture / 15 + 1 == player;
         }
     }
@@ -39,9 +39,9 @@ TEST(CliDef, ShowReadsEveryShippedScenario) {
              {"Width", "Height", "Treasury", "Reward", "PartySize", "Options", "PlayerLimits",
               "PlayerKinds", "OptionType", "OptionAmount", "OptionText", "Description", "StartPos",
               "UnitsAllowed", "Placement"})
-            EXPECT_NE(def.Find(key), nullptr) << name << " lacks " << key;
-        EXPECT_FALSE(def.Find("Description")->AsString().empty()) << name;
-        EXPECT_EQ(def.Find("StartPos")->AsArray().size(), 4u);
+            EXPECT_TRUE(def.contains(key)) << name << " lacks " << key;
+        EXPECT_FALSE(def.at("Description").get<std::string>().empty()) << name;
+        EXPECT_EQ(def.at("StartPos").size(), 4u);
     }
 }
 
@@ -70,17 +70,16 @@ TEST(CliNew, StartsEveryShippedScenarioWithEveryAllowedNumberOfPlayers) {
             Result result = Cli({"--seed", "3", "new", name, "--players", slots});
             ASSERT_EQ(result.Status, 0) << name << " with " << players << ": " << result.Err;
             json::Value state = json::Parse(result.Out);
-            EXPECT_TRUE(state.Find("GameOn")->AsBool());
-            EXPECT_EQ(state.Find("NumPlayers")->AsInteger(), players);
-            EXPECT_EQ(state.Find("CurrentPlayer")->AsInteger(), 1);
-            EXPECT_EQ(state.Find("RoundFlag")->AsInteger(), -1);
-            EXPECT_EQ(state.Find("ScenarioName")->AsString(), name);
-            EXPECT_EQ(state.Find("BoardUnit")->AsArray().size(), static_cast<size_t>(def.Height));
-            EXPECT_EQ(state.Find("BoardMark")->AsArray().size(),
-                      static_cast<size_t>(def.Height + 1));
-            EXPECT_EQ(state.Find("Seen")->AsArray().size(), static_cast<size_t>(players));
+            EXPECT_TRUE(state.at("GameOn").get<bool>());
+            EXPECT_EQ(state.at("NumPlayers").get<int64_t>(), players);
+            EXPECT_EQ(state.at("CurrentPlayer").get<int64_t>(), 1);
+            EXPECT_EQ(state.at("RoundFlag").get<int64_t>(), -1);
+            EXPECT_EQ(state.at("ScenarioName").get<std::string>(), name);
+            EXPECT_EQ(state.at("BoardUnit").size(), static_cast<size_t>(def.Height));
+            EXPECT_EQ(state.at("BoardMark").size(), static_cast<size_t>(def.Height + 1));
+            EXPECT_EQ(state.at("Seen").size(), static_cast<size_t>(players));
             for (int p = 1; p <= players; ++p) {
-                EXPECT_EQ(state.Find("Money")->AsArray()[p - 1].AsInteger(), def.Treasury);
+                EXPECT_EQ(state.at("Money")[p - 1].get<int64_t>(), def.Treasury);
                 EXPECT_GT(CountPieces(state, p), 0) << name << " player " << p;
             }
             // Every player's pieces mirror player 1's; the tutorial gives player 2 three more.
@@ -106,10 +105,10 @@ TEST(CliNew, OptionsAndTeams) {
                        "--option", "1", "--option=2", "--teams", "1"});
     ASSERT_EQ(result.Status, 0) << result.Err;
     json::Value state = json::Parse(result.Out);
-    EXPECT_EQ(state.Find("BoardWidth")->AsInteger(), 28);
-    EXPECT_EQ(state.Find("MaxParty")->AsInteger(), 14);
-    EXPECT_EQ(state.Find("TeamsMode")->AsInteger(), 1);
-    EXPECT_TRUE(state.Find("FogOn")->AsBool());
+    EXPECT_EQ(state.at("BoardWidth").get<int64_t>(), 28);
+    EXPECT_EQ(state.at("MaxParty").get<int64_t>(), 14);
+    EXPECT_EQ(state.at("TeamsMode").get<int64_t>(), 1);
+    EXPECT_TRUE(state.at("FogOn").get<bool>());
 }
 
 TEST(CliErrors, RefusalsExitWithOneAndAMessage) {
@@ -155,7 +154,7 @@ TEST(CliData, ADataFolderCanBeNamed) {
     auto result = Cli({"--data", dir.Path().string(), "new", "mine", "--players", "Human,"});
     ASSERT_EQ(result.Status, 0) << result.Err;
     json::Value state = json::Parse(result.Out);
-    EXPECT_TRUE(state.Find("PlayerOut")->AsArray()[1].AsBool()) << "an empty slot is vacant";
+    EXPECT_TRUE(state.at("PlayerOut")[1].get<bool>()) << "an empty slot is vacant";
     auto noSpecs =
         Cli({"--data", (dir.Path() / "x").string(), "new", "Skirmish", "--players", "Human,Human"});
     EXPECT_EQ(noSpecs.Status, 1);

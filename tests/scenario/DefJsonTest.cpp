@@ -5,6 +5,8 @@
 #include "scenario/Options.h"
 #include "support/TestGame.h"
 #include "util/Error.h"
+#include "util/JsonParse.h"
+#include "util/JsonPrint.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +27,7 @@ TEST(DefJson, ShowThenBuildGivesTheSameBytesForEveryShippedScenario) {
     ASSERT_GE(names.size(), 6u);
     for (const auto& name : names) {
         GameDef def = ReadDefFile(*FindScenario(MAROVANE_PROGRAM_DIR, name));
-        std::string shown = DefToJson(def).Dump();
+        std::string shown = json::Print(DefToJson(def));
         EXPECT_EQ(ToBytes(DefFromJson(json::Parse(shown))), ToBytes(def)) << name;
     }
 }
@@ -35,11 +37,24 @@ TEST(DefJson, ShowGivesRowsTrimmedTextAndPlacementBytes) {
     SetText(def.OptionText[0], "Bigger \xA4");
     SetText(def.Placement, std::string(1, char(40)) + char(80) + "  \x05");
     json::Value shown = DefToJson(def);
-    EXPECT_EQ(shown.Find("OptionText")->AsArray()[0].AsString(), "Bigger \xC2\xA4");
-    EXPECT_EQ(shown.Find("Description")->AsString(), "A test scenario.");
-    EXPECT_EQ(shown.Find("StartPos")->AsArray()[0].Dump(0), "[1,4,0,0]") << "row y = 1";
-    EXPECT_EQ(shown.Find("Placement")->Dump(0), "[40,80,32,32,5]");
-    EXPECT_EQ(shown.Find("OptionType")->Dump(0), "[-1,-1]");
+    EXPECT_EQ(shown.at("OptionText")[0].get<std::string>(), "Bigger \xC2\xA4");
+    EXPECT_EQ(shown.at("Description").get<std::string>(), "A test scenario.");
+    EXPECT_EQ(shown.at("StartPos")[0].dump(), "[1,4,0,0]") << "row y = 1";
+    EXPECT_EQ(shown.at("Placement").dump(), "[40,80,32,32,5]");
+    EXPECT_EQ(shown.at("OptionType").dump(), "[-1,-1]");
+}
+
+// The tool prints the record's Latin-1 texts as UTF-8, which nlohmann refuses to print when it is
+// malformed: every byte must come through the printer and back.
+TEST(DefJson, EveryLatin1CharacterSurvivesShowAndBuild) {
+    GameDef def = test::PlainDef(10, 10);
+    std::string everyByte;
+    for (int c = 0; c < 256; ++c)
+        everyByte += static_cast<char>(c);
+    SetText(def.Description, everyByte + "end");
+    SetText(def.OptionText[1], "\xA4 \xFF \\ \"");
+    const std::string shown = json::Print(DefToJson(def));
+    EXPECT_EQ(ToBytes(DefFromJson(json::Parse(shown))), ToBytes(def));
 }
 
 TEST(DefJson, SourcesMayNameFlagsAndListUnits) {
@@ -71,6 +86,9 @@ TEST(DefJson, BadSourcesNameTheKey) {
               std::string::npos);
     EXPECT_NE(ErrorOf(R"({"Width": 40000, "Height": 10})").find("outside the range"),
               std::string::npos);
+    EXPECT_NE(ErrorOf(R"({"Width": 18446744073709551615, "Height": 10})").find("outside the range"),
+              std::string::npos)
+        << "a number beyond the signed range does not wrap to -1";
     EXPECT_NE(ErrorOf(R"({"Width": 10, "Height": 10, "Options": ["Fgo"]})").find("Fog"),
               std::string::npos);
     EXPECT_NE(
