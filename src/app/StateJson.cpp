@@ -35,8 +35,9 @@ template <typename Cell> json::Value Rows(int x0, int y0, int x1, int y1, Cell c
 } // namespace
 
 json::Value GameStateToJson(const Game& game, const std::vector<std::string>& messages) {
-    const int w = game.BoardWidth;
-    const int h = game.BoardHeight;
+    const BoardArrays& board = game.Board();
+    const int w = board.Width();
+    const int h = board.Height();
     json::Value out = json::Value::MakeObject();
     out.Set("GameOn", game.GameOn);
     out.Set("CurrentPlayer", game.CurrentPlayer);
@@ -44,14 +45,14 @@ json::Value GameStateToJson(const Game& game, const std::vector<std::string>& me
     out.Set("KilledThisTurn", game.KilledThisTurn);
     out.Set("BoardWidth", game.BoardWidth);
     out.Set("BoardHeight", game.BoardHeight);
-    out.Set("BoardUnit", Rows(1, 1, w, h, [&](int x, int y) { return game.BoardUnit(x, y); }));
-    out.Set("BoardPic", Rows(1, 1, w, h, [&](int x, int y) { return game.BoardPic(x, y); }));
+    out.Set("BoardUnit", Rows(1, 1, w, h, [&](int x, int y) { return board.BoardUnit(x, y); }));
+    out.Set("BoardPic", Rows(1, 1, w, h, [&](int x, int y) { return board.BoardPic(x, y); }));
     json::Value seen = json::Value::MakeArray();
-    for (int p = 1; p <= game.NumPlayers; ++p)
-        seen.Push(Rows(1, 1, w, h, [&](int x, int y) { return game.Seen(x, y, p); }));
+    for (int p = 1; p <= board.Players(); ++p)
+        seen.Push(Rows(1, 1, w, h, [&](int x, int y) { return board.Seen(x, y, p); }));
     out.Set("Seen", std::move(seen));
     out.Set("BoardMark", w > 0
-                             ? Rows(0, 0, w, h, [&](int x, int y) { return game.BoardMark(x, y); })
+                             ? Rows(0, 0, w, h, [&](int x, int y) { return board.BoardMark(x, y); })
                              : json::Value::MakeArray());
     out.Set("KingX", Players(game.KingX));
     out.Set("KingY", Players(game.KingY));
