@@ -38,8 +38,9 @@ template <typename Cell> json::Value Rows(int x0, int y0, int x1, int y1, Cell c
 } // namespace
 
 json::Value GameStateToJson(const Game& game, const std::vector<std::string>& messages) {
-    const int w = game.BoardWidth;
-    const int h = game.BoardHeight;
+    const BoardArrays& board = game.Board();
+    const int w = board.Width();
+    const int h = board.Height();
     json::Value out = json::Value::object();
     out["GameOn"] = game.GameOn;
     out["CurrentPlayer"] = game.CurrentPlayer;
@@ -47,13 +48,13 @@ json::Value GameStateToJson(const Game& game, const std::vector<std::string>& me
     out["KilledThisTurn"] = game.KilledThisTurn;
     out["BoardWidth"] = game.BoardWidth;
     out["BoardHeight"] = game.BoardHeight;
-    out["BoardUnit"] = Rows(1, 1, w, h, [&](int x, int y) { return game.BoardUnit(x, y); });
-    out["BoardPic"] = Rows(1, 1, w, h, [&](int x, int y) { return game.BoardPic(x, y); });
+    out["BoardUnit"] = Rows(1, 1, w, h, [&](int x, int y) { return board.BoardUnit(x, y); });
+    out["BoardPic"] = Rows(1, 1, w, h, [&](int x, int y) { return board.BoardPic(x, y); });
     json::Value seen = json::Value::array();
-    for (int p = 1; p <= game.NumPlayers; ++p)
-        seen.push_back(Rows(1, 1, w, h, [&](int x, int y) { return game.Seen(x, y, p); }));
+    for (int p = 1; p <= board.Players(); ++p)
+        seen.push_back(Rows(1, 1, w, h, [&](int x, int y) { return board.Seen(x, y, p); }));
     out["Seen"] = std::move(seen);
-    out["BoardMark"] = w > 0 ? Rows(0, 0, w, h, [&](int x, int y) { return game.BoardMark(x, y); })
+    out["BoardMark"] = w > 0 ? Rows(0, 0, w, h, [&](int x, int y) { return board.BoardMark(x, y); })
                              : json::Value::array();
     out["KingX"] = Players(game.KingX);
     out["KingY"] = Players(game.KingY);

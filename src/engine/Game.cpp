@@ -10,32 +10,17 @@ Game::Game(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction
            Scheduler& scheduler, uint64_t seed)
     : specs_(specs), view_(view), interaction_(interaction), scheduler_(scheduler), random_(seed) {}
 
-size_t Game::CellIndex(int x, int y) const {
-    if (!OnBoard(x, y))
-        throw std::out_of_range("cell off the board");
-    return static_cast<size_t>(y - 1) * BoardWidth + (x - 1);
-}
-
-size_t Game::SeenIndex(int x, int y, int p) const {
-    if (p < 1 || p > NumPlayers)
-        throw std::out_of_range("no such player");
-    return static_cast<size_t>(p - 1) * BoardWidth * BoardHeight + CellIndex(x, y);
-}
-
-size_t Game::MarkIndex(int x, int y) const {
-    if (x < 0 || y < 0 || x > BoardWidth || y > BoardHeight)
-        throw std::out_of_range("mark off the board");
-    return static_cast<size_t>(y) * (BoardWidth + 1) + x;
-}
-
 void Game::ResizeBoard() {
+    ReplaceBoard(BoardArrays(BoardWidth, BoardHeight, NumPlayers));
+}
+
+void Game::ReplaceBoard(BoardArrays board) {
+    if (board.Width() != BoardWidth || board.Height() != BoardHeight ||
+        board.Players() != NumPlayers)
+        throw std::invalid_argument("a board of another size than the game's");
     ++gameSerial_;
-    const size_t cells = static_cast<size_t>(BoardWidth) * BoardHeight;
-    boardUnit_.assign(cells, 0);
-    boardPic_.assign(cells, 0);
-    seen_.assign(cells * NumPlayers, 0);
-    boardMark_.assign(static_cast<size_t>(BoardWidth + 1) * (BoardHeight + 1), 0);
-    visible_.assign(cells, 1);
+    board_ = std::move(board);
+    visible_.assign(static_cast<size_t>(BoardWidth) * static_cast<size_t>(BoardHeight), 1);
 }
 
 void Game::SetPicNum(int x, int y, int picture) {

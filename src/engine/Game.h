@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BoardArrays.h"
 #include "engine/ComputerPlayer.h"
 #include "engine/GameNetwork.h"
 #include "engine/GamePort.h"
@@ -71,18 +72,16 @@ public:
     bool OnBoard(int x, int y) const {
         return x >= 1 && y >= 1 && x <= BoardWidth && y <= BoardHeight;
     }
-    // Strength code of the unit on a cell: hit points * 10 + moves left; 0 = no unit.
-    int16_t& BoardUnit(int x, int y) { return boardUnit_[CellIndex(x, y)]; }
-    int16_t BoardUnit(int x, int y) const { return boardUnit_[CellIndex(x, y)]; }
-    // Picture number + 1 of a cell; 0 = empty.
-    int16_t& BoardPic(int x, int y) { return boardPic_[CellIndex(x, y)]; }
-    int16_t BoardPic(int x, int y) const { return boardPic_[CellIndex(x, y)]; }
-    // 1 when a battle revealed the cell to player p during his turn.
-    uint8_t& Seen(int x, int y, int p) { return seen_[SeenIndex(x, y, p)]; }
-    uint8_t Seen(int x, int y, int p) const { return seen_[SeenIndex(x, y, p)]; }
-    // Explored marks, cells 0..W by 0..H: bit p is set once a piece of p came within one cell.
-    uint8_t& BoardMark(int x, int y) { return boardMark_[MarkIndex(x, y)]; }
-    uint8_t BoardMark(int x, int y) const { return boardMark_[MarkIndex(x, y)]; }
+    // The board arrays (see BoardArrays); off the board they throw std::out_of_range.
+    int16_t& BoardUnit(int x, int y) { return board_.BoardUnit(x, y); }
+    int16_t BoardUnit(int x, int y) const { return board_.BoardUnit(x, y); }
+    int16_t& BoardPic(int x, int y) { return board_.BoardPic(x, y); }
+    int16_t BoardPic(int x, int y) const { return board_.BoardPic(x, y); }
+    uint8_t& Seen(int x, int y, int p) { return board_.Seen(x, y, p); }
+    uint8_t Seen(int x, int y, int p) const { return board_.Seen(x, y, p); }
+    uint8_t& BoardMark(int x, int y) { return board_.BoardMark(x, y); }
+    uint8_t BoardMark(int x, int y) const { return board_.BoardMark(x, y); }
+    const BoardArrays& Board() const { return board_; }
 
     // Picture number of a cell, (owner - 1) * 15 + type, or -1 when empty.
     int PicNum(int x, int y) const { return BoardPic(x, y) - 1; }
@@ -105,6 +104,10 @@ public:
     // NumPlayers (a new game, a loaded game, a board received from the host). Work that lets
     // window events run compares GameSerial before and after: it changes with every new board.
     void ResizeBoard();
+    // Puts a whole board in place of the game's, as ResizeBoard does (a loaded game, a board
+    // received from another machine). It must be of the game's BoardWidth, BoardHeight and
+    // NumPlayers; otherwise std::invalid_argument is thrown and nothing changes.
+    void ReplaceBoard(BoardArrays board);
     uint32_t GameSerial() const { return gameSerial_; }
 
     bool CastlesInForce() const;
@@ -255,9 +258,7 @@ public:
     PerPlayer<bool> NetTeam{};
 
 private:
-    size_t CellIndex(int x, int y) const;
-    size_t SeenIndex(int x, int y, int p) const;
-    size_t MarkIndex(int x, int y) const;
+    size_t CellIndex(int x, int y) const { return board_.CellIndex(x, y); }
     void ExecutePlacements();
     void ReleaseCaptives();
     void ComputeSight();
@@ -280,10 +281,7 @@ private:
     int idleTurns_ = 0;
     uint32_t gameSerial_ = 0;
 
-    std::vector<int16_t> boardUnit_;
-    std::vector<int16_t> boardPic_;
-    std::vector<uint8_t> seen_;
-    std::vector<uint8_t> boardMark_;
+    BoardArrays board_;
     // What the current player sees under fog of war, one byte per cell (1 = visible).
     std::vector<uint8_t> visible_;
 };

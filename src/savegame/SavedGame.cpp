@@ -1,14 +1,14 @@
 #include "savegame/SavedGame.h"
 
+#include "engine/BoardArraysBytes.h"
 #include "engine/BoardCheck.h"
 #include "engine/HeadlessPort.h"
 #include "util/AtomicFile.h"
+#include "util/Bytes.h"
 #include "util/Error.h"
 
-#include <bit>
-#include <cmath>
 #include <fstream>
-#include <span>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -35,85 +35,26 @@ std::string CellText(int x, int y) {
     throw Error(std::string(kInvalidSaveFile) + "\n" + detail);
 }
 
-class Writer {
-public:
-    void Bytes(std::string_view bytes) { out_.append(bytes); }
-    void Byte(uint8_t value) { out_.push_back(static_cast<char>(value)); }
-    void Int16(int16_t value) {
-        auto bits = static_cast<uint16_t>(value);
-        Byte(static_cast<uint8_t>(bits & 0xFF));
-        Byte(static_cast<uint8_t>(bits >> 8));
-    }
-    void Int32(uint32_t bits) {
-        for (int shift = 0; shift < 32; shift += 8)
-            Byte(static_cast<uint8_t>((bits >> shift) & 0xFF));
-    }
-    void Flag(bool value) { Int16(value ? -1 : 0); }
-    void Float(float value) { Int32(std::bit_cast<uint32_t>(value)); }
+// Whole rows of per-player values, players 1..4 in order.
+template <typename T> void WritePerPlayerInt16(ByteWriter& out, const PerPlayer<T>& values) {
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        out.Int16(static_cast<int16_t>(values[p]));
+}
 
-    template <typename T> void PerPlayerInt16(const PerPlayer<T>& values) {
-        for (int p = 1; p <= kMaxPlayers; ++p)
-            Int16(static_cast<int16_t>(values[p]));
-    }
-    void PerPlayerFlag(const PerPlayer<bool>& values) {
-        for (int p = 1; p <= kMaxPlayers; ++p)
-            Flag(values[p]);
-    }
+void WritePerPlayerFlag(ByteWriter& out, const PerPlayer<bool>& values) {
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        out.Flag(values[p]);
+}
 
-    std::string Take() { return std::move(out_); }
+void ReadPerPlayerInt16(ByteReader& in, PerPlayer<int16_t>& values, std::string_view what) {
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        values[p] = in.Int16(what);
+}
 
-private:
-    std::string out_;
-};
-
-// Reads items one after the other; running out of bytes refuses the file.
-class Reader {
-public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
-
-    std::string_view Bytes(size_t count, const char* what) {
-        if (bytes_.size() - position_ < count)
-            Refuse("The file ends inside " + std::string(what) + ".");
-        std::string_view taken = bytes_.substr(position_, count);
-        position_ += count;
-        return taken;
-    }
-    uint8_t Byte(const char* what) { return static_cast<uint8_t>(Bytes(1, what)[0]); }
-    int16_t Int16(const char* what) {
-        std::string_view b = Bytes(2, what);
-        return static_cast<int16_t>(
-            static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | (static_cast<uint8_t>(b[1]) << 8)));
-    }
-    uint32_t Int32(const char* what) {
-        std::string_view b = Bytes(4, what);
-        uint32_t value = 0;
-        for (int i = 3; i >= 0; --i)
-            value = (value << 8) | static_cast<uint8_t>(b[i]);
-        return value;
-    }
-    // Flags hold -1 or 0 and nothing else.
-    bool Flag(const char* what) {
-        int16_t value = Int16(what);
-        if (value != -1 && value != 0)
-            Refuse("The flag " + std::string(what) + " holds " + std::to_string(value) +
-                   " instead of -1 or 0.");
-        return value == -1;
-    }
-    float Float(const char* what) { return std::bit_cast<float>(Int32(what)); }
-
-    void PerPlayerInt16(PerPlayer<int16_t>& values, const char* what) {
-        for (int p = 1; p <= kMaxPlayers; ++p)
-            values[p] = Int16(what);
-    }
-    void PerPlayerFlag(PerPlayer<bool>& values, const char* what) {
-        for (int p = 1; p <= kMaxPlayers; ++p)
-            values[p] = Flag(what);
-    }
-
-private:
-    std::string_view bytes_;
-    size_t position_ = 0;
-};
+void ReadPerPlayerFlag(ByteReader& in, PerPlayer<bool>& values, std::string_view what) {
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        values[p] = in.Flag(what);
+}
 
 // A captive waits at a board cell, or is absent (0, 0) or released (-1, -1).
 void CheckCaptive(int x, int y, int width, int height, const char* who, int p) {
@@ -128,28 +69,24 @@ void CheckCaptive(int x, int y, int width, int height, const char* who, int p) {
 SavedGame DecodeSavedGame(std::string_view bytes) {
     if (bytes.substr(0, kSavedGameTag.size()) != kSavedGameTag)
         throw Error(kInvalidSaveFile);
-    Reader in(bytes);
+    ByteReader in(bytes, {kInvalidSaveFile, "file"});
     in.Bytes(kSavedGameTag.size(), "the tag");
 
     SavedGame saved;
-    std::string_view def = in.Bytes(kGameDefSize, "the scenario record");
-    saved.Def = FromBytes(std::span(reinterpret_cast<const uint8_t*>(def.data()), def.size()));
+    saved.Def = ReadGameDef(in);
 
     const int nameLength = in.Int16("the scenario name");
     if (nameLength < 0 || nameLength > kMaxSavedNameLength)
         Refuse("The scenario name is said to be " + std::to_string(nameLength) +
                " characters long.");
-    saved.ScenarioName =
-        std::string(in.Bytes(static_cast<size_t>(nameLength), "the scenario name"));
+    saved.ScenarioName = in.Text(static_cast<size_t>(nameLength), "the scenario name");
 
     saved.GameOn = in.Flag("GameOn");
     saved.CurrentPlayer = in.Int16("the turn state");
     saved.NumPlayers = in.Int16("the turn state");
     saved.KilledThisTurn = in.Int16("the turn state");
-    saved.BoardWidth = in.Int16("the board size");
-    saved.BoardHeight = in.Int16("the board size");
-    const int w = saved.BoardWidth;
-    const int h = saved.BoardHeight;
+    const int w = in.Int16("the board size");
+    const int h = in.Int16("the board size");
     const int n = saved.NumPlayers;
     if (n < 1 || n > kMaxPlayers)
         Refuse("It is a game of " + std::to_string(n) + " players; a game has 1 to 4.");
@@ -170,25 +107,12 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
         Refuse("The file holds " + std::to_string(bytes.size()) + " bytes; this game needs " +
                std::to_string(needed) + ".");
 
-    const size_t cells = static_cast<size_t>(w) * static_cast<size_t>(h);
-    saved.BoardUnit.resize(cells);
-    saved.BoardPic.resize(cells);
-    saved.Seen.resize(cells * static_cast<size_t>(n));
-    saved.BoardMark.resize(static_cast<size_t>(w + 1) * static_cast<size_t>(h + 1));
-    for (auto& unit : saved.BoardUnit)
-        unit = in.Int16("the board");
-    for (auto& picture : saved.BoardPic)
-        picture = in.Int16("the board");
-    for (auto& seen : saved.Seen)
-        seen = in.Byte("the board");
-    for (auto& mark : saved.BoardMark)
-        mark = in.Byte("the board");
-
+    saved.Board = ReadBoardArrays(in, w, h, n, "the board");
+    const BoardArrays& board = saved.Board;
     for (int y = 1; y <= h; ++y) {
         for (int x = 1; x <= w; ++x) {
-            const size_t i = static_cast<size_t>(y - 1) * static_cast<size_t>(w) + (x - 1);
-            const int unit = saved.BoardUnit[i];
-            const int picture = saved.BoardPic[i];
+            const int unit = board.BoardUnit(x, y);
+            const int picture = board.BoardPic(x, y);
             if (unit < 0)
                 Refuse("Cell " + CellText(x, y) + " holds the strength code " +
                        std::to_string(unit) + ".");
@@ -204,7 +128,7 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
                 Refuse("Cell " + CellText(x, y) + " holds a piece of player " +
                        std::to_string(owner) + " in a game of " + std::to_string(n) + " players.");
             for (int p = 1; p <= n; ++p) {
-                const int seen = saved.Seen[static_cast<size_t>(p - 1) * cells + i];
+                const int seen = board.Seen(x, y, p);
                 if (seen > 1)
                     Refuse("Cell " + CellText(x, y) + " is marked as seen by player " +
                            std::to_string(p) + " with " + std::to_string(seen) +
@@ -214,25 +138,25 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
     }
     // Every value of BoardMark is a set of explored bits: nothing to check.
 
-    in.PerPlayerInt16(saved.KingX, "the captives");
-    in.PerPlayerInt16(saved.KingY, "the captives");
-    in.PerPlayerInt16(saved.QueenX, "the captives");
-    in.PerPlayerInt16(saved.QueenY, "the captives");
+    ReadPerPlayerInt16(in, saved.KingX, "the captives");
+    ReadPerPlayerInt16(in, saved.KingY, "the captives");
+    ReadPerPlayerInt16(in, saved.QueenX, "the captives");
+    ReadPerPlayerInt16(in, saved.QueenY, "the captives");
     for (int p = 1; p <= kMaxPlayers; ++p) {
         CheckCaptive(saved.KingX[p], saved.KingY[p], w, h, "King", p);
         CheckCaptive(saved.QueenX[p], saved.QueenY[p], w, h, "Queen", p);
     }
-    in.PerPlayerInt16(saved.Money, "the treasuries");
+    ReadPerPlayerInt16(in, saved.Money, "the treasuries");
     for (int p = 1; p <= kMaxPlayers; ++p) {
-        uint32_t colour = in.Int32("the player colours");
+        uint32_t colour = in.UInt32("the player colours");
         if (colour > 0xFFFFFF)
             Refuse("Player " + std::to_string(p) + "'s colour value " + std::to_string(colour) +
                    " is not a colour.");
         saved.PlayerColor[p] = FromFileColour(colour);
     }
-    in.PerPlayerFlag(saved.PlayerOut, "PlayerOut");
-    in.PerPlayerInt16(saved.PlayerResult, "the player results");
-    in.PerPlayerFlag(saved.PlayerComp, "PlayerComp");
+    ReadPerPlayerFlag(in, saved.PlayerOut, "PlayerOut");
+    ReadPerPlayerInt16(in, saved.PlayerResult, "the player results");
+    ReadPerPlayerFlag(in, saved.PlayerComp, "PlayerComp");
     for (int p = 1; p <= kMaxPlayers; ++p) {
         float bias = in.Float("the player biases");
         // Drawn as -Rnd; a value outside (also NaN) would upset the computer player's sums.
@@ -278,10 +202,14 @@ std::string EncodeSavedGame(const Game& game) {
     if (game.ScenarioName.size() > static_cast<size_t>(kMaxSavedNameLength))
         throw Error("The scenario name is too long to be saved.");
 
-    Writer out;
+    const BoardArrays& board = game.Board();
+    if (board.Width() != game.BoardWidth || board.Height() != game.BoardHeight ||
+        board.Players() != game.NumPlayers)
+        throw Error("This game cannot be saved: its board does not have the game's size.");
+
+    ByteWriter out;
     out.Bytes(kSavedGameTag);
-    auto def = ToBytes(game.Def);
-    out.Bytes(std::string_view(reinterpret_cast<const char*>(def.data()), def.size()));
+    WriteGameDef(out, game.Def);
     out.Int16(static_cast<int16_t>(game.ScenarioName.size()));
     out.Bytes(game.ScenarioName);
 
@@ -291,37 +219,18 @@ std::string EncodeSavedGame(const Game& game) {
     out.Int16(game.KilledThisTurn);
     out.Int16(game.BoardWidth);
     out.Int16(game.BoardHeight);
-    const int w = game.BoardWidth;
-    const int h = game.BoardHeight;
-    for (int y = 1; y <= h; ++y) {
-        for (int x = 1; x <= w; ++x)
-            out.Int16(game.BoardUnit(x, y));
-    }
-    for (int y = 1; y <= h; ++y) {
-        for (int x = 1; x <= w; ++x)
-            out.Int16(game.BoardPic(x, y));
-    }
-    for (int p = 1; p <= game.NumPlayers; ++p) {
-        for (int y = 1; y <= h; ++y) {
-            for (int x = 1; x <= w; ++x)
-                out.Byte(game.Seen(x, y, p));
-        }
-    }
-    for (int y = 0; y <= h; ++y) {
-        for (int x = 0; x <= w; ++x)
-            out.Byte(game.BoardMark(x, y));
-    }
+    WriteBoardArrays(out, board);
 
-    out.PerPlayerInt16(game.KingX);
-    out.PerPlayerInt16(game.KingY);
-    out.PerPlayerInt16(game.QueenX);
-    out.PerPlayerInt16(game.QueenY);
-    out.PerPlayerInt16(game.Money);
+    WritePerPlayerInt16(out, game.KingX);
+    WritePerPlayerInt16(out, game.KingY);
+    WritePerPlayerInt16(out, game.QueenX);
+    WritePerPlayerInt16(out, game.QueenY);
+    WritePerPlayerInt16(out, game.Money);
     for (int p = 1; p <= kMaxPlayers; ++p)
-        out.Int32(ToFileColour(game.PlayerColor[p]));
-    out.PerPlayerFlag(game.PlayerOut);
-    out.PerPlayerInt16(game.PlayerResult);
-    out.PerPlayerFlag(game.PlayerComp);
+        out.UInt32(ToFileColour(game.PlayerColor[p]));
+    WritePerPlayerFlag(out, game.PlayerOut);
+    WritePerPlayerInt16(out, game.PlayerResult);
+    WritePerPlayerFlag(out, game.PlayerComp);
     for (int p = 1; p <= kMaxPlayers; ++p)
         out.Float(game.PlayerBias[p]);
 
@@ -357,33 +266,18 @@ std::string EncodeSavedGame(const Game& game) {
 }
 
 void RestoreSavedGame(const SavedGame& saved, Game& game) {
+    // Checked before anything changes, so the game is replaced whole or not at all.
+    if (saved.Board.Players() != saved.NumPlayers)
+        throw std::invalid_argument("a saved board for another number of players");
     game.Def = saved.Def;
     game.ScenarioName = saved.ScenarioName;
     game.GameOn = saved.GameOn;
     game.CurrentPlayer = saved.CurrentPlayer;
     game.NumPlayers = saved.NumPlayers;
     game.KilledThisTurn = saved.KilledThisTurn;
-    game.BoardWidth = saved.BoardWidth;
-    game.BoardHeight = saved.BoardHeight;
-
-    game.ResizeBoard();
-    const int w = saved.BoardWidth;
-    const int h = saved.BoardHeight;
-    const size_t cells = static_cast<size_t>(w) * static_cast<size_t>(h);
-    for (int y = 1; y <= h; ++y) {
-        for (int x = 1; x <= w; ++x) {
-            const size_t i = static_cast<size_t>(y - 1) * static_cast<size_t>(w) + (x - 1);
-            game.BoardUnit(x, y) = saved.BoardUnit[i];
-            game.BoardPic(x, y) = saved.BoardPic[i];
-            for (int p = 1; p <= saved.NumPlayers; ++p)
-                game.Seen(x, y, p) = saved.Seen[static_cast<size_t>(p - 1) * cells + i];
-        }
-    }
-    for (int y = 0; y <= h; ++y) {
-        for (int x = 0; x <= w; ++x)
-            game.BoardMark(x, y) =
-                saved.BoardMark[static_cast<size_t>(y) * static_cast<size_t>(w + 1) + x];
-    }
+    game.BoardWidth = static_cast<int16_t>(saved.Board.Width());
+    game.BoardHeight = static_cast<int16_t>(saved.Board.Height());
+    game.ReplaceBoard(saved.Board);
 
     game.KingX = saved.KingX;
     game.KingY = saved.KingY;

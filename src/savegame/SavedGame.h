@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BoardArrays.h"
 #include "engine/Game.h"
 #include "scenario/GameDef.h"
 
@@ -9,7 +10,6 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace marovane {
 
@@ -50,14 +50,8 @@ struct SavedGame {
     int16_t CurrentPlayer = 0;
     int16_t NumPlayers = 0;
     int16_t KilledThisTurn = 0;
-    int16_t BoardWidth = 0;
-    int16_t BoardHeight = 0;
-    // The board arrays in file order: cell (x, y) at (y - 1) * W + (x - 1), Seen of player p
-    // after those of players 1..p-1, BoardMark (x, y) at y * (W + 1) + x.
-    std::vector<int16_t> BoardUnit;
-    std::vector<int16_t> BoardPic;
-    std::vector<uint8_t> Seen;
-    std::vector<uint8_t> BoardMark;
+    // BoardWidth and BoardHeight are the board's size; its players are NumPlayers.
+    BoardArrays Board;
     PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
     PerPlayer<int16_t> Money{};
     PerPlayer<Rgb> PlayerColor{};
@@ -102,7 +96,7 @@ SavedGame CheckSavedGame(std::string_view bytes, const UnitSpecs& specs);
 SavedGame ReadSavedGame(const std::filesystem::path& path, const UnitSpecs& specs);
 
 // Replaces the whole state of the game by a saved one: Def, ScenarioName, every saved field, the
-// board arrays made anew. Nothing is shown: the window redraws the board, selects the piece at
+// board as a whole. Nothing is shown: the window redraws the board, selects the piece at
 // (HighX, HighY) again when HighOn is set, runs the Teams menu with TeamsMode and brings its
 // view menus in line with HideOpponents and NoThinking. SaveFile and the network fields are left
 // to the caller.

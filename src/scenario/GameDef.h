@@ -9,6 +9,9 @@
 
 namespace marovane {
 
+class ByteReader;
+class ByteWriter;
+
 // A scenario: everything a new game needs besides the unit table. On disk it is exactly
 // kGameDefSize bytes, little-endian 16-bit integers and Latin-1 text padded with blanks; saved
 // games embed the same bytes.
@@ -44,36 +47,22 @@ struct GameDef {
 
 inline constexpr size_t kGameDefSize = 2060;
 
-// Byte offsets of the fields in the record.
-namespace def_offset {
-inline constexpr size_t Width = 0;
-inline constexpr size_t Height = 2;
-inline constexpr size_t Treasury = 4;
-inline constexpr size_t Reward = 6;
-inline constexpr size_t PartySize = 8;
-inline constexpr size_t Options = 10;
-inline constexpr size_t PlayerLimits = 12;
-inline constexpr size_t PlayerKinds = 14;
-inline constexpr size_t OptionText1 = 16;
-inline constexpr size_t OptionText2 = 66;
-inline constexpr size_t OptionType1 = 116;
-inline constexpr size_t OptionType2 = 118;
-inline constexpr size_t OptionAmount1 = 120;
-inline constexpr size_t OptionAmount2 = 122;
-inline constexpr size_t Description = 124;
-inline constexpr size_t StartPos = 1124;
-inline constexpr size_t UnitsAllowed = 1156;
-inline constexpr size_t Placement = 1158;
-} // namespace def_offset
-
 // Stores text into a fixed field: cut to the field size, padded on the right with blanks.
 void SetText(std::string& field, std::string_view text);
 // The text of a fixed field without its padding.
 std::string TrimmedText(const std::string& field);
 
+// The record's kGameDefSize bytes, in this order: Width, Height, Treasury, Reward, PartySize,
+// Options, PlayerLimits, PlayerKinds (16-bit each), OptionText 1 and 2 (50 bytes each),
+// OptionType 1 and 2, OptionAmount 1 and 2 (16-bit each), Description (1000 bytes), StartPos
+// (16 x 16-bit, x fastest), UnitsAllowed (16-bit), Placement (902 bytes).
+void WriteGameDef(ByteWriter& out, const GameDef& def);
+// Reads one record; refuses, naming "the scenario record", when fewer than kGameDefSize bytes are
+// left. Any content is accepted: the rules check the values when a game starts.
+GameDef ReadGameDef(ByteReader& in);
+
 std::array<uint8_t, kGameDefSize> ToBytes(const GameDef& def);
-// Reads the first kGameDefSize bytes; throws marovane::Error when fewer are given. Any content
-// is accepted: the rules check the values when a game starts.
+// Reads the first kGameDefSize bytes; throws marovane::Error when fewer are given.
 GameDef FromBytes(std::span<const uint8_t> bytes);
 
 } // namespace marovane

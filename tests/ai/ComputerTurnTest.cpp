@@ -1,6 +1,8 @@
 #include "ai/ComputerTurn.h"
 #include "ai/AiFixture.h"
 
+#include <optional>
+
 namespace marovane {
 namespace {
 
@@ -78,15 +80,15 @@ TEST_F(AiTurn, StopsAtOnceWhenTheWindowStartsAnotherGame) {
         Put(2, 1, 3, 1);
         Put(6, 6, 9, 1);
         Put(8, 7, 3, 2);
-        std::vector<int> newBoard;
+        std::optional<BoardArrays> newBoard;
         AtWindowEvent(n, [&] {
             game->NewGame(dir.Write("Small", small), test::Humans(2));
-            newBoard = test::Snapshot(*game).Board;
+            newBoard = game->Board();
         });
         EXPECT_NO_THROW(Play()) << "stopped at window event " << n;
         port.OnWindowEvents = nullptr;
-        if (!newBoard.empty()) {
-            EXPECT_EQ(test::Snapshot(*game).Board, newBoard) << "stopped at window event " << n;
+        if (newBoard) {
+            EXPECT_EQ(game->Board(), *newBoard) << "stopped at window event " << n;
         }
     }
 }

@@ -61,7 +61,7 @@ TEST(AiSoak, ComputerGamesOnEveryShippedScenarioKeepTheBoardInOrder) {
     constexpr int kTurns = 200;
     for (const fs::path& scenario : scenarios) {
         for (uint64_t seed : {1, 2}) {
-            std::vector<int> boards[2];
+            BoardArrays boards[2];
             for (int run = 0; run < 2; ++run) {
                 HeadlessPort port;
                 Game game(specs, port, seed);

@@ -93,7 +93,8 @@ NewGameSetup Humans(int n) {
     return setup;
 }
 
-Snapshot::Snapshot(const Game& game) : Def(game.Def), ScenarioName(game.ScenarioName) {
+Snapshot::Snapshot(const Game& game)
+    : Def(game.Def), Board(game.Board()), ScenarioName(game.ScenarioName) {
     Numbers = {game.GameOn,     game.CurrentPlayer, game.NumPlayers,    game.KilledThisTurn,
                game.BoardWidth, game.BoardHeight,   game.FogOn,         game.Reward,
                game.MaxParty,   game.HotSeat,       game.HideOpponents, game.NoThinking,
@@ -110,18 +111,30 @@ Snapshot::Snapshot(const Game& game) : Def(game.Def), ScenarioName(game.Scenario
         Numbers.push_back(game.WinCond[i]);
     for (int i = 0; i <= 3; ++i)
         Numbers.push_back(game.LoseCond[i]);
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y) {
-            Board.push_back(game.BoardUnit(x, y));
-            Board.push_back(game.BoardPic(x, y));
-            for (int p = 1; p <= game.NumPlayers; ++p)
-                Board.push_back(game.Seen(x, y, p));
-        }
-    }
-    for (int x = 0; x <= game.BoardWidth && game.BoardWidth > 0; ++x) {
-        for (int y = 0; y <= game.BoardHeight; ++y)
-            Board.push_back(game.BoardMark(x, y));
-    }
 }
 
 } // namespace marovane::test
+
+namespace marovane {
+
+void PrintTo(const BoardArrays& board, std::ostream* out) {
+    const int w = board.Width();
+    const int h = board.Height();
+    *out << w << " x " << h << " cells, " << board.Players() << " players";
+    auto rows = [&](const char* name, int from, int toX, int toY, auto cell) {
+        *out << "\n" << name << ":";
+        for (int y = from; y <= toY; ++y) {
+            *out << "\n ";
+            for (int x = from; x <= toX; ++x)
+                *out << ' ' << static_cast<int>(cell(x, y));
+        }
+    };
+    rows("BoardUnit", 1, w, h, [&](int x, int y) { return board.BoardUnit(x, y); });
+    rows("BoardPic", 1, w, h, [&](int x, int y) { return board.BoardPic(x, y); });
+    for (int p = 1; p <= board.Players(); ++p)
+        rows(("Seen of player " + std::to_string(p)).c_str(), 1, w, h,
+             [&](int x, int y) { return board.Seen(x, y, p); });
+    rows("BoardMark", 0, w, h, [&](int x, int y) { return board.BoardMark(x, y); });
+}
+
+} // namespace marovane

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/BoardArrays.h"
 #include "engine/Game.h"
 #include "scenario/GameDef.h"
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,15 +43,23 @@ private:
 // Slot types for n human players.
 NewGameSetup Humans(int n);
 
-// Everything of a game's state that a refused new game must not touch.
+// Everything of a game's state that a refused new game must not touch. The board is compared
+// as a whole value, so whatever BoardArrays comes to hold is compared too.
 struct Snapshot {
     explicit Snapshot(const Game& game);
     bool operator==(const Snapshot&) const = default;
 
     GameDef Def;
     std::vector<int> Numbers;
-    std::vector<int> Board;
+    BoardArrays Board;
     std::string ScenarioName;
 };
 
 } // namespace marovane::test
+
+namespace marovane {
+
+// How a board shows in a failed expectation: its size, then each array row by row.
+void PrintTo(const BoardArrays& board, std::ostream* out);
+
+} // namespace marovane

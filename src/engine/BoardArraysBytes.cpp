@@ -1,0 +1,47 @@
+#include "engine/BoardArraysBytes.h"
+
+#include "engine/BoardArrays.h"
+#include "util/Bytes.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace marovane {
+
+void WriteBoardArrays(ByteWriter& out, const BoardArrays& board) {
+    for (int16_t unit : board.BoardUnitArray())
+        out.Int16(unit);
+    for (int16_t picture : board.BoardPicArray())
+        out.Int16(picture);
+    for (uint8_t seen : board.SeenArray())
+        out.Byte(seen);
+    for (uint8_t mark : board.BoardMarkArray())
+        out.Byte(mark);
+}
+
+BoardArrays ReadBoardArrays(ByteReader& in, int width, int height, int players,
+                            std::string_view what) {
+    constexpr int kLargest = std::numeric_limits<int16_t>::max();
+    if (width < 0 || height < 0 || players < 0 || width > kLargest || height > kLargest ||
+        players > kLargest)
+        in.Refuse("A board of " + std::to_string(width) + " x " + std::to_string(height) +
+                  " cells for " + std::to_string(players) + " players cannot be read.");
+    // At most 32767 a side and 32767 players: the sums below stay far inside 64 bits.
+    const size_t cells = static_cast<size_t>(width) * static_cast<size_t>(height);
+    const size_t marks = static_cast<size_t>(width + 1) * static_cast<size_t>(height + 1);
+    in.Require(4 * cells + cells * static_cast<size_t>(players) + marks, what);
+
+    BoardArrays board(width, height, players);
+    for (int16_t& unit : board.BoardUnitArray())
+        unit = in.Int16(what);
+    for (int16_t& picture : board.BoardPicArray())
+        picture = in.Int16(what);
+    for (uint8_t& seen : board.SeenArray())
+        seen = in.Byte(what);
+    for (uint8_t& mark : board.BoardMarkArray())
+        mark = in.Byte(what);
+    return board;
+}
+
+} // namespace marovane

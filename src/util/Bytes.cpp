@@ -1,0 +1,99 @@
+#include "util/Bytes.h"
+
+#include "util/Error.h"
+
+#include <bit>
+
+namespace marovane {
+
+void ByteWriter::Byte(uint8_t value) {
+    out_.push_back(static_cast<char>(value));
+}
+
+void ByteWriter::Int16(int16_t value) {
+    const auto bits = static_cast<uint16_t>(value);
+    Byte(static_cast<uint8_t>(bits & 0xFF));
+    Byte(static_cast<uint8_t>(bits >> 8));
+}
+
+void ByteWriter::UInt32(uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        Byte(static_cast<uint8_t>((value >> shift) & 0xFF));
+}
+
+void ByteWriter::Float(float value) {
+    UInt32(std::bit_cast<uint32_t>(value));
+}
+
+void ByteWriter::Flag(bool value) {
+    Int16(value ? -1 : 0);
+}
+
+void ByteWriter::Text(std::string_view text, size_t size) {
+    text = text.substr(0, size);
+    out_.append(text);
+    out_.append(size - text.size(), ' ');
+}
+
+void ByteWriter::Bytes(std::string_view bytes) {
+    out_.append(bytes);
+}
+
+ByteReader::ByteReader(std::string_view bytes, ByteWording wording)
+    : bytes_(bytes), wording_(std::move(wording)) {}
+
+ByteReader::ByteReader(std::span<const uint8_t> bytes, ByteWording wording)
+    : ByteReader(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                 std::move(wording)) {}
+
+void ByteReader::Refuse(const std::string& detail) const {
+    throw Error(wording_.Heading.empty() ? detail : wording_.Heading + "\n" + detail);
+}
+
+void ByteReader::Require(size_t count, std::string_view what) const {
+    if (Remaining() < count)
+        Refuse("The " + wording_.Source + " ends inside " + std::string(what) + ".");
+}
+
+std::string_view ByteReader::Bytes(size_t count, std::string_view what) {
+    Require(count, what);
+    std::string_view taken = bytes_.substr(position_, count);
+    position_ += count;
+    return taken;
+}
+
+uint8_t ByteReader::Byte(std::string_view what) {
+    return static_cast<uint8_t>(Bytes(1, what)[0]);
+}
+
+int16_t ByteReader::Int16(std::string_view what) {
+    std::string_view b = Bytes(2, what);
+    return static_cast<int16_t>(
+        static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | (static_cast<uint8_t>(b[1]) << 8)));
+}
+
+uint32_t ByteReader::UInt32(std::string_view what) {
+    std::string_view b = Bytes(4, what);
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<uint8_t>(b[i]);
+    return value;
+}
+
+float ByteReader::Float(std::string_view what) {
+    return std::bit_cast<float>(UInt32(what));
+}
+
+bool ByteReader::Flag(std::string_view what) {
+    const int16_t value = Int16(what);
+    if (value != -1 && value != 0)
+        Refuse("The flag " + std::string(what) + " holds " + std::to_string(value) +
+               " instead of -1 or 0.");
+    return value == -1;
+}
+
+std::string ByteReader::Text(size_t size, std::string_view what) {
+    return std::string(Bytes(size, what));
+}
+
+} // namespace marovane
