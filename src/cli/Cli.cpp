@@ -109,9 +109,7 @@ std::string ReadText(const fs::path& path) {
 
 // A scenario named by path, or by name in the data folder.
 fs::path ResolveScenario(const std::string& given, const fs::path& dataDir) {
-    if (fs::is_regular_file(given))
-        return given;
-    if (auto found = FindScenario(dataDir, given))
+    if (auto found = LocateScenario(dataDir, given))
         return *found;
     throw Error("No scenario \"" + given + "\" in \"" + dataDir.string() + "\".");
 }

@@ -35,4 +35,14 @@ size_t BoardArrays::MarkIndex(int x, int y) const {
     return static_cast<size_t>(y) * static_cast<size_t>(width_ + 1) + static_cast<size_t>(x);
 }
 
+std::string CellText(int x, int y) {
+    // Built piece by piece: GCC 12 warns wrongly about "(" + std::to_string(x).
+    std::string text = "(";
+    text += std::to_string(x);
+    text += ", ";
+    text += std::to_string(y);
+    text += ')';
+    return text;
+}
+
 } // namespace marovane

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace marovane {
@@ -68,5 +69,8 @@ private:
     std::vector<uint8_t> seen_;
     std::vector<uint8_t> boardMark_;
 };
+
+// A cell as messages name it: "(x, y)".
+std::string CellText(int x, int y);
 
 } // namespace marovane

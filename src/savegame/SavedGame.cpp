@@ -27,10 +27,6 @@ Rgb FromFileColour(uint32_t value) {
     return ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
 }
 
-std::string CellText(int x, int y) {
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-}
-
 [[noreturn]] void Refuse(const std::string& detail) {
     throw Error(std::string(kInvalidSaveFile) + "\n" + detail);
 }

@@ -80,6 +80,13 @@ std::optional<fs::path> FindScenario(const fs::path& folder, std::string_view na
     return found;
 }
 
+std::optional<fs::path> LocateScenario(const fs::path& folder, const std::string& given) {
+    std::error_code ignored;
+    if (fs::is_regular_file(given, ignored))
+        return fs::path(given);
+    return FindScenario(folder, given);
+}
+
 std::string ScenarioNameOf(const fs::path& path) {
     std::string file = path.filename().string();
     return file.size() >= 4 ? file.substr(0, file.size() - 4) : file;

@@ -26,6 +26,10 @@ std::vector<std::string> ListScenarios(const std::filesystem::path& folder);
 std::optional<std::filesystem::path> FindScenario(const std::filesystem::path& folder,
                                                   std::string_view name);
 
+// A scenario given by its path, or by its name in the folder (as FindScenario looks it up).
+std::optional<std::filesystem::path> LocateScenario(const std::filesystem::path& folder,
+                                                    const std::string& given);
+
 // The scenario name of a file: its name without the last four characters (".def").
 std::string ScenarioNameOf(const std::filesystem::path& path);
 

@@ -49,10 +49,7 @@ bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& set
 }
 
 std::optional<fs::path> GameSession::FindScenarioFile(const std::string& given) const {
-    std::error_code ignored;
-    if (fs::is_regular_file(given, ignored))
-        return fs::path(given);
-    return FindScenario(programDir_, given);
+    return LocateScenario(programDir_, given);
 }
 
 // ---- Saved games ----------------------------------------------------------------------------
