@@ -1,6 +1,7 @@
 #include "engine/Combat.h"
 
 #include "engine/Game.h"
+#include "engine/Random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,10 +29,12 @@ double HitChance(int a, int b, int n) {
 
 namespace {
 
-// Int(r * (max - min) + min) in single precision, as the damage rolls are made.
+// Int(r * (max - min) + min), the product in single precision as the damage rolls are made.
+// The draw stays below 1 and the whole minimum is added after rounding down, so that no rounding
+// can lift a roll to the maximum: only a unit whose minimum equals its maximum deals it.
 int Roll(double r, int minimum, int maximum) {
-    return static_cast<int>(
-        std::floor(static_cast<float>(r) * static_cast<float>(maximum - minimum) + minimum));
+    return minimum +
+           static_cast<int>(std::floor(SingleDraw(r) * static_cast<float>(maximum - minimum)));
 }
 
 constexpr int kStop = 9; // a statistic of 9 means "cannot do this at all"

@@ -147,7 +147,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     PlayerResult = {};
     PlayerBias = {};
     for (int p = 1; p <= NumPlayers; ++p) {
-        PlayerBias[p] = -static_cast<float>(random_.Rnd());
+        PlayerBias[p] = -random_.RndSingle(); // in (-1, 0]
         std::string type = setup.SlotTypes[p - 1];
         // A guest plays only its own slot; the others are played elsewhere and count as computers.
         if (NetMode == 1)

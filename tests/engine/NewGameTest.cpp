@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace marovane {
 namespace {
 
@@ -94,6 +96,17 @@ TEST_F(NewGameTest, CaptivesWaitOutsideEveryHomeCorner) {
             }
         }
     }
+}
+
+// The largest draw below 1 still places a captive on the board and gives a bias above -1,
+// although in single precision it would be 1 itself.
+TEST_F(NewGameTest, ADrawJustBelowOneStaysInRange) {
+    game.Rng().SetSource([] { return std::nextafter(1.0, 0.0); });
+    ASSERT_TRUE(Start(RoyalDef(6, 6), 1));
+    EXPECT_EQ(game.KingX[1], 6);
+    EXPECT_EQ(game.KingY[1], 6);
+    EXPECT_GT(game.PlayerBias[1], -1.0f);
+    EXPECT_LE(game.PlayerBias[1], 0.0f);
 }
 
 TEST_F(NewGameTest, WithoutRoyaltyNobodyWaits) {
