@@ -34,10 +34,11 @@ void Game::EndTurn() {
     if (!GameOn)
         return;
     KilledThisTurn = 0;
+    // Every piece gets its moves back, also one of a type without hit points whose strength code
+    // fell to 0 as it used its last move: the picture tells that a piece stands there.
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            if (BoardUnit(x, y) > 0)
-                FullMoves(x, y);
+            FullMoves(x, y);
             Seen(x, y, CurrentPlayer) = 0;
         }
     }

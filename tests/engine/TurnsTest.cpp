@@ -40,6 +40,18 @@ TEST_F(Turns, EndingATurnForgetsWhatTheBattlesShowedAndRenewsMoves) {
     EXPECT_EQ(game->KilledThisTurn, 0);
 }
 
+TEST_F(Turns, APieceWithoutHitPointsGetsItsMovesBack) {
+    specs.UnitStrength[9] = 3; // no hit points, three moves: valid in a unit table
+    Start(ConquestDef(), 2);
+    Put(2, 2, 3, 1);
+    Put(8, 8, 3, 2);
+    Put(5, 5, 9, 1);
+    game->BoardUnit(5, 5) = 0; // all three moves used
+    game->NextPlayer();
+    EXPECT_EQ(game->BoardUnit(5, 5), 3);
+    EXPECT_EQ(game->PicNum(5, 5), 9);
+}
+
 TEST_F(Turns, ConquestInAFreeForAll) {
     Start(ConquestDef(), 2);
     Put(2, 2, 3, 1);
