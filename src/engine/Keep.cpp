@@ -61,12 +61,14 @@ void Game::ApplyKeepVisit(const KeepVisit& visit) {
     int x = 1, y = 1;
     ToPlayerSide(x, y, p);
     Money[p] = static_cast<int16_t>(visit.Money());
+    // A King or Queen brought home counts when rescued, also when a unit bought afterwards
+    // stands in the keep now.
+    if (visit.Rescued())
+        ++PlayerResult[p];
     const int type = visit.PieceType();
     if (type < 0) {
         BoardUnit(x, y) = 0;
         SetPicNum(x, y, -1);
-        if (visit.RoyalInKeep())
-            ++PlayerResult[p]; // a King or Queen brought home
     } else {
         // A team-mate's piece left in the keep now serves this player.
         SetPicNum(x, y, (p - 1) * kUnitTypes + type);

@@ -26,7 +26,7 @@ KeepVisit::KeepVisit(const Game& game, int player) : game_(game), player_(player
     pieceType_ = picture % kUnitTypes;
     const auto& specs = game.Specs();
     if (pieceType_ == unit_type::King || pieceType_ == unit_type::Queen) {
-        royal_ = rescuable_ = true;
+        rescuable_ = true;
         sellValue_ = game.Reward;
     } else {
         const int hitPoints = game.BoardUnit(x, y) / 10;
@@ -82,6 +82,7 @@ void KeepVisit::Rescue() {
     pieceType_ = -1;
     sellValue_ = 0;
     rescuable_ = false;
+    rescued_ = true;
 }
 
 void KeepVisit::Buy(int type) {

@@ -21,8 +21,8 @@ public:
     int PieceType() const { return pieceType_; }
     // What selling gives for the piece, or the reward for a royal; 0 for an empty keep.
     int SellValue() const { return sellValue_; }
-    // A King or Queen stood in the keep when the visit began.
-    bool RoyalInKeep() const { return royal_; }
+    // A King or Queen was rescued in this visit: brought home, whatever the keep holds later.
+    bool Rescued() const { return rescued_; }
     bool Bought() const { return bought_; }
     // The piece in the keep is at full strength: bought this visit, or unhurt.
     bool AtFullStrength() const { return full_; }
@@ -54,8 +54,8 @@ private:
     int money_ = 0;
     int pieceType_ = -1;
     int sellValue_ = 0;
-    bool royal_ = false;
     bool rescuable_ = false;
+    bool rescued_ = false;
     bool bought_ = false;
     bool full_ = false;
 };

@@ -131,6 +131,29 @@ TEST_F(Keep, RescuingRoyalsBringsTheRewardAndVictory) {
     EXPECT_FALSE(game->GameOn);
 }
 
+TEST_F(Keep, ARoyalRescuedBeforeABuyStillCounts) {
+    GameDef def = CastleDef(12, 12);
+    def.Options =
+        static_cast<int16_t>(def.Options | Bit(option_bit::Royalty) | Bit(option_bit::LoseRoyalty));
+    def.Reward = 400;
+    Start(def, 2);
+    Put(5, 5, 3, 1);
+    Put(11, 11, 3, 2);
+    Put(1, 1, unit_type::King, 1);
+    game->KingX[1] = game->QueenX[1] = 0; // the King is the only royal left
+    port.KeepAnswer = [](KeepVisit& visit) {
+        visit.Rescue();
+        visit.Buy(4);
+    };
+    game->DoKeep(1);
+    EXPECT_EQ(game->PlayerResult[1], 1) << "the King is home";
+    EXPECT_EQ(game->Money[1], 1000 + 400 - specs.UnitCost[4]);
+    EXPECT_EQ(game->PicNum(1, 1), 4);
+    EXPECT_EQ(game->BoardUnit(1, 1), specs.UnitStrength[4]);
+    game->CheckLose(1);
+    EXPECT_FALSE(game->PlayerOut[1]) << "a player whose King is home has not lost his royals";
+}
+
 TEST_F(Keep, NoVisitWhenThePartyIsFullOrNothingCanBeDone) {
     StartKeepGame();
     game->MaxParty = 3;
