@@ -266,8 +266,8 @@ private:
     void EndTurn();
     void PrepareTurn();
     void ApplyKeepVisit(const KeepVisit& visit);
-    // Adds to a treasury without leaving the 16-bit range: what does not fit is lost.
-    void AddMoney(int p, int amount);
+    // The part of an amount that p's treasury can take without leaving the 16-bit range.
+    int MoneyThatFits(int p, int amount) const;
     void SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p);
 
     const UnitSpecs& specs_;

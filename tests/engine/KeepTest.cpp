@@ -38,6 +38,30 @@ TEST_F(Keep, AnEnemyInTheKeepRaidsTheTreasury) {
     }
 }
 
+// Treasuries hold at most 32767: a raider takes only what his can hold, the rest stays.
+TEST_F(Keep, ARaidNeverTakesMoreThanTheRaiderCanHold) {
+    Start(CastleDef(12, 12), 2);
+    Put(5, 5, 3, 1);
+    Put(1, 1, 4, 2);
+    game->Money[1] = 500;
+    game->Money[2] = 32700;
+    game->DoKeep(1);
+    EXPECT_EQ(game->Money[2], 32767);
+    EXPECT_EQ(game->Money[1], 500 - 67);
+    EXPECT_EQ(port.Messages.back(), "Player 2 stole 67\xA4 from our treasury!");
+    EXPECT_EQ(game->PicNum(1, 1), -1) << "the raider leaves the keep";
+
+    // A castle taken over: the conqueror's treasury fills up, the rest stays with the fallen.
+    StartKeepGame(3);
+    Put(1, 1, 4, 3);
+    game->Money[1] = 700;
+    game->Money[3] = 32500;
+    game->DoKeep(1);
+    EXPECT_TRUE(game->PlayerOut[1]);
+    EXPECT_EQ(game->Money[3], 32767);
+    EXPECT_EQ(game->Money[1], 700 - 267);
+}
+
 TEST_F(Keep, AComputerRaiderStealsSilently) {
     NewGameSetup setup;
     setup.SlotTypes = {"Human", "Computer"};
