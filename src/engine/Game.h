@@ -195,6 +195,8 @@ public:
     void GameOver();
     // Whether p could buy some unit in his keep now.
     bool CanBuySomething(int p) const;
+    // A game starts or is loaded: no turn of it has passed without a move yet.
+    void ResetIdleTurns() { idleTurns_ = 0; }
     void SetNextTurnEnabled(bool enabled);
 
     // ---- Keep and treasury ------------------------------------------------------------------

@@ -137,6 +137,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
                 OptionSet(option_bit::LoseKeep, Def.Options)};
     SaveFile.clear();
     KilledThisTurn = 0;
+    ResetIdleTurns();
 
     port_.LoadPictureSet(setup.PictureSet);
 

@@ -410,9 +410,11 @@ void RestoreSavedGame(const SavedGame& saved, Game& game) {
     // once, one who had not must still move first, exactly as before saving.
     game.NextTurnEnabled = saved.NextTurnEnabled;
 
-    // Not in the file. The turn's count of offered units starts again; a hot-seat game is one
-    // with more than one human still playing, which is all the turn announcement needs.
+    // Not in the file. The turn's count of offered units and the count of turns nobody could
+    // move start again; a hot-seat game is one with more than one human still playing, which
+    // is all the turn announcement needs.
     game.NextUnitIndex = 0;
+    game.ResetIdleTurns();
     int humans = 0;
     for (int p = 1; p <= saved.NumPlayers; ++p)
         humans += !saved.PlayerComp[p] && !saved.PlayerOut[p];
