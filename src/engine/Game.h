@@ -43,6 +43,10 @@ inline constexpr int Keep = 4;
 // What a click on a cell would do with the selected unit: the pointer the board shows.
 enum class ClickAction { None, Select, Move, Attack, Arrow, Rock, Oil, Heal, Repair, NoDrop };
 
+// Why a battle ends without any effect: a catapult cannot shoot from inside a castle, and a
+// statistic of 9 forbids attacking across a castle wall, from a wall, or a neighbouring cell.
+enum class VoidAttack { None, CatapultInCastle, AcrossWall, FromWall, Neighbour };
+
 // The choices of the new-game dialog that a new game is made from.
 struct NewGameSetup {
     // One entry per player slot: "Human", "Computer", "Immobile", "Remote", or "" for none.
@@ -165,6 +169,8 @@ public:
     // The unit on (x1, y1) attacks, heals or repairs the piece on (x2, y2). Callers have checked
     // that the attacker is the current player's, has moves left and reaches the target.
     void Battle(int x1, int y1, int x2, int y2);
+    // Whether that battle would end without any effect, and why.
+    VoidAttack WhyAttackIsVoid(int x1, int y1, int x2, int y2) const;
 
     // ---- Board refresh ----------------------------------------------------------------------
     // Refreshes the board after a change: releases captives whose owner came next to them and,

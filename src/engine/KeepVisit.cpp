@@ -85,9 +85,23 @@ void KeepVisit::Rescue() {
     rescued_ = true;
 }
 
+std::string KeepVisit::WhyNotForSale(int type) const {
+    if (type < 0 || type >= kUnitTypes)
+        return "There is no unit type " + std::to_string(type) + "; the types are 0..14.";
+    if (pieceType_ >= 0)
+        return "The keep is taken: a unit can be bought only into an empty keep.";
+    const auto& specs = game_.Specs();
+    const int cost = specs.UnitCost[type];
+    if (!UnitAllowed(type, game_.Def.UnitsAllowed) || cost < 1)
+        return specs.UnitName[type] + " (type " + std::to_string(type) +
+               ") is not for sale in this game.";
+    return specs.UnitName[type] + " costs " + FormatMoney(cost) + ", more than the " +
+           FormatMoney(money_) + " in the treasury.";
+}
+
 void KeepVisit::Buy(int type) {
     if (!CanBuy(type))
-        throw Error("That unit cannot be bought now.");
+        throw Error(WhyNotForSale(type));
     const int cost = game_.Specs().UnitCost[type];
     money_ -= cost;
     pieceType_ = type;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace marovane {
@@ -49,6 +50,9 @@ public:
     static int SaleValue(int hitPoints, int fullHitPoints, int cost);
 
 private:
+    // Why a type cannot be bought now, as a sentence for the player.
+    std::string WhyNotForSale(int type) const;
+
     const Game& game_;
     int player_;
     int money_ = 0;

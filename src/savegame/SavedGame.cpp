@@ -25,6 +25,11 @@ Rgb FromFileColour(uint32_t value) {
     return ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
 }
 
+// "1 player", "3 players".
+std::string Players(int n) {
+    return std::to_string(n) + (n == 1 ? " player" : " players");
+}
+
 std::string CellText(int x, int y) {
     return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }
@@ -150,10 +155,10 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
     const int h = saved.BoardHeight;
     const int n = saved.NumPlayers;
     if (n < 1 || n > kMaxPlayers)
-        Refuse("It is a game of " + std::to_string(n) + " players; a game has 1 to 4.");
+        Refuse("It is a game of " + Players(n) + "; a game has 1 to 4.");
     if (saved.CurrentPlayer < 0 || saved.CurrentPlayer > n)
         Refuse("It is the turn of player " + std::to_string(saved.CurrentPlayer) +
-               " in a game of " + std::to_string(n) + " players.");
+               " in a game of " + Players(n) + ".");
     if (saved.KilledThisTurn < 0)
         Refuse("The count of units destroyed this turn is " + std::to_string(saved.KilledThisTurn) +
                ".");
@@ -200,7 +205,7 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
             const int owner = picture > 0 ? (picture - 1) / kUnitTypes + 1 : 0;
             if (owner > n)
                 Refuse("Cell " + CellText(x, y) + " holds a piece of player " +
-                       std::to_string(owner) + " in a game of " + std::to_string(n) + " players.");
+                       std::to_string(owner) + " in a game of " + Players(n) + ".");
             for (int p = 1; p <= n; ++p) {
                 const int seen = saved.Seen[static_cast<size_t>(p - 1) * cells + i];
                 if (seen > 1)

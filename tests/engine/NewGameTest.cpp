@@ -381,7 +381,8 @@ TEST_F(RefusalTest, DamagedScenariosAreRefusedWithAMessage) {
 
     std::string bytes(2059, '\0');
     EXPECT_FALSE(game.NewGame(dir.WriteBytes("Short.def", bytes), test::Humans(2)));
-    EXPECT_NE(LastMessage().find("2059 bytes"), std::string::npos) << LastMessage();
+    EXPECT_NE(LastMessage().find("only 2059 of the 2060 bytes"), std::string::npos)
+        << LastMessage();
     ExpectUntouched();
 
     GameDef badFormation = test::PlainDef(10, 10);
