@@ -139,7 +139,7 @@ void Game::NextPlayer() {
             // The players keep passing without buying: rather than end turn after turn at
             // once, this one plays his turn like anybody, and his keep at its end lets him buy.
             // A human here ends it with Next Turn.
-            if (!PlayerComp[CurrentPlayer])
+            if (!PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer))
                 SetNextTurnEnabled(true);
         } else {
             idleTurns_ = 0;
