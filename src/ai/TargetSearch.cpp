@@ -85,7 +85,7 @@ bool IsBetter(Game& game, int x1, int y1, float d1, int x2, int y2, float d2, in
             return false;
     }
     // Equal in every criterion asked for: a coin decides, so that equal targets are shared out.
-    return static_cast<float>(game.Rng().Rnd()) > 0.5f;
+    return game.Rng().RndSingle() > 0.5f;
 }
 
 Target FindTarget(Game& game, int x, int y, int flags, int range, int player) {

@@ -93,7 +93,7 @@ long ParseNumber(const std::string& text, const std::string& what, long low, lon
     long value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        throw Error(what + " must be a number " + std::to_string(low) + ".." +
+        throw Error(what + " takes a whole number " + std::to_string(low) + ".." +
                     std::to_string(high) + ", not \"" + text + "\".");
     return value;
 }
@@ -258,7 +258,7 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     const std::string& fault = computer.BoardFault(tool.Session.CurrentGame());
     if (!fault.empty())
         throw Error("The board went wrong after " + std::to_string(computer.TurnsPlayed()) +
-                    " turns: " + fault);
+                    (computer.TurnsPlayed() == 1 ? " turn: " : " turns: ") + fault);
     tool.SaveIfAsked(args);
     json::Value state = tool.State();
     state["Turns"] = computer.TurnsPlayed();

@@ -25,7 +25,7 @@ int Number(const std::string& word) {
     int value = 0;
     auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (error != std::errc() || end != word.data() + word.size())
-        throw Error("\"" + word + "\" is not a whole number");
+        throw Error("\"" + word + "\" is not a whole number.");
     return value;
 }
 
@@ -38,8 +38,7 @@ void ScriptPlayer::Play(std::istream& in) {
         try {
             Execute(line);
         } catch (const Error& error) {
-            throw Error("Line " + std::to_string(number) + " (" + line + "): " + error.what() +
-                        ".");
+            throw Error("Line " + std::to_string(number) + " (" + line + "): " + error.what());
         }
     }
 }
@@ -49,11 +48,11 @@ void ScriptPlayer::Execute(const std::string& line) {
     if (words.empty() || words[0][0] == '#')
         return;
     if (!game_.GameOn)
-        throw Error("the game is over");
+        throw Error("The game is over.");
     const std::string& command = words[0];
     if (command == "move" || command == "attack") {
         if (words.size() != 5)
-            throw Error(command + " needs four numbers: X1 Y1 X2 Y2");
+            throw Error("A " + command + " needs four numbers: X1 Y1 X2 Y2.");
         std::vector<int> cells;
         for (size_t i = 1; i < 5; ++i)
             cells.push_back(Number(words[i]));
@@ -65,46 +64,75 @@ void ScriptPlayer::Execute(const std::string& line) {
     } else if (command == "computer" && words.size() == 1) {
         game_.SwitchComputer();
     } else {
-        throw Error("unknown command; use move, attack, next, resign or computer");
+        throw Error("Unknown command; use move, attack, next, resign or computer.");
     }
 }
 
 void ScriptPlayer::Select(int x, int y) {
     if (!game_.OnBoard(x, y))
-        throw Error("the cell is off the board");
+        throw Error("The cell is off the board.");
     if (game_.PlayerComp[game_.CurrentPlayer])
-        throw Error("player " + std::to_string(game_.CurrentPlayer) + " is played by the computer");
+        throw Error("Player " + std::to_string(game_.CurrentPlayer) +
+                    " is played by the computer.");
     const int picture = game_.PicNum(x, y);
     if (picture < 0 || picture / kUnitTypes + 1 != game_.CurrentPlayer)
-        throw Error("no unit of player " + std::to_string(game_.CurrentPlayer) + " stands there");
+        throw Error("No unit of player " + std::to_string(game_.CurrentPlayer) + " stands there.");
     if (game_.HighX != x || game_.HighY != y)
         game_.CellClick(x, y);
     if (game_.HighX != x || game_.HighY != y)
-        throw Error("that unit has no moves left");
+        throw Error("That unit has no moves left.");
 }
 
 void ScriptPlayer::Move(const std::vector<int>& c, bool attack) {
     Select(c[0], c[1]);
     if (!game_.OnBoard(c[2], c[3]))
-        throw Error("the target cell is off the board");
+        throw Error("The target cell is off the board.");
     const int before = game_.BoardUnit(c[0], c[1]);
     const int targetBefore = game_.BoardUnit(c[2], c[3]);
     // A cell the player cannot see is empty grass to him, as it is to a click in the window.
     const bool targetEmpty = game_.VisiblePicNum(c[2], c[3]) < 0;
     if (attack == targetEmpty)
-        throw Error(attack ? "there is nothing to attack there" : "that cell is occupied");
+        throw Error(attack ? "There is nothing to attack there." : "That cell is occupied.");
+    const ClickAction action = game_.ClickPreview(c[2], c[3]);
     game_.CellClick(c[2], c[3]);
     const bool changed = attack ? game_.BoardUnit(c[0], c[1]) != before ||
                                       game_.BoardUnit(c[2], c[3]) != targetBefore ||
                                       game_.PicNum(c[0], c[1]) < 0 || !game_.GameOn
                                 : game_.PicNum(c[2], c[3]) >= 0 && game_.PicNum(c[0], c[1]) < 0;
     if (!changed)
-        throw Error(attack ? "the unit cannot reach that target" : "the unit cannot step there");
+        throw Error(attack ? WhyNoAttack(c, action) : "The unit cannot step there.");
+}
+
+std::string ScriptPlayer::WhyNoAttack(const std::vector<int>& c, ClickAction action) const {
+    const bool inReach = action == ClickAction::Attack || action == ClickAction::Arrow ||
+                         action == ClickAction::Rock || action == ClickAction::Oil ||
+                         action == ClickAction::Heal || action == ClickAction::Repair;
+    if (inReach) {
+        switch (game_.WhyAttackIsVoid(c[0], c[1], c[2], c[3])) {
+        case VoidAttack::CatapultInCastle:
+            return "The attack is void: a catapult cannot shoot from inside a castle.";
+        case VoidAttack::AcrossWall:
+            return "The attack is void: this unit cannot attack across a castle wall.";
+        case VoidAttack::FromWall:
+            return "The attack is void: this unit cannot attack from a castle wall.";
+        case VoidAttack::Neighbour:
+            return "The attack is void: this unit cannot attack a neighbouring cell.";
+        case VoidAttack::None:
+            break;
+        }
+        return "The attack changed nothing.";
+    }
+    const int owner = game_.PicNum(c[2], c[3]) / kUnitTypes + 1;
+    if (game_.SameTeam(owner, game_.CurrentPlayer))
+        return "A team-mate is only healed by a priest in reach or repaired by a peasant next to "
+               "it, and only when hurt.";
+    return "The unit cannot reach that target.";
 }
 
 void ScriptPlayer::Next(const std::vector<std::string>& words) {
     if (game_.PlayerComp[game_.CurrentPlayer])
-        throw Error("player " + std::to_string(game_.CurrentPlayer) + " is played by the computer");
+        throw Error("Player " + std::to_string(game_.CurrentPlayer) +
+                    " is played by the computer.");
     // The keep actions answer the visit to the keep at the end of this player's turn.
     std::vector<std::pair<std::string, int>> actions;
     for (size_t i = 1; i < words.size(); ++i) {
@@ -113,7 +141,7 @@ void ScriptPlayer::Next(const std::vector<std::string>& words) {
         } else if (words[i] == "buy" && i + 1 < words.size()) {
             actions.push_back({"buy", Number(words[++i])});
         } else {
-            throw Error("next takes sell, rescue and buy T");
+            throw Error("After next come only sell, rescue and buy T.");
         }
     }
     const int player = game_.CurrentPlayer;
@@ -139,9 +167,9 @@ void ScriptPlayer::Next(const std::vector<std::string>& words) {
     game_.NextPlayer();
     port_.KeepAnswer = nullptr;
     if (!failure.empty())
-        throw Error("in the keep: " + failure);
+        throw Error(failure);
     if (!actions.empty() && !visited)
-        throw Error("the keep had nothing to offer");
+        throw Error("The keep had nothing to offer.");
 }
 
 } // namespace marovane

@@ -6,6 +6,7 @@
 
 namespace marovane {
 
+enum class ClickAction;
 class Game;
 class HeadlessPort;
 
@@ -28,6 +29,8 @@ private:
     void Move(const std::vector<int>& cells, bool attack);
     void Next(const std::vector<std::string>& words);
     void Select(int x, int y);
+    // Why an attack that was given changed nothing; action is what the click was to do.
+    std::string WhyNoAttack(const std::vector<int>& cells, ClickAction action) const;
 
     Game& game_;
     HeadlessPort& port_;

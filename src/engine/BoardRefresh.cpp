@@ -24,8 +24,11 @@ void Game::MarkPartyArea(int p) {
 
 void Game::ReleaseCaptives() {
     // A captive King or Queen joins its owner once one of his units has come next to it (the
-    // cell is marked as explored by him) and nothing stands on the cell.
+    // cell is marked as explored by him) and nothing stands on the cell. A player who is out
+    // has nobody left to join: his captives stay where they wait.
     for (int p = 1; p <= NumPlayers; ++p) {
+        if (PlayerOut[p])
+            continue;
         const uint8_t bit = static_cast<uint8_t>(1u << p);
         auto release = [&](int16_t& cx, int16_t& cy, int type) {
             if (cx < 1 || !OnBoard(cx, cy))

@@ -1,6 +1,7 @@
 #include "engine/Combat.h"
 
 #include "engine/Game.h"
+#include "engine/Random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,15 +29,38 @@ double HitChance(int a, int b, int n) {
 
 namespace {
 
-// Int(r * (max - min) + min) in single precision, as the damage rolls are made.
+// Int(r * (max - min) + min), the product in single precision as the damage rolls are made.
+// The draw stays below 1 and the whole minimum is added after rounding down, so that no rounding
+// can lift a roll to the maximum: only a unit whose minimum equals its maximum deals it.
 int Roll(double r, int minimum, int maximum) {
-    return static_cast<int>(
-        std::floor(static_cast<float>(r) * static_cast<float>(maximum - minimum) + minimum));
+    return minimum +
+           static_cast<int>(std::floor(SingleDraw(r) * static_cast<float>(maximum - minimum)));
 }
 
 constexpr int kStop = 9; // a statistic of 9 means "cannot do this at all"
 
 } // namespace
+
+VoidAttack Game::WhyAttackIsVoid(int x1, int y1, int x2, int y2) const {
+    const int attacker = PicNum(x1, y1);
+    if (attacker < 0)
+        return VoidAttack::None;
+    const int t = attacker % kUnitTypes;
+    const auto& s = specs_;
+    using namespace castle_cell;
+    const int attackerCell = InCastle(x1, y1);
+    if (t == unit_type::Catapult && attackerCell != Outside)
+        return VoidAttack::CatapultInCastle; // no room to shoot inside a castle
+    // Standing on a wall, a unit that has a wall bonus fights across it whatever its penalty.
+    if (ThroughWall(x1, y1, x2, y2, s.UnitRange[t]) && s.UnitWallPenalty[t] == kStop &&
+        !(attackerCell == Wall && s.UnitWallBonus[t] != 0))
+        return VoidAttack::AcrossWall;
+    if (attackerCell == Wall && InCastle(x2, y2) != Wall && s.UnitWallBonus[t] == kStop)
+        return VoidAttack::FromWall;
+    if (std::abs(x1 - x2) <= 1 && std::abs(y1 - y2) <= 1 && s.UnitCloseBonus[t] == kStop)
+        return VoidAttack::Neighbour;
+    return VoidAttack::None;
+}
 
 void Game::Battle(int x1, int y1, int x2, int y2) {
     const int attacker = PicNum(x1, y1);
@@ -64,18 +88,14 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
     }
     const int attackerCell = InCastle(x1, y1);
     const int targetCell = InCastle(x2, y2);
-    if (t == unit_type::Catapult && attackerCell != Outside)
-        return; // no room to shoot inside a castle
-    if (ThroughWall(x1, y1, x2, y2, s.UnitRange[t])) {
-        if (s.UnitWallPenalty[t] == kStop && !(attackerCell == Wall && s.UnitWallBonus[t] != 0))
-            return;
+    // A void attack still gives the fighters away when it fails only at close quarters.
+    const VoidAttack voided = WhyAttackIsVoid(x1, y1, x2, y2);
+    if (voided != VoidAttack::None && voided != VoidAttack::Neighbour)
+        return;
+    if (ThroughWall(x1, y1, x2, y2, s.UnitRange[t]))
         d = std::max(d - s.UnitWallPenalty[t], 0);
-    }
-    if (attackerCell == Wall && targetCell != Wall) {
-        if (s.UnitWallBonus[t] == kStop)
-            return;
+    if (attackerCell == Wall && targetCell != Wall)
         d += s.UnitWallBonus[t];
-    }
     // The fight gives both positions away.
     if (o >= 1 && o <= NumPlayers)
         Seen(x1, y1, o) = 1;
@@ -83,7 +103,7 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
         Seen(x2, y2, a) = 1;
     const bool adjacent = std::abs(x1 - x2) <= 1 && std::abs(y1 - y2) <= 1;
     if (adjacent) {
-        if (s.UnitCloseBonus[t] == kStop)
+        if (voided == VoidAttack::Neighbour)
             return;
         d += s.UnitCloseBonus[t];
     }

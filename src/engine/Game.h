@@ -46,6 +46,10 @@ inline constexpr int Keep = 4;
 // What a click on a cell would do with the selected unit: the pointer the board shows.
 enum class ClickAction { None, Select, Move, Attack, Arrow, Rock, Oil, Heal, Repair, NoDrop };
 
+// Why a battle ends without any effect: a catapult cannot shoot from inside a castle, and a
+// statistic of 9 forbids attacking across a castle wall, from a wall, or a neighbouring cell.
+enum class VoidAttack { None, CatapultInCastle, AcrossWall, FromWall, Neighbour };
+
 // The state of one game and the rules that act on it. Fields carry the names the rules use;
 // numbers are 16-bit like the files and messages that carry them.
 class Game {
@@ -163,6 +167,8 @@ public:
     // The unit on (x1, y1) attacks, heals or repairs the piece on (x2, y2). Callers have checked
     // that the attacker is the current player's, has moves left and reaches the target.
     void Battle(int x1, int y1, int x2, int y2);
+    // Whether that battle would end without any effect, and why.
+    VoidAttack WhyAttackIsVoid(int x1, int y1, int x2, int y2) const;
 
     // ---- Board refresh ----------------------------------------------------------------------
     // Refreshes the board after a change: releases captives whose owner came next to them and,
@@ -196,6 +202,8 @@ public:
     void GameOver();
     // Whether p could buy some unit in his keep now.
     bool CanBuySomething(int p) const;
+    // A game starts or is loaded: no turn of it has passed without a move yet.
+    void ResetIdleTurns() { idleTurns_ = 0; }
     void SetNextTurnEnabled(bool enabled);
 
     // ---- Keep and treasury ------------------------------------------------------------------
@@ -265,8 +273,8 @@ private:
     void EndTurn();
     void PrepareTurn();
     void ApplyKeepVisit(const KeepVisit& visit);
-    // Adds to a treasury without leaving the 16-bit range: what does not fit is lost.
-    void AddMoney(int p, int amount);
+    // The part of an amount that p's treasury can take without leaving the 16-bit range.
+    int MoneyThatFits(int p, int amount) const;
     void SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p);
 
     const UnitSpecs& specs_;

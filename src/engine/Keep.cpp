@@ -7,8 +7,8 @@
 
 namespace marovane {
 
-void Game::AddMoney(int p, int amount) {
-    Money[p] = static_cast<int16_t>(std::clamp(Money[p] + amount, -32768, 32767));
+int Game::MoneyThatFits(int p, int amount) const {
+    return std::clamp(amount, -32768 - Money[p], 32767 - Money[p]);
 }
 
 void Game::DoKeep(int p) {
@@ -26,11 +26,17 @@ void Game::DoKeep(int p) {
             const int treasury = Money[p];
             Lose(p, -3);
             if (PlayerOut[p]) {
-                AddMoney(raider, treasury);
+                // The conqueror takes the treasury, as much of it as his own can hold; the rest
+                // stays with the fallen player rather than vanish.
+                const int taken = MoneyThatFits(raider, treasury);
+                Money[raider] = static_cast<int16_t>(Money[raider] + taken);
+                Money[p] = static_cast<int16_t>(treasury - taken);
             } else if (Money[p] > 0) {
-                const int stolen = std::min(treasury, 200);
-                AddMoney(raider, stolen);
-                Money[p] = static_cast<int16_t>(std::max(Money[p] - 200, 0));
+                // A raid takes up to 200, no more than the raider's treasury can hold, so the
+                // message tells exactly what changed hands.
+                const int stolen = MoneyThatFits(raider, std::min<int>(Money[p], 200));
+                Money[raider] = static_cast<int16_t>(Money[raider] + stolen);
+                Money[p] = static_cast<int16_t>(Money[p] - stolen);
                 if (!PlayerComp[raider]) {
                     interaction_.ShowMessage("Player " + std::to_string(raider) + " stole " +
                                              FormatMoney(stolen) + " from our treasury!");
@@ -61,12 +67,14 @@ void Game::ApplyKeepVisit(const KeepVisit& visit) {
     int x = 1, y = 1;
     ToPlayerSide(x, y, p);
     Money[p] = static_cast<int16_t>(visit.Money());
+    // A King or Queen brought home counts when rescued, also when a unit bought afterwards
+    // stands in the keep now.
+    if (visit.Rescued())
+        ++PlayerResult[p];
     const int type = visit.PieceType();
     if (type < 0) {
         BoardUnit(x, y) = 0;
         SetPicNum(x, y, -1);
-        if (visit.RoyalInKeep())
-            ++PlayerResult[p]; // a King or Queen brought home
     } else {
         // A team-mate's piece left in the keep now serves this player.
         SetPicNum(x, y, (p - 1) * kUnitTypes + type);

@@ -27,7 +27,7 @@ KeepVisit::KeepVisit(const Game& game, int player) : game_(game), player_(player
     pieceOwner_ = picture / kUnitTypes + 1;
     const auto& specs = game.Specs();
     if (pieceType_ == unit_type::King || pieceType_ == unit_type::Queen) {
-        royal_ = rescuable_ = true;
+        rescuable_ = true;
         sellValue_ = game.Reward;
     } else {
         const int hitPoints = game.BoardUnit(x, y) / 10;
@@ -83,11 +83,26 @@ void KeepVisit::Rescue() {
     pieceType_ = -1;
     sellValue_ = 0;
     rescuable_ = false;
+    rescued_ = true;
+}
+
+std::string KeepVisit::WhyNotForSale(int type) const {
+    if (type < 0 || type >= kUnitTypes)
+        return "There is no unit type " + std::to_string(type) + "; the types are 0..14.";
+    if (pieceType_ >= 0)
+        return "The keep is taken: a unit can be bought only into an empty keep.";
+    const auto& specs = game_.Specs();
+    const int cost = specs.UnitCost[type];
+    if (!UnitAllowed(type, game_.Def.UnitsAllowed) || cost < 1)
+        return specs.UnitName[type] + " (type " + std::to_string(type) +
+               ") is not for sale in this game.";
+    return specs.UnitName[type] + " costs " + FormatMoney(cost) + ", more than the " +
+           FormatMoney(money_) + " in the treasury.";
 }
 
 void KeepVisit::Buy(int type) {
     if (!CanBuy(type))
-        throw Error("That unit cannot be bought now.");
+        throw Error(WhyNotForSale(type));
     const int cost = game_.Specs().UnitCost[type];
     money_ -= cost;
     pieceType_ = type;

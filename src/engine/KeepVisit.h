@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace marovane {
@@ -24,8 +25,8 @@ public:
     int PieceOwner() const { return pieceType_ < 0 ? 0 : pieceOwner_; }
     // What selling gives for the piece, or the reward for a royal; 0 for an empty keep.
     int SellValue() const { return sellValue_; }
-    // A King or Queen stood in the keep when the visit began.
-    bool RoyalInKeep() const { return royal_; }
+    // A King or Queen was rescued in this visit: brought home, whatever the keep holds later.
+    bool Rescued() const { return rescued_; }
     bool Bought() const { return bought_; }
     // The piece in the keep is at full strength: bought this visit, or unhurt.
     bool AtFullStrength() const { return full_; }
@@ -52,14 +53,17 @@ public:
     static int SaleValue(int hitPoints, int fullHitPoints, int cost);
 
 private:
+    // Why a type cannot be bought now, as a sentence for the player.
+    std::string WhyNotForSale(int type) const;
+
     const Game& game_;
     int player_;
     int money_ = 0;
     int pieceType_ = -1;
     int pieceOwner_ = 0;
     int sellValue_ = 0;
-    bool royal_ = false;
     bool rescuable_ = false;
+    bool rescued_ = false;
     bool bought_ = false;
     bool full_ = false;
 };

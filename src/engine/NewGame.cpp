@@ -137,6 +137,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
                 OptionSet(option_bit::LoseKeep, Def.Options)};
     SaveFile.clear();
     KilledThisTurn = 0;
+    ResetIdleTurns();
 
     interaction_.LoadPictureSet(setup.PictureSet);
 
@@ -147,7 +148,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     PlayerResult = {};
     PlayerBias = {};
     for (int p = 1; p <= NumPlayers; ++p) {
-        PlayerBias[p] = -static_cast<float>(random_.Rnd());
+        PlayerBias[p] = -random_.RndSingle(); // in (-1, 0]
         SlotKind kind = setup.Slots[static_cast<size_t>(p - 1)];
         // A guest plays only its own slot; the others are played elsewhere and count as computers.
         if (NetMode == 1)

@@ -1,8 +1,18 @@
 #include "engine/Random.h"
 
 #include <bit>
+#include <cmath>
 
 namespace marovane {
+
+float Random::RndSingle() {
+    return SingleDraw(Rnd());
+}
+
+float SingleDraw(double draw) {
+    const float single = static_cast<float>(draw);
+    return single < 1.0f ? single : std::nextafter(1.0f, 0.0f);
+}
 
 double SeededRandom(double seed) {
     // Seeds are single-precision values (the per-player bias), so hash their float bits: nearby

@@ -34,10 +34,11 @@ void Game::EndTurn() {
     if (!GameOn)
         return;
     KilledThisTurn = 0;
+    // Every piece gets its moves back, also one of a type without hit points whose strength code
+    // fell to 0 as it used its last move: the picture tells that a piece stands there.
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            if (BoardUnit(x, y) > 0)
-                FullMoves(x, y);
+            FullMoves(x, y);
             Seen(x, y, CurrentPlayer) = 0;
         }
     }
@@ -114,22 +115,35 @@ void Game::NextPlayer() {
             return;
 
         if (!canMove) {
-            // Nobody has been able to move for two whole rounds: the game cannot go on.
             int playing = 0;
-            for (int p = 1; p <= NumPlayers; ++p)
+            bool someoneCanBuy = false;
+            for (int p = 1; p <= NumPlayers; ++p) {
                 playing += !PlayerOut[p];
-            if (++idleTurns_ > 2 * playing) {
+                someoneCanBuy = someoneCanBuy || (!PlayerOut[p] && CanBuySomething(p));
+            }
+            // Two whole rounds in which nobody could move: when nobody still in can buy
+            // either, the game cannot go on.
+            const bool longIdle = ++idleTurns_ > 2 * playing;
+            if (longIdle && !someoneCanBuy) {
                 interaction_.ShowMessage(kStalemate);
                 GameOver();
                 return;
             }
-            if (CanBuySomething(CurrentPlayer))
+            if (!CanBuySomething(CurrentPlayer)) {
+                Lose(CurrentPlayer, -1);
+                endTurn = !PlayerOut[CurrentPlayer];
+                continue;
+            }
+            if (!longIdle)
                 continue; // the turn ends at once: his keep lets him buy
-            Lose(CurrentPlayer, -1);
-            endTurn = !PlayerOut[CurrentPlayer];
-            continue;
+            // The players keep passing without buying: rather than end turn after turn at
+            // once, this one plays his turn like anybody, and his keep at its end lets him buy.
+            // A human here ends it with Next Turn.
+            if (!PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer))
+                SetNextTurnEnabled(true);
+        } else {
+            idleTurns_ = 0;
         }
-        idleTurns_ = 0;
 
         if (PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer)) {
             if (!computer_)

@@ -27,6 +27,11 @@ Rgb FromFileColour(uint32_t value) {
     return ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
 }
 
+// "1 player", "3 players".
+std::string Players(int n) {
+    return std::to_string(n) + (n == 1 ? " player" : " players");
+}
+
 [[noreturn]] void Refuse(const std::string& detail) {
     throw Error(std::string(kInvalidSaveFile) + "\n" + detail);
 }
@@ -85,10 +90,10 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
     const int h = in.Int16("the board size");
     const int n = saved.NumPlayers;
     if (n < 1 || n > kMaxPlayers)
-        Refuse("It is a game of " + std::to_string(n) + " players; a game has 1 to 4.");
+        Refuse("It is a game of " + Players(n) + "; a game has 1 to 4.");
     if (saved.CurrentPlayer < 0 || saved.CurrentPlayer > n)
         Refuse("It is the turn of player " + std::to_string(saved.CurrentPlayer) +
-               " in a game of " + std::to_string(n) + " players.");
+               " in a game of " + Players(n) + ".");
     if (saved.KilledThisTurn < 0)
         Refuse("The count of units destroyed this turn is " + std::to_string(saved.KilledThisTurn) +
                ".");
@@ -122,7 +127,7 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
             const int owner = picture > 0 ? (picture - 1) / kUnitTypes + 1 : 0;
             if (owner > n)
                 Refuse("Cell " + CellText(x, y) + " holds a piece of player " +
-                       std::to_string(owner) + " in a game of " + std::to_string(n) + " players.");
+                       std::to_string(owner) + " in a game of " + Players(n) + ".");
             for (int p = 1; p <= n; ++p) {
                 const int seen = board.Seen(x, y, p);
                 if (seen > 1)
@@ -302,9 +307,11 @@ void RestoreSavedGame(const SavedGame& saved, Game& game) {
     // once, one who had not must still move first, exactly as before saving.
     game.NextTurnEnabled = saved.NextTurnEnabled;
 
-    // Not in the file. The turn's count of offered units starts again; a hot-seat game is one
-    // with more than one human still playing, which is all the turn announcement needs.
+    // Not in the file. The turn's count of offered units and the count of turns nobody could
+    // move start again; a hot-seat game is one with more than one human still playing, which
+    // is all the turn announcement needs.
     game.NextUnitIndex = 0;
+    game.ResetIdleTurns();
     int humans = 0;
     for (int p = 1; p <= saved.NumPlayers; ++p)
         humans += !saved.PlayerComp[p] && !saved.PlayerOut[p];

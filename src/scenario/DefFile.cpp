@@ -35,9 +35,9 @@ GameDef ReadDefFile(const fs::path& path) {
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     auto got = static_cast<size_t>(in.gcount());
     if (got < kGameDefSize) {
-        throw Error("The scenario file \"" + path.string() + "\" is damaged: it holds " +
-                    std::to_string(got) + " bytes instead of " + std::to_string(kGameDefSize) +
-                    ".");
+        throw Error("The scenario file \"" + path.string() + "\" is damaged: it holds only " +
+                    std::to_string(got) + " of the " + std::to_string(kGameDefSize) +
+                    " bytes of a scenario.");
     }
     return FromBytes(bytes);
 }

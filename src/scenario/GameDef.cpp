@@ -82,8 +82,8 @@ std::array<uint8_t, kGameDefSize> ToBytes(const GameDef& def) {
 
 GameDef FromBytes(std::span<const uint8_t> bytes) {
     if (bytes.size() < kGameDefSize) {
-        throw Error("The scenario holds " + std::to_string(bytes.size()) + " bytes instead of " +
-                    std::to_string(kGameDefSize) + ".");
+        throw Error("The scenario holds only " + std::to_string(bytes.size()) + " of its " +
+                    std::to_string(kGameDefSize) + " bytes.");
     }
     ByteReader in(bytes);
     return ReadGameDef(in);

@@ -71,32 +71,38 @@ void ApplyOption(int n, GameDef& def, bool chosen) {
     int d = chosen ? amount : -amount;
     int size = std::abs(amount);
     GameDef result = def;
-    std::string label = std::string("The scenario option \"") +
-                        OptionTypeCaption(def.OptionType[n - 1]) + "\" with amount " +
-                        std::to_string(amount) + " makes ";
+    // "the scenario option "Treasury" (amount 300)", for the messages of a refusal.
+    const std::string option = std::string("the scenario option \"") +
+                               OptionTypeCaption(def.OptionType[n - 1]) + "\" (amount " +
+                               std::to_string(amount) + ")";
+    auto changed = [&](const char* field) { return "With " + option + ", " + field; };
+    auto noSuch = [&](const std::string& what, int most) {
+        return Error("T" + option.substr(1) + " names no " + what + "; its amount must be -" +
+                     std::to_string(most) + ".." + std::to_string(most) + ".");
+    };
     switch (def.OptionType[n - 1]) {
     case 0:
-        result.Width = CheckedAdd(def.Width, d, label + "the board width");
-        result.Height = CheckedAdd(def.Height, d, label + "the board height");
+        result.Width = CheckedAdd(def.Width, d, changed("the board width"));
+        result.Height = CheckedAdd(def.Height, d, changed("the board height"));
         break;
     case 1:
-        result.Width = CheckedAdd(def.Width, d, label + "the board width");
+        result.Width = CheckedAdd(def.Width, d, changed("the board width"));
         break;
     case 2:
-        result.Height = CheckedAdd(def.Height, d, label + "the board height");
+        result.Height = CheckedAdd(def.Height, d, changed("the board height"));
         break;
     case 3:
-        result.Treasury = CheckedAdd(def.Treasury, d, label + "the treasury");
+        result.Treasury = CheckedAdd(def.Treasury, d, changed("the treasury"));
         break;
     case 4:
-        result.PartySize = CheckedAdd(def.PartySize, d, label + "the party size");
+        result.PartySize = CheckedAdd(def.PartySize, d, changed("the party size"));
         break;
     case 5:
-        result.Reward = CheckedAdd(def.Reward, d, label + "the reward");
+        result.Reward = CheckedAdd(def.Reward, d, changed("the reward"));
         break;
     case 6:
         if (size > 14)
-            throw Error(label.substr(0, label.size() - 7) + " names no bit of the allowed units.");
+            throw noSuch("bit of the allowed units", 14);
         result.UnitsAllowed = ToggleBit(def.UnitsAllowed, size);
         if (size == unit_bit::Royalty)
             result.Options = ToggleBit(def.Options, option_bit::Royalty);
@@ -112,12 +118,12 @@ void ApplyOption(int n, GameDef& def, bool chosen) {
         break;
     case 10:
         if (size > 10)
-            throw Error(label.substr(0, label.size() - 7) + " names no option bit.");
+            throw noSuch("option bit", 10);
         result.Options = ToggleBit(def.Options, size + 4);
         break;
     case 11:
         if (size > 2)
-            throw Error(label.substr(0, label.size() - 7) + " names no lose condition.");
+            throw noSuch("lose condition", 2);
         result.Options = ToggleBit(def.Options, 2 - size);
         break;
     case 12:

@@ -34,8 +34,10 @@ bool ValidName(const std::string& name) {
 }
 
 void Rename(const fs::path& folder, const std::string& from, const std::string& to) {
+    if (Trim(to).empty())
+        throw Error("A scenario needs a name.");
     if (!ValidName(to))
-        throw Error("Names cannot contain < > ? . / \\ : *");
+        throw Error("The characters < > ? . / \\ : * cannot be part of a scenario name.");
     const fs::path source = Existing(folder, from);
     const fs::path target = folder / (to + ".def");
     auto clash = FindScenario(folder, to);

@@ -2,12 +2,14 @@
 #include "engine/BoardCheck.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
+#include "scenario/Options.h"
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -82,6 +84,67 @@ TEST(AiSoak, ComputerGamesOnEveryShippedScenarioKeepTheBoardInOrder) {
             }
         }
     }
+}
+
+// Every way of playing that the computer player has depends on some unit statistic: each must
+// be open to it in at least one shipped scenario, or that part of it never plays.
+TEST(AiSoak, TheShippedTableLetsTheComputerUseEveryWayOfPlaying) {
+    const UnitSpecs specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
+    std::vector<GameDef> defs;
+    for (const fs::path& scenario : ShippedScenarios())
+        defs.push_back(ReadDefFile(scenario));
+    constexpr bool kAnywhere = false, kWithCastles = true;
+    // Whether a type takes part in some scenario (with castles, when asked): in the starting
+    // formation, for sale in the keep, or, for King and Queen, as captives.
+    auto takesPart = [&](int type, bool needCastles) {
+        for (const GameDef& def : defs) {
+            if (needCastles && !OptionSet(option_bit::Castle, def.Options))
+                continue;
+            bool inFormation = false;
+            for (const auto& column : def.StartPos) {
+                for (int value : column)
+                    inFormation = inFormation || value == type + 1;
+            }
+            const bool keeps = OptionSet(option_bit::NoKeep, def.Options);
+            const bool forSale =
+                keeps && UnitAllowed(type, def.UnitsAllowed) && specs.UnitCost[type] >= 1;
+            const bool captive = (type == unit_type::King || type == unit_type::Queen) &&
+                                 OptionSet(option_bit::Royalty, def.Options) && keeps;
+            if (inFormation || forSale || captive)
+                return true;
+        }
+        return false;
+    };
+    auto someType = [&](bool needCastles, const std::function<bool(int)>& condition) {
+        for (int t = 0; t < unit_type::Wall; ++t) {
+            if (condition(t) && takesPart(t, needCastles))
+                return true;
+        }
+        return false;
+    };
+    using namespace unit_type;
+    EXPECT_TRUE(someType(kAnywhere, [&](int t) { return t == Priest && specs.UnitRange[t] > 1; }))
+        << "only priests that reach beyond their neighbours are sent to heal";
+    EXPECT_TRUE(someType(kAnywhere, [&](int t) { return t == Catapult && specs.UnitRange[t] > 1; }))
+        << "catapults shoot from afar";
+    EXPECT_TRUE(someType(kWithCastles, [&](int t) {
+        return t > Catapult && specs.UnitRange[t] > 1;
+    })) << "shooters man the walls";
+    EXPECT_TRUE(someType(kWithCastles, [&](int t) {
+        return t == Peasant && specs.UnitRange[t] == 1;
+    })) << "peasants stay home to repair the walls";
+    EXPECT_TRUE(someType(kWithCastles, [&](int t) { return specs.UnitWallPenalty[t] == 9; }))
+        << "a unit that cannot fight across a wall goes round by the gate";
+    EXPECT_TRUE(someType(kAnywhere, [&](int t) { return specs.UnitMaxDamage[t] == 0; }))
+        << "a piece that does no damage is the least worthy target";
+    EXPECT_TRUE(someType(kAnywhere, [&](int t) {
+        return t >= FirstCavalry && t <= LastFighter && specs.Moves(t) >= 2;
+    })) << "cavalry charges with a step beside its target";
+    EXPECT_TRUE(someType(kAnywhere, [&](int t) {
+        return (t == King || t == Queen || t == FirstFighter) && specs.Moves(t) >= 1;
+    })) << "royals, and light infantry in the first round, go home to the keep";
+    for (int t = 0; t < kUnitTypes; ++t)
+        EXPECT_GE(specs.HitPoints(t), 1) << "type " << t << ": weakness is a share of full health";
 }
 
 } // namespace

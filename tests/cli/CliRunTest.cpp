@@ -3,6 +3,7 @@
 #include "engine/Combat.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
+#include "scenario/Options.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -119,16 +122,90 @@ TEST(CliRun, CommandsThePlayerCouldNotGiveAreRefusedWithTheirLine) {
         std::string script, error;
     };
     for (const Case& c :
-         {Case{"move 4 4 4 5\n", "no unit of player 1"},
+         {Case{"move 4 4 4 5\n", "No unit of player 1 stands there."},
           Case{"\nmove 3 1 3 2\n", "Line 2 (move 3 1 3 2): "},
-          Case{"move 4 1 6 1\n", "cannot step there"},
-          Case{"attack 4 1 5 1\n", "nothing to attack"}, Case{"move 4 1 5\n", "four numbers"},
-          Case{"dance\n", "unknown command"}, Case{"next buy 99\n", "in the keep"},
-          Case{"resign\nnext\n", "the game is over"}}) {
+          Case{"move 4 1 6 1\n", "The unit cannot step there."},
+          Case{"attack 4 1 5 1\n", "There is nothing to attack there."},
+          Case{"move 4 1 5\n", "A move needs four numbers"}, Case{"dance\n", "Unknown command"},
+          Case{"resign\nnext\n", "The game is over."}}) {
         auto run = Cli({"run", start.string()}, c.script);
         EXPECT_EQ(run.Status, 1) << c.script;
         EXPECT_NE(run.Err.find(c.error), std::string::npos) << c.script << ": " << run.Err;
         EXPECT_EQ(run.Out, "");
+    }
+}
+
+// A unit table of its own, written where the tool reads it, so the cases do not follow the
+// shipped balance.
+void WriteSpecs(const fs::path& folder, const UnitSpecs& specs) {
+    std::ofstream out(folder / "specs.txt");
+    for (int t = 0; t < kUnitTypes; ++t) {
+        const long packed = specs.UnitMaxDamage[t] * 100000L + specs.UnitMinDamage[t] * 10000L +
+                            specs.UnitRange[t] * 1000L + specs.UnitCloseBonus[t] * 100L +
+                            specs.UnitWallBonus[t] * 10L + specs.UnitWallPenalty[t];
+        out << '"' << specs.UnitName[t] << "\", " << specs.UnitStrength[t] << ", "
+            << specs.UnitCost[t] << ", " << packed << "\n";
+    }
+}
+
+TEST(CliRun, ARefusedAttackOrPurchaseSaysWhy) {
+    UnitSpecs specs = test::ExactSpecs();
+    specs.UnitName[unit_type::King] = "King";
+    specs.UnitCost[unit_type::King] = -1;
+    specs.UnitRange[unit_type::Catapult] = 4;
+    specs.UnitCloseBonus[unit_type::Catapult] = 9; // no shot at a neighbour
+    specs.UnitWallPenalty[9] = 9;                  // cavalry cannot fight across a wall
+    specs.UnitWallBonus[6] = 9;                    // archers cannot fight from a wall
+    test::TempDir dir;
+    WriteSpecs(dir.Path(), specs);
+
+    // Player 1's castle fills the corner (1..3, 1..3): (2, 2) is in its yard, (3, 2) and (2, 3)
+    // on its walls. Every unit of player 1 has a target of player 2 in reach.
+    GameDef def = test::PlainDef(12, 12);
+    def.Options = static_cast<int16_t>((def.Options | (1 << option_bit::Castle)) &
+                                       ~(1 << option_bit::NoKeep));
+    HeadlessPort port;
+    Game game(specs, port, 1);
+    ASSERT_TRUE(game.NewGame(dir.Write("Walls", def), test::Humans(2)));
+    for (int x = 1; x <= 12; ++x) {
+        for (int y = 1; y <= 12; ++y)
+            game.SetUnit(x, y, -1, 1);
+    }
+    for (auto [x, y, type, player] :
+         std::vector<std::array<int, 4>>{{2, 2, unit_type::Catapult, 1},
+                                         {5, 5, 3, 2}, // a catapult in the yard
+                                         {4, 2, 9, 1},
+                                         {3, 2, 3, 2}, // cavalry at the wall's foot
+                                         {2, 3, 6, 1},
+                                         {2, 4, 3, 2}, // an archer on the wall
+                                         {6, 8, unit_type::Catapult, 1},
+                                         {7, 8, 3, 2}, // a catapult in the open
+                                         {8, 1, 3, 1},
+                                         {10, 1, 3, 2}}) { // out of reach
+        game.PlaceUnit(x, y, type, player);
+    }
+    const fs::path start = dir.Path() / "walls.mvg";
+    SaveGame(game, start);
+
+    struct Case {
+        std::string command, error;
+    };
+    for (const Case& c : {
+             Case{"attack 2 2 5 5",
+                  "The attack is void: a catapult cannot shoot from inside a castle."},
+             Case{"attack 4 2 3 2",
+                  "The attack is void: this unit cannot attack across a castle wall."},
+             Case{"attack 2 3 2 4",
+                  "The attack is void: this unit cannot attack from a castle wall."},
+             Case{"attack 6 8 7 8",
+                  "The attack is void: this unit cannot attack a neighbouring cell."},
+             Case{"attack 8 1 10 1", "The unit cannot reach that target."},
+             Case{"next buy 99", "There is no unit type 99; the types are 0..14."},
+             Case{"next buy 12", "King (type 12) is not for sale in this game."},
+         }) {
+        auto run = Cli({"--data", dir.Path().string(), "run", start.string()}, c.command + "\n");
+        EXPECT_EQ(run.Status, 1) << c.command;
+        EXPECT_EQ(run.Err, "Line 1 (" + c.command + "): " + c.error + "\n");
     }
 }
 

@@ -1,6 +1,8 @@
 #include "engine/Combat.h"
 #include "support/RulesFixture.h"
 
+#include <cmath>
+
 namespace marovane {
 namespace {
 
@@ -195,6 +197,44 @@ TEST_F(Combat, EveryBattleDrawsExactlyThreeNumbers) {
     for (int i = 0; i < 3; ++i)
         reference.Rnd();
     EXPECT_EQ(game->Rng().Rnd(), reference.Rnd());
+}
+
+// A draw just below 1 is 1 once it is made single precision; the rolls must still stay below
+// their maximum, or such draws would deal the top damage the roll never reaches.
+TEST_F(Combat, ADrawJustBelowOneRollsBelowTheMaximum) {
+    auto range = [&](int type, int minimum, int maximum) {
+        specs.UnitMinDamage[type] = minimum;
+        specs.UnitMaxDamage[type] = maximum;
+    };
+    range(4, 1, 3);
+    range(5, 1, 3);
+    range(1, 1, 4);
+    range(0, 1, 2);
+    Start(test::PlainDef(10, 10), 2);
+    game->Rng().SetSource([] { return std::nextafter(1.0, 0.0); });
+
+    Put(5, 5, 4, 1);
+    Put(6, 5, 5, 2);
+    game->Battle(5, 5, 6, 5);
+    EXPECT_EQ(game->BoardUnit(6, 5), 93 - 20) << "an attack of 1 to 3 deals at most 2";
+    EXPECT_EQ(game->BoardUnit(5, 5), 90 - 20) << "and so does the counter-attack";
+
+    Put(4, 5, 1, 1);
+    game->BoardUnit(5, 5) = 13;
+    game->Battle(4, 5, 5, 5);
+    EXPECT_EQ(game->BoardUnit(5, 5), 43) << "a heal of 1 to 4 gives at most 3";
+
+    Put(3, 3, 0, 1);
+    Put(4, 4, unit_type::Wall, 1);
+    game->BoardUnit(4, 4) = 30;
+    game->Battle(3, 3, 4, 4);
+    EXPECT_EQ(game->BoardUnit(4, 4), 80) << "a repair roll of 1 to 2 is 1, five hit points";
+
+    range(4, 2, 2);
+    Put(5, 5, 4, 1);
+    Put(6, 5, 5, 2);
+    game->Battle(5, 5, 6, 5);
+    EXPECT_EQ(game->BoardUnit(6, 5), 93 - 20) << "a fixed damage is always dealt";
 }
 
 TEST_F(Combat, LongShotsMissSometimes) {

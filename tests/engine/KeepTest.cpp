@@ -38,6 +38,30 @@ TEST_F(Keep, AnEnemyInTheKeepRaidsTheTreasury) {
     }
 }
 
+// Treasuries hold at most 32767: a raider takes only what his can hold, the rest stays.
+TEST_F(Keep, ARaidNeverTakesMoreThanTheRaiderCanHold) {
+    Start(CastleDef(12, 12), 2);
+    Put(5, 5, 3, 1);
+    Put(1, 1, 4, 2);
+    game->Money[1] = 500;
+    game->Money[2] = 32700;
+    game->DoKeep(1);
+    EXPECT_EQ(game->Money[2], 32767);
+    EXPECT_EQ(game->Money[1], 500 - 67);
+    EXPECT_EQ(port.Messages.back(), "Player 2 stole 67\xA4 from our treasury!");
+    EXPECT_EQ(game->PicNum(1, 1), -1) << "the raider leaves the keep";
+
+    // A castle taken over: the conqueror's treasury fills up, the rest stays with the fallen.
+    StartKeepGame(3);
+    Put(1, 1, 4, 3);
+    game->Money[1] = 700;
+    game->Money[3] = 32500;
+    game->DoKeep(1);
+    EXPECT_TRUE(game->PlayerOut[1]);
+    EXPECT_EQ(game->Money[3], 32767);
+    EXPECT_EQ(game->Money[1], 700 - 267);
+}
+
 TEST_F(Keep, AComputerRaiderStealsSilently) {
     NewGameSetup setup;
     setup.Slots = {SlotKind::Human, SlotKind::Computer};
@@ -129,6 +153,29 @@ TEST_F(Keep, RescuingRoyalsBringsTheRewardAndVictory) {
     EXPECT_EQ(game->PlayerResult[1], 2);
     EXPECT_EQ(port.Messages.back(), "Player 1 wins!");
     EXPECT_FALSE(game->GameOn);
+}
+
+TEST_F(Keep, ARoyalRescuedBeforeABuyStillCounts) {
+    GameDef def = CastleDef(12, 12);
+    def.Options =
+        static_cast<int16_t>(def.Options | Bit(option_bit::Royalty) | Bit(option_bit::LoseRoyalty));
+    def.Reward = 400;
+    Start(def, 2);
+    Put(5, 5, 3, 1);
+    Put(11, 11, 3, 2);
+    Put(1, 1, unit_type::King, 1);
+    game->KingX[1] = game->QueenX[1] = 0; // the King is the only royal left
+    port.KeepAnswer = [](KeepVisit& visit) {
+        visit.Rescue();
+        visit.Buy(4);
+    };
+    game->DoKeep(1);
+    EXPECT_EQ(game->PlayerResult[1], 1) << "the King is home";
+    EXPECT_EQ(game->Money[1], 1000 + 400 - specs.UnitCost[4]);
+    EXPECT_EQ(game->PicNum(1, 1), 4);
+    EXPECT_EQ(game->BoardUnit(1, 1), specs.UnitStrength[4]);
+    game->CheckLose(1);
+    EXPECT_FALSE(game->PlayerOut[1]) << "a player whose King is home has not lost his royals";
 }
 
 TEST_F(Keep, NoVisitWhenThePartyIsFullOrNothingCanBeDone) {

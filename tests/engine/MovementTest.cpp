@@ -154,6 +154,21 @@ TEST_F(Movement, CaptivesJoinWhenAnOwnUnitComesNext) {
     EXPECT_EQ(game->QueenX[1], 6) << "the Queen waits until her cell is free";
 }
 
+TEST_F(Movement, ACaptiveOfAPlayerWhoIsOutNeverJoins) {
+    GameDef def = test::PlainDef(12, 12);
+    def.Options = static_cast<int16_t>(def.Options | Bit(option_bit::Royalty));
+    Start(def, 3);
+    Put(2, 2, 3, 1);
+    Put(2, 11, 3, 3);
+    Put(6, 8, 4, 2); // player 2's unit stands where his Queen waits
+    game->QueenX[2] = 6;
+    game->QueenY[2] = 8;
+    game->BoardMark(6, 8) |= 1 << 2;
+    game->Lose(2, -1); // the cell comes free as his pieces go
+    EXPECT_TRUE(game->GameOn);
+    EXPECT_EQ(game->PicNum(6, 8), -1) << "no piece of a player who is out";
+}
+
 TEST_F(Movement, PartiesAndCorners) {
     Start(test::PlainDef(10, 10), 3);
     EXPECT_EQ(game->CornerOwner(4, 4), 1);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace marovane {
 namespace {
 
@@ -95,6 +97,17 @@ TEST_F(NewGameTest, CaptivesWaitOutsideEveryHomeCorner) {
             }
         }
     }
+}
+
+// The largest draw below 1 still places a captive on the board and gives a bias above -1,
+// although in single precision it would be 1 itself.
+TEST_F(NewGameTest, ADrawJustBelowOneStaysInRange) {
+    game.Rng().SetSource([] { return std::nextafter(1.0, 0.0); });
+    ASSERT_TRUE(Start(RoyalDef(6, 6), 1));
+    EXPECT_EQ(game.KingX[1], 6);
+    EXPECT_EQ(game.KingY[1], 6);
+    EXPECT_GT(game.PlayerBias[1], -1.0f);
+    EXPECT_LE(game.PlayerBias[1], 0.0f);
 }
 
 TEST_F(NewGameTest, WithoutRoyaltyNobodyWaits) {
@@ -372,7 +385,8 @@ TEST_F(RefusalTest, DamagedScenariosAreRefusedWithAMessage) {
 
     std::string bytes(2059, '\0');
     EXPECT_FALSE(game.NewGame(dir.WriteBytes("Short.def", bytes), test::Humans(2)));
-    EXPECT_NE(LastMessage().find("2059 bytes"), std::string::npos) << LastMessage();
+    EXPECT_NE(LastMessage().find("only 2059 of the 2060 bytes"), std::string::npos)
+        << LastMessage();
     ExpectUntouched();
 
     GameDef badFormation = test::PlainDef(10, 10);

@@ -3,9 +3,17 @@
 namespace marovane {
 namespace {
 
+const char* const kStalemate = "No player can move or buy any more. The game is over.";
+
 class Turns : public test::RulesFixture {
 protected:
     static GameDef ConquestDef(int w = 10, int h = 10) { return test::PlainDef(w, h); }
+    // Nobody can lose and nothing can be bought: a player without moves stays in the game.
+    static GameDef StuckDef() {
+        GameDef def = ConquestDef();
+        def.Options = static_cast<int16_t>(Bit(option_bit::WinConquest) | Bit(option_bit::NoKeep));
+        return def;
+    }
     std::vector<std::string> Messages() const { return port.Messages; }
 };
 
@@ -38,6 +46,18 @@ TEST_F(Turns, EndingATurnForgetsWhatTheBattlesShowedAndRenewsMoves) {
     EXPECT_EQ(game->Seen(2, 2, 2), 1) << "only the ending player's memory goes";
     EXPECT_EQ(game->BoardUnit(8, 8), 50 + specs.Moves(3));
     EXPECT_EQ(game->KilledThisTurn, 0);
+}
+
+TEST_F(Turns, APieceWithoutHitPointsGetsItsMovesBack) {
+    specs.UnitStrength[9] = 3; // no hit points, three moves: valid in a unit table
+    Start(ConquestDef(), 2);
+    Put(2, 2, 3, 1);
+    Put(8, 8, 3, 2);
+    Put(5, 5, 9, 1);
+    game->BoardUnit(5, 5) = 0; // all three moves used
+    game->NextPlayer();
+    EXPECT_EQ(game->BoardUnit(5, 5), 3);
+    EXPECT_EQ(game->PicNum(5, 5), 9);
 }
 
 TEST_F(Turns, ConquestInAFreeForAll) {
@@ -163,14 +183,62 @@ TEST_F(Turns, HotSeatPlayersAreAnnouncedWhenOpponentsTurnsAreHidden) {
 }
 
 TEST_F(Turns, AGameNobodyCanGoOnWithEnds) {
-    GameDef def = ConquestDef();
-    def.Options = static_cast<int16_t>(Bit(option_bit::WinConquest) | Bit(option_bit::NoKeep));
-    Start(def, 2);
+    Start(StuckDef(), 2);
     Put(2, 2, unit_type::Wall, 1);
     Put(8, 8, unit_type::Wall, 2);
     game->NextPlayer();
     EXPECT_FALSE(game->GameOn);
-    EXPECT_EQ(port.Messages.back(), "No player can move or buy any more. The game is over.");
+    EXPECT_EQ(port.NoMovesShown, 5) << "after two whole rounds in which nobody could move";
+    EXPECT_EQ(port.Messages.back(), kStalemate);
+}
+
+TEST_F(Turns, PlayersWhoCanStillBuyKeepTheGameGoing) {
+    Start(CastleDef(10, 10), 2); // 1000 in each treasury
+    Put(1, 3, unit_type::Wall, 1);
+    Put(10, 8, unit_type::Wall, 2);
+    game->NextPlayer(); // and nobody buys in his keep
+    EXPECT_TRUE(game->GameOn);
+    EXPECT_TRUE(port.Messages.empty());
+    // After two rounds of turns that ended at once, a player's turn waits for him again.
+    EXPECT_EQ(game->CurrentPlayer, 2);
+    EXPECT_TRUE(game->NextTurnEnabled) << "he ends it with Next Turn";
+    port.KeepAnswer = [](KeepVisit& visit) {
+        if (visit.Player() == 1)
+            visit.Buy(3);
+    };
+    game->NextPlayer();
+    EXPECT_EQ(game->CurrentPlayer, 1);
+    game->NextPlayer();
+    EXPECT_EQ(game->CurrentPlayer, 2);
+    game->NextPlayer();
+    EXPECT_EQ(game->CurrentPlayer, 1);
+    EXPECT_EQ(game->PicNum(1, 1), 3) << "the unit player 1 bought";
+    EXPECT_EQ(MovesLeft(1, 1), specs.Moves(3)) << "moves this turn";
+    EXPECT_TRUE(game->GameOn);
+}
+
+TEST_F(Turns, ANewGameCountsItsIdleTurnsAfresh) {
+    GameDef stuck = StuckDef();
+    Start(stuck, 2);
+    Put(2, 2, unit_type::Wall, 1);
+    Put(8, 8, unit_type::Wall, 2);
+    // In the third turn nobody could move, a new game of walls only begins.
+    stuck.StartPos = {};
+    stuck.StartPos[3][3] = unit_type::Wall + 1;
+    int idle = 0;
+    std::function<void()> window = [&] {
+        if (++idle < 3) {
+            port.OnWindowEvents = window;
+            return;
+        }
+        port.NoMovesShown = 0;
+        game->NewGame(dir.Write("Stuck", stuck), test::Humans(2));
+    };
+    port.OnWindowEvents = window;
+    game->NextPlayer();
+    EXPECT_FALSE(game->GameOn);
+    EXPECT_EQ(port.Messages.back(), kStalemate);
+    EXPECT_EQ(port.NoMovesShown, 5) << "the new game's own two rounds, not the rest of the old";
 }
 
 TEST_F(Turns, ComputerTurnsRunThroughTheComputerPlayer) {

@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <random>
 #include <sstream>
@@ -281,6 +282,52 @@ TEST_F(SavedGameTest, StateOutsideTheFileIsSetForTheLoadedGame) {
     EXPECT_EQ(target->NextUnitIndex, 0);
     RestoreSavedGame(DecodeSavedGame(oneHuman), *target);
     EXPECT_FALSE(target->HotSeat) << "only one human is left";
+}
+
+// A game nobody can go on with is over after two whole rounds of turns without a move. A game
+// loaded during another's idle turns has its own two rounds.
+TEST_F(SavedGameTest, ALoadedGameCountsItsIdleTurnsAfresh) {
+    struct IdlePort : HeadlessPort {
+        void NoMovesLeft() override { ++IdleTurns; }
+        void ProcessEvents() override {
+            if (OnIdle)
+                OnIdle();
+        }
+        int IdleTurns = 0;
+        std::function<void()> OnIdle;
+    } idlePort;
+    // Walls only, no keeps and no lose conditions: nobody can move, buy or drop out.
+    auto makeStuck = [&](Game& game) {
+        ASSERT_TRUE(game.NewGame(dir.Write("Stuck", test::PlainDef(8, 8)), test::Humans(2)));
+        for (int x = 1; x <= 8; ++x) {
+            for (int y = 1; y <= 8; ++y)
+                game.SetUnit(x, y, -1, 1);
+        }
+        game.PlaceUnit(2, 2, unit_type::Wall, 1);
+        game.PlaceUnit(7, 7, unit_type::Wall, 2);
+        game.LoseCond = {};
+    };
+    Game stuck(specs, idlePort, 1);
+    makeStuck(stuck);
+    const fs::path file = dir.Path() / "stuck.mvg";
+    SaveGame(stuck, file);
+
+    Game game(specs, idlePort, 1);
+    makeStuck(game);
+    bool loaded = false;
+    idlePort.OnIdle = [&] {
+        if (!loaded && idlePort.IdleTurns == 3) {
+            loaded = true;
+            LoadGame(game, file);
+        }
+    };
+    game.NextPlayer();
+    ASSERT_TRUE(loaded);
+    idlePort.IdleTurns = 0;
+    game.NextPlayer();
+    EXPECT_FALSE(game.GameOn);
+    EXPECT_EQ(idlePort.Messages.back(), "No player can move or buy any more. The game is over.");
+    EXPECT_EQ(idlePort.IdleTurns, 5);
 }
 
 TEST_F(SavedGameTest, TrailingBytesAreIgnored) {

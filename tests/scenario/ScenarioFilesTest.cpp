@@ -40,7 +40,16 @@ TEST_F(ScenarioFilesTest, RenamingRefusesBadNamesAndClashes) {
         EXPECT_FALSE(scenario_files::ValidName(bad)) << bad;
     EXPECT_TRUE(scenario_files::ValidName("Siege of the North"));
     EXPECT_THROW(scenario_files::Rename(dir.Path(), "Other", "Battle"), Error);
-    EXPECT_THROW(scenario_files::Rename(dir.Path(), "Other", "x.y"), Error);
+    auto refusal = [&](const std::string& name) {
+        try {
+            scenario_files::Rename(dir.Path(), "Other", name);
+        } catch (const Error& error) {
+            return std::string(error.what());
+        }
+        return std::string("renamed");
+    };
+    EXPECT_EQ(refusal("x.y"), "The characters < > ? . / \\ : * cannot be part of a scenario name.");
+    EXPECT_EQ(refusal("  "), "A scenario needs a name.");
     EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "Other"})) << "nothing changed";
     scenario_files::Rename(dir.Path(), "Other", "Renamed");
     EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "Renamed"}));
