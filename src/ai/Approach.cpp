@@ -124,8 +124,9 @@ void Approacher::Attack() {
     if (picture < 0 || own < 0 || MovesLeft(game_, c()) < 1)
         return;
     const int owner = picture / kUnitTypes + 1;
-    if (game_.SameTeam(own / kUnitTypes + 1, owner) && !Wounded(game_, target_))
-        return; // nothing to heal or repair
+    if (type_ == unit_type::Priest && game_.SameTeam(own / kUnitTypes + 1, owner) &&
+        !Wounded(game_, target_))
+        return; // nothing to heal
     game_.DispStats(target_.X, target_.Y, 0);
     guard_.Pause(0.5);
     game_.Battle(c().X, c().Y, target_.X, target_.Y);
@@ -184,15 +185,12 @@ void Approacher::Run() {
         return;
     }
 
-    // Whether the piece on the target is to be attacked, or a team-mate's healed by a priest
-    // or, when it is a wall piece, repaired by a peasant: the repair the peasants set out for.
+    // Whether the piece on the target is to be attacked (or, by a priest, healed).
     const int picture = game_.PicNum(target_.X, target_.Y);
     if (picture >= 0 && game_.BoardUnit(target_.X, target_.Y) > 0) {
-        const bool wall = picture % kUnitTypes == unit_type::Wall;
         if (!game_.SameTeam(picture / kUnitTypes + 1, own / kUnitTypes + 1))
             engage_ = true;
-        else if ((type_ == unit_type::Priest || (type_ == unit_type::Peasant && wall)) &&
-                 Wounded(game_, target_))
+        else if (type_ == unit_type::Priest && Wounded(game_, target_))
             engage_ = true;
     }
 

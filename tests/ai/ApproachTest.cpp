@@ -146,25 +146,5 @@ TEST_F(AiApproach, APriestHealsOnlyAWoundedTeamMate) {
     EXPECT_EQ(HitPoints(5, 2), 5);
 }
 
-TEST_F(AiApproach, APeasantRepairsOnlyADamagedWallPieceOfHisTeam) {
-    Start(test::PlainDef(10, 10), 2);
-    Put(5, 5, unit_type::Peasant, 1);
-    Put(6, 5, unit_type::Wall, 1);
-    EXPECT_EQ(Go({5, 5}, {6, 5}), (Cell{5, 5}));
-    EXPECT_EQ(MovesLeft(5, 5), 3) << "nothing to repair: the peasant does nothing";
-
-    game->BoardUnit(6, 5) = 30;
-    EXPECT_EQ(Go({5, 5}, {6, 5}), (Cell{5, 5}));
-    EXPECT_EQ(HitPoints(6, 5), 3 + 5 * 2) << "a roll of 2 repairs ten hit points";
-    EXPECT_EQ(MovesLeft(5, 5), 0);
-
-    // A hurt team-mate that is not a wall piece is no peasant's work.
-    Put(2, 2, unit_type::Peasant, 1);
-    Put(3, 2, 3, 1);
-    game->BoardUnit(3, 2) = 53;
-    EXPECT_EQ(Go({2, 2}, {3, 2}), (Cell{2, 2}));
-    EXPECT_EQ(HitPoints(3, 2), 5);
-}
-
 } // namespace
 } // namespace marovane
