@@ -77,8 +77,11 @@ void ApplyOption(int n, GameDef& def, bool chosen) {
                                std::to_string(amount) + ")";
     auto changed = [&](const char* field) { return "With " + option + ", " + field; };
     auto noSuch = [&](const std::string& what, int most) {
-        return Error("T" + option.substr(1) + " names no " + what + "; its amount must be -" +
-                     std::to_string(most) + ".." + std::to_string(most) + ".");
+        std::string text = "T";
+        text += option.substr(1);
+        text += " names no " + what + "; its amount must be -" + std::to_string(most) + ".." +
+                std::to_string(most) + ".";
+        return Error(text);
     };
     switch (def.OptionType[n - 1]) {
     case 0:

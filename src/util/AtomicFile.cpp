@@ -12,8 +12,13 @@ namespace marovane {
 void WriteFileAtomically(const fs::path& target, std::string_view content) {
     fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     std::random_device entropy;
-    fs::path temporary =
-        folder / ("." + target.filename().string() + "." + std::to_string(entropy()) + ".tmp");
+    // A hidden name beside the target, unique enough that two writers never share it.
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(entropy());
+    name += ".tmp";
+    const fs::path temporary = folder / name;
     auto fail = [&](const std::string& why) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
