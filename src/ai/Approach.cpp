@@ -119,12 +119,11 @@ void Approacher::Charge() {
 }
 
 void Approacher::Attack() {
-    const int picture = game_.PicNum(target_.X, target_.Y);
-    const int own = game_.PicNum(c().X, c().Y);
-    if (picture < 0 || own < 0 || MovesLeft(game_, c()) < 1)
+    const Piece target = game_.PieceAt(target_.X, target_.Y);
+    const Piece unit = game_.PieceAt(c().X, c().Y);
+    if (target.Empty() || unit.Empty() || unit.MovesLeft < 1)
         return;
-    const int owner = picture / kUnitTypes + 1;
-    if (type_ == unit_type::Priest && game_.SameTeam(own / kUnitTypes + 1, owner) &&
+    if (type_ == unit_type::Priest && game_.SameTeam(unit.Owner, target.Owner) &&
         !Wounded(game_, target_))
         return; // nothing to heal
     game_.DispStats(target_.X, target_.Y, 0);
@@ -174,10 +173,10 @@ void Approacher::Run() {
     if (!game_.NoThinking)
         ShowDecision();
 
-    const int own = game_.PicNum(c().X, c().Y);
-    if (own < 0)
+    const Piece unit = game_.PieceAt(c().X, c().Y);
+    if (unit.Empty())
         return; // no unit to move
-    type_ = own % kUnitTypes;
+    type_ = unit.Type;
     range_ = game_.Specs().UnitRange[type_];
     if (c() == target_) {
         if (settle_)
@@ -186,9 +185,9 @@ void Approacher::Run() {
     }
 
     // Whether the piece on the target is to be attacked (or, by a priest, healed).
-    const int picture = game_.PicNum(target_.X, target_.Y);
-    if (picture >= 0 && game_.BoardUnit(target_.X, target_.Y) > 0) {
-        if (!game_.SameTeam(picture / kUnitTypes + 1, own / kUnitTypes + 1))
+    const Piece target = game_.PieceAt(target_.X, target_.Y);
+    if (target.Alive()) {
+        if (!game_.SameTeam(target.Owner, unit.Owner))
             engage_ = true;
         else if (type_ == unit_type::Priest && Wounded(game_, target_))
             engage_ = true;

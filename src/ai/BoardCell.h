@@ -6,13 +6,6 @@
 
 namespace marovane {
 
-// A board cell, x = column from the left, y = row from the top, both from 1.
-struct Cell {
-    int X = 0;
-    int Y = 0;
-    bool operator==(const Cell&) const = default;
-};
-
 // A cell the computer has chosen to go to, or nothing.
 using Target = std::optional<Cell>;
 
@@ -22,13 +15,12 @@ inline bool OnBoard(const Game& game, Cell c) {
 
 // Player p's relative cell (a, b) as a board cell (it may lie off a small board).
 inline Cell PlayerCell(const Game& game, int a, int b, int p) {
-    game.ToPlayerSide(a, b, p);
-    return {a, b};
+    return game.ToPlayerSide(Cell{a, b}, p);
 }
 
 // The moves a unit on the cell has left this turn; 0 for an empty cell.
 inline int MovesLeft(const Game& game, Cell c) {
-    return OnBoard(game, c) ? game.BoardUnit(c.X, c.Y) % 10 : 0;
+    return OnBoard(game, c) ? game.PieceAt(c.X, c.Y).MovesLeft : 0;
 }
 
 // The unit on the cell ends its moves for this turn.
@@ -39,9 +31,8 @@ inline void EndMoves(Game& game, Cell c) {
 
 // Whether the piece on the cell has fewer hit points than its type has at full strength.
 inline bool Wounded(const Game& game, Cell c) {
-    const int picture = game.PicNum(c.X, c.Y);
-    return picture >= 0 &&
-           game.BoardUnit(c.X, c.Y) / 10 < game.Specs().HitPoints(picture % kUnitTypes);
+    const Piece piece = game.PieceAt(c.X, c.Y);
+    return !piece.Empty() && piece.HitPoints < game.Specs().HitPoints(piece.Type);
 }
 
 // The quarter of the board a cell lies in, numbered like the home corners: 1 top left,

@@ -103,7 +103,7 @@ void ComputerTurn::Play() {
             return;
         // Nobody can move any more: the turn is over.
         const bool anyMoves = std::any_of(order.begin(), order.end(), [&](const PartyPiece& row) {
-            return row.Type != unit_type::Wall && game_.BoardUnit(row.X, row.Y) % 10 >= 1;
+            return row.Type != unit_type::Wall && game_.PieceAt(row.X, row.Y).MovesLeft >= 1;
         });
         if (!anyMoves)
             return;
@@ -118,10 +118,10 @@ void ComputerTurn::Act(const PartyPiece& row) {
     y_ = row.Y;
     // Another of the player's units may have stepped onto a cell that an earlier one left: it
     // acts as what it is.
-    const int picture = game_.PicNum(x_, y_);
-    if (game_.BoardUnit(x_, y_) % 10 < 1 || picture < 0 || picture / kUnitTypes + 1 != player_)
+    const Piece piece = game_.PieceAt(x_, y_);
+    if (piece.MovesLeft < 1 || piece.Empty() || piece.Owner != player_)
         return;
-    type_ = picture % kUnitTypes;
+    type_ = piece.Type;
     range_ = game_.Specs().UnitRange[type_];
 
     guard_.ProcessEvents();
@@ -233,7 +233,7 @@ void ComputerTurn::GoForTarget() {
     }
     CheckForBlockingWall(guard_, current_, target_);
     Approach(guard_, current_, *target_, false);
-    acted_ = current_ != Cell{x_, y_} || game_.BoardUnit(x_, y_) % 10 == 0;
+    acted_ = current_ != Cell{x_, y_} || game_.PieceAt(x_, y_).MovesLeft == 0;
     Follow();
 }
 
@@ -415,7 +415,7 @@ std::vector<PartyPiece> ActingOrder(const Game& game, int player) {
     // Most moves left first; royals well before everybody, units on a gate (in the way in and
     // out) before those in the keep (where purchases appear). Equals keep their board order.
     auto priority = [&](const PartyPiece& row) {
-        int value = game.BoardUnit(row.X, row.Y) % 10;
+        int value = game.PieceAt(row.X, row.Y).MovesLeft;
         const int castle = game.InCastle(row.X, row.Y);
         if (castle == castle_cell::Gate)
             value += 5;

@@ -14,12 +14,11 @@ std::vector<BoardPiece> AllPieces(const Game& game) {
     pieces.reserve(256);
     for (int x = 1; x <= game.BoardWidth; ++x) {
         for (int y = 1; y <= game.BoardHeight; ++y) {
-            if (game.BoardUnit(x, y) <= 0)
-                continue;
-            const int picture = game.PicNum(x, y);
-            if (picture < 0)
-                continue; // a strength without a picture belongs to nobody
-            pieces.push_back({x, y, picture % kUnitTypes, picture / kUnitTypes + 1});
+            // A piece needs its picture and its strength: a strength without a picture belongs
+            // to nobody.
+            const Piece piece = game.PieceAt(x, y);
+            if (piece.Alive())
+                pieces.push_back({x, y, piece.Type, piece.Owner});
         }
     }
     return pieces;
@@ -47,11 +46,11 @@ float HitPointRatio(const Game& game, int x, int y, int type) {
     const int full = game.Specs().HitPoints(type);
     if (full <= 0)
         return 1.0f;
-    return static_cast<float>(game.BoardUnit(x, y) / 10) / static_cast<float>(full);
+    return static_cast<float>(game.PieceAt(x, y).HitPoints) / static_cast<float>(full);
 }
 
 int TypeOn(const Game& game, int x, int y) {
-    return game.PicNum(x, y) % kUnitTypes;
+    return game.PieceAt(x, y).Type;
 }
 
 int Sign(int v) {
@@ -93,7 +92,7 @@ Target FindTarget(Game& game, int x, int y, int flags, int range, int player) {
     if (!game.GameOn)
         return std::nullopt;
     // The moves the searching unit has left; the search may start from an empty cell.
-    const int moves = game.OnBoard(x, y) ? game.BoardUnit(x, y) % 10 : 0;
+    const int moves = game.OnBoard(x, y) ? game.PieceAt(x, y).MovesLeft : 0;
     const bool straight = flags & StraightDistance;
 
     // Only the first piece of the ordered candidates is ever used, so one pass that lets each
@@ -149,11 +148,10 @@ void CheckForBlockingWall(TurnGuard& guard, Cell unit, Target& target) {
     Game& game = guard.GetGame();
     if (!target || !OnBoard(game, *target) || !OnBoard(game, unit) || *target == unit)
         return;
-    const int mover = game.PicNum(unit.X, unit.Y);
-    if (mover < 0)
+    const Piece mover = game.PieceAt(unit.X, unit.Y);
+    if (mover.Empty())
         return;
-    const int moverOwner = mover / kUnitTypes + 1;
-    const int range = game.Specs().UnitRange[mover % kUnitTypes];
+    const int range = game.Specs().UnitRange[mover.Type];
     const Cell goal = *target;
     // King steps toward the target: diagonal while both differences last, then straight.
     Cell c = unit;
@@ -161,20 +159,19 @@ void CheckForBlockingWall(TurnGuard& guard, Cell unit, Target& target) {
     for (int i = 1; i < steps; ++i) {
         c.X += Sign(goal.X - c.X);
         c.Y += Sign(goal.Y - c.Y);
-        if (game.BoardUnit(c.X, c.Y) <= 0)
-            continue;
-        const int picture = game.PicNum(c.X, c.Y);
-        if (picture < 0 || picture % kUnitTypes != unit_type::Wall ||
-            game.SameTeam(picture / kUnitTypes + 1, moverOwner))
+        const Piece piece = game.PieceAt(c.X, c.Y);
+        if (!piece.Alive() || piece.Type != unit_type::Wall ||
+            game.SameTeam(piece.Owner, mover.Owner))
             continue;
         // An enemy wall is in the way: break the handiest enemy wall instead.
         guard.ProcessEvents();
         using namespace search_flag;
         const int enemyWalls = WallsOnly | TeamWide | VisibleOnly | PreferNear | PreferWeak;
-        Target wall = FindTarget(game, unit.X, unit.Y, enemyWalls | InReachOnly, range, moverOwner);
+        Target wall =
+            FindTarget(game, unit.X, unit.Y, enemyWalls | InReachOnly, range, mover.Owner);
         if (!wall) {
             guard.ProcessEvents();
-            wall = FindTarget(game, unit.X, unit.Y, enemyWalls, range, moverOwner);
+            wall = FindTarget(game, unit.X, unit.Y, enemyWalls, range, mover.Owner);
         }
         target = wall ? *wall : c;
         return;

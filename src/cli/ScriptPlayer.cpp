@@ -74,8 +74,7 @@ void ScriptPlayer::Select(int x, int y) {
     if (game_.PlayerComp[game_.CurrentPlayer])
         throw Error("Player " + std::to_string(game_.CurrentPlayer) +
                     " is played by the computer.");
-    const int picture = game_.PicNum(x, y);
-    if (picture < 0 || picture / kUnitTypes + 1 != game_.CurrentPlayer)
+    if (game_.PieceAt(x, y).Owner != game_.CurrentPlayer)
         throw Error("No unit of player " + std::to_string(game_.CurrentPlayer) + " stands there.");
     if (game_.HighX != x || game_.HighY != y)
         game_.CellClick(x, y);
@@ -122,8 +121,7 @@ std::string ScriptPlayer::WhyNoAttack(const std::vector<int>& c, ClickAction act
         }
         return "The attack changed nothing.";
     }
-    const int owner = game_.PicNum(c[2], c[3]) / kUnitTypes + 1;
-    if (game_.SameTeam(owner, game_.CurrentPlayer))
+    if (game_.SameTeam(game_.PieceAt(c[2], c[3]).Owner, game_.CurrentPlayer))
         return "A team-mate is only healed by a priest in reach or repaired by a peasant next to "
                "it, and only when hurt.";
     return "The unit cannot reach that target.";

@@ -8,9 +8,8 @@ void Game::MarkPartyArea(int p) {
     const uint8_t bit = static_cast<uint8_t>(1u << p);
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            int picture = PicNum(x, y);
-            if (picture < 0 || picture / kUnitTypes + 1 != p ||
-                picture % kUnitTypes == unit_type::Wall)
+            const Piece piece = PieceAt(x, y);
+            if (piece.Owner != p || piece.Type == unit_type::Wall)
                 continue;
             for (int i = x - 1; i <= x + 1; ++i) {
                 for (int j = y - 1; j <= y + 1; ++j) {
@@ -53,13 +52,11 @@ void Game::ComputeSight() {
     };
     for (int x = 1; x <= w; ++x) {
         for (int y = 1; y <= h; ++y) {
-            if (BoardUnit(x, y) <= 0)
+            const Piece piece = PieceAt(x, y);
+            if (!piece.Alive())
                 continue;
-            const int picture = PicNum(x, y);
-            if (picture < 0)
-                continue;
-            const int type = picture % kUnitTypes;
-            if (picture / kUnitTypes + 1 == CurrentPlayer) {
+            const int type = piece.Type;
+            if (piece.Owner == CurrentPlayer) {
                 int r = std::max<int>(specs_.UnitRange[type], specs_.Moves(type));
                 int byte = std::max(0, std::min(2 * r + 1, 255));
                 // Sight is cut to 3 cells, or 4 from the height of a castle wall.

@@ -42,10 +42,10 @@ constexpr int kStop = 9; // a statistic of 9 means "cannot do this at all"
 } // namespace
 
 VoidAttack Game::WhyAttackIsVoid(int x1, int y1, int x2, int y2) const {
-    const int attacker = PicNum(x1, y1);
-    if (attacker < 0)
+    const Piece attacker = PieceAt(x1, y1);
+    if (attacker.Empty())
         return VoidAttack::None;
-    const int t = attacker % kUnitTypes;
+    const int t = attacker.Type;
     const auto& s = specs_;
     using namespace castle_cell;
     const int attackerCell = InCastle(x1, y1);
@@ -63,9 +63,9 @@ VoidAttack Game::WhyAttackIsVoid(int x1, int y1, int x2, int y2) const {
 }
 
 void Game::Battle(int x1, int y1, int x2, int y2) {
-    const int attacker = PicNum(x1, y1);
-    const int target = PicNum(x2, y2);
-    if (attacker < 0 || target < 0)
+    const Piece attacker = PieceAt(x1, y1);
+    const Piece target = PieceAt(x2, y2);
+    if (attacker.Empty() || target.Empty())
         return;
     // Every battle takes exactly three numbers, in this order, however it ends, so that a
     // replayed game stays in step.
@@ -73,14 +73,14 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
     const double hitDraw = random_.Rnd();
     const double counterDraw = random_.Rnd();
 
-    const int t = attacker % kUnitTypes, a = attacker / kUnitTypes + 1;
-    const int u = target % kUnitTypes, o = target / kUnitTypes + 1;
+    const int t = attacker.Type, a = attacker.Owner;
+    const int u = target.Type, o = target.Owner;
     const auto& s = specs_;
     using namespace castle_cell;
 
     int d = Roll(damageDraw, s.UnitMinDamage[t], s.UnitMaxDamage[t]);
     // A unit that moved first strikes weaker, cavalry harder (a charge); priests are not hurried.
-    if (BoardUnit(x1, y1) % 10 < s.Moves(t) && t != unit_type::Priest) {
+    if (attacker.MovesLeft < s.Moves(t) && t != unit_type::Priest) {
         if (t >= unit_type::FirstCavalry && t <= unit_type::LastFighter)
             d = static_cast<int>(std::floor(d * 1.5 + 0.5));
         else

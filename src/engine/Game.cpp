@@ -29,25 +29,26 @@ void Game::SetPicNum(int x, int y, int picture) {
 }
 
 void Game::ToPlayerSide(int& x, int& y, int p) const {
-    x = GetX(x, p);
-    y = GetY(y, p);
+    const Cell c = ToPlayerSide(Cell{x, y}, p);
+    x = c.X;
+    y = c.Y;
 }
 
 void Game::SetUnit(int x, int y, int type, int player) {
     ToPlayerSide(x, y, player);
     if (!OnBoard(x, y))
         return;
-    SetPicNum(x, y, (player - 1) * kUnitTypes + type);
+    SetPicNum(x, y, PictureNumber(player, type));
     BoardUnit(x, y) = type < 0 ? 0 : specs_.UnitStrength[type];
 }
 
 void Game::PlaceUnit(int x, int y, int type, int player) {
-    SetPicNum(x, y, (player - 1) * kUnitTypes + type);
+    SetPicNum(x, y, PictureNumber(player, type));
     BoardUnit(x, y) = specs_.UnitStrength[type];
 }
 
 bool Game::HasUnit(int type, int player) const {
-    const int picture = (player - 1) * kUnitTypes + type;
+    const int picture = PictureNumber(player, type);
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
             if (BoardUnit(x, y) > 0 && PicNum(x, y) == picture)

@@ -4,10 +4,12 @@
 #include "engine/ComputerPlayer.h"
 #include "engine/GameNetwork.h"
 #include "engine/GamePort.h"
+#include "engine/Piece.h"
 #include "engine/Random.h"
 #include "engine/UnitSpecs.h"
 #include "scenario/GameDef.h"
 #include "scenario/NewGameSetup.h"
+#include "scenario/PlayerCorner.h"
 
 #include <array>
 #include <cstdint>
@@ -24,6 +26,9 @@ inline constexpr int kMaxBoardSide = 60;
 
 // Per-player values, indexed by player number 1..4 (index 0 is unused).
 template <typename T> using PerPlayer = std::array<T, kMaxPlayers + 1>;
+
+// The players' colours in a new game: bright green, red, blue and cyan.
+inline constexpr PerPlayer<Rgb> kStandardPlayerColors{0, 0x00FF00, 0xFF0000, 0x0000FF, 0x00FFFF};
 
 // One row of a player's piece list: a board cell and the piece's type; -1 in all three for the
 // rows after the last piece.
@@ -90,11 +95,14 @@ public:
     // Picture number of a cell, (owner - 1) * 15 + type, or -1 when empty.
     int PicNum(int x, int y) const { return BoardPic(x, y) - 1; }
     void SetPicNum(int x, int y, int picture);
+    // The piece on a cell: owner, type, hit points and moves left.
+    Piece PieceAt(int x, int y) const { return DecodePiece(PicNum(x, y), BoardUnit(x, y)); }
 
     // Converts a player-relative cell to the board cell (and back: the mapping is its own inverse).
+    Cell ToPlayerSide(Cell c, int p) const { return ToPlayerCorner(c, p, BoardWidth, BoardHeight); }
     void ToPlayerSide(int& x, int& y, int p) const;
-    int GetX(int x, int p) const { return (p == 2 || p == 4) ? BoardWidth - x + 1 : x; }
-    int GetY(int y, int p) const { return (p == 2 || p == 3) ? BoardHeight - y + 1 : y; }
+    int GetX(int x, int p) const { return ToPlayerSide(Cell{x, 1}, p).X; }
+    int GetY(int y, int p) const { return ToPlayerSide(Cell{1, y}, p).Y; }
 
     // Places a piece at a cell of the player's own frame; off-board cells are ignored. Type -1
     // with player 1 clears the cell.
@@ -183,6 +191,7 @@ public:
     // The picture number the current player sees on a cell: a cell hidden by fog of war looks
     // like empty grass (-1), so nothing a human can point at or click reveals what stands there.
     int VisiblePicNum(int x, int y) const { return Visible(x, y) ? PicNum(x, y) : -1; }
+    Piece VisiblePieceAt(int x, int y) const { return Visible(x, y) ? PieceAt(x, y) : Piece{}; }
     // Waits half a second or so while the window runs, when there is something to watch.
     void Pause(double seconds);
 
@@ -238,7 +247,7 @@ public:
     PerPlayer<int16_t> PlayerResult{};
     PerPlayer<float> PlayerBias{};
     PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
-    PerPlayer<Rgb> PlayerColor{0, 0x00FF00, 0xFF0000, 0x0000FF, 0x00FFFF};
+    PerPlayer<Rgb> PlayerColor = kStandardPlayerColors;
 
     bool FogOn = false;
     int16_t Reward = 0;
@@ -275,7 +284,6 @@ private:
     void ApplyKeepVisit(const KeepVisit& visit);
     // The part of an amount that p's treasury can take without leaving the 16-bit range.
     int MoneyThatFits(int p, int amount) const;
-    void SetLine(double x1, double y1, double x2, double y2, Rgb colour, int p);
 
     const UnitSpecs& specs_;
     BoardView& view_;

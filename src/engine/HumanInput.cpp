@@ -8,9 +8,9 @@ namespace marovane {
 void Game::SelectPiece(int x, int y) {
     Highlight(x, y);
     view_.ShowReachCircle(0, 0, 0);
-    const int picture = PicNum(x, y);
-    if (picture >= 0) {
-        const int range = specs_.UnitRange[picture % kUnitTypes];
+    const Piece piece = PieceAt(x, y);
+    if (!piece.Empty()) {
+        const int range = specs_.UnitRange[piece.Type];
         if (range > 1)
             view_.ShowReachCircle(x, y, range + 0.4);
     }
@@ -38,11 +38,11 @@ void Game::CellClick(int x, int y) {
         return;
     const int me = CurrentPlayer;
     // A cell hidden by fog is clicked as if it were empty grass.
-    const int clicked = VisiblePicNum(x, y);
-    const bool selected = HighX > 0 && OnBoard(HighX, HighY) && PicNum(HighX, HighY) >= 0;
+    const Piece clicked = VisiblePieceAt(x, y);
     const int sx = HighX, sy = HighY;
-    const bool selectedCanAct = selected && BoardUnit(sx, sy) % 10 > 0;
-    const int selectedType = selected ? PicNum(sx, sy) % kUnitTypes : -1;
+    const Piece selected = sx > 0 && OnBoard(sx, sy) ? PieceAt(sx, sy) : Piece{};
+    const bool selectedCanAct = !selected.Empty() && selected.MovesLeft > 0;
+    const int selectedType = selected.Type;
     const int dx = std::abs(x - sx), dy = std::abs(y - sy);
 
     auto fight = [&](int targetOwner) {
@@ -52,7 +52,8 @@ void Game::CellClick(int x, int y) {
             return; // another game began while the battle was shown
         CheckLose(me);
         CheckLose(targetOwner);
-        if (GameOn && (PicNum(sx, sy) < 0 || BoardUnit(sx, sy) % 10 == 0)) {
+        const Piece after = PieceAt(sx, sy);
+        if (GameOn && (after.Empty() || after.MovesLeft == 0)) {
             UnselectPiece();
             SetNextTurnEnabled(true);
             CheckMoves();
@@ -64,16 +65,16 @@ void Game::CellClick(int x, int y) {
             DispStats(HighX, HighY, 1);
     };
 
-    if (clicked >= 0) {
-        const int owner = clicked / kUnitTypes + 1;
-        const int type = clicked % kUnitTypes;
+    if (!clicked.Empty()) {
+        const int owner = clicked.Owner;
+        const int type = clicked.Type;
         if (!SameTeam(me, owner)) {
             if (selectedCanAct && InReach(dx, dy, specs_.UnitRange[selectedType]))
                 fight(owner);
             return;
         }
         if (selectedCanAct) {
-            const bool hurt = BoardUnit(x, y) / 10 < specs_.UnitStrength[type] / 10;
+            const bool hurt = clicked.HitPoints < specs_.HitPoints(type);
             if (selectedType == unit_type::Peasant && type == unit_type::Wall && dx <= 1 &&
                 dy <= 1 && hurt) {
                 fight(owner); // repair
@@ -85,7 +86,7 @@ void Game::CellClick(int x, int y) {
                 return;
             }
         }
-        if (owner == me && BoardUnit(x, y) % 10 > 0)
+        if (owner == me && clicked.MovesLeft > 0)
             SelectPiece(x, y);
         return;
     }
@@ -111,9 +112,9 @@ void Game::SelectNextUnit() {
         for (int d = BoardWidth + BoardHeight - 2; d >= 0; --d) {
             for (int x = ex;; x += stepX) {
                 for (int y = ey;; y += stepY) {
-                    const int picture = PicNum(x, y);
-                    if (std::abs(x - sx) + std::abs(y - sy) == d && BoardUnit(x, y) % 10 > 0 &&
-                        picture >= 0 && picture / kUnitTypes + 1 == p) {
+                    const Piece piece = PieceAt(x, y);
+                    if (std::abs(x - sx) + std::abs(y - sy) == d && piece.MovesLeft > 0 &&
+                        piece.Owner == p) {
                         if (skipped < NextUnitIndex) {
                             ++skipped; // offered before in this cycle
                         } else {
@@ -152,15 +153,16 @@ ClickAction Game::ClickPreview(int x, int y, double* hitChance) const {
     const int sx = HighX, sy = HighY;
     if (sx < 1 || !OnBoard(sx, sy) || PicNum(sx, sy) < 0 || (x == sx && y == sy))
         return ClickAction::None;
-    const int selectedType = PicNum(sx, sy) % kUnitTypes;
+    const Piece selected = PieceAt(sx, sy);
+    const int selectedType = selected.Type;
     const int range = specs_.UnitRange[selectedType];
     const int dx = std::abs(x - sx), dy = std::abs(y - sy);
-    const bool canAct = BoardUnit(sx, sy) % 10 > 0;
-    const int clicked = VisiblePicNum(x, y);
-    if (clicked < 0)
+    const bool canAct = selected.MovesLeft > 0;
+    const Piece clicked = VisiblePieceAt(x, y);
+    if (clicked.Empty())
         return canAct && CanStep(sx, sy, x, y) ? ClickAction::Move : ClickAction::NoDrop;
-    const int owner = clicked / kUnitTypes + 1;
-    const int type = clicked % kUnitTypes;
+    const int owner = clicked.Owner;
+    const int type = clicked.Type;
     if (!canAct)
         return ClickAction::NoDrop;
     if (!SameTeam(CurrentPlayer, owner)) {
@@ -175,7 +177,7 @@ ClickAction Game::ClickPreview(int x, int y, double* hitChance) const {
             return ClickAction::Attack;
         return selectedType == unit_type::Catapult ? ClickAction::Rock : ClickAction::Arrow;
     }
-    const bool hurt = BoardUnit(x, y) / 10 < specs_.UnitStrength[type] / 10;
+    const bool hurt = clicked.HitPoints < specs_.HitPoints(type);
     if (selectedType == unit_type::Priest && type != unit_type::Wall && hurt &&
         InReach(dx, dy, range)) {
         if (hitChance)
@@ -184,7 +186,7 @@ ClickAction Game::ClickPreview(int x, int y, double* hitChance) const {
     }
     if (selectedType == unit_type::Peasant && type == unit_type::Wall && hurt && dx <= 1 && dy <= 1)
         return ClickAction::Repair;
-    if (owner == CurrentPlayer && BoardUnit(x, y) % 10 > 0)
+    if (owner == CurrentPlayer && clicked.MovesLeft > 0)
         return ClickAction::Select;
     return ClickAction::NoDrop;
 }

@@ -18,9 +18,9 @@ void Game::DoKeep(int p) {
         return;
     int x = 1, y = 1;
     ToPlayerSide(x, y, p);
-    const int picture = PicNum(x, y);
-    if (picture >= 0) {
-        const int raider = picture / kUnitTypes + 1;
+    const Piece piece = PieceAt(x, y);
+    if (!piece.Empty()) {
+        const int raider = piece.Owner;
         if (!SameTeam(p, raider)) {
             // An enemy in the keep takes the castle, or at least raids the treasury.
             const int treasury = Money[p];
@@ -77,7 +77,7 @@ void Game::ApplyKeepVisit(const KeepVisit& visit) {
         SetPicNum(x, y, -1);
     } else {
         // A team-mate's piece left in the keep now serves this player.
-        SetPicNum(x, y, (p - 1) * kUnitTypes + type);
+        SetPicNum(x, y, PictureNumber(p, type));
         if (visit.AtFullStrength())
             BoardUnit(x, y) = specs_.UnitStrength[type];
     }

@@ -20,20 +20,19 @@ KeepVisit::KeepVisit(const Game& game, int player) : game_(game), player_(player
     money_ = game.Money[player];
     int x = 1, y = 1;
     game.ToPlayerSide(x, y, player);
-    const int picture = game.PicNum(x, y);
-    if (picture < 0)
+    const Piece piece = game.PieceAt(x, y);
+    if (piece.Empty())
         return;
-    pieceType_ = picture % kUnitTypes;
-    pieceOwner_ = picture / kUnitTypes + 1;
+    pieceType_ = piece.Type;
+    pieceOwner_ = piece.Owner;
     const auto& specs = game.Specs();
     if (pieceType_ == unit_type::King || pieceType_ == unit_type::Queen) {
         rescuable_ = true;
         sellValue_ = game.Reward;
     } else {
-        const int hitPoints = game.BoardUnit(x, y) / 10;
-        const int full = specs.UnitStrength[pieceType_] / 10;
-        full_ = hitPoints >= full;
-        sellValue_ = SaleValue(hitPoints, full, specs.UnitCost[pieceType_]);
+        const int full = specs.HitPoints(pieceType_);
+        full_ = piece.HitPoints >= full;
+        sellValue_ = SaleValue(piece.HitPoints, full, specs.UnitCost[pieceType_]);
     }
 }
 

@@ -15,7 +15,7 @@ bool Game::CanStep(int x1, int y1, int x2, int y2) const {
     // Only neighbouring steps of a unit with a move left onto a free cell exist; a step without
     // a move left would eat into the unit's hit points.
     if (std::abs(x1 - x2) > 1 || std::abs(y1 - y2) > 1 || !OnBoard(x1, y1) || !OnBoard(x2, y2) ||
-        BoardUnit(x1, y1) <= 0 || BoardUnit(x1, y1) % 10 == 0 || BoardUnit(x2, y2) > 0)
+        BoardUnit(x1, y1) <= 0 || PieceAt(x1, y1).MovesLeft == 0 || BoardUnit(x2, y2) > 0)
         return false;
     int owner = CornerOwner(x1, y1);
     if (owner == 0)
@@ -51,7 +51,7 @@ bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
         }
     }
     BoardUnit(x2, y2) = static_cast<int16_t>(BoardUnit(x2, y2) - 1);
-    const bool movesLeft = BoardUnit(x2, y2) % 10 > 0;
+    const bool movesLeft = PieceAt(x2, y2).MovesLeft > 0;
     if (human || !NoThinking) {
         if (movesLeft) {
             SelectPiece(x2, y2);
@@ -81,12 +81,10 @@ void Game::FullMoves(int x, int y) {
 bool Game::CheckMoves() {
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            int code = BoardUnit(x, y);
-            int picture = PicNum(x, y);
             // A wall piece never moves and belongs to nobody here.
-            if (code > 0 && code % 10 >= 1 && picture >= 0 &&
-                picture % kUnitTypes != unit_type::Wall &&
-                picture / kUnitTypes + 1 == CurrentPlayer)
+            const Piece piece = PieceAt(x, y);
+            if (piece.Alive() && piece.MovesLeft >= 1 && piece.Type != unit_type::Wall &&
+                piece.Owner == CurrentPlayer)
                 return true;
         }
     }
@@ -97,7 +95,7 @@ bool Game::CheckMoves() {
 
 int Game::CornerOwner(int x, int y) const {
     for (int p = 1; p <= NumPlayers; ++p) {
-        if (GetX(x, p) < 5 && GetY(y, p) < 5)
+        if (InHomeCorner(ToPlayerSide(Cell{x, y}, p)))
             return p;
     }
     return 0;
@@ -154,9 +152,8 @@ int Game::PartySize(int p) const {
     int count = 0;
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            int picture = PicNum(x, y);
-            if (BoardUnit(x, y) > 0 && picture >= 0 && picture / kUnitTypes + 1 == p &&
-                IsPartyUnit(picture % kUnitTypes))
+            const Piece piece = PieceAt(x, y);
+            if (piece.Alive() && piece.Owner == p && IsPartyUnit(piece.Type))
                 ++count;
         }
     }
@@ -168,10 +165,9 @@ std::vector<PartyPiece> Game::FindParty(int p) const {
     rows.reserve(kPartyRows);
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            int picture = PicNum(x, y);
-            if (picture >= 0 && picture / kUnitTypes + 1 == p &&
-                static_cast<int>(rows.size()) < kPartyRows)
-                rows.push_back({x, y, picture % kUnitTypes});
+            const Piece piece = PieceAt(x, y);
+            if (piece.Owner == p && static_cast<int>(rows.size()) < kPartyRows)
+                rows.push_back({x, y, piece.Type});
         }
     }
     rows.resize(kPartyRows);

@@ -1,5 +1,6 @@
 #include "engine/Game.h"
 
+#include "engine/StandardLayout.h"
 #include "scenario/BoardString.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
@@ -86,9 +87,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
         int rejections = 0;
         auto inSomeHomeCorner = [&](int x, int y) {
             for (int q = 1; q <= players; ++q) {
-                int qx = (q == 2 || q == 4) ? width - x + 1 : x;
-                int qy = (q == 2 || q == 3) ? height - y + 1 : y;
-                if (qx < 5 && qy < 5)
+                if (InHomeCorner(ToPlayerCorner(Cell{x, y}, q, width, height)))
                     return true;
             }
             return false;
@@ -188,31 +187,19 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     for (int p = NumPlayers; p >= 1; --p) {
         Money[p] = Def.Treasury;
         DrawCastle(p);
-        for (int x = 1; x <= 4; ++x) {
-            for (int y = 1; y <= 4; ++y) {
-                if (Def.StartPos[x - 1][y - 1] > 0)
-                    SetUnit(x, y, Def.StartPos[x - 1][y - 1] - 1, p);
-            }
-        }
-        if (tutorial) {
-            // The tutorial puts three more of player 2's units (types 6, 9 and 3) in front of
-            // his castle, so the first lesson has something to fight.
-            SetUnit(3, 3, 6, 2);
-            SetUnit(3, 4, 9, 2);
-            SetUnit(4, 3, 3, 2);
-        }
-        // Every home corner counts as explored by everybody.
-        for (int x = 1; x <= 4; ++x) {
-            for (int y = 1; y <= 4; ++y) {
-                int bx = x, by = y;
-                ToPlayerSide(bx, by, p);
-                if (bx >= 0 && by >= 0 && bx <= BoardWidth && by <= BoardHeight)
-                    BoardMark(bx, by) = 127;
+        // Every home corner counts as explored by everybody. The size check above keeps each of
+        // them on the board.
+        for (int x = 1; x <= kHomeCornerSize; ++x) {
+            for (int y = 1; y <= kHomeCornerSize; ++y) {
+                const Cell c = ToPlayerSide(Cell{x, y}, p);
+                BoardMark(c.X, c.Y) = 127;
             }
         }
     }
     for (int p = NumPlayers + 1; p <= kMaxPlayers; ++p)
         Money[p] = 0;
+    for (const LaidPiece& piece : StandardLayout(Def, BoardWidth, BoardHeight, NumPlayers))
+        PlaceUnit(piece.At.X, piece.At.Y, piece.Type, piece.Player);
 
     if (OptionSet(option_bit::Advanced, Def.Options))
         ExecutePlacements();

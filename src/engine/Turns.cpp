@@ -238,8 +238,7 @@ void Game::Lose(int p, int reason) {
     network_->AnnounceLoss(p, message);
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            int picture = PicNum(x, y);
-            if (picture >= 0 && picture / kUnitTypes + 1 == p) {
+            if (PieceAt(x, y).Owner == p) {
                 BoardUnit(x, y) = 0;
                 SetPicNum(x, y, -1);
             }

@@ -3,6 +3,7 @@
 #include "engine/BoardArraysBytes.h"
 #include "engine/BoardCheck.h"
 #include "engine/HeadlessPort.h"
+#include "engine/Piece.h"
 #include "util/AtomicFile.h"
 #include "util/Bytes.h"
 #include "util/Error.h"
@@ -124,7 +125,7 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
             // possible: a unit of 0 hit points that used all its moves).
             if (unit > 0 && picture == 0)
                 Refuse("Cell " + CellText(x, y) + " holds a unit without a picture.");
-            const int owner = picture > 0 ? (picture - 1) / kUnitTypes + 1 : 0;
+            const int owner = DecodePiece(picture - 1, unit).Owner;
             if (owner > n)
                 Refuse("Cell " + CellText(x, y) + " holds a piece of player " +
                        std::to_string(owner) + " in a game of " + Players(n) + ".");

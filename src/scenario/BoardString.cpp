@@ -1,5 +1,6 @@
 #include "scenario/BoardString.h"
 
+#include "scenario/PlayerCorner.h"
 #include "util/Latin1.h"
 
 namespace marovane::board_string {
@@ -71,14 +72,10 @@ void Execute(std::string_view text, const std::function<void(const Placement&)>&
             place(Placement{x, y, -1, 1});
             return;
         }
-        int player = ((c / 64) & 3) + 1;
-        // Reflect by the owner on the stored board: players 2 and 3 count rows from the bottom,
-        // players 2 and 4 count columns from the right.
-        if (player == 2 || player == 3)
-            y = height - y + 1;
-        if (player == 2 || player == 4)
-            x = width - x + 1;
-        place(Placement{x, y, c & 15, player});
+        const int player = ((c / 64) & 3) + 1;
+        // Into the owner's own frame on the stored board.
+        const Cell own = ToPlayerCorner(Cell{x, y}, player, width, height);
+        place(Placement{own.X, own.Y, c & 15, player});
     });
 }
 

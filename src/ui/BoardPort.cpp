@@ -48,10 +48,10 @@ void BoardPort::CellPictureChanged(int x, int y, int picture) {
     }
     board_.SetCellPicture(x, y, pictures_.Picture(picture));
     // The board shows a tooltip only over a cell its player can see.
-    const int type = picture % kUnitTypes;
+    const Piece piece = DecodePiece(picture);
     board_.SetCellToolTip(x, y,
-                          QString::fromLatin1(specs_.UnitName[type]) + " (Player " +
-                              QString::number(picture / kUnitTypes + 1) + ")");
+                          QString::fromLatin1(specs_.UnitName[piece.Type]) + " (Player " +
+                              QString::number(piece.Owner) + ")");
 }
 
 void BoardPort::BoardRefreshed() {

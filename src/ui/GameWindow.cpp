@@ -230,14 +230,14 @@ void GameWindow::ShowKeep(KeepVisit& visit) {
 void GameWindow::ShowUnitPanel(int panel, int x, int y) {
     const Game& game = CurrentGame();
     UnitPanel* target = panels_[static_cast<size_t>(panel == 0 ? 0 : 1)];
-    if (x < 1 || !game.OnBoard(x, y) || game.PicNum(x, y) < 0) {
+    const Piece piece = x >= 1 && game.OnBoard(x, y) ? game.PieceAt(x, y) : Piece{};
+    if (piece.Empty()) {
         target->hide();
         return;
     }
-    const int picture = game.PicNum(x, y);
-    const int type = picture % kUnitTypes;
-    target->ShowPiece(QString::fromLatin1(specs_.UnitName[type]), strip_.Picture(picture),
-                      game.BoardUnit(x, y), specs_.UnitStrength[type] / 10);
+    target->ShowPiece(QString::fromLatin1(specs_.UnitName[piece.Type]),
+                      strip_.Picture(game.PicNum(x, y)), piece.HitPoints, piece.MovesLeft,
+                      specs_.HitPoints(piece.Type));
     // The floating panel sits beside the piece's cell.
     if (panel == 0)
         target->FloatAt(

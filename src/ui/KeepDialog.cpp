@@ -1,6 +1,7 @@
 #include "ui/KeepDialog.h"
 
 #include "engine/KeepVisit.h"
+#include "engine/Piece.h"
 #include "engine/UnitSpecs.h"
 #include "scenario/Options.h"
 #include "ui/PictureStrip.h"
@@ -107,7 +108,7 @@ void KeepDialog::Refresh() {
     piece_->setVisible(occupied);
     none_->setVisible(!occupied);
     if (occupied)
-        piece_->setPixmap(pictures_.Picture((v.PieceOwner() - 1) * kUnitTypes + v.PieceType()));
+        piece_->setPixmap(pictures_.Picture(PictureNumber(v.PieceOwner(), v.PieceType())));
     sellValue_->setText(occupied ? Money(v.SellValue()) : QString());
     // Sell is offered only while there is something to sell: not for an empty keep, and not
     // after the piece was sold or rescued.
@@ -123,7 +124,7 @@ void KeepDialog::Refresh() {
         costs_[static_cast<size_t>(t)]->setVisible(offered);
         if (offered)
             units_[static_cast<size_t>(t)]->setIcon(
-                QIcon(pictures_.Picture((owner - 1) * kUnitTypes + t)));
+                QIcon(pictures_.Picture(PictureNumber(owner, t))));
         any = any || offered;
     }
     purchase_->setVisible(any);

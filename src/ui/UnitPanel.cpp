@@ -34,11 +34,12 @@ UnitPanel::UnitPanel(bool withHitChance, QWidget* parent) : QFrame(parent) {
     setMinimumWidth(140);
 }
 
-void UnitPanel::ShowPiece(const QString& name, const QPixmap& picture, int code,
+void UnitPanel::ShowPiece(const QString& name, const QPixmap& picture, int hitPoints, int movesLeft,
                           int fullHitPoints) {
     name_->setText(name);
     picture_ = picture;
-    code_ = code;
+    hitPoints_ = hitPoints;
+    movesLeft_ = movesLeft;
     full_ = std::max(1, fullHitPoints);
     update();
 }
@@ -70,10 +71,8 @@ void UnitPanel::paintEvent(QPaintEvent* event) {
     // The bars follow the picture's height: hit points lost cover the green from the top, and
     // the yellow bar's top moves down a third of the picture for each move short of three.
     const int h = kPicture;
-    const int hitPoints = code_ / 10;
-    const int moves = code_ % 10;
-    const int redHeight = std::clamp((h / full_) * (full_ - hitPoints), 0, h);
-    const int yellowTop = std::clamp((h / 3) * (3 - moves), 0, h);
+    const int redHeight = std::clamp((h / full_) * (full_ - hitPoints_), 0, h);
+    const int yellowTop = std::clamp((h / 3) * (3 - movesLeft_), 0, h);
     const int x = pictureRect.right() + 6;
     painter.fillRect(QRect(x, top, kBar, h), QColor(0, 200, 0));
     painter.fillRect(QRect(x, top, kBar, redHeight), QColor(220, 0, 0));

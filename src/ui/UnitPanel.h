@@ -17,14 +17,15 @@ class UnitPanel : public QFrame {
 public:
     explicit UnitPanel(bool withHitChance, QWidget* parent = nullptr);
 
-    // code: hit points * 10 + moves left; fullHitPoints of the piece's type.
-    void ShowPiece(const QString& name, const QPixmap& picture, int code, int fullHitPoints);
+    // fullHitPoints: those of the piece's type at full strength.
+    void ShowPiece(const QString& name, const QPixmap& picture, int hitPoints, int movesLeft,
+                   int fullHitPoints);
     // "60%"; empty for a sure hit or nothing to hit.
     void SetHitChance(const QString& text);
     QString HitChanceText() const;
     QString NameText() const;
-    int HitPoints() const { return code_ / 10; }
-    int MovesLeft() const { return code_ % 10; }
+    int HitPoints() const { return hitPoints_; }
+    int MovesLeft() const { return movesLeft_; }
     // Floats the panel just below and right of a point of its parent, inside the parent, and on
     // top of its siblings.
     void FloatAt(const QPoint& corner);
@@ -36,7 +37,8 @@ private:
     QLabel* name_;
     QLabel* hitChance_ = nullptr;
     QPixmap picture_;
-    int code_ = 0;
+    int hitPoints_ = 0;
+    int movesLeft_ = 0;
     int full_ = 1;
 };
 

@@ -154,7 +154,7 @@ TEST_F(GameWindowTest, AttackingShowsTheTargetAndTheChanceToHit) {
     Click(7, 7);
     EXPECT_LT(game->BoardUnit(7, 7), before);
     EXPECT_EQ(game->HighX, 0) << "the attack ended the unit's turn";
-    EXPECT_EQ(window->PointerPanel()->HitPoints(), game->BoardUnit(7, 7) / 10);
+    EXPECT_EQ(window->PointerPanel()->HitPoints(), game->PieceAt(7, 7).HitPoints);
 }
 
 TEST_F(GameWindowTest, LongShotsShowTheirChance) {

@@ -1,5 +1,7 @@
 #include "ui/dialogs/GameSetupDialog.h"
 
+#include "engine/Game.h"
+#include "scenario/CastleOutline.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
 #include "scenario/ScenarioFiles.h"
@@ -339,20 +341,14 @@ void GameSetupDialog::ShowPictures() {
                                           unit ? Latin1(specs_.UnitName[value - 1]) : QString());
         }
     }
-    // The castle and keep of the formation, as the board draws them for player 1.
-    if (OptionSet(option_bit::NoKeep, def_.Options)) {
-        startPreview_->DrawLine(1, 1, 1, 0, QColor(Qt::black));
-        startPreview_->DrawLine(1, 1, 0, 1, QColor(Qt::black));
-    }
-    if (OptionSet(option_bit::Castle, def_.Options)) {
-        const QColor green(0, 255, 0);
-        for (auto [x1, y1, x2, y2] : {std::array<double, 4>{0, 0, 3, 0},
-                                      {0, 0, 0, 3},
-                                      {3, 2.2, 3, 0},
-                                      {2.2, 3, 0, 3},
-                                      {2, 1.5, 2, 0},
-                                      {1.5, 2, 0, 2}})
-            startPreview_->DrawLine(x1, y1, x2, y2, green);
+    // The castle and keep of the formation, as the board draws them for player 1, whose own
+    // frame is the board's.
+    const QColor castleColour(static_cast<QRgb>(kStandardPlayerColors[1]));
+    for (const OutlineSegment& line : CastleOutline(OptionSet(option_bit::NoKeep, def_.Options),
+                                                    OptionSet(option_bit::Castle, def_.Options))) {
+        startPreview_->DrawLine(line.From.X, line.From.Y, line.To.X, line.To.Y,
+                                line.Role == OutlineRole::Castle ? castleColour
+                                                                 : QColor(Qt::black));
     }
     for (int t = 0; t < kUnitTypes; ++t) {
         const int x = t % 3 + 1;
