@@ -1,0 +1,70 @@
+#include "engine/Piece.h"
+#include "engine/Game.h"
+#include "engine/HeadlessPort.h"
+
+#include "support/TestGame.h"
+
+#include <gtest/gtest.h>
+
+namespace marovane {
+namespace {
+
+TEST(Piece, AnEmptyCellHoldsNobody) {
+    const Piece empty = DecodePiece(-1, 0);
+    EXPECT_TRUE(empty.Empty());
+    EXPECT_FALSE(empty.Alive());
+    EXPECT_EQ(empty.Owner, 0);
+    EXPECT_EQ(empty.Type, -1);
+    EXPECT_EQ(empty, Piece{});
+}
+
+TEST(Piece, PictureNumbersTellOwnerAndType) {
+    struct Case {
+        int picture, owner, type;
+    };
+    for (Case c : {Case{0, 1, 0}, Case{14, 1, 14}, Case{15, 2, 0}, Case{15 + 12, 2, 12},
+                   Case{30 + 7, 3, 7}, Case{59, 4, 14}}) {
+        const Piece piece = DecodePiece(c.picture, 53);
+        EXPECT_EQ(piece.Owner, c.owner) << "picture " << c.picture;
+        EXPECT_EQ(piece.Type, c.type) << "picture " << c.picture;
+        EXPECT_EQ(PictureNumber(c.owner, c.type), c.picture);
+    }
+    EXPECT_EQ(PictureNumber(1, -1), -1) << "type -1 of player 1 clears a cell";
+}
+
+TEST(Piece, StrengthCodesTellHitPointsAndMovesLeft) {
+    Piece piece = DecodePiece(3, 53);
+    EXPECT_EQ(piece.HitPoints, 5);
+    EXPECT_EQ(piece.MovesLeft, 3);
+    EXPECT_TRUE(piece.Alive());
+    piece = DecodePiece(14, 150); // a wall piece: many hit points, never a move
+    EXPECT_EQ(piece.HitPoints, 15);
+    EXPECT_EQ(piece.MovesLeft, 0);
+    piece = DecodePiece(20, 9); // no hit points, but a unit while it has moves
+    EXPECT_EQ(piece.HitPoints, 0);
+    EXPECT_EQ(piece.MovesLeft, 9);
+    EXPECT_TRUE(piece.Alive());
+    // Its moves used, such a unit leaves only its picture.
+    EXPECT_FALSE(DecodePiece(20, 0).Alive());
+    EXPECT_FALSE(DecodePiece(20, 0).Empty());
+    // A strength without a picture is nobody's piece.
+    EXPECT_TRUE(DecodePiece(-1, 42).Empty());
+    EXPECT_FALSE(DecodePiece(-1, 42).Alive());
+}
+
+TEST(Piece, GameReadsThePieceOnACell) {
+    UnitSpecs specs = test::TestSpecs();
+    HeadlessPort port;
+    Game game{specs, port, 3};
+    test::TempDir dir;
+    ASSERT_TRUE(game.NewGame(dir.Write("Plain", test::PlainDef(10, 8)), test::Humans(3)));
+    game.PlaceUnit(6, 4, 7, 3);
+    game.BoardUnit(6, 4) = 42;
+    EXPECT_EQ(game.PieceAt(6, 4), (Piece{3, 7, 4, 2}));
+    EXPECT_TRUE(game.PieceAt(6, 5).Empty());
+    // Player 2's peasant from the formation, in his corner, at full strength.
+    EXPECT_EQ(game.PieceAt(10, 8), (Piece{2, 0, specs.HitPoints(0), specs.Moves(0)}));
+}
+
+} // namespace
+} // namespace marovane
