@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 namespace marovane {
@@ -374,48 +375,45 @@ TEST_F(GameWindowTest, TheFloatingPanelGoesWhenThePointerLeavesTheCells) {
     EXPECT_FALSE(window->PointerPanel()->isVisible()) << "off the board";
 }
 
+// Ends player 1's turn and answers his keep visit; false when no keep dialog showed.
+bool EndTurnThroughTheKeep(GameWindow& window, const std::function<void(KeepDialog&)>& answer) {
+    bool shown = false;
+    test::ModalAnswer modal([&](QWidget* widget) {
+        if (auto* keep = qobject_cast<KeepDialog*>(widget)) {
+            shown = true;
+            answer(*keep);
+            keep->CloseButton()->click();
+        }
+    });
+    window.CurrentGame().SetNextTurnEnabled(true);
+    QTest::mouseClick(window.NextTurnButton(), Qt::LeftButton);
+    return shown;
+}
+
 TEST_F(GameWindowTest, TheKeepShowsATeamMatesPieceInItsOwnersColour) {
     ASSERT_TRUE(StartShipped("Border Wars", test::Humans(4).Slots));
     window->Action("mnuTCheck4")->trigger(); // 1 and 2 against 3 and 4
     ASSERT_TRUE(game->SameTeam(1, 2)) << game->TeamsMode;
     game->SetUnit(1, 1, -1, 1);
     game->PlaceUnit(1, 1, 4, 2); // player 2's infantryman in player 1's keep
-    bool shown = false;
-    test::ModalAnswer answer([&](QWidget* modal) {
-        auto* keep = qobject_cast<KeepDialog*>(modal);
-        if (!keep)
-            return;
-        shown = true;
-        EXPECT_EQ(keep->PiecePicture()->pixmap().cacheKey(),
+    EXPECT_TRUE(EndTurnThroughTheKeep(*window, [&](KeepDialog& keep) {
+        EXPECT_EQ(keep.PiecePicture()->pixmap().cacheKey(),
                   window->Pictures().Picture(kUnitTypes + 4).cacheKey())
             << "drawn in player 2's colour";
-        EXPECT_TRUE(keep->SellButton()->isVisible());
-        keep->SellButton()->click();
-        EXPECT_FALSE(keep->SellButton()->isVisible()) << "nothing left to sell";
-        keep->CloseButton()->click();
-    });
-    game->SetNextTurnEnabled(true);
-    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
-    EXPECT_TRUE(shown);
+        EXPECT_TRUE(keep.SellButton()->isVisible());
+        keep.SellButton()->click();
+        EXPECT_FALSE(keep.SellButton()->isVisible()) << "nothing left to sell";
+    }));
     EXPECT_EQ(game->PicNum(1, 1), -1);
 }
 
 TEST_F(GameWindowTest, AnEmptyKeepOffersNoSale) {
     ASSERT_TRUE(StartShipped("Castle Siege"));
-    bool shown = false;
-    test::ModalAnswer answer([&](QWidget* modal) {
-        auto* keep = qobject_cast<KeepDialog*>(modal);
-        if (!keep)
-            return;
-        shown = true;
-        EXPECT_FALSE(keep->SellButton()->isVisible());
-        EXPECT_FALSE(keep->RescueButton()->isVisible());
-        keep->CloseButton()->click();
-    });
     ASSERT_EQ(game->PicNum(1, 1), -1);
-    game->SetNextTurnEnabled(true);
-    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(EndTurnThroughTheKeep(*window, [](KeepDialog& keep) {
+        EXPECT_FALSE(keep.SellButton()->isVisible());
+        EXPECT_FALSE(keep.RescueButton()->isVisible());
+    }));
 }
 
 } // namespace
