@@ -1,5 +1,6 @@
 #include "shell/HelpWindow.h"
 #include "shell/ShellFixture.h"
+#include "ui/BoardWidget.h"
 #include "ui/ModalAnswer.h"
 
 #include <QDockWidget>
@@ -40,9 +41,11 @@ TEST_F(TutorialTest, StartsWithTheLetterPicturesAndItsHelpBesideTheBoard) {
     EXPECT_EQ(game.ScenarioName, "Tutorial");
     EXPECT_EQ(window->Pictures().Name(), "Alphabet");
     EXPECT_TRUE(PanelShowsTutorial());
-    // Beside the board, not over it.
+    // Beside the board, not over it, and the board fits into what is left.
+    QCoreApplication::processEvents();
     EXPECT_LE(window->centralWidget()->geometry().right(),
               shell->TutorialPanel()->geometry().left());
+    EXPECT_LE(window->Board()->geometry().right(), window->centralWidget()->width());
 }
 
 TEST_F(TutorialTest, AGameInProgressEndsOnlyWhenThePlayerSaysYes) {
