@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "util/ProgramFolder.h"
 
 #include <filesystem>
 #include <iostream>
@@ -9,5 +10,6 @@ int main(int argc, char** argv) {
     if (error)
         self = std::filesystem::absolute(argv[0]);
     std::vector<std::string> args(argv + 1, argv + argc);
-    return marovane::RunCli(args, self.parent_path(), std::cout, std::cerr);
+    return marovane::RunCli(args, marovane::ProgramFolderFor(self.parent_path()), std::cout,
+                            std::cerr);
 }

@@ -1,18 +1,23 @@
-// The game: the main window over the rules.
+// The game: the main window over the rules, with the desktop around it.
 //
-//   marovane [--data DIR] [--seed N] [GAME.mvg | SCENARIO.def [--players Human,Computer,...]]
+//   marovane [--data DIR] [--seed N] [--players Human,Computer,...] [GAME.mvg | SCENARIO.def]
 //
-// Naming a saved game loads it; naming a scenario starts a new game of it at once with the given
-// player slots (a human and the computer when none are given).
+// Naming a saved game loads it; naming a scenario selects it in the new-game dialog (or, with
+// --players, starts it at once with those player slots).
 
 #include "engine/UnitSpecs.h"
+#include "shell/CommandLine.h"
+#include "shell/DesktopShell.h"
+#include "shell/FileTypes.h"
+#include "shell/StartFile.h"
 #include "ui/GameWindow.h"
 #include "util/Error.h"
+#include "util/ProgramFolder.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -22,44 +27,47 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Marovane");
     QApplication::setOrganizationName("Marovane");
+    QApplication::setWindowIcon(QIcon(":/icons/marovane.png"));
 
-    QCommandLineParser parser;
-    parser.addOption({"data", "Read the data files from DIR.", "DIR"});
-    parser.addOption({"seed", "Seed the random numbers with N.", "N"});
-    parser.addOption({"players", "Player slots of the named scenario.", "LIST"});
-    parser.addPositionalArgument("file", "A saved game to load, or a scenario to start.");
-    parser.process(app);
-
-    const QDir programDir(parser.isSet("data") ? parser.value("data")
-                                               : QApplication::applicationDirPath());
+    const CommandLine line = ParseCommandLine(QApplication::arguments().mid(1));
+    const QDir programDir(
+        line.DataDir.isEmpty()
+            ? QFile::decodeName(
+                  ProgramFolderFor(QFile::encodeName(QApplication::applicationDirPath()).data())
+                      .c_str())
+            : line.DataDir);
     UnitSpecs specs;
     try {
-        specs = LoadSpecs(programDir.filePath("specs.txt").toStdString());
+        specs = LoadSpecs(QFile::encodeName(programDir.filePath("specs.txt")).toStdString());
     } catch (const Error& error) {
         QMessageBox::critical(nullptr, "Marovane", QString::fromLatin1(error.what()));
         return 1;
     }
-    const uint64_t seed = parser.isSet("seed")
-                              ? parser.value("seed").toULongLong()
-                              : static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    const uint64_t seed =
+        line.Seed.value_or(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
 
     GameWindow window(programDir, specs, seed);
+    DesktopShell shell(window, programDir);
     window.show();
 
-    const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty()) {
-        NewGameSetup setup;
-        setup.Slots = {SlotKind::Human, SlotKind::Computer};
-        if (parser.isSet("players")) {
+    // The rest of the start runs once the window does, so its questions and the game's messages
+    // have a window to belong to.
+    QTimer::singleShot(0, &window, [&] {
+        if (!line.Problem.isEmpty())
+            QMessageBox::warning(&window, "Marovane", line.Problem);
+        shell.ShowAboutAtStart();
+        RegisterDocumentTypes(&window, programDir);
+        std::optional<NewGameSetup> players;
+        if (!line.Players.isEmpty()) {
             try {
-                setup.Slots = ParseSlotKinds(parser.value("players").toStdString());
+                players = NewGameSetup{};
+                players->Slots = ParseSlotKinds(line.Players.toStdString());
             } catch (const Error& error) {
+                players.reset();
                 QMessageBox::warning(&window, "Marovane", QString::fromLatin1(error.what()));
             }
         }
-        // Opened once the window runs, so the game's messages have a window to belong to.
-        const QString file = files.first();
-        QTimer::singleShot(0, &window, [&window, file, setup] { window.OpenFile(file, setup); });
-    }
+        OpenStartFile(window, line.File, window.Session().ProgramDir(), players);
+    });
     return app.exec();
 }

@@ -31,6 +31,7 @@ namespace {
 
 const char* const kUsage =
     "usage: marovane-cli [--data DIR] [--seed N] COMMAND ...\n"
+    "  scenarios   the names of the scenarios in the data folder, as a JSON list\n"
     "  def show FILE.def\n"
     "  def build SOURCE OUT.def\n"
     "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--save OUT.mvg]\n"
@@ -119,6 +120,14 @@ int DefShow(const Arguments& args, const fs::path& dataDir, std::ostream& out) {
         throw Error(kUsage);
     GameDef def = ReadDefFile(ResolveScenario(args.Words[2], dataDir));
     out << json::Print(DefToJson(def)) << "\n";
+    return 0;
+}
+
+int ListScenarioNames(const fs::path& dataDir, std::ostream& out) {
+    json::Value names = json::Value::array();
+    for (const std::string& name : ListScenarios(dataDir))
+        names.push_back(Latin1ToUtf8(name));
+    out << json::Print(names) << "\n";
     return 0;
 }
 
@@ -281,6 +290,8 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
         if (args.Words.empty())
             throw Error(kUsage);
         const std::string& command = args.Words[0];
+        if (command == "scenarios")
+            return ListScenarioNames(dataDir, out);
         if (command == "def" && args.Words.size() >= 2 && args.Words[1] == "show")
             return DefShow(args, dataDir, out);
         if (command == "def" && args.Words.size() >= 2 && args.Words[1] == "build")

@@ -164,15 +164,14 @@ void GameSession::SetViewOption(int option, bool checked) {
 }
 
 void GameSession::RestoreViewOptions() {
-    // Without stored settings the computer's thinking shows and turns end by themselves.
-    autoNextTurn_ = ReadViewOption(settings_, view_option::AutoNextTurn, true);
-    game_.SetShowThinking(ReadViewOption(settings_, view_option::ShowThinking, true));
-    game_.SetHideOpponents(ReadViewOption(settings_, view_option::HideOpponents, false));
+    autoNextTurn_ = settings_.ViewOption(view_option::AutoNextTurn);
+    game_.SetShowThinking(settings_.ViewOption(view_option::ShowThinking));
+    game_.SetHideOpponents(settings_.ViewOption(view_option::HideOpponents));
 }
 
 void GameSession::StoreViewOptions() {
     for (int option = 0; option < view_option::Count; ++option)
-        WriteViewOption(settings_, option, ViewOption(option));
+        settings_.SetViewOption(option, ViewOption(option));
 }
 
 // ---- The new-game dialog --------------------------------------------------------------------

@@ -30,7 +30,7 @@ public:
     const Game& CurrentGame() const { return game_; }
     const UnitSpecs& Specs() const { return game_.Specs(); }
     const std::filesystem::path& ProgramDir() const { return programDir_; }
-    SettingsStore& Settings() { return settings_; }
+    PlayerSettings& Settings() { return settings_; }
 
     // The computer player of the computer slots: the session's own unless another is set. With
     // none (null), a computer's turn waits like a human's.
@@ -93,7 +93,7 @@ private:
     void ShowLoadedGame();
 
     std::filesystem::path programDir_;
-    SettingsStore& settings_;
+    PlayerSettings settings_;
     Game game_;
     ComputerOpponent computer_;
     ComputerPlayer* computerPlayer_ = &computer_;

@@ -5,6 +5,13 @@
 
 namespace marovane {
 
+namespace {
+
+const char* const kShowAbout = "Show About";
+const char* const kLastHost = "LastHost";
+
+} // namespace
+
 std::optional<std::string> MemorySettings::Read(const std::string& key) const {
     auto found = Values.find(key);
     if (found == Values.end())
@@ -22,8 +29,8 @@ const std::array<const char*, view_option::Count>& ViewOptionCaptions() {
     return captions;
 }
 
-bool ReadViewOption(const SettingsStore& settings, int option, bool fallback) {
-    const auto stored = settings.Read(ViewOptionCaptions()[static_cast<size_t>(option)]);
+bool PlayerSettings::ReadFlag(const std::string& key, bool fallback) const {
+    const auto stored = store_.Read(key);
     if (!stored)
         return fallback;
     std::string lower = *stored;
@@ -36,8 +43,32 @@ bool ReadViewOption(const SettingsStore& settings, int option, bool fallback) {
     return fallback;
 }
 
-void WriteViewOption(SettingsStore& settings, int option, bool checked) {
-    settings.Write(ViewOptionCaptions()[static_cast<size_t>(option)], checked ? "True" : "False");
+void PlayerSettings::WriteFlag(const std::string& key, bool value) {
+    store_.Write(key, value ? "True" : "False");
+}
+
+bool PlayerSettings::ViewOption(int option) const {
+    return ReadFlag(ViewOptionCaptions()[static_cast<size_t>(option)], DefaultViewOption(option));
+}
+
+void PlayerSettings::SetViewOption(int option, bool checked) {
+    WriteFlag(ViewOptionCaptions()[static_cast<size_t>(option)], checked);
+}
+
+bool PlayerSettings::ShowAbout() const {
+    return ReadFlag(kShowAbout, true);
+}
+
+void PlayerSettings::SetShowAbout(bool show) {
+    WriteFlag(kShowAbout, show);
+}
+
+std::string PlayerSettings::LastHost() const {
+    return store_.Read(kLastHost).value_or("");
+}
+
+void PlayerSettings::SetLastHost(const std::string& host) {
+    store_.Write(kLastHost, host);
 }
 
 } // namespace marovane

@@ -7,8 +7,8 @@
 
 namespace marovane {
 
-// The player's stored settings, one text per key in the group "Options". The window keeps them
-// in the desktop's settings store; the command-line tool and the tests keep them in memory.
+// Where the player's settings are kept: one text per key in the group "Options". The window keeps
+// them in the desktop's settings store; the command-line tool and the tests keep them in memory.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -34,8 +34,30 @@ inline constexpr int Count = 3;
 
 // The menu captions, which are also the settings keys.
 const std::array<const char*, view_option::Count>& ViewOptionCaptions();
-// The stored state of an option, or `fallback` when nothing (or nothing readable) is stored.
-bool ReadViewOption(const SettingsStore& settings, int option, bool fallback);
-void WriteViewOption(SettingsStore& settings, int option, bool checked);
+
+// Every setting the game keeps, by meaning: the three options, whether the about box shows at
+// start, and the host last connected to. Flags are stored as the words True and False; a value
+// missing or unreadable counts as the setting's default.
+class PlayerSettings {
+public:
+    explicit PlayerSettings(SettingsStore& store) : store_(store) {}
+
+    // The menu's first state: the computer's thinking shows and turns end by themselves.
+    static bool DefaultViewOption(int option) { return option != view_option::HideOpponents; }
+    bool ViewOption(int option) const;
+    void SetViewOption(int option, bool checked);
+
+    bool ShowAbout() const;
+    void SetShowAbout(bool show);
+
+    std::string LastHost() const;
+    void SetLastHost(const std::string& host);
+
+private:
+    bool ReadFlag(const std::string& key, bool fallback) const;
+    void WriteFlag(const std::string& key, bool value);
+
+    SettingsStore& store_;
+};
 
 } // namespace marovane

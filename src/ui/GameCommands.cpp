@@ -64,14 +64,6 @@ bool GameCommands::StartNewGame(const QString& path, const NewGameSetup& setup) 
     return session_.StartNewGame(LocalPath(path), setup);
 }
 
-bool GameCommands::OpenFile(const QString& file, const NewGameSetup& setup) {
-    // A saved game is loaded as Game > Load loads it, whatever the case of its extension.
-    if (QFileInfo(file).suffix().compare("mvg", Qt::CaseInsensitive) == 0)
-        return LoadFrom(file);
-    const auto scenario = session_.FindScenarioFile(LocalPath(file).string());
-    return StartNewGame(scenario ? FromLocalPath(scenario->string()) : file, setup);
-}
-
 void GameCommands::Load() {
     const std::string& saveFile = session_.CurrentGame().SaveFile;
     const QString start = saveFile.empty() ? programDir_.path() : FromLocalPath(saveFile);

@@ -16,8 +16,8 @@ class GameSession;
 class GameSetupDialog;
 
 // The Game menu's commands on whole games: New through the new-game dialog, Load, Save and
-// Save As through the file dialogs, and a file named on the command line. The session does the
-// work; this class asks the player and reports what failed.
+// Save As through the file dialogs. The session does the work; this class asks the player and
+// reports what failed.
 class GameCommands : public QObject {
     Q_OBJECT
 
@@ -32,7 +32,6 @@ public:
     // running game has stopped.
     void NewGame();
     bool StartNewGame(const QString& path, const NewGameSetup& setup);
-    bool OpenFile(const QString& file, const NewGameSetup& setup);
     void Load();
     bool LoadFrom(const QString& path);
     bool Save();

@@ -353,6 +353,9 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     // Moving over the window's background or a unit panel hides the floating panel.
     if (event->type() == QEvent::MouseMove && (watched == centralWidget() || watched == side_))
         input_->PointerLeftCells();
+    // A panel docked beside the board narrows the area the board fits into.
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        LayOut();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -53,12 +53,6 @@ public:
     bool StartNewGame(const QString& path, const NewGameSetup& setup) {
         return commands_->StartNewGame(path, setup);
     }
-    // Opens a file named on the command line: a saved game is loaded, a scenario (a path, or a
-    // name from the scenario list) starts with the given slots. False, after a message, when the
-    // file was refused; the title picture then stays.
-    bool OpenFile(const QString& file, const NewGameSetup& setup) {
-        return commands_->OpenFile(file, setup);
-    }
     // Game > New: the new-game dialog, which starts the chosen game when it closes.
     void NewGameCommand() { commands_->NewGame(); }
 
@@ -97,6 +91,11 @@ public:
     void TurnStarted() override;
     void MoneyChanged() override;
     void GameEnded() override;
+    void OpenTutorialHelp() override { emit TutorialStarted(); }
+
+signals:
+    // A tutorial game began: its help is wanted beside the board.
+    void TutorialStarted();
 
 public slots:
     // Game > Exit: asks while a game is shown, stores the options, ends the program.

@@ -5,22 +5,54 @@
 namespace marovane {
 namespace {
 
-TEST(Settings, OptionsReadTheirWordsInAnyCaseAndFallBackOnAnythingElse) {
-    MemorySettings settings;
-    const std::string key = ViewOptionCaptions()[view_option::AutoNextTurn];
-    EXPECT_TRUE(ReadViewOption(settings, view_option::AutoNextTurn, true)) << "nothing stored";
-    EXPECT_FALSE(ReadViewOption(settings, view_option::AutoNextTurn, false));
+TEST(Settings, NothingStoredGivesTheFirstStateOfEachSetting) {
+    MemorySettings store;
+    const PlayerSettings settings(store);
+    EXPECT_TRUE(settings.ViewOption(view_option::ShowThinking));
+    EXPECT_FALSE(settings.ViewOption(view_option::HideOpponents));
+    EXPECT_TRUE(settings.ViewOption(view_option::AutoNextTurn));
+    EXPECT_TRUE(settings.ShowAbout());
+    EXPECT_EQ(settings.LastHost(), "");
+}
+
+TEST(Settings, EverySettingIsWrittenUnderItsKeyAndReadBack) {
+    MemorySettings store;
+    PlayerSettings settings(store);
+    settings.SetViewOption(view_option::ShowThinking, false);
+    settings.SetViewOption(view_option::HideOpponents, true);
+    settings.SetViewOption(view_option::AutoNextTurn, false);
+    settings.SetShowAbout(false);
+    settings.SetLastHost("game-room.local");
+    const std::map<std::string, std::string> expected = {{"Show Computer &Thinking", "False"},
+                                                         {"&Hide Opponents Turn", "True"},
+                                                         {"&Auto Next Turn", "False"},
+                                                         {"Show About", "False"},
+                                                         {"LastHost", "game-room.local"}};
+    EXPECT_EQ(store.Values, expected);
+
+    const PlayerSettings again(store);
+    EXPECT_FALSE(again.ViewOption(view_option::ShowThinking));
+    EXPECT_TRUE(again.ViewOption(view_option::HideOpponents));
+    EXPECT_FALSE(again.ViewOption(view_option::AutoNextTurn));
+    EXPECT_FALSE(again.ShowAbout());
+    EXPECT_EQ(again.LastHost(), "game-room.local");
+    settings.SetShowAbout(true);
+    EXPECT_EQ(store.Values["Show About"], "True");
+}
+
+TEST(Settings, FlagsReadTheirWordsInAnyCaseAndFallBackOnAnythingElse) {
+    MemorySettings store;
+    const PlayerSettings settings(store);
     for (const char* word : {"True", "TRUE", "true"}) {
-        settings.Values[key] = word;
-        EXPECT_TRUE(ReadViewOption(settings, view_option::AutoNextTurn, false)) << word;
+        store.Values["&Hide Opponents Turn"] = word;
+        EXPECT_TRUE(settings.ViewOption(view_option::HideOpponents)) << word;
     }
-    settings.Values[key] = "false";
-    EXPECT_FALSE(ReadViewOption(settings, view_option::AutoNextTurn, true));
-    settings.Values[key] = "perhaps";
-    EXPECT_TRUE(ReadViewOption(settings, view_option::AutoNextTurn, true));
-    EXPECT_FALSE(ReadViewOption(settings, view_option::AutoNextTurn, false));
-    WriteViewOption(settings, view_option::AutoNextTurn, true);
-    EXPECT_EQ(settings.Values[key], "True");
+    store.Values["Show About"] = "false";
+    EXPECT_FALSE(settings.ShowAbout());
+    store.Values["Show About"] = "perhaps";
+    EXPECT_TRUE(settings.ShowAbout());
+    store.Values["&Hide Opponents Turn"] = "";
+    EXPECT_FALSE(settings.ViewOption(view_option::HideOpponents));
 }
 
 } // namespace

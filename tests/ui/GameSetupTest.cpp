@@ -4,7 +4,6 @@
 #include "scenario/DefFile.h"
 #include "support/TestGame.h"
 #include "ui/BoardWidget.h"
-#include "ui/CoverPicture.h"
 #include "ui/GameWindow.h"
 #include "ui/ModalAnswer.h"
 #include "ui/UnitPanel.h"
@@ -218,37 +217,6 @@ TEST_F(GameSetupTest, AGameLoadedDuringAnotherTakesClicks) {
     ASSERT_TRUE(window->LoadFrom(path));
     EXPECT_EQ(window->CurrentGame().ScenarioName, "Royal Rescue");
     ExpectBoardTakesClicks(*window);
-}
-
-TEST_F(GameSetupTest, FilesNamedOnTheCommandLineOpenAsTheirKind) {
-    ASSERT_TRUE(window->StartNewGame(Shipped("Royal Rescue"), test::Humans(3)));
-    // A saved game is loaded whatever the case of its extension, and never taken for a
-    // scenario.
-    const QString path = QString::fromStdString((dir.Path() / "Saved Game.MVG").string());
-    ASSERT_TRUE(window->SaveTo(path));
-    const std::string saved = EncodeSavedGame(window->CurrentGame());
-    // Each start is a program of its own with one window.
-    window = MakeWindow();
-    ASSERT_TRUE(window->OpenFile(path, test::Humans(2)));
-    EXPECT_EQ(EncodeSavedGame(window->CurrentGame()), saved);
-    ExpectBoardTakesClicks(*window);
-
-    // A scenario named as the list shows it starts with the given players.
-    window = MakeWindow();
-    ASSERT_TRUE(window->OpenFile("Castle Siege", test::Humans(2)));
-    EXPECT_EQ(window->CurrentGame().NumPlayers, 2);
-    ExpectBoardTakesClicks(*window);
-}
-
-TEST_F(GameSetupTest, ADamagedSaveOnTheCommandLineLeavesTheTitlePicture) {
-    const auto path = dir.WriteBytes("damaged.mvg", "MVG and then nothing a game holds");
-    test::ModalAnswer answer;
-    EXPECT_FALSE(window->OpenFile(QString::fromStdString(path.string()), test::Humans(2)));
-    ASSERT_EQ(answer.Messages.size(), 1u);
-    EXPECT_EQ(answer.Messages[0], "Invalid save file.");
-    EXPECT_FALSE(window->CurrentGame().GameOn);
-    EXPECT_FALSE(window->Board()->isVisible());
-    EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
 }
 
 TEST_F(GameSetupTest, ASaveWhoseBoardDoesNotHoldIsRefusedByTheWindow) {

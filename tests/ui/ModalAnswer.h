@@ -66,7 +66,8 @@ private:
 
     Answer answer_;
     QTimer timer_;
-    QWidget* lastBox_ = nullptr;
+    // Guarded, so a later box that happens to take a closed one's address is still answered.
+    QPointer<QWidget> lastBox_;
     QWidget* answered_ = nullptr;
     bool answering_ = false;
 };

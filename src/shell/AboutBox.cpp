@@ -1,0 +1,87 @@
+#include "shell/AboutBox.h"
+
+#include "session/Settings.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+namespace marovane {
+
+namespace {
+
+const char* const kProductName = "Marovane";
+
+QString OperatingSystem() {
+#if defined(Q_OS_WIN)
+    return "Windows";
+#elif defined(Q_OS_MACOS)
+    return "macOS";
+#elif defined(Q_OS_LINUX)
+    return "Linux";
+#else
+    return QSysInfo::kernelType();
+#endif
+}
+
+} // namespace
+
+QString AboutBox::Version() {
+    return MAROVANE_VERSION;
+}
+
+QString AboutBox::PlatformLine() {
+    return "A Turn-Based Strategy War Game for " + OperatingSystem() + " desktops (" +
+           QSysInfo::buildCpuArchitecture() + ", Qt " + QT_VERSION_STR + ")";
+}
+
+AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setObjectName("frmAbout");
+    setWindowTitle(QString("About ") + kProductName + " v " + Version());
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(":/icons/marovane.png").pixmap(96, 96));
+    auto* title = new QLabel(kProductName, this);
+    title->setObjectName("lblMainTitle");
+    QFont big = title->font();
+    big.setPointSize(big.pointSize() * 2);
+    big.setBold(true);
+    title->setFont(big);
+    platform_ = new QLabel(PlatformLine(), this);
+    platform_->setWordWrap(true);
+    startup_ = new QCheckBox("Always show this screen on startup", this);
+    startup_->setObjectName("chkStartup");
+    startup_->setChecked(settings_.ShowAbout());
+    ok_ = new QPushButton("&OK", this);
+    ok_->setObjectName("cmdOK");
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(title);
+    text->addWidget(platform_);
+    text->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(startup_);
+    bottom->addStretch();
+    bottom->addWidget(ok_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    setMinimumWidth(440);
+}
+
+void AboutBox::done(int result) {
+    // OK, Escape and the close box all keep the player's choice.
+    settings_.SetShowAbout(startup_->isChecked());
+    QDialog::done(result);
+}
+
+} // namespace marovane

@@ -1,0 +1,77 @@
+#include "shell/CommandLine.h"
+
+namespace marovane {
+
+namespace {
+
+// The switches that take a value, and where ParseCommandLine keeps it.
+QString* ValueOf(CommandLine& line, const QString& name, QString& seedText) {
+    if (name == "--data")
+        return &line.DataDir;
+    if (name == "--players")
+        return &line.Players;
+    if (name == "--seed")
+        return &seedText;
+    return nullptr;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& words) {
+    CommandLine line;
+    QString seedText;
+    bool seedGiven = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (!word.startsWith('-')) {
+            if (line.File.isEmpty())
+                line.File = CleanStartFileName(word);
+            continue;
+        }
+        const qsizetype equals = word.indexOf('=');
+        const QString name = equals < 0 ? word : word.left(equals);
+        QString* value = ValueOf(line, name, seedText);
+        if (!value)
+            continue; // a switch of no meaning here
+        if (equals >= 0) {
+            *value = word.mid(equals + 1);
+        } else if (i + 1 < words.size()) {
+            *value = words[++i];
+        } else {
+            line.Problem = "The switch " + name + " needs a value.";
+            continue;
+        }
+        seedGiven = seedGiven || name == "--seed";
+    }
+    if (seedGiven) {
+        bool ok = false;
+        const quint64 seed = seedText.toULongLong(&ok);
+        if (ok)
+            line.Seed = seed;
+        else
+            line.Problem = "The seed must be a whole number, not \"" + seedText + "\".";
+    }
+    return line;
+}
+
+QString CleanStartFileName(const QString& word) {
+    QString name = word.trimmed();
+    if (name.startsWith('"'))
+        name.remove(0, 1);
+    if (name.endsWith('"'))
+        name.chop(1);
+    return name;
+}
+
+StartFileKind KindOfStartFile(const QString& name) {
+    if (name.isEmpty())
+        return StartFileKind::None;
+    const QString ending = name.right(3).toUpper();
+    if (ending == "MVG")
+        return StartFileKind::SavedGame;
+    if (ending == "DEF")
+        return StartFileKind::Scenario;
+    return StartFileKind::Invalid;
+}
+
+} // namespace marovane

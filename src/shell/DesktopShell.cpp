@@ -1,0 +1,86 @@
+#include "shell/DesktopShell.h"
+
+#include "shell/AboutBox.h"
+#include "shell/HelpWindow.h"
+#include "shell/TutorialCommand.h"
+#include "ui/GameWindow.h"
+#include "ui/KeepDialog.h"
+#include "ui/dialogs/GameSetupDialog.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QShortcut>
+
+namespace marovane {
+
+DesktopShell::DesktopShell(GameWindow& window, const QDir& programDir)
+    : QObject(&window), window_(window), programDir_(programDir), book_(programDir) {
+    tutorial_ = new TutorialCommand(window_, programDir_);
+    const auto item = [this](const char* name, void (DesktopShell::*command)()) {
+        QAction* action = window_.Action(name);
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, command);
+    };
+    item("mnuHContents", &DesktopShell::ShowContents);
+    item("mnuHTutorial", &DesktopShell::StartTutorial);
+    item("mnuHAbout", &DesktopShell::ShowAbout);
+    connect(&window_, &GameWindow::TutorialStarted, this, &DesktopShell::ShowTutorialHelp);
+    AddHelpKey(window_, help_context::MainWindow);
+    AddHelpKey(*window_.Keep(), help_context::Keep);
+    AddHelpKey(*window_.SetupDialog(), help_context::NewGame);
+}
+
+DesktopShell::~DesktopShell() {
+    delete help_;
+}
+
+void DesktopShell::AddHelpKey(QWidget& widget, int context) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &widget);
+    connect(key, &QShortcut::activated, this, [this, context] { ShowHelp(context); });
+}
+
+void DesktopShell::OpenPage(const QString& page) {
+    if (!help_)
+        help_ = new HelpWindow("Marovane Help", book_.ContentsPage());
+    help_->ShowPage(page);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void DesktopShell::ShowHelp(int context) {
+    OpenPage(book_.ContextPage(context));
+}
+
+void DesktopShell::ShowContents() {
+    OpenPage(book_.ContentsPage());
+}
+
+void DesktopShell::ShowAbout() {
+    AboutBox about(window_.Session().Settings(), &window_);
+    about.exec();
+}
+
+void DesktopShell::ShowAboutAtStart() {
+    if (window_.Session().Settings().ShowAbout())
+        ShowAbout();
+}
+
+void DesktopShell::StartTutorial() {
+    tutorial_->Start();
+}
+
+void DesktopShell::ShowTutorialHelp() {
+    if (!tutorialPanel_) {
+        tutorialPanel_ = new QDockWidget("Marovane Tutorial", &window_);
+        tutorialPanel_->setObjectName("tutorialHelp");
+        tutorialPanel_->setWidget(
+            new HelpWindow("Marovane Tutorial", book_.ContentsPage(), tutorialPanel_));
+        tutorialPanel_->setMinimumWidth(300);
+        window_.addDockWidget(Qt::RightDockWidgetArea, tutorialPanel_);
+    }
+    static_cast<HelpWindow*>(tutorialPanel_->widget())->ShowPage(book_.TutorialPage());
+    tutorialPanel_->show();
+}
+
+} // namespace marovane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+namespace marovane {
+
+// The numbers by which the windows ask for help about themselves.
+namespace help_context {
+inline constexpr int MainWindow = 2; // F1 in the main window
+inline constexpr int Keep = 3;       // F1 in the keep dialog
+inline constexpr int NewGame = 4;    // F1 in the new-game dialog
+} // namespace help_context
+
+// The help pages shipped in the program folder's "help" folder: a contents page, one page per
+// context number, and the tutorial's own page.
+class HelpBook {
+public:
+    explicit HelpBook(const QDir& programDir) : folder_(programDir.filePath("help")) {}
+
+    QString ContentsPage() const { return folder_.filePath("index.html"); }
+    // The page of a context number; the contents page for a number without a page of its own.
+    QString ContextPage(int context) const;
+    QString TutorialPage() const { return folder_.filePath("tutorial.html"); }
+
+    // Every context number that has a page of its own.
+    static QList<int> Contexts();
+
+private:
+    QDir folder_;
+};
+
+} // namespace marovane
