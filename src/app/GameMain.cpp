@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
                 QMessageBox::warning(&window, "Marovane", QString::fromLatin1(error.what()));
             }
         }
-        OpenStartFile(window, line.File, window.Session().ProgramDir(), players);
+        OpenStartFile(window, line.File, window.Session().Scenarios().Writable(), players);
     });
     return app.exec();
 }

@@ -11,21 +11,30 @@ namespace marovane::scenario_files {
 
 namespace {
 
-fs::path Existing(const fs::path& folder, const std::string& name) {
-    auto path = FindScenario(folder, name);
+fs::path Existing(const ScenarioFolders& folders, const std::string& name) {
+    auto path = folders.Find(name);
     if (!path)
         throw Error("The scenario '" + name + "' no longer exists.");
     return *path;
 }
 
+// A scenario that came with an installed program is not the player's to change.
+fs::path Changeable(const ScenarioFolders& folders, const std::string& name) {
+    const fs::path path = Existing(folders, name);
+    if (!folders.Changeable(name))
+        throw Error("The scenario '" + name +
+                    "' came with the program and cannot be changed; copy it instead.");
+    return path;
+}
+
 } // namespace
 
-std::string Copy(const fs::path& folder, const std::string& name) {
-    GameDef def = ReadDefFile(Existing(folder, name));
+std::string Copy(const ScenarioFolders& folders, const std::string& name) {
+    GameDef def = ReadDefFile(Existing(folders, name));
     def.Options = static_cast<int16_t>(def.Options &
                                        ~((1 << option_bit::BuiltIn) | (1 << option_bit::Tutorial)));
     const std::string copy = "#" + name;
-    WriteDefFile(folder / (copy + ".def"), def);
+    WriteDefFile(folders.Writable() / (copy + ".def"), def);
     return copy;
 }
 
@@ -33,14 +42,14 @@ bool ValidName(const std::string& name) {
     return !Trim(name).empty() && name.find_first_of("<>?./\\:*") == std::string::npos;
 }
 
-void Rename(const fs::path& folder, const std::string& from, const std::string& to) {
+void Rename(const ScenarioFolders& folders, const std::string& from, const std::string& to) {
     if (Trim(to).empty())
         throw Error("A scenario needs a name.");
     if (!ValidName(to))
         throw Error("The characters < > ? . / \\ : * cannot be part of a scenario name.");
-    const fs::path source = Existing(folder, from);
-    const fs::path target = folder / (to + ".def");
-    auto clash = FindScenario(folder, to);
+    const fs::path source = Changeable(folders, from);
+    const fs::path target = source.parent_path() / (to + ".def");
+    auto clash = folders.Find(to);
     // Renaming onto another scenario would destroy it; changing only the case is allowed.
     if (clash && !fs::equivalent(*clash, source))
         throw Error("A scenario named '" + to + "' already exists.");
@@ -50,8 +59,8 @@ void Rename(const fs::path& folder, const std::string& from, const std::string& 
         throw Error("The scenario '" + from + "' could not be renamed: " + error.message() + ".");
 }
 
-void Delete(const fs::path& folder, const std::string& name) {
-    const fs::path path = Existing(folder, name);
+void Delete(const ScenarioFolders& folders, const std::string& name) {
+    const fs::path path = Changeable(folders, name);
     std::error_code error;
     if (!fs::remove(path, error) || error)
         throw Error("The scenario '" + name + "' could not be deleted" +

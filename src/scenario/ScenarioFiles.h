@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scenario/ScenarioFolders.h"
+
 #include <filesystem>
 #include <string>
 
@@ -9,16 +11,32 @@ namespace marovane {
 // and leaves the folder as it was when it cannot be done.
 namespace scenario_files {
 
-// Copies a scenario as "#" + name, no longer marked built-in or tutorial; answers the new name.
-std::string Copy(const std::filesystem::path& folder, const std::string& name);
+// Copies a scenario as "#" + name into the writable folder, no longer marked built-in or
+// tutorial; answers the new name.
+std::string Copy(const ScenarioFolders& folders, const std::string& name);
 
 // Whether a name can be a scenario name: none of < > ? . / \ : * and not blank.
 bool ValidName(const std::string& name);
 
-// Renames a scenario; refused for an invalid name or when another scenario has that name.
-void Rename(const std::filesystem::path& folder, const std::string& from, const std::string& to);
+// Renames a scenario of the writable folder; refused for an invalid name, for a scenario that
+// came with the program in a folder that cannot be written, or when another scenario (in either
+// folder) has that name.
+void Rename(const ScenarioFolders& folders, const std::string& from, const std::string& to);
 
-void Delete(const std::filesystem::path& folder, const std::string& name);
+// Deletes a scenario of the writable folder; those that came with an installed program stay.
+void Delete(const ScenarioFolders& folders, const std::string& name);
+
+// The same for a single folder.
+inline std::string Copy(const std::filesystem::path& folder, const std::string& name) {
+    return Copy(ScenarioFolders(folder, {}), name);
+}
+inline void Rename(const std::filesystem::path& folder, const std::string& from,
+                   const std::string& to) {
+    Rename(ScenarioFolders(folder, {}), from, to);
+}
+inline void Delete(const std::filesystem::path& folder, const std::string& name) {
+    Delete(ScenarioFolders(folder, {}), name);
+}
 
 } // namespace scenario_files
 

@@ -11,7 +11,7 @@ namespace marovane {
 GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
                          Scheduler& scheduler, uint64_t seed, fs::path programDir,
                          SettingsStore& settings)
-    : programDir_(std::move(programDir)), settings_(settings),
+    : programDir_(std::move(programDir)), scenarios_(programDir_, {}), settings_(settings),
       game_(specs, view, interaction, scheduler, seed) {
     game_.SetComputerPlayer(&computer_);
 }
@@ -49,7 +49,7 @@ bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& set
 }
 
 std::optional<fs::path> GameSession::FindScenarioFile(const std::string& given) const {
-    return LocateScenario(programDir_, given);
+    return scenarios_.Locate(given);
 }
 
 // ---- Saved games ----------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "ai/ComputerOpponent.h"
 #include "engine/Game.h"
 #include "scenario/NewGameSetup.h"
+#include "scenario/ScenarioFolders.h"
 #include "session/Settings.h"
 
 #include <filesystem>
@@ -30,6 +31,12 @@ public:
     const Game& CurrentGame() const { return game_; }
     const UnitSpecs& Specs() const { return game_.Specs(); }
     const std::filesystem::path& ProgramDir() const { return programDir_; }
+    // The scenarios of the program folder and, when that cannot be written, of the player's own.
+    const ScenarioFolders& Scenarios() const { return scenarios_; }
+    // The player's own scenario folder, for an installed program whose folder is read-only.
+    void SetPlayerScenarioFolder(const std::filesystem::path& folder) {
+        scenarios_ = ScenarioFolders(programDir_, folder);
+    }
     PlayerSettings& Settings() { return settings_; }
 
     // The computer player of the computer slots: the session's own unless another is set. With
@@ -93,6 +100,7 @@ private:
     void ShowLoadedGame();
 
     std::filesystem::path programDir_;
+    ScenarioFolders scenarios_;
     PlayerSettings settings_;
     Game game_;
     ComputerOpponent computer_;

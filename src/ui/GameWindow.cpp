@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace marovane {
 
@@ -49,6 +50,9 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     session_ = std::make_unique<GameSession>(specs_, *boardPort_, *this, scheduler_, seed,
                                              LocalPath(programDir_.path()), settings_);
     boardPort_->SetGame(session_->CurrentGame());
+    // An installed program's folder is read-only: the player's own scenarios go to his folder.
+    session_->SetPlayerScenarioFolder(
+        LocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     BuildPanels();
     input_ = new BoardInput(*session_, *board_, *panels_[0], pointers_, this);
     menus_ = new GameMenus(*menuBar(), this);
@@ -148,7 +152,8 @@ void GameWindow::BuildDialogs() {
             menus_->Teams(k)->setEnabled(TeamsAllowedBy(def, k));
         session_->ScenarioSelected(def);
     };
-    setup_ = std::make_unique<GameSetupDialog>(programDir_, specs_, links, this);
+    setup_ =
+        std::make_unique<GameSetupDialog>(programDir_, session_->Scenarios(), specs_, links, this);
     commands_ = new GameCommands(*session_, *setup_, programDir_, *this);
     commands_->Loaded = [this] {
         const Game& game = CurrentGame();

@@ -39,9 +39,10 @@ QString FieldText(const std::string& field) {
 
 } // namespace
 
-GameSetupDialog::GameSetupDialog(const QDir& programDir, const UnitSpecs& specs, WindowLinks links,
-                                 QWidget* parent)
-    : QDialog(parent), programDir_(programDir), specs_(specs), links_(std::move(links)) {
+GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& scenarios,
+                                 const UnitSpecs& specs, WindowLinks links, QWidget* parent)
+    : QDialog(parent), programDir_(programDir), scenarios_(scenarios), specs_(specs),
+      links_(std::move(links)) {
     setWindowTitle("New Game");
     auto* layout = new QHBoxLayout(this);
 
@@ -219,7 +220,7 @@ void GameSetupDialog::RefreshList() {
     const QString remembered = SelectedName();
     list_->blockSignals(true);
     list_->clear();
-    for (const std::string& name : ListScenarios(programDir_.path().toStdString()))
+    for (const std::string& name : scenarios_.List())
         list_->addItem(QString::fromStdString(name));
     list_->blockSignals(false);
     if (remembered.isEmpty() || !SelectScenario(remembered)) {
@@ -259,10 +260,12 @@ void GameSetupDialog::ScenarioClicked() {
     def_ = GameDef{};
     chosenPath_.clear();
     if (!name.isEmpty()) {
-        const QString path = programDir_.filePath(name + ".def");
         try {
-            def_ = ReadDefFile(path.toStdString());
-            chosenPath_ = path;
+            const auto file = scenarios_.Find(name.toStdString());
+            if (!file)
+                throw Error("The scenario '" + name.toStdString() + "' no longer exists.");
+            def_ = ReadDefFile(*file);
+            chosenPath_ = QString::fromStdString(file->string());
         } catch (const Error& error) {
             def_ = GameDef{};
             QMessageBox::warning(this, windowTitle(), Latin1(error.what()));
@@ -447,9 +450,11 @@ void GameSetupDialog::ShowPopup(const QPoint& position) {
     QAction* edit = menu.addAction("&Edit");
     edit->setEnabled(false); // the scenario editor comes later
     QAction* rename = menu.addAction("&Rename");
-    rename->setEnabled(!tutorial && !builtIn);
+    // Scenarios that came with an installed program stay as they are.
+    const bool changeable = scenarios_.Changeable(item->text().toStdString());
+    rename->setEnabled(!tutorial && !builtIn && changeable);
     QAction* remove = menu.addAction("&Delete");
-    remove->setEnabled(!tutorial && !builtIn);
+    remove->setEnabled(!tutorial && !builtIn && changeable);
     QAction* chosen = menu.exec(list_->viewport()->mapToGlobal(position));
     if (chosen == play)
         Begin();
@@ -466,8 +471,7 @@ void GameSetupDialog::CopySelected() {
     if (name.isEmpty())
         return;
     try {
-        const std::string copy =
-            scenario_files::Copy(programDir_.path().toStdString(), name.toStdString());
+        const std::string copy = scenario_files::Copy(scenarios_, name.toStdString());
         RefreshList();
         SelectScenario(QString::fromStdString(copy));
     } catch (const Error& error) {
@@ -493,8 +497,7 @@ void GameSetupDialog::RenameSelected() {
         hint = "(Names cannot contain < > ? . / \\ : * )\n\n";
     }
     try {
-        scenario_files::Rename(programDir_.path().toStdString(), name.toStdString(),
-                               answer.toStdString());
+        scenario_files::Rename(scenarios_, name.toStdString(), answer.toStdString());
         RefreshList();
         SelectScenario(answer);
     } catch (const Error& error) {
@@ -511,7 +514,7 @@ void GameSetupDialog::DeleteSelected() {
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
-        scenario_files::Delete(programDir_.path().toStdString(), name.toStdString());
+        scenario_files::Delete(scenarios_, name.toStdString());
         list_->setCurrentRow(-1);
         RefreshList();
     } catch (const Error& error) {

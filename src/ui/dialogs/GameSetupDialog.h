@@ -3,6 +3,7 @@
 #include "engine/UnitSpecs.h"
 #include "scenario/GameDef.h"
 #include "scenario/NewGameSetup.h"
+#include "scenario/ScenarioFolders.h"
 #include "scenario/SetupModel.h"
 #include "ui/PictureStrip.h"
 
@@ -43,8 +44,8 @@ public:
         std::function<void(const GameDef&)> ScenarioChosen;
     };
 
-    GameSetupDialog(const QDir& programDir, const UnitSpecs& specs, WindowLinks links,
-                    QWidget* parent = nullptr);
+    GameSetupDialog(const QDir& programDir, const ScenarioFolders& scenarios,
+                    const UnitSpecs& specs, WindowLinks links, QWidget* parent = nullptr);
 
     // Shows the dialog over the window without waiting for it: Begin accepts it (the window then
     // starts the chosen game), Cancel rejects it. Events keep arriving meanwhile, so the window
@@ -96,6 +97,7 @@ private:
     static QString SlotCaption(SlotKind kind);
 
     QDir programDir_;
+    const ScenarioFolders& scenarios_;
     const UnitSpecs& specs_;
     WindowLinks links_;
     GameDef def_;
