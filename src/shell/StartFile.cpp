@@ -1,5 +1,7 @@
 #include "shell/StartFile.h"
 
+#include "ui/LocalPath.h"
+
 #include "shell/CommandLine.h"
 #include "ui/GameWindow.h"
 #include "ui/dialogs/GameSetupDialog.h"
@@ -15,10 +17,6 @@ namespace {
 
 const char* const kProductName = "Marovane";
 
-QString FromLocalPath(const fs::path& path) {
-    return QFile::decodeName(path.c_str());
-}
-
 bool SameFolder(const fs::path& a, const fs::path& b) {
     std::error_code error;
     return fs::equivalent(a, b, error);
@@ -28,7 +26,7 @@ bool SameFolder(const fs::path& a, const fs::path& b) {
 // (after a message) when it cannot be found or copied.
 std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name,
                                         const fs::path& folder) {
-    const fs::path given = QFile::encodeName(name).toStdString();
+    const fs::path given = ToLocalPath(name);
     std::error_code error;
     if (!fs::is_regular_file(given, error)) {
         // A bare name is looked up among the scenarios the game already has.

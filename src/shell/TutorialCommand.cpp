@@ -1,5 +1,7 @@
 #include "shell/TutorialCommand.h"
 
+#include "ui/LocalPath.h"
+
 #include "ui/GameWindow.h"
 
 #include <QFile>
@@ -40,7 +42,7 @@ void TutorialCommand::Start() {
     NewGameSetup setup;
     setup.Slots = {SlotKind::Human, SlotKind::Computer};
     setup.PictureSet = "Alphabet";
-    switch (window_.Session().RequestNewGame(QFile::encodeName(path).toStdString(), setup)) {
+    switch (window_.Session().RequestNewGame(ToLocalPath(path), setup)) {
     case GameSession::StartResult::Started:
         break;
     case GameSession::StartResult::Deferred:

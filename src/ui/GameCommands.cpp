@@ -2,6 +2,7 @@
 
 #include "savegame/SavedGame.h"
 #include "session/GameSession.h"
+#include "ui/LocalPath.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
@@ -17,14 +18,6 @@ namespace {
 
 const char* const kSaveFilter = "Saved Marovane Game (*.mvg);;All Files (*.*)";
 const char* const kProductName = "Marovane";
-
-std::filesystem::path LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString FromLocalPath(const std::string& path) {
-    return QFile::decodeName(path.c_str());
-}
 
 } // namespace
 
@@ -47,7 +40,7 @@ void GameCommands::NewGame() {
 
 void GameCommands::NewGameChosen() {
     const NewGameSetup setup = setup_.Setup(session_.CurrentGame().TeamsMode);
-    switch (session_.RequestNewGame(LocalPath(setup_.ChosenPath()), setup)) {
+    switch (session_.RequestNewGame(ToLocalPath(setup_.ChosenPath()), setup)) {
     case GameSession::StartResult::Started:
         break;
     case GameSession::StartResult::Deferred:
@@ -61,7 +54,7 @@ void GameCommands::NewGameChosen() {
 }
 
 bool GameCommands::StartNewGame(const QString& path, const NewGameSetup& setup) {
-    return session_.StartNewGame(LocalPath(path), setup);
+    return session_.StartNewGame(ToLocalPath(path), setup);
 }
 
 void GameCommands::Load() {
@@ -74,7 +67,7 @@ void GameCommands::Load() {
 
 bool GameCommands::LoadFrom(const QString& path) {
     try {
-        session_.Load(LocalPath(path));
+        session_.Load(ToLocalPath(path));
     } catch (const Error&) {
         // The running game is left exactly as it was.
         QMessageBox::information(&window_, kProductName, kInvalidSaveFile);
@@ -111,7 +104,7 @@ void GameCommands::SaveAs() {
 
 bool GameCommands::SaveTo(const QString& path) {
     try {
-        session_.Save(LocalPath(path));
+        session_.Save(ToLocalPath(path));
     } catch (const Error& error) {
         QMessageBox::warning(&window_, kProductName, QString::fromLatin1(error.what()));
         return false;

@@ -9,6 +9,7 @@
 #include "ui/GameCommands.h"
 #include "ui/GameMenus.h"
 #include "ui/KeepDialog.h"
+#include "ui/LocalPath.h"
 #include "ui/SidePanel.h"
 #include "ui/UnitPanel.h"
 #include "ui/dialogs/GameSetupDialog.h"
@@ -35,10 +36,6 @@ QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
 }
 
-std::filesystem::path LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 } // namespace
 
 GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t seed,
@@ -48,11 +45,11 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     setWindowIcon(QIcon(":/icons/marovane.png"));
     BuildBoard();
     session_ = std::make_unique<GameSession>(specs_, *boardPort_, *this, scheduler_, seed,
-                                             LocalPath(programDir_.path()), settings_);
+                                             ToLocalPath(programDir_.path()), settings_);
     boardPort_->SetGame(session_->CurrentGame());
     // An installed program's folder is read-only: the player's own scenarios go to his folder.
     session_->SetPlayerScenarioFolder(
-        LocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        ToLocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     BuildPanels();
     input_ = new BoardInput(*session_, *board_, *panels_[0], pointers_, this);
     menus_ = new GameMenus(*menuBar(), this);
