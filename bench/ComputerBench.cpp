@@ -8,11 +8,13 @@
 #include "engine/BoardCheck.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
+#include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -185,6 +187,56 @@ void BM_ComputerTurn(benchmark::State& state) {
 BENCHMARK(BM_ComputerTurn)
     ->Arg(0)
     ->Arg(10)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Remembers the game at the start of each of player 1's turns.
+class TurnRecorder : public ComputerOpponent {
+public:
+    bool PlayTurn(Game& game) override {
+        if (game.CurrentPlayer == 1)
+            Starts.push_back(EncodeSavedGame(game));
+        return ComputerOpponent::PlayTurn(game);
+    }
+    std::vector<std::string> Starts;
+};
+
+// Player 1's turns in the first ten rounds of Border Wars for four: each iteration plays all
+// ten from where they began and reports the median turn.
+void BM_ComputerTurnFirstTenRounds(benchmark::State& state) {
+    constexpr int kRounds = 10;
+    Table table(Scenario("Border Wars"), 1);
+    Game& game = *table.TheGame;
+    TurnRecorder recorder;
+    recorder.SetTurnLimit(kRounds * game.NumPlayers);
+    game.SetComputerPlayer(&recorder);
+    game.NextPlayer(); // player 1's waiting turn and the rounds after it
+    game.SetComputerPlayer(nullptr);
+    if (recorder.Starts.size() < kRounds)
+        throw std::runtime_error("the game ended within ten rounds");
+    std::vector<SavedGame> starts;
+    for (int round = 0; round < kRounds; ++round)
+        starts.push_back(DecodeSavedGame(recorder.Starts[static_cast<size_t>(round)]));
+    std::vector<double> seconds(kRounds);
+    for (auto _ : state) {
+        for (int round = 0; round < kRounds; ++round) {
+            RestoreSavedGame(starts[static_cast<size_t>(round)], game);
+            game.NoThinking = true;
+            game.Rng().Seed(static_cast<uint64_t>(round) + 5);
+            const auto begin = std::chrono::steady_clock::now();
+            DoComputerMoves(game, 1);
+            seconds[static_cast<size_t>(round)] =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+        }
+        std::nth_element(seconds.begin(), seconds.begin() + kRounds / 2, seconds.end());
+        const double upper = seconds[kRounds / 2];
+        const double lower = *std::max_element(seconds.begin(), seconds.begin() + kRounds / 2);
+        state.SetIterationTime((lower + upper) / 2);
+    }
+}
+BENCHMARK(BM_ComputerTurnFirstTenRounds)
+    ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -449,11 +449,18 @@ void DoComputerMoves(Game& game, int player) {
 bool PeasantSurplus(const Game& game, int player) {
     if (!game.CastlesInForce())
         return true;
+    // The peasants among the player's piece list (its first kPartyRows pieces in board order),
+    // counted on the board itself: this runs for every peasant that acts.
     int peasants = 0;
-    for (const PartyPiece& row : game.FindParty(player)) {
-        if (row.Type < 0)
-            break;
-        peasants += row.Type == unit_type::Peasant;
+    int pieces = 0;
+    for (int x = 1; x <= game.BoardWidth && pieces < kPartyRows; ++x) {
+        for (int y = 1; y <= game.BoardHeight && pieces < kPartyRows; ++y) {
+            const Piece piece = game.PieceAt(x, y);
+            if (piece.Owner != player)
+                continue;
+            ++pieces;
+            peasants += piece.Type == unit_type::Peasant;
+        }
     }
     if (peasants <= 4)
         return false;

@@ -4,8 +4,11 @@
 #include "engine/Game.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <span>
+#include <stdexcept>
 
 namespace marovane {
 
@@ -41,16 +44,59 @@ int Worth(const Game& game, int type) {
 
 namespace {
 
-// A piece's share of its full hit points. A type without hit points counts as unhurt.
-float HitPointRatio(const Game& game, int x, int y, int type) {
-    const int full = game.Specs().HitPoints(type);
-    if (full <= 0)
-        return 1.0f;
-    return static_cast<float>(game.PieceAt(x, y).HitPoints) / static_cast<float>(full);
+// The two ways a search measures how far a piece is.
+float Distance(int dx, int dy, bool straight) {
+    if (straight)
+        return static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)) - 0.5);
+    return static_cast<float>(std::max(std::abs(dx), std::abs(dy)));
 }
 
-int TypeOn(const Game& game, int x, int y) {
-    return game.PieceAt(x, y).Type;
+// What the ordering of a search compares of one candidate.
+struct Candidate {
+    int X = 0;
+    int Y = 0;
+    float Distance = 0;
+    int Worth = 0;
+    float Ratio = 0;
+};
+
+// A piece's share of its full hit points. A type without hit points counts as unhurt.
+float HitPointRatio(int hitPoints, int full) {
+    if (full <= 0)
+        return 1.0f;
+    return static_cast<float>(hitPoints) / static_cast<float>(full);
+}
+
+Candidate Describe(const Game& game, int x, int y, float distance) {
+    const Piece piece = game.PieceAt(x, y);
+    return {x, y, distance, Worth(game, piece.Type),
+            HitPointRatio(piece.HitPoints, game.Specs().HitPoints(piece.Type))};
+}
+
+// Whether candidate a is to be preferred to b: near, worthy, weak, each only when its bit is
+// set; when none of them tells the two apart, a fresh random number decides, so that equal
+// targets are shared out.
+bool Prefers(Game& game, const Candidate& a, const Candidate& b, int flags) {
+    using namespace search_flag;
+    if (flags & PreferNear) {
+        if (a.Distance < b.Distance)
+            return true;
+        if (a.Distance > b.Distance)
+            return false;
+    }
+    if (flags & PreferWorthy) {
+        if (a.Worth > b.Worth)
+            return true;
+        if (a.Worth < b.Worth)
+            return false;
+    }
+    if (flags & PreferWeak) {
+        if (a.Ratio < b.Ratio)
+            return true;
+        if (a.Ratio > b.Ratio)
+            return false;
+    }
+    return game.Rng().RndSingle() > 0.5f;
 }
 
 int Sign(int v) {
@@ -60,88 +106,93 @@ int Sign(int v) {
 } // namespace
 
 bool IsBetter(Game& game, int x1, int y1, float d1, int x2, int y2, float d2, int flags) {
-    using namespace search_flag;
-    if (flags & PreferNear) {
-        if (d1 < d2)
-            return true;
-        if (d1 > d2)
-            return false;
-    }
-    const int t1 = TypeOn(game, x1, y1);
-    const int t2 = TypeOn(game, x2, y2);
-    if (flags & PreferWorthy) {
-        const int w1 = Worth(game, t1), w2 = Worth(game, t2);
-        if (w1 > w2)
-            return true;
-        if (w1 < w2)
-            return false;
-    }
-    if (flags & PreferWeak) {
-        const float r1 = HitPointRatio(game, x1, y1, t1), r2 = HitPointRatio(game, x2, y2, t2);
-        if (r1 < r2)
-            return true;
-        if (r1 > r2)
-            return false;
-    }
-    // Equal in every criterion asked for: a coin decides, so that equal targets are shared out.
-    return game.Rng().RndSingle() > 0.5f;
+    return Prefers(game, Describe(game, x1, y1, d1), Describe(game, x2, y2, d2), flags);
 }
 
 Target FindTarget(Game& game, int x, int y, int flags, int range, int player) {
     using namespace search_flag;
     if (!game.GameOn)
         return std::nullopt;
+    const BoardArrays& board = game.Board();
+    const int width = game.BoardWidth, height = game.BoardHeight;
+    if (width > board.Width() || height > board.Height())
+        throw std::out_of_range("cell off the board");
     // The moves the searching unit has left; the search may start from an empty cell.
     const int moves = game.OnBoard(x, y) ? game.PieceAt(x, y).MovesLeft : 0;
     const bool straight = flags & StraightDistance;
+    const bool wallsOnly = flags & WallsOnly;
+
+    // What the search asks of owners and types, worked out once rather than for every piece.
+    std::array<bool, kMaxPlayers + 1> ownerSelected{};
+    std::array<bool, kMaxPlayers + 1> ownTeam{};
+    for (int q = 1; q <= kMaxPlayers; ++q) {
+        ownerSelected[static_cast<size_t>(q)] = OwnerSelected(game, flags, q, player);
+        ownTeam[static_cast<size_t>(q)] = game.SameTeam(q, player);
+    }
+    const UnitSpecs& specs = game.Specs();
+    std::array<int, kUnitTypes> worth{};
+    for (int t = 0; t < kUnitTypes; ++t)
+        worth[static_cast<size_t>(t)] = Worth(game, t);
 
     // Only the first piece of the ordered candidates is ever used, so one pass that lets each
     // candidate challenge the best so far (in scan order, as the first pass of a selection sort
     // does) finds it.
+    std::span<const int16_t> units = board.BoardUnitArray();
+    std::span<const int16_t> pictures = board.BoardPicArray();
+    const size_t stride = static_cast<size_t>(board.Width());
     bool found = false;
-    int bestX = 0, bestY = 0;
-    float bestDistance = 0;
-    for (const BoardPiece& piece : AllPieces(game)) {
-        if (piece.X == x && piece.Y == y)
-            continue;
-        if ((flags & VisibleOnly) && !game.Visible(piece.X, piece.Y))
-            continue;
-        if ((flags & CastleOnly) && game.InCastle(piece.X, piece.Y) == castle_cell::Outside)
-            continue;
-        if (((flags & WallsOnly) != 0) != (piece.Type == unit_type::Wall))
-            continue;
-        if ((flags & HomeIntruder) && (game.SameTeam(piece.Owner, player) ||
-                                       BoardQuarter(game, {piece.X, piece.Y}) != player ||
-                                       game.InCastle(piece.X, piece.Y) == castle_cell::Outside))
-            continue;
-        if (!OwnerSelected(game, flags, piece.Owner, player))
-            continue;
-        const int dx = piece.X - x, dy = piece.Y - y;
-        const float distance =
-            straight ? static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)) - 0.5)
-                     : static_cast<float>(std::max(std::abs(dx), std::abs(dy)));
-        if (flags & InReachOnly) {
-            // Straight: what is left after the moves must be inside the range. King-move: one
-            // move is kept for the attack itself.
-            const bool reached =
-                straight ? distance - static_cast<float>(moves) + 1.0f < static_cast<float>(range)
-                         : distance < static_cast<float>(moves);
-            if (!reached)
+    Candidate best;
+    for (int cx = 1; cx <= width; ++cx) {
+        size_t i = static_cast<size_t>(cx - 1);
+        for (int cy = 1; cy <= height; ++cy, i += stride) {
+            // A piece needs its picture and its strength: a strength without a picture belongs
+            // to nobody.
+            const int code = units[i];
+            const int picture = pictures[i] - 1;
+            if (code <= 0 || picture < 0 || (cx == x && cy == y))
                 continue;
-        }
-        if ((flags & RoyalOnly) && piece.Type != unit_type::King && piece.Type != unit_type::Queen)
-            continue;
-        if (!found ||
-            IsBetter(game, piece.X, piece.Y, distance, bestX, bestY, bestDistance, flags & 0xFF)) {
-            found = true;
-            bestX = piece.X;
-            bestY = piece.Y;
-            bestDistance = distance;
+            const int type = picture % kUnitTypes;
+            const int owner = picture / kUnitTypes + 1;
+            if (wallsOnly != (type == unit_type::Wall))
+                continue;
+            if ((flags & RoyalOnly) && type != unit_type::King && type != unit_type::Queen)
+                continue;
+            const bool knownOwner = owner <= kMaxPlayers;
+            if (!(knownOwner ? ownerSelected[static_cast<size_t>(owner)]
+                             : OwnerSelected(game, flags, owner, player)))
+                continue;
+            if ((flags & VisibleOnly) && !game.Visible(cx, cy))
+                continue;
+            const float distance = Distance(cx - x, cy - y, straight);
+            if (flags & InReachOnly) {
+                // Straight: what is left after the moves must be inside the range. King-move:
+                // one move is kept for the attack itself.
+                const bool reached = straight ? distance - static_cast<float>(moves) + 1.0f <
+                                                    static_cast<float>(range)
+                                              : distance < static_cast<float>(moves);
+                if (!reached)
+                    continue;
+            }
+            if (flags & (CastleOnly | HomeIntruder)) {
+                const bool inCastle = game.InCastle(cx, cy) != castle_cell::Outside;
+                if (!inCastle)
+                    continue;
+                if ((flags & HomeIntruder) && ((knownOwner ? ownTeam[static_cast<size_t>(owner)]
+                                                           : game.SameTeam(owner, player)) ||
+                                               BoardQuarter(game, {cx, cy}) != player))
+                    continue;
+            }
+            Candidate candidate{cx, cy, distance, worth[static_cast<size_t>(type)],
+                                HitPointRatio(code / 10, specs.HitPoints(type))};
+            if (!found || Prefers(game, candidate, best, flags & 0xFF)) {
+                found = true;
+                best = candidate;
+            }
         }
     }
     if (!found)
         return std::nullopt;
-    return Cell{bestX, bestY};
+    return Cell{best.X, best.Y};
 }
 
 void CheckForBlockingWall(TurnGuard& guard, Cell unit, Target& target) {

@@ -17,22 +17,8 @@ BoardArrays::BoardArrays(int width, int height, int players) {
     boardMark_.assign(static_cast<size_t>(width + 1) * static_cast<size_t>(height + 1), 0);
 }
 
-size_t BoardArrays::CellIndex(int x, int y) const {
-    if (!OnBoard(x, y))
-        throw std::out_of_range("cell off the board");
-    return static_cast<size_t>(y - 1) * static_cast<size_t>(width_) + static_cast<size_t>(x - 1);
-}
-
-size_t BoardArrays::SeenIndex(int x, int y, int p) const {
-    if (p < 1 || p > players_)
-        throw std::out_of_range("no such player");
-    return static_cast<size_t>(p - 1) * boardUnit_.size() + CellIndex(x, y);
-}
-
-size_t BoardArrays::MarkIndex(int x, int y) const {
-    if (x < 0 || y < 0 || x > width_ || y > height_)
-        throw std::out_of_range("mark off the board");
-    return static_cast<size_t>(y) * static_cast<size_t>(width_ + 1) + static_cast<size_t>(x);
+void BoardArrays::ThrowOffBoard(const char* what) {
+    throw std::out_of_range(what);
 }
 
 std::string CellText(int x, int y) {

@@ -42,8 +42,14 @@ public:
     uint8_t& BoardMark(int x, int y) { return boardMark_[MarkIndex(x, y)]; }
     uint8_t BoardMark(int x, int y) const { return boardMark_[MarkIndex(x, y)]; }
 
-    // Where cell (x, y) sits in BoardUnit and BoardPic.
-    size_t CellIndex(int x, int y) const;
+    // Where cell (x, y) sits in BoardUnit and BoardPic. Inline: the computer player reads cells
+    // thousands of times a turn.
+    size_t CellIndex(int x, int y) const {
+        if (!OnBoard(x, y))
+            ThrowOffBoard("cell off the board");
+        return static_cast<size_t>(y - 1) * static_cast<size_t>(width_) +
+               static_cast<size_t>(x - 1);
+    }
 
     // Each array whole, in the order above, for writing and reading it in one run.
     std::span<int16_t> BoardUnitArray() { return boardUnit_; }
@@ -58,8 +64,17 @@ public:
     bool operator==(const BoardArrays&) const = default;
 
 private:
-    size_t SeenIndex(int x, int y, int p) const;
-    size_t MarkIndex(int x, int y) const;
+    [[noreturn]] static void ThrowOffBoard(const char* what);
+    size_t SeenIndex(int x, int y, int p) const {
+        if (p < 1 || p > players_)
+            ThrowOffBoard("no such player");
+        return static_cast<size_t>(p - 1) * boardUnit_.size() + CellIndex(x, y);
+    }
+    size_t MarkIndex(int x, int y) const {
+        if (x < 0 || y < 0 || x > width_ || y > height_)
+            ThrowOffBoard("mark off the board");
+        return static_cast<size_t>(y) * static_cast<size_t>(width_ + 1) + static_cast<size_t>(x);
+    }
 
     int width_ = 0;
     int height_ = 0;

@@ -109,10 +109,6 @@ void Game::Update() {
     view_.BoardRefreshed();
 }
 
-bool Game::Visible(int x, int y) const {
-    return visible_[CellIndex(x, y)] != 0;
-}
-
 void Game::Highlight(int x, int y, Rgb colour) {
     if (HighOn)
         HighlightOff();

@@ -187,7 +187,7 @@ public:
     // Removes the highlight and the reach circle; nothing is selected afterwards.
     void HighlightOff();
     // Whether the current player sees the cell (always true without fog of war).
-    bool Visible(int x, int y) const;
+    bool Visible(int x, int y) const { return visible_[CellIndex(x, y)] != 0; }
     // The picture number the current player sees on a cell: a cell hidden by fog of war looks
     // like empty grass (-1), so nothing a human can point at or click reveals what stands there.
     int VisiblePicNum(int x, int y) const { return Visible(x, y) ? PicNum(x, y) : -1; }

@@ -102,6 +102,10 @@ int Game::CornerOwner(int x, int y) const {
 }
 
 int Game::InCastle(int x, int y) const {
+    // Keeps and castles fill the 3 x 3 block of a corner: a column or a row at least four cells
+    // in from both sides of the board meets none of them.
+    if ((x >= 4 && x <= BoardWidth - 3) || (y >= 4 && y <= BoardHeight - 3))
+        return castle_cell::Outside;
     if (KeepsInForce()) {
         for (int p = 1; p <= NumPlayers; ++p) {
             if (!IsVacant(p) && GetX(x, p) == 1 && GetY(y, p) == 1)

@@ -48,10 +48,17 @@ void BoardPort::CellPictureChanged(int x, int y, int picture) {
     }
     board_.SetCellPicture(x, y, pictures_.Picture(picture));
     // The board shows a tooltip only over a cell its player can see.
+    const bool known = picture < static_cast<int>(toolTips_.size());
+    if (known && !toolTips_[static_cast<size_t>(picture)].isNull()) {
+        board_.SetCellToolTip(x, y, toolTips_[static_cast<size_t>(picture)]);
+        return;
+    }
     const Piece piece = DecodePiece(picture);
-    board_.SetCellToolTip(x, y,
-                          QString::fromLatin1(specs_.UnitName[piece.Type]) + " (Player " +
-                              QString::number(piece.Owner) + ")");
+    const QString text = QString::fromLatin1(specs_.UnitName[piece.Type]) + " (Player " +
+                         QString::number(piece.Owner) + ")";
+    if (known)
+        toolTips_[static_cast<size_t>(picture)] = text;
+    board_.SetCellToolTip(x, y, text);
 }
 
 void BoardPort::BoardRefreshed() {

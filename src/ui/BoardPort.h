@@ -1,7 +1,11 @@
 #pragma once
 
 #include "engine/GamePort.h"
+#include "engine/UnitSpecs.h"
 
+#include <QString>
+
+#include <array>
 #include <functional>
 
 namespace marovane {
@@ -10,7 +14,6 @@ class BoardWidget;
 class CoverPicture;
 class Game;
 class PictureStrip;
-struct UnitSpecs;
 
 // The board as the rules draw it: cells with their pictures and tooltips, fog, lines, the
 // highlight and the reach circle on the board widget, and the cover picture in its place while
@@ -44,6 +47,9 @@ private:
     const PictureStrip& pictures_;
     const UnitSpecs& specs_;
     const Game* game_ = nullptr;
+    // The tooltip of each picture number, made once: a computer turn sets tooltips hundreds
+    // of times.
+    std::array<QString, 4 * kUnitTypes> toolTips_;
 };
 
 } // namespace marovane

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 
 namespace marovane {
@@ -27,6 +28,7 @@ BoardWidget::BoardWidget(QWidget* parent)
     geometry_.SetSpacingPixels(1);
     geometry_.SetSize(2, 2);
     cells_.resize(4);
+    cellChanges_.resize(4);
     Layout();
 }
 
@@ -45,6 +47,8 @@ void BoardWidget::SetSize(int height, int width) {
         return;
     geometry_.SetSize(width, height);
     cells_.assign(static_cast<size_t>(std::max(0, width * height)), Cell{});
+    cellChanges_.assign(cells_.size(), 0);
+    changedCells_.clear();
     ClearLines();
     HighlightOff();
     Layout();
@@ -69,22 +73,24 @@ void BoardWidget::SetCellLines(int style) {
     if (style == cellLines_)
         return;
     cellLines_ = style;
-    update();
+    Invalidate();
 }
 
 void BoardWidget::SetBackColor(const QColor& colour) {
     backColor_ = colour;
-    update();
+    background_ = QPixmap();
+    Invalidate();
 }
 
 void BoardWidget::SetPicture(const QPixmap& picture) {
     picture_ = picture;
-    update();
+    background_ = QPixmap();
+    Invalidate();
 }
 
 void BoardWidget::SetHiddenShade(const QColor& colour) {
     hiddenShade_ = colour;
-    update();
+    Invalidate();
 }
 
 QPixmap BoardWidget::CellPicture(int x, int y) const {
@@ -95,7 +101,7 @@ void BoardWidget::SetCellPicture(int x, int y, const QPixmap& picture) {
     if (!ValidCell(x, y))
         return;
     At(x, y).Picture = picture;
-    update(CellRect(x, y).toAlignedRect());
+    InvalidateCell(x, y, false);
 }
 
 QString BoardWidget::CellToolTip(int x, int y) const {
@@ -115,7 +121,7 @@ void BoardWidget::SetCellVisible(int x, int y, bool visible) {
     if (!ValidCell(x, y) || At(x, y).Visible == visible)
         return;
     At(x, y).Visible = visible;
-    update(CellRect(x, y).toAlignedRect().adjusted(-1, -1, 1, 1));
+    InvalidateCell(x, y, true);
 }
 
 bool BoardWidget::ValidPicture(std::optional<int> x, std::optional<int> y) const {
@@ -151,6 +157,7 @@ void BoardWidget::DrawLine(double x1, double y1, double x2, double y2,
         !geometry_.LinePoint(x2, y2, ignored, ignored))
         return;
     lines_.push_back({x1, y1, x2, y2, colour.value_or(palette().color(QPalette::WindowText))});
+    KeepLinesUnderCircle();
     update();
 }
 
@@ -159,6 +166,7 @@ void BoardWidget::PopLine() {
         return;
     lines_.pop_back();
     circleAbove_ = std::min(circleAbove_, LineCount());
+    KeepLinesUnderCircle();
     update();
 }
 
@@ -176,6 +184,7 @@ void BoardWidget::PutCircle(double x, double y, double radius, std::optional<QCo
     if (colour)
         circleColour_ = *colour;
     circleAbove_ = LineCount();
+    KeepLinesUnderCircle();
     update();
 }
 
@@ -211,7 +220,49 @@ void BoardWidget::Layout() {
     resize(static_cast<int>(Px(geometry_.OuterWidth())),
            static_cast<int>(Px(geometry_.OuterHeight())));
     resizing_ = false;
+    background_ = QPixmap();
+    Invalidate();
+}
+
+void BoardWidget::Invalidate() {
+    stale_ = QRegion(rect());
     update();
+}
+
+void BoardWidget::InvalidateCell(int x, int y, bool withBorder) {
+    const int index = (y - 1) * BoardWidth() + (x - 1);
+    uint8_t& change = cellChanges_[static_cast<size_t>(index)];
+    if (change == 0) {
+        if (changedCells_.empty())
+            QMetaObject::invokeMethod(
+                this, [this] { FlushChangedCells(); }, Qt::QueuedConnection);
+        changedCells_.push_back(index);
+    }
+    change = std::max<uint8_t>(change, withBorder ? 2 : 1);
+}
+
+void BoardWidget::FlushChangedCells() {
+    if (changedCells_.empty())
+        return;
+    QRegion area;
+    for (const int index : changedCells_) {
+        uint8_t& change = cellChanges_[static_cast<size_t>(index)];
+        const QRect cell =
+            CellRect(index % BoardWidth() + 1, index / BoardWidth() + 1).toAlignedRect();
+        area += change == 2 ? cell.adjusted(-1, -1, 1, 1) : cell;
+        change = 0;
+    }
+    changedCells_.clear();
+    stale_ += area;
+    update(area);
+}
+
+void BoardWidget::KeepLinesUnderCircle() {
+    const int under = std::min(circleAbove_, LineCount());
+    if (under == layerLines_)
+        return;
+    layerLines_ = under;
+    Invalidate();
 }
 
 QSize BoardWidget::sizeHint() const {
@@ -242,16 +293,39 @@ const QPixmap& BoardWidget::Scaled(const QPixmap& picture, QSize size) const {
     return it.value();
 }
 
-void BoardWidget::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.fillRect(rect(), backColor_);
-    if (!picture_.isNull())
-        painter.drawPixmap(rect(), picture_);
+void BoardWidget::UpdateLayer() {
+    FlushChangedCells();
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (pixels.isEmpty())
+        return;
+    if (layer_.size() != pixels || layer_.devicePixelRatio() != ratio) {
+        layer_ = QPixmap(pixels);
+        layer_.setDevicePixelRatio(ratio);
+        stale_ = QRegion(rect());
+    }
+    if (background_.size() != pixels || background_.devicePixelRatio() != ratio) {
+        background_ = QPixmap(pixels);
+        background_.setDevicePixelRatio(ratio);
+        QPainter painter(&background_);
+        painter.fillRect(rect(), backColor_);
+        if (!picture_.isNull())
+            painter.drawPixmap(rect(), picture_);
+        stale_ = QRegion(rect());
+    }
+    stale_ &= rect();
+    if (stale_.isEmpty())
+        return;
+    QPainter painter(&layer_);
+    painter.setClipRegion(stale_);
+    PaintLayer(painter, stale_.boundingRect());
+    stale_ = QRegion();
+}
 
+void BoardWidget::PaintLayer(QPainter& painter, const QRect& dirty) {
+    painter.drawPixmap(0, 0, background_);
     const QSize cellSize(std::max(1, static_cast<int>(Px(CellWidth()))),
                          std::max(1, static_cast<int>(Px(CellHeight()))));
-    const QRect dirty = event->rect();
     const QPen border(QColor(40, 40, 40), 1);
     for (int y = 1; y <= BoardHeight(); ++y) {
         for (int x = 1; x <= BoardWidth(); ++x) {
@@ -273,31 +347,44 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
             }
         }
     }
-
     painter.setRenderHint(QPainter::Antialiasing);
-    auto drawLine = [&](const Line& line) {
-        double x1, y1, x2, y2;
-        geometry_.LinePoint(line.X1, line.Y1, x1, y1);
-        geometry_.LinePoint(line.X2, line.Y2, x2, y2);
-        painter.setPen(QPen(line.Colour, 2));
-        painter.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
-    };
-    for (int i = 0; i < circleAbove_ && i < LineCount(); ++i)
-        drawLine(lines_[static_cast<size_t>(i)]);
+    for (int i = 0; i < layerLines_; ++i)
+        DrawBoardLine(painter, lines_[static_cast<size_t>(i)]);
+}
+
+void BoardWidget::DrawBoardLine(QPainter& painter, const Line& line) const {
+    double x1, y1, x2, y2;
+    geometry_.LinePoint(line.X1, line.Y1, x1, y1);
+    geometry_.LinePoint(line.X2, line.Y2, x2, y2);
+    painter.setPen(QPen(line.Colour, 2));
+    painter.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
+}
+
+void BoardWidget::PaintOverlays(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
     BoardGeometry::Box box;
     if (circleX_ > 0 && geometry_.CircleBox(circleX_, circleY_, circleRadius_, box)) {
         painter.setPen(QPen(circleColour_, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(QRectF(Px(box.Left), Px(box.Top), Px(box.Width), Px(box.Height)));
     }
-    for (int i = circleAbove_; i < LineCount(); ++i)
-        drawLine(lines_[static_cast<size_t>(i)]);
+    for (int i = layerLines_; i < LineCount(); ++i)
+        DrawBoardLine(painter, lines_[static_cast<size_t>(i)]);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (highlightX_ > 0 && ValidCell(highlightX_, highlightY_)) {
         painter.setPen(QPen(highlightColour_, 3));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(CellRect(highlightX_, highlightY_).adjusted(1, 1, -2, -2));
     }
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    UpdateLayer();
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    if (!layer_.isNull())
+        painter.drawPixmap(0, 0, layer_);
+    PaintOverlays(painter);
 }
 
 bool BoardWidget::CellUnder(const QPointF& position, int& x, int& y) const {

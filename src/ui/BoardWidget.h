@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QHash>
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -18,6 +20,10 @@ namespace marovane {
 // rectangle (always on top); behind them a background picture stretched over the whole widget.
 // It knows nothing of the game: its owner decides what each cell shows, and mouse activity
 // comes back as signals carrying the cell's column and row (1-based).
+//
+// The background, the cells and the lines under the circle are kept drawn in a picture of their
+// own; a frame copies it and draws the circle, the later lines and the highlight over it. Only
+// the cells that changed since the last frame are drawn into that picture again.
 class BoardWidget : public QWidget {
     Q_OBJECT
 
@@ -136,6 +142,21 @@ private:
         return cells_[static_cast<size_t>((y - 1) * BoardWidth() + (x - 1))];
     }
     void Layout();
+    // The kept picture must be drawn again: all of it, or one cell (with the border it shares
+    // with its neighbours when `withBorder`).
+    void Invalidate();
+    void InvalidateCell(int x, int y, bool withBorder);
+    // Hands the changed cells over to the kept picture and the screen, together.
+    void FlushChangedCells();
+    // Lines under the circle belong to the kept picture; a change of their number redraws it.
+    void KeepLinesUnderCircle();
+    // Brings the kept picture up to date.
+    void UpdateLayer();
+    // The background, the cells meeting `dirty`, and the lines under the circle.
+    void PaintLayer(QPainter& painter, const QRect& dirty);
+    // The circle, the lines drawn after it, and the highlight.
+    void PaintOverlays(QPainter& painter) const;
+    void DrawBoardLine(QPainter& painter, const Line& line) const;
     bool CellUnder(const QPointF& position, int& x, int& y) const;
     const QPixmap& Scaled(const QPixmap& picture, QSize size) const;
     double Px(double twips) const { return twips / geometry_.Tpp(); }
@@ -161,6 +182,17 @@ private:
     int pressedY_ = 0;
     mutable QHash<qint64, QPixmap> scaled_;
     mutable QSize scaledSize_;
+    // The background colour and the stretched background picture, at the widget's size.
+    QPixmap background_;
+    // The background, the cells and the first `layerLines_` lines, as the last frame showed them.
+    QPixmap layer_;
+    QRegion stale_;
+    int layerLines_ = 0;
+    // Cells changed since the last flush (per cell: 0 unchanged, 1 the cell, 2 with its border)
+    // and the list of them. A computer turn changes cells hundreds of times between two frames:
+    // they reach the screen once per visit of the event loop instead of once each.
+    std::vector<uint8_t> cellChanges_;
+    std::vector<int> changedCells_;
 };
 
 } // namespace marovane

@@ -14,8 +14,10 @@ public:
     void ProcessEvents() override;
 
 private:
-    // When window events last ran from inside the rules.
+    // When window events last ran from inside the rules, and the calls since the clock was last
+    // read.
     QElapsedTimer eventsRun_;
+    unsigned callsUnlooked_ = 0;
 };
 
 } // namespace marovane

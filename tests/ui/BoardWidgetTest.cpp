@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace marovane {
 namespace {
 
@@ -12,6 +14,22 @@ QPixmap Solid(QColor colour) {
     QPixmap picture(8, 8);
     picture.fill(colour);
     return picture;
+}
+
+// The pixels in which two pictures of one size differ by more than the smoothing of a line's
+// edge does when only part of the board is drawn again.
+int PixelsApart(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return a.width() * a.height() + 1;
+    int apart = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            apart += std::abs(p.red() - q.red()) > 16 || std::abs(p.green() - q.green()) > 16 ||
+                     std::abs(p.blue() - q.blue()) > 16;
+        }
+    }
+    return apart;
 }
 
 class BoardWidgetTest : public ::testing::Test {
@@ -116,6 +134,49 @@ TEST_F(BoardWidgetTest, PicturesAreDrawnIntoTheirCellsWithTheHighlightOnTop) {
     EXPECT_EQ(image.pixelColor(board.CellRect(3, 3).center().toPoint()), QColor(Qt::darkGreen));
     EXPECT_NE(image.pixelColor(board.CellRect(4, 4).center().toPoint()), QColor(Qt::darkGreen))
         << "hidden cells are shaded";
+}
+
+// The board keeps what it drew and draws again only what changed: after changes to pictures,
+// fog, lines and the highlight it must look exactly like a board given the final state at once.
+TEST_F(BoardWidgetTest, ChangesAfterAFrameLookAsOnABoardDrawnAfresh) {
+    auto prepare = [](BoardWidget& b) {
+        b.SetCellSpacing(-1);
+        b.SetSize(6, 8);
+        b.resize(400, 400);
+        b.SetPicture(Solid(Qt::darkGreen));
+        b.SetHiddenShade(QColor(0, 0, 0, 100));
+        b.DrawLine(0, 0, 8, 6, QColor(Qt::yellow));
+        b.DrawLine(0, 6, 8, 0, QColor(Qt::cyan));
+        b.SetCellPicture(5, 3, Solid(Qt::white));
+        b.show();
+        return QTest::qWaitForWindowExposed(&b);
+    };
+    BoardWidget fresh;
+    ASSERT_TRUE(prepare(board));
+    ASSERT_TRUE(prepare(fresh));
+    board.SetCellPicture(2, 2, Solid(Qt::red));
+    board.PutCircle(3, 3, 1.5); // both lines now lie under the circle
+    board.Highlight(5, 3);
+    const QImage first = board.grab().toImage();
+
+    board.SetCellPicture(2, 2, QPixmap());
+    board.SetCellPicture(6, 4, Solid(Qt::blue));
+    board.SetCellVisible(5, 3, false);
+    board.HighlightOff();
+    fresh.SetCellPicture(6, 4, Solid(Qt::blue));
+    fresh.SetCellVisible(5, 3, false);
+    fresh.PutCircle(3, 3, 1.5);
+    const QImage changed = board.grab().toImage();
+    EXPECT_NE(first, changed);
+    EXPECT_EQ(PixelsApart(changed, fresh.grab().toImage()), 0) << "pictures, fog and highlight";
+    EXPECT_EQ(changed.pixelColor(board.CellRect(6, 4).center().toPoint()), QColor(Qt::blue));
+
+    board.PopLine();
+    fresh.PopLine();
+    board.SetCellVisible(5, 3, true);
+    fresh.SetCellVisible(5, 3, true);
+    EXPECT_EQ(PixelsApart(board.grab().toImage(), fresh.grab().toImage()), 0)
+        << "a line under the circle";
 }
 
 } // namespace
