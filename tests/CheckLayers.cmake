@@ -1,6 +1,6 @@
 # Checks that includes between the folders of src/ run one way only, from the layers above to the
 # layers below. Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
-set(layers util scenario engine "ai savegame" session "cli ui" shell app)
+set(layers util scenario engine "ai savegame" session net "cli ui" shell app)
 set(rank 0)
 foreach(layer IN LISTS layers)
     string(REPLACE " " ";" folders "${layer}")
