@@ -4,7 +4,17 @@
 
 namespace marovane {
 
+class BoardArrays;
 class Game;
+
+// Checks the values of a board that arrived from outside (a file, another machine) before any
+// rule reads them: strength codes are not negative, pictures are 0..60 and name a player of the
+// game, a unit has a picture, and the seen marks are 0 or 1. Answers the first fault, or an empty
+// text.
+std::string BoardValuesProblem(const BoardArrays& board, int players);
+// A captive King or Queen of player p waits at a board cell, or is absent (0, 0) or released
+// (-1, -1); anything else is a fault, answered as a text.
+std::string CaptiveProblem(int x, int y, int width, int height, const char* who, int p);
 
 // Checks that a game's board holds together: every cell holds at most one piece, with a unit
 // exactly where a picture is (a type without hit points may leave its picture at strength 0);

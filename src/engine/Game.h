@@ -199,6 +199,9 @@ public:
     // Ends the current turn and starts the next; returns when a human or remote player is to
     // move, or the game is over.
     void NextPlayer();
+    // On a guest: the host's board for this machine's own turn is in place; the turn begins, and a
+    // computer playing this machine's player plays it through.
+    void BeginGuestTurn();
     void CheckWin(int p);
     void Win(int p, int reason, bool teams);
     void CheckLose(int p);
@@ -208,6 +211,9 @@ public:
     // Player > Computer: the current player changes between human and computer control; a
     // computer plays the rest of the turn at once.
     void SwitchComputer();
+    // The current player is the computer's: it plays the rest of the turn, and the turn passes on
+    // unless the player changed hands meanwhile. Without a computer player the turn waits.
+    void PlayComputerTurnNow();
     void GameOver();
     // Whether p could buy some unit in his keep now.
     bool CanBuySomething(int p) const;

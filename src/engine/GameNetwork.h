@@ -17,8 +17,14 @@ public:
     virtual void AnnounceGameOver() {}
     // A guest's own player ended his turn: the whole board goes back to the host.
     virtual void SendBoardToHost(int /*player*/) {}
-    // The turn passed to player p: the host hands it to p's machine, or tells the guests.
+    // The turn passed to player p (every turn, also a computer's): the host tells the guests
+    // that do not play p.
+    virtual void TurnPassed(int /*player*/) {}
+    // The game waits for player p, a human here or a player at another machine: the host hands
+    // the board to p's machine.
     virtual void HandOverTurn(int /*player*/) {}
+    // The teams of a new game are settled: the host tells each guest who is on its side.
+    virtual void TeamsSettled() {}
     // The team arrangement changed on the host.
     virtual void TeamsChanged() {}
 };

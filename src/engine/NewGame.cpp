@@ -175,6 +175,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
         if (allOnOneTeam)
             ChooseTeams(0);
     }
+    network_->TeamsSettled();
 
     ResizeBoard();
     view_.BoardResized(BoardWidth, BoardHeight);

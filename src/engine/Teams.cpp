@@ -67,6 +67,8 @@ void Game::ChooseTeams(int k) {
     }
     TeamsMode = static_cast<int16_t>(mode);
     interaction_.TeamsChanged();
+    if (NetMode == 2)
+        network_->TeamsChanged();
 }
 
 } // namespace marovane

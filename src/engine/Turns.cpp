@@ -30,7 +30,10 @@ void Game::EndTurn() {
     UnselectPiece();
     if (!PlayedRemotely(CurrentPlayer))
         DoKeep(CurrentPlayer);
-    CheckWin(CurrentPlayer);
+    // A guest's copy of the board is a turn behind for the players of other machines: the host
+    // judges them.
+    if (!PlayedRemotely(CurrentPlayer) || NetMode != 1)
+        CheckWin(CurrentPlayer);
     if (!GameOn)
         return;
     KilledThisTurn = 0;
@@ -106,6 +109,11 @@ void Game::NextPlayer() {
         PrepareTurn();
         if (serial != gameSerial_)
             return; // the hot-seat announcement let the window run
+        network_->TurnPassed(CurrentPlayer);
+        // A guest follows the turns the host announces; its own turn begins when the host's
+        // board arrives (BeginGuestTurn).
+        if (NetMode == 1)
+            return;
         CheckWin(CurrentPlayer);
         if (!GameOn)
             return;
@@ -157,6 +165,34 @@ void Game::NextPlayer() {
         network_->HandOverTurn(CurrentPlayer);
         return;
     }
+}
+
+void Game::BeginGuestTurn() {
+    if (!GameOn || NetMode != 1 || CurrentPlayer != MyPlayer)
+        return;
+    const uint32_t serial = gameSerial_;
+    PrepareTurn();
+    if (serial != gameSerial_)
+        return;
+    CheckWin(CurrentPlayer);
+    if (!GameOn)
+        return;
+    const bool canMove = CheckMoves();
+    interaction_.DisarmNextTurnTimer();
+    if (serial != gameSerial_)
+        return;
+    if (!PlayerComp[CurrentPlayer]) {
+        // The host hands over a turn without moves when the keep at its end can buy.
+        if (!canMove)
+            SetNextTurnEnabled(true);
+        return;
+    }
+    if (!computer_)
+        return;
+    computer_->PlayTurn(*this);
+    scheduler_.ProcessEvents();
+    if (GameOn && serial == gameSerial_ && CurrentPlayer == MyPlayer)
+        NextPlayer();
 }
 
 void Game::CheckWin(int p) {
@@ -274,7 +310,11 @@ void Game::SwitchComputer() {
         SetNextTurnEnabled(true);
         return;
     }
-    if (!computer_)
+    PlayComputerTurnNow();
+}
+
+void Game::PlayComputerTurnNow() {
+    if (!GameOn || CurrentPlayer < 1 || !PlayerComp[CurrentPlayer] || !computer_)
         return; // nobody to play it: the turn waits
     const uint32_t serial = gameSerial_;
     computer_->PlayTurn(*this);

@@ -58,14 +58,6 @@ void ReadPerPlayerFlag(ByteReader& in, PerPlayer<bool>& values, std::string_view
         values[p] = in.Flag(what);
 }
 
-// A captive waits at a board cell, or is absent (0, 0) or released (-1, -1).
-void CheckCaptive(int x, int y, int width, int height, const char* who, int p) {
-    bool waiting = x > 0 || y > 0;
-    if (waiting && !(x >= 1 && y >= 1 && x <= width && y <= height))
-        Refuse("Player " + std::to_string(p) + "'s " + who + " waits at " + CellText(x, y) +
-               ", off the board.");
-}
-
 } // namespace
 
 SavedGame DecodeSavedGame(std::string_view bytes) {
@@ -110,43 +102,20 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
                std::to_string(needed) + ".");
 
     saved.Board = ReadBoardArrays(in, w, h, n, "the board");
-    const BoardArrays& board = saved.Board;
-    for (int y = 1; y <= h; ++y) {
-        for (int x = 1; x <= w; ++x) {
-            const int unit = board.BoardUnit(x, y);
-            const int picture = board.BoardPic(x, y);
-            if (unit < 0)
-                Refuse("Cell " + CellText(x, y) + " holds the strength code " +
-                       std::to_string(unit) + ".");
-            if (picture < 0 || picture > kMaxPlayers * kUnitTypes)
-                Refuse("Cell " + CellText(x, y) + " holds the picture value " +
-                       std::to_string(picture) + ", outside 0..60.");
-            // A unit needs a picture to tell its owner and type (a picture without strength is
-            // possible: a unit of 0 hit points that used all its moves).
-            if (unit > 0 && picture == 0)
-                Refuse("Cell " + CellText(x, y) + " holds a unit without a picture.");
-            const int owner = DecodePiece(picture - 1, unit).Owner;
-            if (owner > n)
-                Refuse("Cell " + CellText(x, y) + " holds a piece of player " +
-                       std::to_string(owner) + " in a game of " + Players(n) + ".");
-            for (int p = 1; p <= n; ++p) {
-                const int seen = board.Seen(x, y, p);
-                if (seen > 1)
-                    Refuse("Cell " + CellText(x, y) + " is marked as seen by player " +
-                           std::to_string(p) + " with " + std::to_string(seen) +
-                           " instead of 0 or 1.");
-            }
-        }
-    }
-    // Every value of BoardMark is a set of explored bits: nothing to check.
+    if (std::string problem = BoardValuesProblem(saved.Board, n); !problem.empty())
+        Refuse(problem);
 
     ReadPerPlayerInt16(in, saved.KingX, "the captives");
     ReadPerPlayerInt16(in, saved.KingY, "the captives");
     ReadPerPlayerInt16(in, saved.QueenX, "the captives");
     ReadPerPlayerInt16(in, saved.QueenY, "the captives");
     for (int p = 1; p <= kMaxPlayers; ++p) {
-        CheckCaptive(saved.KingX[p], saved.KingY[p], w, h, "King", p);
-        CheckCaptive(saved.QueenX[p], saved.QueenY[p], w, h, "Queen", p);
+        for (const std::string& problem :
+             {CaptiveProblem(saved.KingX[p], saved.KingY[p], w, h, "King", p),
+              CaptiveProblem(saved.QueenX[p], saved.QueenY[p], w, h, "Queen", p)}) {
+            if (!problem.empty())
+                Refuse(problem);
+        }
     }
     ReadPerPlayerInt16(in, saved.Money, "the treasuries");
     for (int p = 1; p <= kMaxPlayers; ++p) {

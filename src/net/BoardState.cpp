@@ -1,0 +1,121 @@
+#include "net/BoardState.h"
+
+#include "engine/BoardArraysBytes.h"
+#include "engine/BoardCheck.h"
+#include "util/Bytes.h"
+#include "util/Error.h"
+
+namespace marovane::net {
+
+namespace {
+
+constexpr int kPerPlayerRows = 6; // KingX, KingY, QueenX, QueenY, Money, PlayerResult
+
+void WriteRow(ByteWriter& out, const PerPlayer<int16_t>& row) {
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        out.Int16(row[p]);
+}
+
+void ReadRow(ByteReader& in, PerPlayer<int16_t>& row, std::string_view what) {
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        row[p] = in.Int16(what);
+}
+
+} // namespace
+
+size_t BoardStateSize(int width, int height, int players) {
+    const size_t w = static_cast<size_t>(width), h = static_cast<size_t>(height);
+    const size_t cells = w * h;
+    return cells * 2 * 2 + cells * static_cast<size_t>(players) + (w + 1) * (h + 1) +
+           kPerPlayerRows * kMaxPlayers * 2;
+}
+
+std::string BoardStateText(const Game& game) {
+    ByteWriter out;
+    out.Byte(static_cast<uint8_t>(game.CurrentPlayer));
+    WriteBoardArrays(out, game.Board());
+    for (const PerPlayer<int16_t>* row :
+         {&game.KingX, &game.KingY, &game.QueenX, &game.QueenY, &game.Money, &game.PlayerResult})
+        WriteRow(out, *row);
+    return out.Take();
+}
+
+BoardState DecodeBoardState(std::string_view body, int width, int height, int players) {
+    if (width < 1 || height < 1 || width > kMaxBoardSide || height > kMaxBoardSide || players < 1 ||
+        players > kMaxPlayers)
+        throw Error("No game of that size can receive a board.");
+    const size_t expected = 1 + BoardStateSize(width, height, players);
+    if (body.size() != expected)
+        throw Error("The board received holds " + std::to_string(body.size()) +
+                    " bytes; this game's takes " + std::to_string(expected) + ".");
+    ByteReader in(body, {"The board received is damaged.", "message"});
+    BoardState state;
+    state.Player = in.Byte("the player");
+    if (state.Player < 1 || state.Player > players)
+        throw Error("The board received is for player " + std::to_string(state.Player) +
+                    ", who is not in the game.");
+    state.Board = ReadBoardArrays(in, width, height, players, "the board");
+    if (std::string problem = BoardValuesProblem(state.Board, players); !problem.empty())
+        throw Error(problem);
+    ReadRow(in, state.KingX, "the captives");
+    ReadRow(in, state.KingY, "the captives");
+    ReadRow(in, state.QueenX, "the captives");
+    ReadRow(in, state.QueenY, "the captives");
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        for (const std::string& problem :
+             {CaptiveProblem(state.KingX[p], state.KingY[p], width, height, "King", p),
+              CaptiveProblem(state.QueenX[p], state.QueenY[p], width, height, "Queen", p)}) {
+            if (!problem.empty())
+                throw Error(problem);
+        }
+    }
+    ReadRow(in, state.Money, "the treasuries");
+    ReadRow(in, state.PlayerResult, "the player results");
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        if (state.Money[p] < 0)
+            throw Error("Player " + std::to_string(p) + "'s treasury holds " +
+                        std::to_string(state.Money[p]) + ".");
+        if (state.PlayerResult[p] < 0 || state.PlayerResult[p] > 2)
+            throw Error("Player " + std::to_string(p) + "'s result is " +
+                        std::to_string(state.PlayerResult[p]) + ", outside 0..2.");
+    }
+    return state;
+}
+
+bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bool anyPlayer) {
+    auto refuse = [&](const std::string& why) {
+        if (problem)
+            *problem = why;
+        return false;
+    };
+    if (body.empty() || (!anyPlayer && static_cast<uint8_t>(body[0]) != game.CurrentPlayer))
+        return refuse("The board received is not for the player whose turn it is.");
+    BoardState state;
+    try {
+        state = DecodeBoardState(body, game.BoardWidth, game.BoardHeight, game.NumPlayers);
+    } catch (const Error& error) {
+        return refuse(error.what());
+    }
+    // The rules' own check of a whole board runs on the game itself; a refusal puts the old
+    // board back untouched.
+    BoardArrays previous = game.Board();
+    game.ReplaceBoard(std::move(state.Board));
+    if (std::string fault = BoardProblem(game); !fault.empty()) {
+        game.ReplaceBoard(std::move(previous));
+        return refuse(fault);
+    }
+    game.KingX = state.KingX;
+    game.KingY = state.KingY;
+    game.QueenX = state.QueenX;
+    game.QueenY = state.QueenY;
+    game.Money = state.Money;
+    game.PlayerResult = state.PlayerResult;
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y)
+            game.SetPicNum(x, y, game.PicNum(x, y));
+    }
+    game.Interaction().MoneyChanged();
+    return true;
+}
+
+} // namespace marovane::net

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace marovane::net {
+
+// The texts of the data messages of a game in progress. A player number travels as the single
+// character whose code is the number.
+inline char PlayerCode(int player) {
+    return static_cast<char>(static_cast<unsigned char>(player));
+}
+inline int PlayerFromCode(char code) {
+    return static_cast<unsigned char>(code);
+}
+
+inline constexpr char kBoardMessage = 'B'; // + player + board state: the board for p's turn
+inline constexpr char kTurnMessage = 'P';  // + player: it is p's turn
+inline constexpr char kShowMessage = 'M';  // + text: a message to show
+inline constexpr char kOutMessage = 'O';   // + player: p is out of the game
+// + board state: the board as the game ended for the receiver. Older guests ignore it: they
+// know no message that starts with this letter.
+inline constexpr char kFinalBoardMessage = 'F';
+inline constexpr std::string_view kLoseMessage = "LOSE";
+inline constexpr std::string_view kGameOverMessage = "GAMEOVER";
+inline constexpr std::string_view kLeftMessage = "LEFT";
+
+inline std::string WithPlayer(char kind, int player) {
+    return std::string{kind, PlayerCode(player)};
+}
+
+} // namespace marovane::net

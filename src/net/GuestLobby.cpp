@@ -1,0 +1,227 @@
+#include "net/GuestLobby.h"
+
+#include "engine/Game.h"
+#include "net/GuestGame.h"
+#include "util/AtomicFile.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace marovane::net {
+
+namespace {
+
+// A scenario record is 2060 bytes; anything much larger is not one.
+constexpr std::uintmax_t kLargestScenario = 64 * 1024;
+
+} // namespace
+
+std::string SafeHostName(const std::string& name) {
+    std::string safe;
+    for (char c : name) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+            c == ' ' || c == '-' || c == '_')
+            safe.push_back(c);
+    }
+    while (!safe.empty() && safe.back() == ' ')
+        safe.pop_back();
+    return safe.empty() ? std::string("host") : safe;
+}
+
+GuestLobby::GuestLobby(GuestLink& link, Game& game, GuestGame& protocol, LobbyIdentity identity,
+                       fs::path scenarioFolder)
+    : link_(link), game_(game), protocol_(protocol), identity_(std::move(identity)),
+      scenarioFolder_(std::move(scenarioFolder)) {
+    link_.SetEvents(this);
+}
+
+GuestLobby::~GuestLobby() {
+    link_.SetEvents(nullptr);
+}
+
+void GuestLobby::Connect(const std::string& host, int port) {
+    active_ = true;
+    started_ = false;
+    slotText_.fill("Unknown");
+    mine_.fill(false);
+    link_.Connect(host, port, identity_.Title, identity_.Version);
+}
+
+void GuestLobby::Cancel() {
+    if (started_ && game_.NetMode == 1) {
+        // Leaving a game under way: the host's computer takes over this player.
+        game_.NetMode = 0;
+        game_.MyPlayer = 0;
+    }
+    active_ = false;
+    link_.Disconnect();
+}
+
+void GuestLobby::ClickSlot(int slot) {
+    if (slot < 0 || slot >= kSlots || !link_.IsConnected())
+        return;
+    const std::string& text = SlotText(slot);
+    if (text == "Free")
+        link_.SendSetupInfo(ClaimMessage(slot));
+    else if (text == "You")
+        link_.SendSetupInfo(ReleaseMessage());
+}
+
+void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
+    if (!active_)
+        return;
+    scenarioName_ = "Game on " + SafeHostName(name);
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (error || size > kLargestScenario) {
+        Close("The host sent a scenario that cannot be used.");
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const fs::path target = scenarioFolder_ / (scenarioName_ + ".def");
+    try {
+        WriteFileAtomically(target, bytes);
+    } catch (const std::exception& failure) {
+        Close(failure.what());
+        return;
+    }
+    scenario_ = target;
+    options_ = {};
+    if (view_) {
+        view_->OptionsChanged(false, false);
+        view_->TitleChanged(scenarioName_);
+        view_->ScenarioArrived(target);
+    }
+}
+
+void GuestLobby::ReceiveData(const std::string& data) {
+    protocol_.ReceiveData(data);
+}
+
+void GuestLobby::ReceiveSetupInfo(const std::string& data) {
+    const std::optional<HostSetupMessage> message = ParseHostSetup(data);
+    if (!message || !active_)
+        return;
+    switch (message->What) {
+    case HostSetupMessage::Kind::Title:
+        if (view_)
+            view_->TitleChanged(message->Text);
+        return;
+    case HostSetupMessage::Kind::TeamsMode:
+        if (message->Number != teamsMode_) {
+            teamsMode_ = message->Number;
+            if (view_)
+                view_->TeamsModeChanged(teamsMode_, game_.GameOn && game_.NetMode == 1);
+        }
+        return;
+    case HostSetupMessage::Kind::Options:
+        options_ = message->Options;
+        if (view_)
+            view_->OptionsChanged(options_[0], options_[1]);
+        return;
+    case HostSetupMessage::Kind::SlotStates:
+        for (size_t s = 0; s < slotText_.size(); ++s) {
+            const std::string_view text = SlotStateText(message->Bytes[s]);
+            mine_[s] = message->Bytes[s] == static_cast<uint8_t>(SlotState::You);
+            if (!text.empty())
+                slotText_[s] = std::string(text);
+        }
+        if (view_)
+            view_->SlotsChanged();
+        return;
+    case HostSetupMessage::Kind::Start:
+        Start(message->Number, message->Players);
+        return;
+    case HostSetupMessage::Kind::TeamFlags:
+        for (int q = 1; q <= kMaxPlayers; ++q)
+            game_.NetTeam[q] = message->Bytes[static_cast<size_t>(q - 1)] >= 1;
+        return;
+    }
+}
+
+void GuestLobby::Start(int slot, int players) {
+    const int me = slot + 1;
+    if (me > players) {
+        Close("The game started without you.");
+        return;
+    }
+    if (scenario_.empty() || !view_) {
+        Close("The host began before its scenario arrived.");
+        return;
+    }
+    NewGameSetup setup;
+    setup.Slots.assign(static_cast<size_t>(players), SlotKind::Computer);
+    setup.OptionTicked = options_;
+    setup.TeamsMode = teamsMode_;
+    game_.NetMode = 1;
+    game_.MyPlayer = static_cast<int16_t>(me);
+    game_.SetNetwork(&protocol_);
+    protocol_.HoldUntilGameStarts();
+    started_ = true;
+    if (!view_->StartGame(scenario_, setup) || !game_.GameOn) {
+        game_.NetMode = 0;
+        game_.MyPlayer = 0;
+        Close({});
+        return;
+    }
+    protocol_.GameStarted();
+}
+
+void GuestLobby::RejectTitle(const std::string& title) {
+    Close("The host is running " + title + ".");
+}
+
+void GuestLobby::RejectVersion(const std::string& version) {
+    Close("The host is running " + identity_.Title + " v" + version);
+}
+
+void GuestLobby::Connected() {
+    if (view_)
+        view_->StatusChanged("Connected to " + link_.HostIP());
+}
+
+void GuestLobby::Dropped() {
+    Leave("You were dropped from the game.");
+}
+
+void GuestLobby::Error(const NetError& error) {
+    if (active_ && view_)
+        view_->ShowMessage("(" + std::to_string(error.Number) + ") " + error.Description);
+    Leave("You were dropped from the game.");
+}
+
+void GuestLobby::Leave(const std::string& message) {
+    if (!active_)
+        return;
+    active_ = false;
+    // A game that ended as usual has left network mode already: its closing is no news.
+    const bool inNetwork = !started_ || game_.NetMode == 1;
+    if (inNetwork && view_)
+        view_->ShowMessage(message);
+    if (started_ && game_.NetMode == 1) {
+        game_.NetMode = 0;
+        if (game_.GameOn)
+            game_.GameOver();
+    }
+    if (link_.IsConnected() || link_.Busy())
+        link_.Disconnect();
+    if (view_)
+        view_->LobbyClosed();
+}
+
+void GuestLobby::Close(const std::string& message) {
+    if (!active_)
+        return;
+    active_ = false;
+    if (view_ && !message.empty())
+        view_->ShowMessage(message);
+    link_.Disconnect();
+    if (view_)
+        view_->LobbyClosed();
+}
+
+} // namespace marovane::net

@@ -1,0 +1,179 @@
+#include "net/HostGame.h"
+
+#include "engine/Game.h"
+#include "net/BoardState.h"
+#include "net/GameMessages.h"
+#include "net/LobbyMessages.h"
+
+#include <array>
+
+namespace marovane::net {
+
+bool HostGame::Active() const {
+    return game_.GameOn && game_.NetMode == 2;
+}
+
+int HostGame::PlayerOf(int index) const {
+    if (index <= 0)
+        return 0;
+    for (int p = 1; p <= game_.NumPlayers; ++p) {
+        if (game_.RemotePlayer[p] == index)
+            return p;
+    }
+    return 0;
+}
+
+void HostGame::ReceiveData(int index, const std::string& data) {
+    Enqueue({index, data, false});
+}
+
+void HostGame::GuestLeft(int index) {
+    Enqueue({index, {}, true});
+}
+
+void HostGame::Enqueue(Incoming incoming) {
+    queued_.push_back(std::move(incoming));
+    if (handling_)
+        return;
+    handling_ = true;
+    while (!queued_.empty()) {
+        const Incoming next = std::move(queued_.front());
+        queued_.pop_front();
+        Handle(next);
+    }
+    handling_ = false;
+}
+
+void HostGame::Handle(const Incoming& incoming) {
+    const int index = incoming.Index;
+    const std::string& data = incoming.Data;
+    if (!Active())
+        return;
+    if (incoming.Left) {
+        HandleLeft(index);
+        return;
+    }
+    const int sender = PlayerOf(index);
+    if (sender == 0 || data.empty())
+        return; // a guest that plays no player has nothing to say in the game
+    switch (data[0]) {
+    case kBoardMessage: {
+        // Only the guest whose player is to move hands a board back; anything else would let
+        // one machine play another's turn.
+        if (sender != game_.CurrentPlayer)
+            return;
+        if (ApplyBoardState(game_, std::string_view(data).substr(1)))
+            game_.NextPlayer();
+        return;
+    }
+    case kShowMessage:
+        game_.Interaction().ShowMessage(data.substr(1));
+        link_.SendData(-index, data);
+        return;
+    case kOutMessage: {
+        if (data.size() != 2)
+            return;
+        const int p = PlayerFromCode(data[1]);
+        if (p < 1 || p > game_.NumPlayers)
+            return;
+        game_.PlayerOut[p] = true;
+        link_.SendData(-index, data);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void HostGame::HandleLeft(int index) {
+    const int p = PlayerOf(index);
+    if (p == 0)
+        return;
+    if (!game_.PlayerOut[p]) {
+        const std::string text = "Player " + std::to_string(p) +
+                                 " has left the game, and will be played by the computer.";
+        game_.Interaction().ShowMessage(text);
+        link_.SendData(-index, std::string(1, kShowMessage) + text);
+    }
+    if (link_.Connections() == 0) {
+        game_.NetMode = 0;
+        link_.StopHost();
+    } else {
+        link_.SetMaxConnections(link_.Connections());
+    }
+    game_.PlayerComp[p] = true;
+    game_.RemotePlayer[p] = 0;
+    // The departed player was to move: the computer plays that turn now.
+    if (game_.CurrentPlayer == p && !game_.PlayerOut[p])
+        game_.PlayComputerTurnNow();
+}
+
+void HostGame::SendTeams() {
+    if (game_.NetMode != 2)
+        return;
+    for (int p = 1; p <= game_.NumPlayers; ++p) {
+        const int index = game_.RemotePlayer[p];
+        if (index == 0)
+            continue;
+        std::array<bool, 4> sameTeam{};
+        for (int q = 1; q <= kMaxPlayers; ++q)
+            sameTeam[static_cast<size_t>(q - 1)] = game_.SameTeam(p, q);
+        link_.SendSetupInfo(index, TeamFlagsMessage(sameTeam));
+    }
+}
+
+void HostGame::TeamsChanged() {
+    link_.SendSetupInfo(0, TeamsModeMessage(game_.TeamsMode));
+    if (game_.GameOn)
+        SendTeams();
+}
+
+void HostGame::EndNetGame() {
+    if (game_.NetMode != 2)
+        return;
+    // Every guest ends with the host's board, then hears that the game is over.
+    link_.SendData(0, std::string(1, kFinalBoardMessage) + BoardStateText(game_));
+    link_.SendData(0, std::string(kGameOverMessage));
+    // Leave network mode before the connections close, so their closing is not taken for
+    // guests walking out of a game.
+    game_.NetMode = 0;
+    game_.RemotePlayer = {};
+    link_.StopHost();
+}
+
+void HostGame::AnnounceWin(int /*player*/, const std::string& message) {
+    if (game_.NetMode == 2)
+        link_.SendData(0, std::string(1, kShowMessage) + message);
+}
+
+void HostGame::AnnounceLoss(int player, const std::string& message) {
+    if (game_.NetMode != 2)
+        return;
+    link_.SendData(0, std::string(1, kShowMessage) + message);
+    if (player < 1 || player > game_.NumPlayers)
+        return;
+    if (const int index = game_.RemotePlayer[player]; index != 0) {
+        link_.SendData(index, std::string(1, kFinalBoardMessage) + BoardStateText(game_));
+        link_.SendData(index, std::string(kLoseMessage));
+    }
+}
+
+void HostGame::AnnounceGameOver() {
+    EndNetGame();
+}
+
+void HostGame::TurnPassed(int player) {
+    if (game_.NetMode != 2)
+        return;
+    const int index = game_.RemotePlayer[player];
+    link_.SendData(index == 0 ? 0 : -index, WithPlayer(kTurnMessage, player));
+}
+
+void HostGame::HandOverTurn(int player) {
+    if (game_.NetMode != 2 || player < 1 || player > game_.NumPlayers)
+        return;
+    if (const int index = game_.RemotePlayer[player]; index != 0)
+        link_.SendData(index, std::string(1, kBoardMessage) + BoardStateText(game_));
+}
+
+} // namespace marovane::net

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/GameNetwork.h"
+#include "net/NetLinks.h"
+
+#include <deque>
+#include <string>
+
+namespace marovane {
+class Game;
+}
+
+namespace marovane::net {
+
+// The host's side of a network game in progress: the host runs the whole game, plays its own
+// and the computer's players, and hands the board to a guest whenever that guest's player is to
+// move. Guests are known by their connection index; Game::RemotePlayer holds, per player, the
+// index of the guest who plays it.
+class HostGame : public GameNetwork {
+public:
+    HostGame(Game& game, HostLink& link) : game_(game), link_(link) {}
+
+    // A data message from guest `index`. Messages outside a running network game, from a guest
+    // that plays no player, or that make no sense now are ignored.
+    void ReceiveData(int index, const std::string& data);
+    // Guest `index` is gone: the computer takes over its player, at once if it is to move.
+    void GuestLeft(int index);
+    // Every guest is told who is on its side.
+    void SendTeams();
+    // The network side of the game ends: the guests are told, hosting stops.
+    void EndNetGame();
+
+    // GameNetwork
+    void AnnounceWin(int player, const std::string& message) override;
+    void AnnounceLoss(int player, const std::string& message) override;
+    void AnnounceGameOver() override;
+    void TurnPassed(int player) override;
+    void HandOverTurn(int player) override;
+    void TeamsSettled() override { SendTeams(); }
+    void TeamsChanged() override;
+
+private:
+    struct Incoming {
+        int Index = 0;
+        std::string Data;
+        bool Left = false; // the guest's connection closed
+    };
+    bool Active() const;
+    int PlayerOf(int index) const;
+    void Enqueue(Incoming incoming);
+    void Handle(const Incoming& incoming);
+    void HandleLeft(int index);
+
+    Game& game_;
+    HostLink& link_;
+    // Messages that arrive while one is being handled (a computer turn lets the window run)
+    // wait their turn, so the game is never entered twice.
+    bool handling_ = false;
+    std::deque<Incoming> queued_;
+};
+
+} // namespace marovane::net

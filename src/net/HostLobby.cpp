@@ -1,0 +1,228 @@
+#include "net/HostLobby.h"
+
+#include "net/HostGame.h"
+
+#include <algorithm>
+
+namespace marovane::net {
+
+HostLobby::HostLobby(HostLink& link, HostGame& game, LobbyIdentity identity)
+    : link_(link), game_(game), identity_(std::move(identity)) {
+    link_.SetEvents(this);
+}
+
+HostLobby::~HostLobby() {
+    link_.SetEvents(nullptr);
+}
+
+void HostLobby::SetScenario(const std::filesystem::path& file, const std::string& title) {
+    scenarioFile_ = file;
+    scenarioTitle_ = title;
+}
+
+void HostLobby::SetTeamsMode(int mode) {
+    teamsMode_ = mode;
+    if (hosting_)
+        link_.SendSetupInfo(0, TeamsModeMessage(mode));
+}
+
+void HostLobby::SetOptions(bool option1, bool option2) {
+    options_ = {option1, option2};
+    if (hosting_)
+        link_.SendSetupInfo(0, OptionsMessage(option1, option2));
+}
+
+bool HostLobby::SetSlots(const std::array<SlotKind, kSlots>& kinds) {
+    kinds_ = kinds;
+    // A slot that is no longer remote lets its guest go back to watching the lobby.
+    for (size_t s = 0; s < kinds_.size(); ++s) {
+        if (kinds_[s] != SlotKind::Remote)
+            remote_[s] = 0;
+    }
+    const int remoteSlots =
+        static_cast<int>(std::count(kinds_.begin(), kinds_.end(), SlotKind::Remote));
+    link_.SetMaxConnections(std::max(remoteSlots, 1));
+    if (remoteSlots > 0 && !hosting_) {
+        if (!link_.BeginHost())
+            return false;
+        hosting_ = true;
+    } else if (remoteSlots == 0 && hosting_) {
+        link_.StopHost();
+        hosting_ = false;
+        titleChecked_.clear();
+    }
+    if (hosting_)
+        SendSlots(0);
+    Changed();
+    return true;
+}
+
+bool HostLobby::SlotWaiting(int slot) const {
+    const size_t s = static_cast<size_t>(slot);
+    return kinds_[s] == SlotKind::Remote && remote_[s] == 0;
+}
+
+std::string HostLobby::GuestAddress(int slot) const {
+    const int index = SlotGuest(slot);
+    return index == 0 ? std::string() : link_.ClientIP(index);
+}
+
+bool HostLobby::BeginAllowed() const {
+    for (int s = 0; s < kSlots; ++s) {
+        if (SlotWaiting(s))
+            return false;
+    }
+    return true;
+}
+
+std::string HostLobby::Status() const {
+    if (!hosting_)
+        return {};
+    return "Host: " + link_.HostIP() + "  Connections: " + std::to_string(link_.Connections()) +
+           "/" + std::to_string(link_.MaxConnections());
+}
+
+std::array<int16_t, HostLobby::kSlots + 1> HostLobby::Begin(int players) {
+    std::array<int16_t, kSlots + 1> remotePlayer{};
+    for (int index = link_.EnumClients(true); index != 0; index = link_.EnumClients(false)) {
+        int held = kSlots; // no slot
+        for (int s = 0; s < kSlots; ++s) {
+            if (remote_[static_cast<size_t>(s)] == index)
+                held = s;
+        }
+        link_.SendSetupInfo(index, StartMessage(held, players));
+    }
+    for (int s = 0; s < players && s < kSlots; ++s)
+        remotePlayer[static_cast<size_t>(s + 1)] =
+            static_cast<int16_t>(remote_[static_cast<size_t>(s)]);
+    inGame_ = true;
+    return remotePlayer;
+}
+
+void HostLobby::Cancel() {
+    if (hosting_)
+        link_.StopHost();
+    hosting_ = false;
+    inGame_ = false;
+    remote_ = {};
+    titleChecked_.clear();
+}
+
+void HostLobby::ReceiveTitle(int index, const std::string& title) {
+    if (title != identity_.Title) {
+        link_.SendProperTitle(index, identity_.Title);
+        link_.Kick(index);
+        return;
+    }
+    titleChecked_[index] = true;
+}
+
+void HostLobby::ReceiveVersion(int index, const std::string& version) {
+    if (!titleChecked_.contains(index))
+        return; // turned away for its title already
+    if (version != identity_.Version) {
+        link_.SendProperVersion(index, identity_.Version);
+        link_.Kick(index);
+        return;
+    }
+    Welcome(index);
+}
+
+void HostLobby::Welcome(int index) {
+    // The stream keeps its order, so the scenario is in place on the guest before the setup
+    // that follows it is read.
+    if (!scenarioFile_.empty())
+        link_.SendFile(index, scenarioFile_, identity_.HostName);
+    link_.SendSetupInfo(index, TitleMessage(scenarioTitle_));
+    link_.SendSetupInfo(index, TeamsModeMessage(teamsMode_));
+    link_.SendSetupInfo(index, OptionsMessage(options_[0], options_[1]));
+    SendSlots(index);
+}
+
+void HostLobby::ReceiveSetupInfo(int index, const std::string& data) {
+    const std::optional<int> claim = ParseClaim(data);
+    if (!claim || inGame_ || !titleChecked_.contains(index))
+        return;
+    ReleaseSlotsOf(index);
+    if (*claim >= 0) {
+        const size_t s = static_cast<size_t>(*claim);
+        if (kinds_[s] == SlotKind::Remote && remote_[s] == 0)
+            remote_[s] = index;
+    }
+    SendSlots(0);
+    Changed();
+}
+
+void HostLobby::ReceiveData(int index, const std::string& data) {
+    game_.ReceiveData(index, data);
+}
+
+void HostLobby::ClientJoined(int /*index*/) {
+    Changed();
+}
+
+void HostLobby::ClientLeft(int index) {
+    titleChecked_.erase(index);
+    if (inGame_)
+        game_.GuestLeft(index);
+    ReleaseSlotsOf(index);
+    if (hosting_ && !inGame_)
+        SendSlots(0);
+    Changed();
+}
+
+void HostLobby::Error(int /*index*/, const NetError& error) {
+    if (view_)
+        view_->ShowNetError("(" + std::to_string(error.Number) + ") " + error.Description);
+}
+
+void HostLobby::SendSlots(int index) {
+    if (index != 0) {
+        link_.SendSetupInfo(index, SlotStatesMessage(StatesFor(index)));
+        return;
+    }
+    for (int g = link_.EnumClients(true); g != 0; g = link_.EnumClients(false)) {
+        if (titleChecked_.contains(g))
+            link_.SendSetupInfo(g, SlotStatesMessage(StatesFor(g)));
+    }
+}
+
+SlotStates HostLobby::StatesFor(int index) const {
+    SlotStates states{};
+    for (size_t s = 0; s < kinds_.size(); ++s) {
+        switch (kinds_[s]) {
+        case SlotKind::Human:
+            states[s] = SlotState::Host;
+            break;
+        case SlotKind::Computer:
+            states[s] = SlotState::Computer;
+            break;
+        case SlotKind::Immobile:
+            states[s] = SlotState::Immobile;
+            break;
+        case SlotKind::Remote:
+            states[s] = remote_[s] == index ? SlotState::You
+                        : remote_[s] != 0   ? SlotState::Taken
+                                            : SlotState::Free;
+            break;
+        case SlotKind::None:
+            states[s] = SlotState::None;
+            break;
+        }
+    }
+    return states;
+}
+
+void HostLobby::ReleaseSlotsOf(int index) {
+    for (int& guest : remote_) {
+        if (guest == index)
+            guest = 0;
+    }
+}
+
+void HostLobby::Changed() {
+    if (view_)
+        view_->LobbyChanged();
+}
+
+} // namespace marovane::net

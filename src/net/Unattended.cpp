@@ -1,0 +1,111 @@
+#include "net/Unattended.h"
+
+#include "scenario/DefFile.h"
+#include "scenario/GameDef.h"
+#include "util/Error.h"
+
+#include <algorithm>
+
+namespace fs = std::filesystem;
+
+namespace marovane::net {
+
+GameSession::StartResult BeginHostedGame(GameSession& session, HostLobby& lobby, HostGame& protocol,
+                                         const fs::path& scenario, const NewGameSetup& setup) {
+    const auto remotePlayer = lobby.Begin(static_cast<int>(setup.Slots.size()));
+    Game& game = session.CurrentGame();
+    game.NetMode = 2;
+    game.MyPlayer = 0;
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        game.RemotePlayer[p] = remotePlayer[static_cast<size_t>(p)];
+    session.SetNetwork(&protocol);
+    return session.RequestNewGame(scenario, setup);
+}
+
+// ---- UnattendedHost ---------------------------------------------------------------------------
+
+UnattendedHost::UnattendedHost(GameSession& session, HostLink& link, LobbyIdentity identity,
+                               fs::path scenario, NewGameSetup setup)
+    : session_(session), link_(link), protocol_(session.CurrentGame(), link),
+      lobby_(link, protocol_, std::move(identity)), scenario_(std::move(scenario)),
+      setup_(std::move(setup)) {
+    lobby_.SetView(this);
+}
+
+bool UnattendedHost::Open(std::string& problem) {
+    try {
+        ReadDefFile(scenario_); // refused here rather than after the guests came
+        lobby_.SetScenario(scenario_, ScenarioNameOf(scenario_));
+    } catch (const Error& error) {
+        problem = error.what();
+        return false;
+    }
+    lobby_.SetTeamsMode(setup_.TeamsMode);
+    lobby_.SetOptions(setup_.OptionTicked[0], setup_.OptionTicked[1]);
+    std::array<SlotKind, HostLobby::kSlots> kinds{SlotKind::None, SlotKind::None, SlotKind::None,
+                                                  SlotKind::None};
+    std::copy_n(setup_.Slots.begin(), std::min<size_t>(setup_.Slots.size(), kinds.size()),
+                kinds.begin());
+    if (!lobby_.SetSlots(kinds)) {
+        problem = "Cannot listen on port " + std::to_string(link_.LocalPort()) + ": it is in use.";
+        return false;
+    }
+    return true;
+}
+
+bool UnattendedHost::Poll() {
+    if (failed_)
+        return true;
+    if (began_)
+        return !session_.CurrentGame().GameOn;
+    if (!lobby_.BeginAllowed())
+        return false;
+    began_ = true;
+    const auto result = BeginHostedGame(session_, lobby_, protocol_, scenario_, setup_);
+    if (result == GameSession::StartResult::Refused) {
+        failed_ = true;
+        lobby_.Cancel();
+        return true;
+    }
+    return !session_.CurrentGame().GameOn;
+}
+
+void UnattendedHost::ShowNetError(const std::string& text) {
+    session_.CurrentGame().Interaction().ShowMessage(text);
+}
+
+// ---- UnattendedGuest --------------------------------------------------------------------------
+
+UnattendedGuest::UnattendedGuest(GameSession& session, GuestLink& link, LobbyIdentity identity,
+                                 fs::path scenarioFolder, std::optional<int> slot)
+    : session_(session), protocol_(session.CurrentGame(), link),
+      lobby_(link, session.CurrentGame(), protocol_, std::move(identity),
+             std::move(scenarioFolder)),
+      slot_(slot) {
+    lobby_.SetView(this);
+}
+
+bool UnattendedGuest::StartGame(const fs::path& scenario, const NewGameSetup& setup) {
+    if (!session_.StartNewGame(scenario, setup))
+        return false;
+    Game& game = session_.CurrentGame();
+    // The computer plays this machine's player; its turn starts when the host's board arrives.
+    game.PlayerComp[game.MyPlayer] = true;
+    started_ = true;
+    return true;
+}
+
+void UnattendedGuest::SlotsChanged() {
+    for (int s = 0; s < GuestLobby::kSlots; ++s) {
+        if (lobby_.SlotIsMine(s))
+            return;
+    }
+    for (int s = 0; s < GuestLobby::kSlots; ++s) {
+        if ((!slot_ || *slot_ == s) && lobby_.SlotText(s) == "Free") {
+            lobby_.ClickSlot(s);
+            return;
+        }
+    }
+}
+
+} // namespace marovane::net

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "net/GuestGame.h"
+#include "net/GuestLobby.h"
+#include "net/HostGame.h"
+#include "net/HostLobby.h"
+#include "scenario/NewGameSetup.h"
+#include "session/GameSession.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace marovane::net {
+
+// The host begins: every guest hears which slot it holds, the game enters network mode with the
+// guests in their players' places, and the session starts the new game (at once, or once a
+// running game has stopped). The window's Begin and the unattended host both begin here.
+GameSession::StartResult BeginHostedGame(GameSession& session, HostLobby& lobby, HostGame& protocol,
+                                         const std::filesystem::path& scenario,
+                                         const NewGameSetup& setup);
+
+// A host that needs nobody at the machine: it hosts a scenario with the given slots, plays the
+// computer slots itself, and begins as soon as every "Remote" slot is taken, exactly as the
+// window's Begin would. The owner runs the connection's events and calls Poll.
+class UnattendedHost : private HostLobbyView {
+public:
+    UnattendedHost(GameSession& session, HostLink& link, LobbyIdentity identity,
+                   std::filesystem::path scenario, NewGameSetup setup);
+
+    // Starts hosting; false (with the reason) when the scenario cannot be read or the port is
+    // taken.
+    bool Open(std::string& problem);
+    // Begins the game once every remote slot is taken; answers whether the work is done (the
+    // game was played to its end, or could not start).
+    bool Poll();
+    bool Began() const { return began_; }
+    HostLobby& Lobby() { return lobby_; }
+
+private:
+    void ShowNetError(const std::string& text) override;
+
+    GameSession& session_;
+    HostLink& link_;
+    HostGame protocol_;
+    HostLobby lobby_;
+    std::filesystem::path scenario_;
+    NewGameSetup setup_;
+    bool began_ = false;
+    bool failed_ = false;
+};
+
+// A guest that needs nobody at the machine: it joins a host, claims a slot (the one asked for,
+// or the first free one), and lets the computer play its player.
+class UnattendedGuest : private GuestLobbyView {
+public:
+    UnattendedGuest(GameSession& session, GuestLink& link, LobbyIdentity identity,
+                    std::filesystem::path scenarioFolder, std::optional<int> slot);
+
+    void Connect(const std::string& host, int port) { lobby_.Connect(host, port); }
+    // Answers whether the work is done: the game ended, or the lobby closed.
+    bool Finished() const { return closed_ || (started_ && !session_.CurrentGame().GameOn); }
+    bool Started() const { return started_; }
+    // What the lobby told the player (refusals, "You were dropped from the game.", ...).
+    const std::vector<std::string>& Messages() const { return messages_; }
+    GuestLobby& Lobby() { return lobby_; }
+
+private:
+    bool StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) override;
+    void SlotsChanged() override;
+    void ShowMessage(const std::string& text) override { messages_.push_back(text); }
+    void LobbyClosed() override { closed_ = true; }
+
+    GameSession& session_;
+    GuestGame protocol_;
+    GuestLobby lobby_;
+    std::optional<int> slot_;
+    bool started_ = false;
+    bool closed_ = false;
+    std::vector<std::string> messages_;
+};
+
+} // namespace marovane::net

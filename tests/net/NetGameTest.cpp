@@ -1,0 +1,279 @@
+#include "engine/BoardCheck.h"
+#include "engine/UnitSpecs.h"
+#include "net/BoardState.h"
+#include "net/GameMessages.h"
+#include "net/NetTestMachines.h"
+#include "scenario/DefFile.h"
+#include "util/Error.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+namespace {
+
+using test::LoopbackGame;
+
+std::vector<fs::path> ShippedScenarios() {
+    std::vector<fs::path> found;
+    for (const std::string& scenario : ListScenarios(MAROVANE_PROGRAM_DIR))
+        found.push_back(fs::path(MAROVANE_PROGRAM_DIR) / (scenario + ".def"));
+    return found;
+}
+
+// As many players as the scenario allows (up to `most`): a computer at the host in slot 1,
+// guests in the others.
+NewGameSetup HostAndGuests(const fs::path& scenario, int most) {
+    const GameDef def = ReadDefFile(scenario);
+    NewGameSetup setup;
+    for (int n = 1; n <= most; ++n) {
+        if (def.PlayerLimits & (1 << (n - 1)))
+            setup.Slots.assign(static_cast<size_t>(n), SlotKind::Remote);
+    }
+    if (!setup.Slots.empty())
+        setup.Slots[0] = SlotKind::Computer;
+    return setup;
+}
+
+std::string BoardOf(const Game& game) {
+    return net::BoardStateText(game).substr(1);
+}
+
+// The games keep a reference to their unit table: it must outlive them.
+const UnitSpecs& TestSpecs() {
+    static const UnitSpecs specs = test::TestSpecs();
+    return specs;
+}
+
+const UnitSpecs& ShippedSpecs() {
+    static const UnitSpecs specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
+    return specs;
+}
+
+// A host and three guests play a seeded game of every shipped scenario to its end; every guest
+// still in the game at the end holds the host's final board, and every guest that lost holds the
+// board the host sent with its loss.
+TEST(NetGame, HostAndThreeGuestsPlayEveryShippedScenarioToTheSameEnd) {
+    constexpr int kTurns = 300;
+    for (const fs::path& scenario : ShippedScenarios()) {
+        const NewGameSetup setup = HostAndGuests(scenario, 4);
+        if (setup.Slots.size() < 2)
+            continue;
+        const int guests = static_cast<int>(setup.Slots.size()) - 1;
+        LoopbackGame net(ShippedSpecs(), scenario, setup, guests, 3);
+        net.host.session.OwnComputer().SetTurnLimit(kTurns);
+        for (auto& machine : net.guestMachines)
+            machine->session.OwnComputer().SetTurnLimit(kTurns);
+        net.OpenAndJoin();
+        bool ended = net.PlayToEnd();
+        Game& host = net.host.game();
+        // A game the computers cannot finish stops at the turn limit: the host ends it, and
+        // everybody still there gets the board as it stands.
+        if (!ended && net.host.session.OwnComputer().TurnsPlayed() >= kTurns) {
+            host.GameOver();
+            ended = net.PlayToEnd();
+        }
+        ASSERT_TRUE(ended) << scenario.filename() << " stalled";
+        EXPECT_FALSE(host.GameOn);
+        EXPECT_EQ(host.NetMode, 0) << "the host leaves network mode";
+        EXPECT_EQ(BoardProblem(host), "");
+        // The board each guest was sent with its loss, or else the last one it was sent.
+        std::map<std::string, std::string> lastSent;
+        std::set<std::string> lost;
+        for (const std::string& record : net.net.Sent()) {
+            const size_t colon = record.find(':');
+            const std::string to = record.substr(0, colon);
+            if (lost.contains(to))
+                continue;
+            if (record.substr(colon + 1) == net::kLoseMessage)
+                lost.insert(to);
+            else if (record.size() > colon + 1 && record[colon + 1] == net::kFinalBoardMessage)
+                lastSent[to] = record.substr(colon + 3);
+        }
+        for (size_t g = 0; g < net.guestMachines.size(); ++g) {
+            Game& guest = net.guestMachines[g]->game();
+            EXPECT_FALSE(guest.GameOn) << scenario.filename() << " guest " << g + 1;
+            EXPECT_EQ(guest.NetMode, 0);
+            const std::string key = std::to_string(g + 1);
+            ASSERT_TRUE(lastSent.contains(key)) << scenario.filename() << " guest " << g + 1;
+            EXPECT_TRUE(BoardOf(guest) == lastSent[key])
+                << scenario.filename() << " guest " << g + 1 << " ends with the host's board";
+        }
+        // The guests that stayed to the end hold the host's final board.
+        for (size_t g = 0; g < net.guestMachines.size(); ++g) {
+            const int player = static_cast<int>(g) + 2;
+            if (!host.PlayerOut[player]) {
+                EXPECT_TRUE(BoardOf(net.guestMachines[g]->game()) == BoardOf(host))
+                    << scenario.filename() << " player " << player;
+            }
+        }
+    }
+}
+
+// A guest that leaves in the middle of its own turn is replaced by the computer at once, the
+// others hear of it, and the game still reaches its end.
+TEST(NetGame, AGuestLeavingDuringItsTurnIsTakenOverByTheComputer) {
+    const fs::path scenario = fs::path(MAROVANE_PROGRAM_DIR) / "Border Wars.def";
+    NewGameSetup setup = HostAndGuests(scenario, 3);
+    ASSERT_EQ(setup.Slots.size(), 3u);
+    LoopbackGame net(ShippedSpecs(), scenario, setup, 2, 5);
+    net.OpenAndJoin();
+    ASSERT_TRUE(net.unattendedHost.Poll() == false);
+    ASSERT_TRUE(net.unattendedHost.Began());
+    Game& host = net.host.game();
+    // Run until the host hands player 2's turn to the first guest.
+    for (int i = 0; i < 100000 && !(host.CurrentPlayer == 2 && host.GameOn); ++i)
+        ASSERT_GT(net.net.Pump(1), 0);
+    ASSERT_EQ(host.RemotePlayer[2], 1);
+    net.guests[0]->Lobby().Cancel();
+    ASSERT_TRUE(net.PlayToEnd()) << "the game goes on without the guest";
+    EXPECT_TRUE(host.PlayerComp[2]);
+    EXPECT_EQ(host.RemotePlayer[2], 0);
+    const std::string left = "Player 2 has left the game, and will be played by the computer.";
+    EXPECT_NE(std::find(net.host.port.Messages.begin(), net.host.port.Messages.end(), left),
+              net.host.port.Messages.end());
+    const auto& other = net.guestMachines[1]->port.Messages;
+    EXPECT_NE(std::find(other.begin(), other.end(), left), other.end())
+        << "the other guest is told";
+}
+
+// The lobby: the scenario arrives under a safe name, slot claims follow the host's states, and a
+// guest without a slot is told that the game started without it.
+TEST(NetLobby, ClaimsTakenSlotsAndAGuestLeftWithoutASlot) {
+    test::TempDir scenarios;
+    const fs::path scenario = scenarios.Write("Skirmish", test::PlainDef(10, 10));
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Computer, SlotKind::Remote};
+    LoopbackGame net(TestSpecs(), scenario, setup, 0, 1, "../Evil/Host");
+    std::string problem;
+    ASSERT_TRUE(net.unattendedHost.Open(problem));
+
+    // Two guests by hand, so the test decides who claims what.
+    struct View : net::GuestLobbyView {
+        bool StartGame(const fs::path& s, const NewGameSetup& chosen) override {
+            return machine->session.StartNewGame(s, chosen);
+        }
+        void ShowMessage(const std::string& text) override { messages.push_back(text); }
+        test::Machine* machine = nullptr;
+        std::vector<std::string> messages;
+    };
+    test::TempDir dirs[2];
+    std::vector<std::unique_ptr<test::Machine>> machines;
+    std::vector<std::unique_ptr<net::GuestGame>> protocols;
+    std::vector<std::unique_ptr<net::GuestLobby>> lobbies;
+    View views[2];
+    for (int g = 0; g < 2; ++g) {
+        machines.push_back(std::make_unique<test::Machine>(TestSpecs(), 9, dirs[g].Path()));
+        auto& link = net.net.AddGuest();
+        protocols.push_back(std::make_unique<net::GuestGame>(machines[g]->game(), link));
+        lobbies.push_back(std::make_unique<net::GuestLobby>(
+            link, machines[g]->game(), *protocols[g], test::TestIdentity(), dirs[g].Path()));
+        views[g].machine = machines[g].get();
+        lobbies[g]->SetView(&views[g]);
+        lobbies[g]->Connect("127.0.0.1", 1920);
+    }
+    net.net.HostSide().SetMaxConnections(2);
+    net.net.Pump();
+    EXPECT_TRUE(fs::exists(dirs[0].Path() / "Game on EvilHo.def"))
+        << "the host's name is reduced to a safe file name";
+    EXPECT_EQ(lobbies[0]->ScenarioName(), "Game on EvilHo") << "and cut to ten characters";
+    EXPECT_EQ(lobbies[0]->SlotText(0), "Computer");
+    EXPECT_EQ(lobbies[0]->SlotText(1), "Free");
+
+    lobbies[0]->ClickSlot(1);
+    net.net.Pump();
+    EXPECT_EQ(lobbies[0]->SlotText(1), "You");
+    EXPECT_TRUE(lobbies[0]->SlotIsMine(1));
+    EXPECT_EQ(lobbies[1]->SlotText(1), "Taken");
+    lobbies[1]->ClickSlot(1); // taken: nothing is sent
+    net.net.Pump();
+    EXPECT_EQ(net.unattendedHost.Lobby().SlotGuest(1), 1);
+
+    EXPECT_FALSE(net.unattendedHost.Poll());
+    net.net.Pump();
+    EXPECT_TRUE(machines[0]->game().GameOn);
+    EXPECT_EQ(machines[0]->game().MyPlayer, 2);
+    EXPECT_EQ(views[1].messages, std::vector<std::string>{"The game started without you."});
+    EXPECT_FALSE(lobbies[1]->Active());
+}
+
+TEST(NetLobby, AGuestOfAnotherVersionIsToldWhatTheHostRuns) {
+    test::TempDir scenarios;
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Computer, SlotKind::Remote};
+    LoopbackGame net(TestSpecs(), scenarios.Write("Skirmish", test::PlainDef(10, 10)), setup, 0);
+    std::string problem;
+    ASSERT_TRUE(net.unattendedHost.Open(problem));
+    test::TempDir dir;
+    test::Machine machine(TestSpecs(), 1, dir.Path());
+    auto& link = net.net.AddGuest();
+    net::GuestGame protocol(machine.game(), link);
+    net::UnattendedGuest old(machine.session, link, {"Marovane", "0.0", ""}, dir.Path(),
+                             std::nullopt);
+    old.Connect("127.0.0.1", 1920);
+    net.net.Pump();
+    EXPECT_EQ(old.Messages(), std::vector<std::string>{"The host is running Marovane v0.1"});
+    EXPECT_TRUE(old.Finished());
+    EXPECT_EQ(net.net.HostSide().Connections(), 0);
+}
+
+// Messages the host must ignore: a board for another player than the one to move, a board of the
+// wrong length, a message from a guest that plays no player.
+TEST(NetGame, TheHostIgnoresBoardsThatDoNotFit) {
+    test::TempDir scenarios;
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Remote, SlotKind::Computer};
+    LoopbackGame net(TestSpecs(), scenarios.Write("Skirmish", test::PlainDef(10, 10)), setup, 1);
+    net.OpenAndJoin();
+    net.unattendedHost.Poll();
+    Game& host = net.host.game();
+    ASSERT_TRUE(host.GameOn);
+    ASSERT_EQ(host.CurrentPlayer, 1);
+    net::HostLobby& lobby = net.unattendedHost.Lobby();
+    const std::string before = net::BoardStateText(host);
+    std::string wrongPlayer = before;
+    wrongPlayer[0] = net::PlayerCode(2);
+    lobby.ReceiveData(1, "B" + wrongPlayer);
+    lobby.ReceiveData(1, "B" + before.substr(0, before.size() - 1));
+    std::string badValue = before;
+    badValue[1] = '\xFF';
+    badValue[2] = '\xFF'; // strength -1 in the first cell
+    lobby.ReceiveData(1, "B" + badValue);
+    lobby.ReceiveData(7, "B" + before); // nobody plays for connection 7
+    lobby.ReceiveData(1, "O\x09");
+    EXPECT_EQ(net::BoardStateText(host), before);
+    EXPECT_EQ(host.CurrentPlayer, 1) << "no board moved the turn on";
+    EXPECT_FALSE(host.PlayerOut[1]);
+}
+
+// The board state's bytes: the ten arrays in their order, little-endian, byte 255 kept.
+TEST(BoardState, TheBytesFollowTheArraysAndSurviveTheTrip) {
+    HeadlessPort port;
+    Game game(TestSpecs(), port, 1);
+    test::TempDir dir;
+    ASSERT_TRUE(game.NewGame(dir.Write("Small", test::PlainDef(8, 9)), test::Humans(2)));
+    game.KingX[1] = -1;
+    game.Money[2] = 0x1234;
+    const std::string text = net::BoardStateText(game);
+    ASSERT_EQ(text.size(), 1 + net::BoardStateSize(8, 9, 2));
+    EXPECT_EQ(text[0], net::PlayerCode(game.CurrentPlayer));
+    const size_t perPlayer = 1 + 8 * 9 * 2 * 2 + 8 * 9 * 2 + 9 * 10;
+    EXPECT_EQ(static_cast<uint8_t>(text[perPlayer]), 0xFF) << "KingX(1) = -1 in two bytes";
+    EXPECT_EQ(static_cast<uint8_t>(text[perPlayer + 1]), 0xFF);
+    const size_t money = perPlayer + 4 * 4 * 2;
+    EXPECT_EQ(static_cast<uint8_t>(text[money + 2]), 0x34);
+    EXPECT_EQ(static_cast<uint8_t>(text[money + 3]), 0x12);
+
+    const net::BoardState state = net::DecodeBoardState(text, 8, 9, 2);
+    EXPECT_EQ(state.Board, game.Board());
+    EXPECT_EQ(state.KingX[1], -1);
+    EXPECT_EQ(state.Money[2], 0x1234);
+    EXPECT_THROW(net::DecodeBoardState(text, 9, 8, 3), Error) << "another game's size";
+}
+
+} // namespace
+} // namespace marovane
