@@ -1,0 +1,81 @@
+#include "net/qt/IncomingStream.h"
+
+#include <QDir>
+#include <QTemporaryFile>
+
+namespace marovane::net {
+
+IncomingStream::IncomingStream() = default;
+IncomingStream::~IncomingStream() = default;
+
+void IncomingStream::Feed(const QByteArray& bytes) {
+    reader_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void IncomingStream::DiscardFile() {
+    file_.reset();
+    fileName_.clear();
+}
+
+void IncomingStream::Reset() {
+    DiscardFile();
+    reader_ = StreamReader();
+    failed_ = false;
+}
+
+std::optional<IncomingStream::Message> IncomingStream::Next() {
+    using Kind = StreamEvent::Kind;
+    if (!reader_.InFile())
+        DiscardFile(); // a file handed out before
+    while (!failed_) {
+        std::optional<StreamEvent> event = reader_.Next();
+        if (!event)
+            return std::nullopt;
+        switch (event->What) {
+        case Kind::Frame:
+            return Message{Message::Kind::Frame, event->Type, std::move(event->Text), {}};
+        case Kind::Refused:
+            failed_ = true;
+            return Message{Message::Kind::Failure, kDataFrame, std::move(event->Text), {}};
+        case Kind::FileStart:
+            file_ =
+                std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/NGXXXXXX"));
+            fileName_ = std::move(event->Text);
+            if (!file_->open()) {
+                failed_ = true;
+                return Message{Message::Kind::Failure,
+                               kDataFrame,
+                               "Cannot create a temporary file for a received file: " +
+                                   file_->errorString().toStdString(),
+                               {}};
+            }
+            break;
+        case Kind::FileBytes:
+            if (file_->write(event->Text.data(), static_cast<qint64>(event->Text.size())) !=
+                static_cast<qint64>(event->Text.size())) {
+                failed_ = true;
+                return Message{Message::Kind::Failure,
+                               kDataFrame,
+                               "Cannot write a received file: " +
+                                   file_->errorString().toStdString(),
+                               {}};
+            }
+            break;
+        case Kind::FileEnd:
+            if (!file_->flush()) {
+                failed_ = true;
+                return Message{Message::Kind::Failure,
+                               kDataFrame,
+                               "Cannot write a received file: " +
+                                   file_->errorString().toStdString(),
+                               {}};
+            }
+            file_->close();
+            return Message{Message::Kind::File, kFileHeaderFrame, fileName_,
+                           file_->filesystemFileName()};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace marovane::net
