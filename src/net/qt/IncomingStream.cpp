@@ -41,7 +41,9 @@ std::optional<IncomingStream::Message> IncomingStream::Next() {
             file_ =
                 std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/NGXXXXXX"));
             fileName_ = std::move(event->Text);
-            if (!file_->open()) {
+            // Asking for the name gives the file one at once (it might otherwise stay unnamed
+            // until it is complete), so a file being received can be seen in the folder.
+            if (!file_->open() || file_->fileName().isEmpty()) {
                 failed_ = true;
                 return Message{Message::Kind::Failure,
                                kDataFrame,
