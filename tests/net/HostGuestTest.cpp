@@ -264,6 +264,22 @@ TEST_F(NetTest, EventsMayKickAndSendFromInside) {
     ASSERT_TRUE(WaitFor([&] { return hostLog.Has("data 1 still here"); }));
     EXPECT_TRUE(stays.log.Has("data welcome"));
 
+    // The host kicks the guest that sent a file while the file is handed over: the file stays
+    // readable until the event returns.
+    QTemporaryDir folder;
+    const std::filesystem::path path = std::filesystem::path(folder.path().toStdString()) / "s";
+    WriteFile(path, Pattern(3000));
+    hostLog.BeforeFile = [&](int index) { host.Kick(index); };
+    Guest& sender = Join();
+    sender.link.SendFile(path, "s");
+    sender.link.SendData("never seen");
+    ASSERT_TRUE(WaitFor([&] { return sender.log.Has("dropped"); }));
+    ASSERT_EQ(hostLog.Files.size(), 1u);
+    EXPECT_EQ(hostLog.Files[0].Contents, Pattern(3000));
+    EXPECT_FALSE(std::filesystem::exists(hostLog.Files[0].Path));
+    EXPECT_EQ(hostLog.About(sender.index).back(), "left " + std::to_string(sender.index));
+    EXPECT_FALSE(hostLog.Has("data " + std::to_string(sender.index) + " never seen"));
+
     // A guest that disconnects from inside its own event.
     stays.log.OnData = [&](const std::string&) { stays.link.Disconnect(); };
     host.SendData(1, "go");

@@ -68,6 +68,8 @@ public:
     void ReceiveFile(int index, const std::filesystem::path& path,
                      const std::string& name) override {
         Add(index, "file", name);
+        if (BeforeFile)
+            BeforeFile(index);
         Files.push_back({name, FileContents(path), path});
     }
     void ReceiveData(int index, const std::string& data) override {
@@ -109,6 +111,7 @@ public:
     std::vector<NetError> Errors;
     std::function<void(int, const std::string&)> OnTitle, OnVersion, OnData;
     std::function<void()> OnMax;
+    std::function<void(int)> BeforeFile;
 
 private:
     void Add(int index, const std::string& what, const std::string& text = {}) {

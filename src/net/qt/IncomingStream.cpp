@@ -5,6 +5,17 @@
 
 namespace marovane::net {
 
+namespace {
+
+IncomingStream::Message Failure(std::string why) {
+    IncomingStream::Message message;
+    message.What = IncomingStream::Message::Kind::Failure;
+    message.Text = std::move(why);
+    return message;
+}
+
+} // namespace
+
 IncomingStream::IncomingStream() = default;
 IncomingStream::~IncomingStream() = default;
 
@@ -12,31 +23,29 @@ void IncomingStream::Feed(const QByteArray& bytes) {
     reader_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-void IncomingStream::DiscardFile() {
+void IncomingStream::Reset() {
     file_.reset();
     fileName_.clear();
-}
-
-void IncomingStream::Reset() {
-    DiscardFile();
     reader_ = StreamReader();
     failed_ = false;
 }
 
 std::optional<IncomingStream::Message> IncomingStream::Next() {
     using Kind = StreamEvent::Kind;
-    if (!reader_.InFile())
-        DiscardFile(); // a file handed out before
     while (!failed_) {
         std::optional<StreamEvent> event = reader_.Next();
         if (!event)
             return std::nullopt;
         switch (event->What) {
-        case Kind::Frame:
-            return Message{Message::Kind::Frame, event->Type, std::move(event->Text), {}};
+        case Kind::Frame: {
+            Message message;
+            message.Type = event->Type;
+            message.Text = std::move(event->Text);
+            return message;
+        }
         case Kind::Refused:
             failed_ = true;
-            return Message{Message::Kind::Failure, kDataFrame, std::move(event->Text), {}};
+            return Failure(std::move(event->Text));
         case Kind::FileStart:
             file_ =
                 std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/NGXXXXXX"));
@@ -45,36 +54,33 @@ std::optional<IncomingStream::Message> IncomingStream::Next() {
             // until it is complete), so a file being received can be seen in the folder.
             if (!file_->open() || file_->fileName().isEmpty()) {
                 failed_ = true;
-                return Message{Message::Kind::Failure,
-                               kDataFrame,
-                               "Cannot create a temporary file for a received file: " +
-                                   file_->errorString().toStdString(),
-                               {}};
+                return Failure("Cannot create a temporary file for a received file: " +
+                               file_->errorString().toStdString());
             }
             break;
         case Kind::FileBytes:
             if (file_->write(event->Text.data(), static_cast<qint64>(event->Text.size())) !=
                 static_cast<qint64>(event->Text.size())) {
                 failed_ = true;
-                return Message{Message::Kind::Failure,
-                               kDataFrame,
-                               "Cannot write a received file: " +
-                                   file_->errorString().toStdString(),
-                               {}};
+                return Failure("Cannot write a received file: " +
+                               file_->errorString().toStdString());
             }
             break;
-        case Kind::FileEnd:
+        case Kind::FileEnd: {
             if (!file_->flush()) {
                 failed_ = true;
-                return Message{Message::Kind::Failure,
-                               kDataFrame,
-                               "Cannot write a received file: " +
-                                   file_->errorString().toStdString(),
-                               {}};
+                return Failure("Cannot write a received file: " +
+                               file_->errorString().toStdString());
             }
             file_->close();
-            return Message{Message::Kind::File, kFileHeaderFrame, fileName_,
-                           file_->filesystemFileName()};
+            Message message;
+            message.What = Message::Kind::File;
+            message.Text = std::move(fileName_);
+            message.Path = file_->filesystemFileName();
+            message.Owner = std::move(file_);
+            fileName_.clear();
+            return message;
+        }
         }
     }
     return std::nullopt;

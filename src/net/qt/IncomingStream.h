@@ -3,13 +3,12 @@
 #include "net/Framing.h"
 
 #include <QByteArray>
+#include <QTemporaryFile>
 
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
-
-class QTemporaryFile;
 
 namespace marovane::net {
 
@@ -20,13 +19,14 @@ public:
     struct Message {
         enum class Kind {
             Frame,   // Type and Text
-            File,    // Path (the complete temporary file) and Text, the remote name
+            File,    // Path and Text, the remote name; the file is deleted with the message
             Failure, // Text: the peer broke the format, or the temporary file failed
         };
         Kind What = Kind::Frame;
         FrameType Type = kDataFrame;
         std::string Text;
         std::filesystem::path Path;
+        std::unique_ptr<QTemporaryFile> Owner;
     };
 
     IncomingStream();
@@ -35,10 +35,8 @@ public:
     IncomingStream& operator=(const IncomingStream&) = delete;
 
     void Feed(const QByteArray& bytes);
-    // The next frame or complete file. A File message's temporary file lives until DiscardFile,
-    // the next call, or Reset.
+    // The next frame or complete file.
     std::optional<Message> Next();
-    void DiscardFile();
 
     bool HasPendingMark() const { return reader_.HasPendingMark(); }
     void JudgePendingMark() { reader_.JudgePendingMark(); }

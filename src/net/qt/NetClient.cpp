@@ -166,15 +166,12 @@ void NetClient::Dispatch(std::uint64_t connection, IncomingStream::Message messa
             break; // accept and leave frames: the close that follows a kick says it all
         }
         break;
-    case Kind::File: {
-        if (!events_)
-            return;
-        const std::shared_ptr<bool> alive = alive_;
-        events_->ReceiveFile(message.Path, message.Text);
-        if (*alive && Current(connection))
-            incoming_.DiscardFile();
+    case Kind::File:
+        // The message owns the file: it is deleted when the event has returned, whatever the
+        // event did to the connection.
+        if (events_)
+            events_->ReceiveFile(message.Path, message.Text);
         break;
-    }
     case Kind::Failure: {
         const std::shared_ptr<bool> alive = alive_;
         if (events_)

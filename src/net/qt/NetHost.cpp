@@ -328,15 +328,11 @@ void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Mess
             break; // the accept frame means nothing coming from a guest
         }
         break;
-    case Kind::File: {
-        const std::shared_ptr<bool> alive = alive_;
+    case Kind::File:
+        // The message owns the file: it is deleted when the event has returned, whatever the
+        // event did to the connection.
         events_->ReceiveFile(index, message.Path, message.Text);
-        if (!*alive)
-            return;
-        if (Guest* guest = Current(index, connection))
-            guest->incoming.DiscardFile();
         break;
-    }
     case Kind::Failure: {
         const std::shared_ptr<bool> alive = alive_;
         if (events_)
