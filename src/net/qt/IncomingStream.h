@@ -1,0 +1,54 @@
+#pragma once
+
+#include "net/Framing.h"
+
+#include <QByteArray>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace marovane::net {
+
+// One connection's incoming side: the stream reader, and the file being received, which is
+// written to a temporary file in the system's temporary folder (its name begins "NG").
+class IncomingStream {
+public:
+    struct Message {
+        enum class Kind {
+            Frame,   // Type and Text
+            File,    // Path and Text, the remote name; the file is deleted with the message
+            Failure, // Text: the peer broke the format, or the temporary file failed
+        };
+        Kind What = Kind::Frame;
+        FrameType Type = kDataFrame;
+        std::string Text;
+        std::filesystem::path Path;
+        std::unique_ptr<QTemporaryFile> Owner;
+    };
+
+    IncomingStream();
+    ~IncomingStream();
+    IncomingStream(const IncomingStream&) = delete;
+    IncomingStream& operator=(const IncomingStream&) = delete;
+
+    void Feed(const QByteArray& bytes);
+    // The next frame or complete file.
+    std::optional<Message> Next();
+
+    bool HasPendingMark() const { return reader_.HasPendingMark(); }
+    void JudgePendingMark() { reader_.JudgePendingMark(); }
+
+    // Forgets everything of the last connection, its partial file included.
+    void Reset();
+
+private:
+    StreamReader reader_;
+    std::unique_ptr<QTemporaryFile> file_;
+    std::string fileName_;
+    bool failed_ = false;
+};
+
+} // namespace marovane::net

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "net/NetLinks.h"
+#include "net/qt/IncomingStream.h"
+
+#include <QAbstractSocket>
+#include <QObject>
+
+#include <cstdint>
+#include <memory>
+
+class QTcpSocket;
+class QTimer;
+
+namespace marovane::net {
+
+// The guest's side on a Qt socket: one connection to the host. On connecting it introduces
+// itself with the program's title and version; every close, the owner's Disconnect included,
+// raises Dropped.
+//
+// Every event may call back into the guest (send, disconnect, connect again); a socket closed
+// from inside an event is never touched again. The owner must not delete the guest from inside an
+// event.
+class NetClient : public QObject, public GuestLink {
+public:
+    explicit NetClient(QObject* parent = nullptr);
+    ~NetClient() override;
+
+    void SetEvents(GuestEvents* events) override { events_ = events; }
+    void Connect(const std::string& host, int port, const std::string& title,
+                 const std::string& version) override;
+    void Disconnect() override;
+    void SendData(std::string_view data) override;
+    void SendSetupInfo(std::string_view data) override;
+    void SendFile(const std::filesystem::path& path, std::string_view remoteName) override;
+    bool IsConnected() const override;
+    bool Busy() const override;
+    std::string HostIP() const override;
+
+private:
+    bool Current(std::uint64_t connection) const { return socket_ && connection_ == connection; }
+    void OnConnected(std::uint64_t connection);
+    void Pump(std::uint64_t connection, bool judgeMark);
+    void Dispatch(std::uint64_t connection, IncomingStream::Message message);
+    void OnClosed(std::uint64_t connection);
+    void OnError(std::uint64_t connection, QAbstractSocket::SocketError error);
+    // Lets go of the socket (what was written still leaves) and raises Dropped.
+    void CloseAndReport(bool graceful);
+    void Send(FrameType type, std::string_view payload);
+
+    GuestEvents* events_ = nullptr;
+    QTcpSocket* socket_ = nullptr; // null while closed
+    std::uint64_t connection_ = 0;
+    bool connected_ = false;
+    bool reading_ = false;
+    std::string title_;
+    std::string version_;
+    IncomingStream incoming_;
+    QTimer* quiet_ = nullptr;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+} // namespace marovane::net

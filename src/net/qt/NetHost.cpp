@@ -1,0 +1,390 @@
+#include "net/qt/NetHost.h"
+
+#include "net/Framing.h"
+#include "net/qt/SocketTools.h"
+
+#include <QHostAddress>
+#include <QNetworkInterface>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace marovane::net {
+
+namespace {
+
+// A 0xFF at the end of what a guest sent is taken as a frame mark after this much quiet.
+constexpr int kQuietMs = 100;
+
+// Bytes are taken from a socket in pieces of this size, and the events in each piece raised,
+// before the next is read: what waits in the stream reader stays small.
+constexpr qint64 kReadPiece = 64 * 1024;
+
+} // namespace
+
+NetHost::NetHost(QObject* parent) : QObject(parent) {}
+
+NetHost::~NetHost() {
+    *alive_ = false;
+    for (auto& guest : guests_) {
+        if (guest->socket) {
+            QObject::disconnect(guest->socket, nullptr, this, nullptr);
+            guest->socket->abort();
+        }
+    }
+}
+
+NetHost::Guest* NetHost::Current(int index, std::uint64_t connection) const {
+    if (index < 1 || index > static_cast<int>(guests_.size()))
+        return nullptr;
+    Guest* guest = guests_[index - 1].get();
+    return guest->socket && guest->connection == connection ? guest : nullptr;
+}
+
+bool NetHost::IsConnected(int index) const {
+    if (index < 1 || index > static_cast<int>(guests_.size()))
+        return false;
+    const QTcpSocket* socket = guests_[index - 1]->socket;
+    return socket && socket->state() == QAbstractSocket::ConnectedState;
+}
+
+bool NetHost::BeginHost() {
+    if (!server_) {
+        server_ = new QTcpServer(this);
+        connect(server_, &QTcpServer::newConnection, this, &NetHost::OnNewConnection);
+    }
+    if (server_->isListening())
+        server_->close();
+    hosting_ = false;
+    if (!server_->listen(QHostAddress::Any, static_cast<quint16>(localPort_))) {
+        const NetError error = SocketError(server_->serverError(), server_->errorString());
+        if (events_)
+            events_->Error(0, error);
+        return false;
+    }
+    hosting_ = true;
+    return true;
+}
+
+void NetHost::StopHost() {
+    hosting_ = false;
+    Kick(0);
+    if (server_)
+        server_->close();
+}
+
+void NetHost::Kick(int index) {
+    if (index == 0) {
+        // The slots are counted afresh each time: an event may have opened one.
+        for (int slot = 1; slot <= static_cast<int>(guests_.size()); ++slot)
+            Kick(slot);
+        return;
+    }
+    if (index < 0 || index > static_cast<int>(guests_.size()) || !guests_[index - 1]->socket)
+        return;
+    Guest& guest = *guests_[index - 1];
+    const std::uint64_t connection = guest.connection;
+    if (guest.socket->state() == QAbstractSocket::ConnectedState) {
+        WriteBytes(*guest.socket, EncodeFrame(kLeaveFrame) + kFrameMark);
+        guest.socket->flush();
+    }
+    // Writing may have found the connection broken and closed it already.
+    if (Current(index, connection))
+        CloseAndReport(index, true);
+}
+
+template <typename Each> void NetHost::ForTargets(int index, Each each) {
+    for (int slot = 1; slot <= static_cast<int>(guests_.size()); ++slot) {
+        const bool chosen = index == 0 || slot == index || (index < 0 && slot != -index);
+        if (chosen && IsConnected(slot))
+            each(*guests_[slot - 1]->socket);
+    }
+}
+
+void NetHost::SendFrame(int index, FrameType type, std::string_view payload) {
+    const std::string bytes = EncodeFrame(type, payload) + kFrameMark;
+    ForTargets(index, [&](QTcpSocket& socket) { WriteBytes(socket, bytes); });
+}
+
+void NetHost::SendData(int index, std::string_view data) {
+    SendFrame(index, kDataFrame, data);
+}
+
+void NetHost::SendSetupInfo(int index, std::string_view data) {
+    SendFrame(index, kSetupFrame, data);
+}
+
+void NetHost::SendProperTitle(int index, std::string_view title) {
+    SendFrame(index, kTitleFrame, title);
+}
+
+void NetHost::SendProperVersion(int index, std::string_view version) {
+    SendFrame(index, kVersionFrame, version);
+}
+
+void NetHost::SendFile(int index, const std::filesystem::path& path, std::string_view remoteName) {
+    bool anyone = false;
+    ForTargets(index, [&](QTcpSocket&) { anyone = true; });
+    if (!anyone)
+        return;
+    NetError error;
+    const std::optional<std::string> contents = ReadFileToSend(path, error);
+    if (!contents) {
+        if (events_)
+            events_->Error(std::max(index, 0), error);
+        return;
+    }
+    ForTargets(index, [&](QTcpSocket& socket) { WriteFile(socket, *contents, remoteName); });
+}
+
+int NetHost::LocalPort() const {
+    if (server_ && server_->isListening())
+        return server_->serverPort();
+    return localPort_;
+}
+
+void NetHost::SetLocalPort(int port) {
+    if (hosting_) {
+        if (events_)
+            events_->Error(
+                0, OwnError(kErrorPortWhileListening, "Cannot change port while listening."));
+        return;
+    }
+    localPort_ = port;
+}
+
+int NetHost::Connections() const {
+    int count = 0;
+    for (int slot = 1; slot <= static_cast<int>(guests_.size()); ++slot)
+        count += IsConnected(slot) ? 1 : 0;
+    return count;
+}
+
+std::string NetHost::ClientIP(int index) const {
+    if (!IsConnected(index))
+        return {};
+    return AddressText(guests_[index - 1]->socket->peerAddress());
+}
+
+std::string NetHost::HostIP() const {
+    // The host listens on every address; the one to tell guests is the first that is not the
+    // machine's own loopback.
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (!address.isLoopback() && address.protocol() == QAbstractSocket::IPv4Protocol)
+            return AddressText(address);
+    }
+    return "127.0.0.1";
+}
+
+int NetHost::EnumClients(bool first) {
+    const int slotCount = static_cast<int>(guests_.size());
+    if (first)
+        cursor_ = 0;
+    ++cursor_;
+    while (cursor_ <= slotCount && !IsConnected(cursor_))
+        ++cursor_;
+    if (cursor_ > slotCount)
+        cursor_ = 0;
+    return cursor_;
+}
+
+int NetHost::FreeSlot() const {
+    for (int slot = 1; slot <= static_cast<int>(guests_.size()); ++slot) {
+        if (!guests_[slot - 1]->socket)
+            return slot;
+    }
+    return static_cast<int>(guests_.size()) + 1;
+}
+
+bool NetHost::OverLimit(int slot) const {
+    return Connections() + 1 > maxConnections_ || slot > maxConnections_;
+}
+
+void NetHost::OnNewConnection() {
+    const std::shared_ptr<bool> alive = alive_;
+    while (server_ && server_->hasPendingConnections()) {
+        QTcpSocket* socket = server_->nextPendingConnection();
+        if (!socket)
+            break;
+        socket->setParent(this);
+        int slot = FreeSlot();
+        if (OverLimit(slot)) {
+            // The owner may raise the limit or make room; it is asked once.
+            if (events_)
+                events_->MaxConnectionsReached();
+            if (!*alive)
+                return;
+            slot = FreeSlot();
+        }
+        if (!hosting_ || OverLimit(slot)) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        Open(slot, socket);
+        const std::uint64_t connection = guests_[slot - 1]->connection;
+        WriteBytes(*socket, EncodeFrame(kAcceptFrame) + kFrameMark);
+        if (events_)
+            events_->ClientJoined(slot);
+        if (!*alive)
+            return;
+        // Bytes, or the close, that came before the slot listened to the socket.
+        if (Current(slot, connection))
+            Pump(slot, connection, false);
+        if (!*alive)
+            return;
+        if (Guest* guest = Current(slot, connection);
+            guest && guest->socket->state() != QAbstractSocket::ConnectedState)
+            OnClosed(slot, connection);
+        if (!*alive)
+            return;
+    }
+}
+
+void NetHost::Open(int slot, QTcpSocket* socket) {
+    if (slot > static_cast<int>(guests_.size())) {
+        auto guest = std::make_unique<Guest>();
+        guest->quiet = new QTimer(this);
+        guest->quiet->setSingleShot(true);
+        guest->quiet->setInterval(kQuietMs);
+        connect(guest->quiet, &QTimer::timeout, this,
+                [this, slot] { Pump(slot, guests_[slot - 1]->connection, true); });
+        guests_.push_back(std::move(guest));
+    }
+    Guest& guest = *guests_[slot - 1];
+    const std::uint64_t connection = ++connections_;
+    guest.socket = socket;
+    guest.connection = connection;
+    guest.incoming.Reset();
+    guest.reading = false;
+    connect(socket, &QTcpSocket::readyRead, this,
+            [this, slot, connection] { Pump(slot, connection, false); });
+    connect(socket, &QTcpSocket::disconnected, this,
+            [this, slot, connection] { OnClosed(slot, connection); });
+    connect(socket, &QTcpSocket::errorOccurred, this,
+            [this, slot, connection](QAbstractSocket::SocketError error) {
+                OnError(slot, connection, error);
+            });
+}
+
+void NetHost::Pump(int index, std::uint64_t connection, bool judgeMark) {
+    Guest* guest = Current(index, connection);
+    if (!guest || guest->reading)
+        return; // the outer call goes on with these bytes once its event returns
+    const std::shared_ptr<bool> alive = alive_;
+    guest->reading = true;
+    guest->quiet->stop();
+    bool judge = judgeMark;
+    for (;;) {
+        if (guest->socket->bytesAvailable() > 0) {
+            guest->incoming.Feed(guest->socket->read(kReadPiece));
+        } else if (judge) {
+            guest->incoming.JudgePendingMark();
+            judge = false;
+        }
+        std::optional<IncomingStream::Message> message;
+        while ((message = guest->incoming.Next())) {
+            Dispatch(index, connection, std::move(*message));
+            if (!*alive)
+                return;
+            guest = Current(index, connection);
+            if (!guest)
+                return;
+        }
+        if (guest->socket->bytesAvailable() == 0 && !judge)
+            break;
+    }
+    guest->reading = false;
+    if (guest->incoming.HasPendingMark())
+        guest->quiet->start();
+}
+
+void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Message message) {
+    using Kind = IncomingStream::Message::Kind;
+    if (!events_ && message.What != Kind::Failure && message.Type != kLeaveFrame)
+        return;
+    switch (message.What) {
+    case Kind::Frame:
+        switch (message.Type) {
+        case kTitleFrame:
+            events_->ReceiveTitle(index, message.Text);
+            break;
+        case kVersionFrame:
+            events_->ReceiveVersion(index, message.Text);
+            break;
+        case kSetupFrame:
+            events_->ReceiveSetupInfo(index, message.Text);
+            break;
+        case kDataFrame:
+            events_->ReceiveData(index, message.Text);
+            break;
+        case kLeaveFrame:
+            // The guest says goodbye; its connection ends here.
+            CloseAndReport(index, true);
+            break;
+        default:
+            break; // the accept frame means nothing coming from a guest
+        }
+        break;
+    case Kind::File:
+        // The message owns the file: it is deleted when the event has returned, whatever the
+        // event did to the connection.
+        events_->ReceiveFile(index, message.Path, message.Text);
+        break;
+    case Kind::Failure: {
+        const std::shared_ptr<bool> alive = alive_;
+        if (events_)
+            events_->Error(index, OwnError(kErrorBadStream, message.Text));
+        if (*alive && Current(index, connection))
+            CloseAndReport(index, false);
+        break;
+    }
+    }
+}
+
+void NetHost::OnClosed(int index, std::uint64_t connection) {
+    if (!Current(index, connection))
+        return;
+    // What the guest sent last may still wait in the socket, and its last 0xFF is a mark now.
+    const std::shared_ptr<bool> alive = alive_;
+    Pump(index, connection, true);
+    if (*alive && Current(index, connection))
+        CloseAndReport(index, false);
+}
+
+void NetHost::OnError(int index, std::uint64_t connection, QAbstractSocket::SocketError error) {
+    Guest* guest = Current(index, connection);
+    if (!guest || error == QAbstractSocket::RemoteHostClosedError)
+        return; // a close like any other: the disconnect follows
+    const std::shared_ptr<bool> alive = alive_;
+    if (events_)
+        events_->Error(index, SocketError(error, guest->socket->errorString()));
+    if (*alive && Current(index, connection))
+        CloseAndReport(index, false);
+}
+
+void NetHost::Close(int index, bool graceful) {
+    Guest& guest = *guests_[index - 1];
+    QTcpSocket* socket = guest.socket;
+    guest.socket = nullptr;
+    guest.incoming.Reset();
+    guest.quiet->stop();
+    guest.reading = false;
+    QObject::disconnect(socket, nullptr, this, nullptr);
+    if (graceful) {
+        CloseGracefully(socket);
+    } else {
+        socket->abort();
+        socket->deleteLater();
+    }
+}
+
+void NetHost::CloseAndReport(int index, bool graceful) {
+    Close(index, graceful);
+    if (events_)
+        events_->ClientLeft(index);
+}
+
+} // namespace marovane::net

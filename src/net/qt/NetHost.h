@@ -1,0 +1,91 @@
+#pragma once
+
+#include "net/NetLinks.h"
+#include "net/qt/IncomingStream.h"
+
+#include <QAbstractSocket>
+#include <QObject>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QTcpServer;
+class QTcpSocket;
+class QTimer;
+
+namespace marovane::net {
+
+// The hosting side on Qt sockets: listens on LocalPort and keeps one connection per guest in
+// numbered slots 1..N. A slot is never destroyed, only closed and reused by the next guest.
+//
+// Every event may call back into the host: send, kick, stop, even begin again. After each event
+// the host looks again at what is left before it goes on, and a socket closed from inside an event
+// is never touched again. The owner must not delete the host from inside an event.
+class NetHost : public QObject, public HostLink {
+public:
+    explicit NetHost(QObject* parent = nullptr);
+    ~NetHost() override;
+
+    void SetEvents(HostEvents* events) override { events_ = events; }
+    bool BeginHost() override;
+    void StopHost() override;
+    void Kick(int index) override;
+    void SendData(int index, std::string_view data) override;
+    void SendSetupInfo(int index, std::string_view data) override;
+    void SendProperTitle(int index, std::string_view title) override;
+    void SendProperVersion(int index, std::string_view version) override;
+    void SendFile(int index, const std::filesystem::path& path,
+                  std::string_view remoteName) override;
+    int LocalPort() const override;
+    void SetLocalPort(int port) override;
+    int MaxConnections() const override { return maxConnections_; }
+    void SetMaxConnections(int count) override { maxConnections_ = count; }
+    int Connections() const override;
+    bool Hosting() const override { return hosting_; }
+    std::string ClientIP(int index) const override;
+    std::string HostIP() const override;
+    int EnumClients(bool first) override;
+
+private:
+    struct Guest {
+        QTcpSocket* socket = nullptr; // null while the slot is closed
+        std::uint64_t connection = 0; // tells this slot's successive guests apart
+        IncomingStream incoming;
+        QTimer* quiet = nullptr; // judges a 0xFF left at the end after a moment of quiet
+        bool reading = false;
+    };
+
+    // The guest in slot index if it is still the given connection, else null.
+    Guest* Current(int index, std::uint64_t connection) const;
+    bool IsConnected(int index) const;
+    int FreeSlot() const;
+    bool OverLimit(int slot) const;
+
+    void OnNewConnection();
+    void Open(int slot, QTcpSocket* socket);
+    // Reads what the socket holds and raises the events in it; judgeMark counts a 0xFF left at
+    // the end as a frame mark.
+    void Pump(int index, std::uint64_t connection, bool judgeMark);
+    void Dispatch(int index, std::uint64_t connection, IncomingStream::Message message);
+    void OnClosed(int index, std::uint64_t connection);
+    void OnError(int index, std::uint64_t connection, QAbstractSocket::SocketError error);
+    // Closes the slot; a graceful close lets what was written still leave.
+    void Close(int index, bool graceful);
+    void CloseAndReport(int index, bool graceful);
+
+    template <typename Each> void ForTargets(int index, Each each);
+    void SendFrame(int index, FrameType type, std::string_view payload);
+
+    HostEvents* events_ = nullptr;
+    QTcpServer* server_ = nullptr;
+    std::vector<std::unique_ptr<Guest>> guests_; // slot i is guests_[i - 1]
+    int localPort_ = 0;
+    int maxConnections_ = 1;
+    bool hosting_ = false;
+    int cursor_ = 0;
+    std::uint64_t connections_ = 0;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+} // namespace marovane::net

@@ -1,0 +1,102 @@
+#include "net/qt/SocketTools.h"
+
+#include "net/Framing.h"
+
+#include <QFile>
+#include <QHostAddress>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace marovane::net {
+
+namespace {
+
+constexpr int kCloseTimeoutMs = 5000;
+
+int ErrorNumber(QAbstractSocket::SocketError error) {
+    switch (error) {
+    case QAbstractSocket::AddressInUseError:
+        return kErrorAddressInUse;
+    case QAbstractSocket::SocketAccessError:
+        return 10013; // permission denied
+    case QAbstractSocket::SocketAddressNotAvailableError:
+        return 10049; // address not available
+    case QAbstractSocket::NetworkError:
+        return 10050; // network down
+    case QAbstractSocket::RemoteHostClosedError:
+        return 10054; // connection reset by the peer
+    case QAbstractSocket::SocketTimeoutError:
+        return 10060; // timed out
+    case QAbstractSocket::ConnectionRefusedError:
+        return 10061; // refused
+    case QAbstractSocket::HostNotFoundError:
+        return 11001; // host not found
+    default:
+        return 20000 + static_cast<int>(error);
+    }
+}
+
+} // namespace
+
+NetError SocketError(QAbstractSocket::SocketError error, const QString& description) {
+    return NetError{ErrorNumber(error), description.toStdString(), kErrorSource};
+}
+
+NetError OwnError(int number, std::string description) {
+    return NetError{number, std::move(description), kErrorSource};
+}
+
+std::string AddressText(const QHostAddress& address) {
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    if (isIPv4)
+        return QHostAddress(ipv4).toString().toStdString();
+    return address.toString().toStdString();
+}
+
+void WriteBytes(QTcpSocket& socket, std::string_view bytes) {
+    socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void WriteFile(QTcpSocket& socket, const std::string& contents, std::string_view remoteName) {
+    WriteBytes(socket, EncodeFileHeader(remoteName, contents.size()));
+    const std::string_view bytes(contents);
+    for (std::size_t at = 0; at < bytes.size(); at += kFilePieceSize)
+        WriteBytes(socket, bytes.substr(at, kFilePieceSize));
+    WriteBytes(socket, std::string_view(&kFrameMark, 1));
+}
+
+std::optional<std::string> ReadFileToSend(const std::filesystem::path& path, NetError& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = OwnError(kErrorFileNotSent, "Cannot read the file " + path.string() + ": " +
+                                                file.errorString().toStdString());
+        return std::nullopt;
+    }
+    if (static_cast<std::uint64_t>(file.size()) > kMaxFileLength) {
+        error = OwnError(kErrorFileNotSent, "The file " + path.string() + " is larger than the " +
+                                                std::to_string(kMaxFileLength) +
+                                                " bytes a peer accepts.");
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = OwnError(kErrorFileNotSent, "Cannot read the file " + path.string() + ": " +
+                                                file.errorString().toStdString());
+        return std::nullopt;
+    }
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void CloseGracefully(QTcpSocket* socket) {
+    QObject::connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(kCloseTimeoutMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState)
+        socket->deleteLater();
+}
+
+} // namespace marovane::net
