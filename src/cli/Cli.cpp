@@ -1,8 +1,10 @@
 #include "cli/Cli.h"
 
 #include "ai/ComputerOpponent.h"
+#include "cli/NetCommands.h"
 #include "cli/ScriptPlayer.h"
 #include "cli/StateJson.h"
+#include "cli/ToolSession.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
@@ -35,7 +37,7 @@ const char* const kUsage =
     "  def show FILE.def\n"
     "  def build SOURCE OUT.def\n"
     "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--save OUT.mvg]\n"
-    "      slot types: Human, Computer, Immobile, or nothing for an empty slot\n"
+    "      slot types: Human, Computer, Immobile, Remote, or nothing for an empty slot\n"
     "  show FILE.mvg\n"
     "  run FILE.mvg [--turns N] [--save OUT.mvg]   (commands on standard input, one a line:\n"
     "      move X1 Y1 X2 Y2 | attack X1 Y1 X2 Y2 | next [sell] [rescue] [buy T] |\n"
@@ -45,7 +47,15 @@ const char* const kUsage =
     "      the computer plays every computer slot until the game ends, N turns are played\n"
     "      (at most 20000), or the turn of a slot it does not play comes up, which stops the\n"
     "      tool there; a scenario starts a new game, by default with a computer in every slot\n"
-    "      it allows";
+    "      it allows\n"
+    "  host FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--port P]\n"
+    "       [--timeout S]\n"
+    "      hosts a network game: Remote slots wait for guests, computer slots are played here;\n"
+    "      the game begins once every Remote slot is taken\n"
+    "  join HOST [--port P] [--slot N] [--timeout S]\n"
+    "      joins a host as a guest whose player the computer plays, in slot N (1..4) or the\n"
+    "      first free one; host and join print the final state when the game ends or the\n"
+    "      time-out (seconds, default 600) runs out";
 
 // Computer turns played at most in one command, so that a game that no one can win still ends.
 constexpr int kMaxComputerTurns = 20000;
@@ -65,7 +75,8 @@ struct Arguments {
 
 Arguments Split(const std::vector<std::string>& args) {
     static const std::vector<std::string> kWithValue = {
-        "--data", "--seed", "--players", "--option", "--teams", "--save", "--turns"};
+        "--data", "--seed",  "--players", "--option",  "--teams",
+        "--save", "--turns", "--port",    "--timeout", "--slot"};
     Arguments parsed;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -147,27 +158,6 @@ void ReadGameOptions(const Arguments& args, NewGameSetup& setup) {
         setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
 }
 
-// The tool's game: a session without a window, with the tool's settings kept in memory.
-struct ToolSession {
-    ToolSession(const fs::path& dataDir, uint64_t seed)
-        : Specs(LoadSpecs(dataDir / "specs.txt")), Session(Specs, Port, seed, dataDir, Settings) {}
-
-    void Start(const fs::path& scenario, const NewGameSetup& setup) {
-        if (!Session.StartNewGame(scenario, setup))
-            throw Error(Port.Messages.empty() ? "The game could not start." : Port.Messages.back());
-    }
-    void SaveIfAsked(const Arguments& args) {
-        if (auto save = args.Option("--save"))
-            Session.Save(*save);
-    }
-    json::Value State() const { return GameStateToJson(Session.CurrentGame(), Port.Messages); }
-
-    UnitSpecs Specs;
-    HeadlessPort Port;
-    MemorySettings Settings;
-    GameSession Session;
-};
-
 int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed,
                    std::ostream& out) {
     if (args.Words.size() != 2)
@@ -183,7 +173,7 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
     // The new game is shown as it starts: nobody plays a turn, not even the computer.
     tool.Session.SetComputerPlayer(nullptr);
     tool.Start(ResolveScenario(args.Words[1], dataDir), setup);
-    tool.SaveIfAsked(args);
+    tool.SaveIfAsked(args.Option("--save"));
     out << json::Print(tool.State()) << "\n";
     return 0;
 }
@@ -218,7 +208,7 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
     tool.Session.Load(args.Words[1]);
     tool.Session.PlayPendingComputerTurn();
     ScriptPlayer(tool.Session.CurrentGame(), tool.Port).Play(in);
-    tool.SaveIfAsked(args);
+    tool.SaveIfAsked(args.Option("--save"));
     out << json::Print(tool.State()) << "\n";
     return 0;
 }
@@ -268,7 +258,7 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     if (!fault.empty())
         throw Error("The board went wrong after " + std::to_string(computer.TurnsPlayed()) +
                     (computer.TurnsPlayed() == 1 ? " turn: " : " turns: ") + fault);
-    tool.SaveIfAsked(args);
+    tool.SaveIfAsked(args.Option("--save"));
     json::Value state = tool.State();
     state["Turns"] = computer.TurnsPlayed();
     out << json::Print(state) << "\n";
@@ -304,6 +294,23 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
             return RunScript(args, dataDir, seed, out, in);
         if (command == "play")
             return PlayCommand(args, dataDir, seed, out);
+        if (command == "host" || command == "join") {
+            NetArguments net;
+            net.Slots = args.Option("--players");
+            ReadGameOptions(args, net.Setup);
+            if (auto port = args.Option("--port"))
+                net.Port = static_cast<int>(ParseNumber(*port, "--port", 1, 65535));
+            if (auto timeout = args.Option("--timeout"))
+                net.TimeoutSeconds = static_cast<int>(ParseNumber(*timeout, "--timeout", 1, 86400));
+            if (auto slot = args.Option("--slot"))
+                net.Slot = static_cast<int>(ParseNumber(*slot, "--slot", 1, 4)) - 1;
+            if (args.Words.size() != 2)
+                throw Error(kUsage);
+            if (command == "host")
+                return HostCommand(ResolveScenario(args.Words[1], dataDir), net, dataDir, seed,
+                                   out);
+            return JoinCommand(args.Words[1], net, dataDir, seed, out);
+        }
         throw Error("Unknown command \"" + command + "\".\n" + kUsage);
     } catch (const std::exception& error) {
         err << error.what() << "\n";

@@ -6,6 +6,12 @@
 
 namespace marovane::net {
 
+LobbyIdentity OurIdentity(const std::string& hostName) {
+    const std::string version = MAROVANE_VERSION;
+    const size_t second = version.find('.', version.find('.') + 1);
+    return {"Marovane", version.substr(0, second), hostName};
+}
+
 HostLobby::HostLobby(HostLink& link, HostGame& game, LobbyIdentity identity)
     : link_(link), game_(game), identity_(std::move(identity)) {
     link_.SetEvents(this);

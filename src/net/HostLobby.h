@@ -21,6 +21,9 @@ struct LobbyIdentity {
         HostName; // this machine's network name: the guests' copy of the scenario is named after it
 };
 
+// This program as the lobby names it: "Marovane" and its major.minor version, on this machine.
+LobbyIdentity OurIdentity(const std::string& hostName);
+
 // What the new-game dialog (or the tool) shows of the host's lobby.
 class HostLobbyView {
 public:

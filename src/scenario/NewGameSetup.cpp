@@ -13,6 +13,7 @@ std::vector<SlotKind> ParseSlotKinds(const std::string& list) {
         {"human", SlotKind::Human},
         {"computer", SlotKind::Computer},
         {"immobile", SlotKind::Immobile},
+        {"remote", SlotKind::Remote},
         {"none", SlotKind::None},
         {"", SlotKind::None}};
     std::vector<SlotKind> slots;
@@ -26,7 +27,7 @@ std::vector<SlotKind> ParseSlotKinds(const std::string& list) {
                                  [&](const auto& named) { return named.first == lower; });
         if (kind == kKinds.end())
             throw Error("Unknown player type \"" + word +
-                        "\": use Human, Computer, Immobile, or nothing for an empty slot.");
+                        "\": use Human, Computer, Immobile, Remote, or nothing for an empty slot.");
         slots.push_back(kind->second);
         if (comma == std::string::npos)
             break;

@@ -1,14 +1,17 @@
 #include "ui/GameCommands.h"
 
+#include "net/Unattended.h"
 #include "savegame/SavedGame.h"
 #include "session/GameSession.h"
 #include "ui/LocalPath.h"
+#include "ui/NetworkPlay.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -21,9 +24,10 @@ const char* const kProductName = "Marovane";
 
 } // namespace
 
-GameCommands::GameCommands(GameSession& session, GameSetupDialog& setup, const QDir& programDir,
-                           QWidget& window)
-    : QObject(&window), session_(session), setup_(setup), programDir_(programDir), window_(window) {
+GameCommands::GameCommands(GameSession& session, GameSetupDialog& setup, NetworkPlay& network,
+                           const QDir& programDir, QWidget& window)
+    : QObject(&window), session_(session), setup_(setup), network_(network),
+      programDir_(programDir), window_(window) {
     connect(&setup_, &QDialog::accepted, this, &GameCommands::NewGameChosen);
     newGameTimer_.setSingleShot(true);
     newGameTimer_.setInterval(50);
@@ -40,7 +44,16 @@ void GameCommands::NewGame() {
 
 void GameCommands::NewGameChosen() {
     const NewGameSetup setup = setup_.Setup(session_.CurrentGame().TeamsMode);
-    switch (session_.RequestNewGame(ToLocalPath(setup_.ChosenPath()), setup)) {
+    const auto path = ToLocalPath(setup_.ChosenPath());
+    GameSession::StartResult result;
+    if (network_.Hosting()) {
+        result =
+            net::BeginHostedGame(session_, network_.Host(), network_.HostProtocol(), path, setup);
+    } else {
+        network_.PrepareLocalGame();
+        result = session_.RequestNewGame(path, setup);
+    }
+    switch (result) {
     case GameSession::StartResult::Started:
         break;
     case GameSession::StartResult::Deferred:
@@ -55,6 +68,41 @@ void GameCommands::NewGameChosen() {
 
 bool GameCommands::StartNewGame(const QString& path, const NewGameSetup& setup) {
     return session_.StartNewGame(ToLocalPath(path), setup);
+}
+
+void GameCommands::ConnectToHost() {
+    Game& game = session_.CurrentGame();
+    if (game.NetMode == 2 || network_.Hosting()) {
+        if (QMessageBox::question(&window_, kProductName,
+                                  "Are you sure you want to stop the network game?",
+                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return;
+        if (game.GameOn)
+            game.GameOver();
+        network_.Host().Cancel();
+    }
+    if (lastHost_.isEmpty())
+        lastHost_ = QString::fromStdString(session_.Settings().LastHost());
+    bool ok = false;
+    const QString host =
+        QInputDialog::getText(&window_, "Connect to Host",
+                              "Enter the name or IP address of the host:", QLineEdit::Normal,
+                              lastHost_, &ok)
+            .trimmed();
+    if (!ok || host.isEmpty())
+        return;
+    if (host != lastHost_) {
+        lastHost_ = host;
+        session_.Settings().SetLastHost(host.toStdString());
+    }
+    JoinHost(host);
+}
+
+void GameCommands::JoinHost(const QString& host) {
+    // A game running here stops: its work unwinds before the host's game arrives.
+    session_.CurrentGame().GameOn = false;
+    setup_.OpenAsGuest(network_.Guest());
+    network_.Guest().Connect(host.toStdString(), net::kGamePort);
 }
 
 void GameCommands::Load() {

@@ -14,6 +14,7 @@ namespace marovane {
 
 class GameSession;
 class GameSetupDialog;
+class NetworkPlay;
 
 // The Game menu's commands on whole games: New through the new-game dialog, Load, Save and
 // Save As through the file dialogs. The session does the work; this class asks the player and
@@ -22,8 +23,8 @@ class GameCommands : public QObject {
     Q_OBJECT
 
 public:
-    GameCommands(GameSession& session, GameSetupDialog& setup, const QDir& programDir,
-                 QWidget& window);
+    GameCommands(GameSession& session, GameSetupDialog& setup, NetworkPlay& network,
+                 const QDir& programDir, QWidget& window);
 
     // Called after a saved game replaced the running one.
     std::function<void()> Loaded;
@@ -32,6 +33,10 @@ public:
     // running game has stopped.
     void NewGame();
     bool StartNewGame(const QString& path, const NewGameSetup& setup);
+    // Game > Connect to Host: asks for the host and opens the new-game dialog as its guest.
+    void ConnectToHost();
+    // Connects to a host by name; the dialog shows the lobby.
+    void JoinHost(const QString& host);
     void Load();
     bool LoadFrom(const QString& path);
     bool Save();
@@ -43,6 +48,8 @@ private:
 
     GameSession& session_;
     GameSetupDialog& setup_;
+    NetworkPlay& network_;
+    QString lastHost_;
     QDir programDir_;
     QWidget& window_;
     // A game chosen while another was in progress starts from this timer, once the old game's

@@ -31,7 +31,8 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     saveAs_->setEnabled(false);
     connect(saveAs_, &QAction::triggered, this, &GameMenus::SaveGameAs);
     game->addSeparator()->setObjectName("mnuGSep1");
-    AddItem(game, "mnuGConnect", "&Connect to Host...")->setEnabled(false);
+    connect(AddItem(game, "mnuGConnect", "&Connect to Host..."), &QAction::triggered, this,
+            &GameMenus::ConnectToHost);
     game->addSeparator()->setObjectName("mnuGSep2");
     connect(AddItem(game, "mnuGExit", "E&xit"), &QAction::triggered, this, &GameMenus::Exit);
 

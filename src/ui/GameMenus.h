@@ -41,6 +41,7 @@ signals:
     void Load();
     void SaveGame();
     void SaveGameAs();
+    void ConnectToHost();
     void Exit();
     void OptionChosen(int index, bool checked);
     void PictureSetChosen(int index);

@@ -1,4 +1,7 @@
 #include "ui/GameWindow.h"
+#include "net/qt/NetClient.h"
+#include "net/qt/NetHost.h"
+#include "ui/QtText.h"
 
 #include "engine/KeepVisit.h"
 #include "scenario/Options.h"
@@ -18,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QHostInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,8 +36,10 @@ namespace {
 constexpr int kLeftPanelWidth = 190;
 const char* const kProductName = "Marovane";
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+// The connections of network play: sockets.
+NetworkPlay::Links QtNetworkLinks() {
+    return {[] { return std::make_unique<net::NetHost>(); },
+            [] { return std::make_unique<net::NetClient>(); }};
 }
 
 } // namespace
@@ -113,6 +119,7 @@ void GameWindow::ConnectMenus() {
     connect(menus_, &GameMenus::Load, this, [this] { commands_->Load(); });
     connect(menus_, &GameMenus::SaveGame, this, [this] { commands_->Save(); });
     connect(menus_, &GameMenus::SaveGameAs, this, [this] { commands_->SaveAs(); });
+    connect(menus_, &GameMenus::ConnectToHost, this, [this] { commands_->ConnectToHost(); });
     connect(menus_, &GameMenus::Exit, this, &GameWindow::Exit);
     connect(menus_, &GameMenus::OptionChosen, this, &GameWindow::SetOption);
     connect(menus_, &GameMenus::PictureSetChosen, this, &GameWindow::ChoosePictureSet);
@@ -149,14 +156,29 @@ void GameWindow::BuildDialogs() {
             menus_->Teams(k)->setEnabled(TeamsAllowedBy(def, k));
         session_->ScenarioSelected(def);
     };
+    links.StartGuestGame = [this](const QString& path, const NewGameSetup& setup) {
+        return commands_->StartNewGame(path, setup);
+    };
+    links.TeamsFromHost = [this](int mode) {
+        CurrentGame().TeamsMode = static_cast<int16_t>(mode);
+        TeamsChanged();
+        return menus_->Teams(mode)->text();
+    };
     setup_ =
         std::make_unique<GameSetupDialog>(programDir_, session_->Scenarios(), specs_, links, this);
-    commands_ = new GameCommands(*session_, *setup_, programDir_, *this);
+    UseNetworkLinks(QtNetworkLinks());
+    commands_ = new GameCommands(*session_, *setup_, *network_, programDir_, *this);
     commands_->Loaded = [this] {
         const Game& game = CurrentGame();
         setWindowTitle(QString(kProductName) + " - Player " + QString::number(game.CurrentPlayer) +
                        " - " + Latin1(game.ScenarioName));
     };
+}
+
+void GameWindow::UseNetworkLinks(NetworkPlay::Links links) {
+    network_ = std::make_unique<NetworkPlay>(
+        *session_, std::move(links), net::OurIdentity(QHostInfo::localHostName().toStdString()));
+    setup_->SetHostLobby(&network_->Host());
 }
 
 QAction* GameWindow::Action(const QString& name) const {
@@ -283,6 +305,8 @@ void GameWindow::ViewOptionsChanged() {
 void GameWindow::TeamsChanged() {
     for (int k = 0; k < 5; ++k)
         menus_->Teams(k)->setChecked(k == CurrentGame().TeamsMode);
+    if (network_)
+        network_->TeamsChosen(CurrentGame().TeamsMode);
 }
 
 void GameWindow::ShowBackgroundPictures() {

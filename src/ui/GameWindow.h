@@ -3,6 +3,7 @@
 #include "engine/GamePort.h"
 #include "session/GameSession.h"
 #include "ui/GameCommands.h"
+#include "ui/NetworkPlay.h"
 #include "ui/PictureStrip.h"
 #include "ui/Pointers.h"
 #include "ui/QtSettingsStore.h"
@@ -55,6 +56,11 @@ public:
     }
     // Game > New: the new-game dialog, which starts the chosen game when it closes.
     void NewGameCommand() { commands_->NewGame(); }
+
+    // Network play: the lobbies and game protocols of hosting and joining. Tests may give other
+    // connections before any network use.
+    NetworkPlay& Network() { return *network_; }
+    void UseNetworkLinks(NetworkPlay::Links links);
 
     // Menu commands by their object names (mnuGExit, mnuOCheck0, mnuPComp, mnuTCheck2, ...).
     QAction* Action(const QString& name) const;
@@ -139,6 +145,7 @@ private:
     std::array<UnitPanel*, 2> panels_{};
     std::unique_ptr<KeepDialog> keep_;
     std::unique_ptr<GameSetupDialog> setup_;
+    std::unique_ptr<NetworkPlay> network_;
     GameCommands* commands_ = nullptr;
     QTimer nextTurnTimer_;
     bool exiting_ = false;

@@ -6,6 +6,8 @@
 #include "scenario/Options.h"
 #include "scenario/ScenarioFiles.h"
 #include "ui/BoardWidget.h"
+#include "ui/LocalPath.h"
+#include "ui/QtText.h"
 #include "util/Error.h"
 #include "util/Latin1.h"
 
@@ -27,10 +29,6 @@
 namespace marovane {
 
 namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
 
 QString FieldText(const std::string& field) {
     // Text fields end at their first NUL; the rest is padding.
@@ -75,10 +73,15 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
                 [this, i] { SlotChanged(i); });
     }
     middle->addLayout(slotGrid);
+    BuildLobby(middle);
     for (int i = 0; i < 2; ++i) {
         options_[static_cast<size_t>(i)] = new QCheckBox(this);
         options_[static_cast<size_t>(i)]->setObjectName("chkOption" + QString::number(i));
         middle->addWidget(options_[static_cast<size_t>(i)]);
+        connect(options_[static_cast<size_t>(i)], &QCheckBox::toggled, this, [this] {
+            if (hostLobby_ && !IsGuest())
+                hostLobby_->SetOptions(options_[0]->isChecked(), options_[1]->isChecked());
+        });
     }
     auto* pictureRow = new QHBoxLayout;
     pictureRow->addWidget(new QLabel("Unit pictures:", this));
@@ -154,6 +157,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     connect(list_, &QListWidget::customContextMenuRequested, this, &GameSetupDialog::ShowPopup);
     connect(begin_, &QPushButton::clicked, this, &GameSetupDialog::Begin);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::rejected, this, &GameSetupDialog::LeaveLobby);
     connect(details_, &QPushButton::clicked, this, &GameSetupDialog::ToggleDetails);
     connect(pictures_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
         if (!rebuilding_ && links_.ChoosePictureSet)
@@ -283,6 +287,9 @@ void GameSetupDialog::ScenarioClicked() {
             enabledTeams += action->isEnabled();
     }
     teamsButton_->setEnabled(enabledTeams > 1);
+    if (hostLobby_)
+        hostLobby_->SetScenario(ToLocalPath(chosenPath_), name.toStdString());
+    SyncHostSlots();
 }
 
 void GameSetupDialog::ShowDetails() {
@@ -388,6 +395,7 @@ void GameSetupDialog::SlotChanged(int slot) {
     for (int i = 0; i < 4; ++i)
         slots_[static_cast<size_t>(i)]->setCurrentIndex(model_.Selected(i));
     rebuilding_ = false;
+    SyncHostSlots();
 }
 
 bool GameSetupDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -401,6 +409,7 @@ bool GameSetupDialog::eventFilter(QObject* watched, QEvent* event) {
                 for (int j = 0; j < 4; ++j)
                     slots_[static_cast<size_t>(j)]->setCurrentIndex(model_.Selected(j));
                 rebuilding_ = false;
+                SyncHostSlots();
                 return true;
             }
         }
@@ -409,7 +418,7 @@ bool GameSetupDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GameSetupDialog::Begin() {
-    if (chosenPath_.isEmpty() || !begin_->isEnabled()) {
+    if (IsGuest() || chosenPath_.isEmpty() || !begin_->isEnabled()) {
         QApplication::beep();
         return;
     }

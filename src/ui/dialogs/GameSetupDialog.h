@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/UnitSpecs.h"
+#include "net/GuestLobby.h"
+#include "net/HostLobby.h"
 #include "scenario/GameDef.h"
 #include "scenario/NewGameSetup.h"
 #include "scenario/ScenarioFolders.h"
@@ -21,6 +23,7 @@ class QListWidgetItem;
 class QMenu;
 class QPushButton;
 class QTextEdit;
+class QVBoxLayout;
 class QWidget;
 
 namespace marovane {
@@ -30,7 +33,7 @@ class BoardWidget;
 // The new-game dialog: the scenarios of the program folder with their details, the two scenario
 // options, the player slots and the unit picture set. It answers the chosen scenario's path and
 // the choices to start it with.
-class GameSetupDialog : public QDialog {
+class GameSetupDialog : public QDialog, private net::HostLobbyView, private net::GuestLobbyView {
     Q_OBJECT
 
 public:
@@ -42,6 +45,11 @@ public:
         std::function<void(const QString&)> ChoosePictureSet;
         // A scenario was selected: the window offers the team arrangements it allows.
         std::function<void(const GameDef&)> ScenarioChosen;
+        // A guest's game starts at once, when the host begins; false when it could not.
+        std::function<bool(const QString&, const NewGameSetup&)> StartGuestGame;
+        // The host chose another arrangement of teams: the Teams menu follows; answers the
+        // arrangement's menu caption.
+        std::function<QString(int)> TeamsFromHost;
     };
 
     GameSetupDialog(const QDir& programDir, const ScenarioFolders& scenarios,
@@ -51,6 +59,17 @@ public:
     // starts the chosen game), Cancel rejects it. Events keep arriving meanwhile, so the window
     // (and later the network) can change or close it while it is open.
     void Open();
+    // ---- Network lobby ---------------------------------------------------------------------
+    // The host's lobby follows the slots: a "Remote" slot starts hosting, Begin waits for the
+    // guests. Null for a dialog without network play.
+    void SetHostLobby(net::HostLobby* lobby) { hostLobby_ = lobby; }
+    // Opens the dialog as the guest of a host: the host's scenario and slots are shown, a click
+    // on a free slot claims it, and the game starts when the host begins.
+    void OpenAsGuest(net::GuestLobby& lobby);
+    bool IsGuest() const { return guestLobby_ != nullptr; }
+    QLabel* StatusLabel() const { return status_; }
+    QLabel* ChooseLabel(int i) const { return choose_[static_cast<size_t>(i)]; }
+
     // The path of the selected scenario (the dialog's result).
     const QString& ChosenPath() const { return chosenPath_; }
     // The choices to start the game with (slot types, ticked options, picture set).
@@ -93,6 +112,24 @@ private:
     QString SelectedName() const;
     void Fail(const QString& message);
 
+    // The network lobby (GameSetupLobby.cpp).
+    void BuildLobby(QVBoxLayout* middle);
+    void SyncHostSlots();
+    void ShowHostLobby();
+    void LeaveLobby();
+    void ClickedChoose(int slot);
+    void LobbyChanged() override;
+    void ShowNetError(const std::string& text) override;
+    void ScenarioArrived(const std::filesystem::path& file) override;
+    void TitleChanged(const std::string& title) override;
+    void OptionsChanged(bool option1, bool option2) override;
+    void SlotsChanged() override;
+    void StatusChanged(const std::string& status) override;
+    void TeamsModeChanged(int mode, bool gameRunning) override;
+    void ShowMessage(const std::string& text) override;
+    bool StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) override;
+    void LobbyClosed() override;
+
     // The caption of a slot kind in the player lists.
     static QString SlotCaption(SlotKind kind);
 
@@ -106,6 +143,11 @@ private:
     QString chosenPath_;
     QString rememberedPictures_;
     bool rebuilding_ = false;
+
+    net::HostLobby* hostLobby_ = nullptr;
+    net::GuestLobby* guestLobby_ = nullptr;
+    QLabel* status_ = nullptr;
+    std::array<QLabel*, 4> choose_{};
 
     QListWidget* list_;
     std::array<QComboBox*, 4> slots_{};

@@ -1,0 +1,95 @@
+// The tool's network commands: a host and a guest without a window, over sockets.
+#include "cli/NetCommands.h"
+
+#include "cli/ToolSession.h"
+#include "net/Unattended.h"
+#include "net/qt/NetClient.h"
+#include "net/qt/NetHost.h"
+#include "util/JsonPrint.h"
+
+#include <QCoreApplication>
+#include <QHostInfo>
+
+#include <chrono>
+#include <functional>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+
+namespace {
+
+// The sockets need Qt's event loop; the tool makes one when it has none.
+void EnsureEventLoop() {
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "marovane-cli";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+}
+
+// Runs the connection's events until `done` answers true or the time-out has passed; answers
+// whether the time ran out.
+bool RunUntil(const std::function<bool()>& done, int timeoutSeconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return true;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    // What was sent last (the end of the game) still leaves before the tool does.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return false;
+}
+
+} // namespace
+
+int HostCommand(const fs::path& scenario, const NetArguments& args, const fs::path& dataDir,
+                uint64_t seed, std::ostream& out) {
+    if (!args.Slots)
+        throw Error("host needs --players, for example --players Computer,Remote.");
+    NewGameSetup setup = args.Setup;
+    setup.Slots = ParseSlotKinds(*args.Slots);
+    EnsureEventLoop();
+    ToolSession tool(dataDir, seed);
+    net::NetHost link;
+    link.SetLocalPort(args.Port);
+    net::UnattendedHost host(tool.Session, link,
+                             net::OurIdentity(QHostInfo::localHostName().toStdString()), scenario,
+                             setup);
+    std::string problem;
+    if (!host.Open(problem))
+        throw Error(problem);
+    const bool timedOut = RunUntil([&] { return host.Poll(); }, args.TimeoutSeconds);
+    if (timedOut && tool.Session.CurrentGame().GameOn)
+        tool.Session.CurrentGame().GameOver(); // the guests hear that the game is over
+    json::Value state = tool.State();
+    state["Began"] = host.Began();
+    state["TimedOut"] = timedOut;
+    out << json::Print(state) << "\n";
+    return 0;
+}
+
+int JoinCommand(const std::string& hostName, const NetArguments& args, const fs::path& dataDir,
+                uint64_t seed, std::ostream& out) {
+    EnsureEventLoop();
+    ToolSession tool(dataDir, seed);
+    net::NetClient link;
+    net::UnattendedGuest guest(tool.Session, link,
+                               net::OurIdentity(QHostInfo::localHostName().toStdString()),
+                               tool.Session.Scenarios().Writable(), args.Slot);
+    guest.Connect(hostName, args.Port);
+    const bool timedOut = RunUntil([&] { return guest.Finished(); }, args.TimeoutSeconds);
+    if (timedOut)
+        guest.Lobby().Cancel();
+    for (const std::string& message : guest.Messages())
+        tool.Port.Messages.push_back(message);
+    json::Value state = tool.State();
+    state["Began"] = guest.Started();
+    state["TimedOut"] = timedOut;
+    out << json::Print(state) << "\n";
+    return 0;
+}
+
+} // namespace marovane

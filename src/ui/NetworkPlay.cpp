@@ -1,0 +1,58 @@
+#include "ui/NetworkPlay.h"
+
+#include "session/GameSession.h"
+
+namespace marovane {
+
+NetworkPlay::NetworkPlay(GameSession& session, Links links, net::LobbyIdentity identity)
+    : session_(session), links_(std::move(links)), identity_(std::move(identity)) {}
+
+NetworkPlay::~NetworkPlay() {
+    // The lobbies stop listening to their connections before those go.
+    hostLobby_.reset();
+    guestLobby_.reset();
+    if (session_.CurrentGame().NetMode != 0)
+        session_.CurrentGame().NetMode = 0;
+    session_.SetNetwork(nullptr);
+}
+
+net::HostLobby& NetworkPlay::Host() {
+    if (!hostLobby_) {
+        hostLink_ = links_.MakeHost();
+        hostLink_->SetLocalPort(net::kGamePort);
+        hostGame_ = std::make_unique<net::HostGame>(session_.CurrentGame(), *hostLink_);
+        hostLobby_ = std::make_unique<net::HostLobby>(*hostLink_, *hostGame_, identity_);
+    }
+    return *hostLobby_;
+}
+
+net::HostGame& NetworkPlay::HostProtocol() {
+    Host();
+    return *hostGame_;
+}
+
+net::GuestLobby& NetworkPlay::Guest() {
+    if (!guestLobby_) {
+        guestLink_ = links_.MakeGuest();
+        guestGame_ = std::make_unique<net::GuestGame>(session_.CurrentGame(), *guestLink_);
+        guestLobby_ =
+            std::make_unique<net::GuestLobby>(*guestLink_, session_.CurrentGame(), *guestGame_,
+                                              identity_, session_.Scenarios().Writable());
+    }
+    return *guestLobby_;
+}
+
+void NetworkPlay::PrepareLocalGame() {
+    Game& game = session_.CurrentGame();
+    game.NetMode = 0;
+    game.MyPlayer = 0;
+    game.RemotePlayer = {};
+    session_.SetNetwork(nullptr);
+}
+
+void NetworkPlay::TeamsChosen(int mode) {
+    if (hostLobby_ && hostLobby_->Hosting() && session_.CurrentGame().NetMode != 2)
+        hostLobby_->SetTeamsMode(mode);
+}
+
+} // namespace marovane
