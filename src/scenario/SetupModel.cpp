@@ -21,8 +21,12 @@ void SetupModel::SetDefinition(const GameDef& def) {
         const bool hadChoice = slot.Choices.size() >= 2 && slot.Selected >= 0;
         const int oldIndex = slot.Selected;
         slot.Choices.clear();
-        if ((kinds >> i) & 1)
+        if ((kinds >> i) & 1) {
             slot.Choices.push_back(SlotKind::Human);
+            // A human may also play from another machine, except in the tutorial.
+            if (!OptionSet(option_bit::Tutorial, def.Options))
+                slot.Choices.push_back(SlotKind::Remote);
+        }
         if ((kinds >> (4 + i)) & 1)
             slot.Choices.push_back(SlotKind::Computer);
         if (slot.Choices.empty())

@@ -102,7 +102,7 @@ void GameCommands::JoinHost(const QString& host) {
     // A game running here stops: its work unwinds before the host's game arrives.
     session_.CurrentGame().GameOn = false;
     setup_.OpenAsGuest(network_.Guest());
-    network_.Guest().Connect(host.toStdString(), net::kGamePort);
+    network_.Guest().Connect(host.toStdString(), network_.Port());
 }
 
 void GameCommands::Load() {

@@ -37,9 +37,9 @@ constexpr int kLeftPanelWidth = 190;
 const char* const kProductName = "Marovane";
 
 // The connections of network play: sockets.
-NetworkPlay::Links QtNetworkLinks() {
+NetworkPlay::Links QtNetworkLinks(int port = net::kGamePort) {
     return {[] { return std::make_unique<net::NetHost>(); },
-            [] { return std::make_unique<net::NetClient>(); }};
+            [] { return std::make_unique<net::NetClient>(); }, port};
 }
 
 } // namespace
@@ -175,9 +175,18 @@ void GameWindow::BuildDialogs() {
     };
 }
 
+void GameWindow::UseNetworkPort(int port) {
+    UseNetworkLinks(QtNetworkLinks(port));
+}
+
 void GameWindow::UseNetworkLinks(NetworkPlay::Links links) {
-    network_ = std::make_unique<NetworkPlay>(
-        *session_, std::move(links), net::OurIdentity(QHostInfo::localHostName().toStdString()));
+    // The commands hold on to the one NetworkPlay: later links replace its connections.
+    if (network_)
+        network_->UseLinks(std::move(links));
+    else
+        network_ = std::make_unique<NetworkPlay>(
+            *session_, std::move(links),
+            net::OurIdentity(QHostInfo::localHostName().toStdString()));
     setup_->SetHostLobby(&network_->Host());
 }
 

@@ -61,6 +61,8 @@ public:
     // connections before any network use.
     NetworkPlay& Network() { return *network_; }
     void UseNetworkLinks(NetworkPlay::Links links);
+    // Network play over sockets on another port than the game's.
+    void UseNetworkPort(int port);
 
     // Menu commands by their object names (mnuGExit, mnuOCheck0, mnuPComp, mnuTCheck2, ...).
     QAction* Action(const QString& name) const;

@@ -16,10 +16,20 @@ NetworkPlay::~NetworkPlay() {
     session_.SetNetwork(nullptr);
 }
 
+void NetworkPlay::UseLinks(Links links) {
+    hostLobby_.reset();
+    hostGame_.reset();
+    hostLink_.reset();
+    guestLobby_.reset();
+    guestGame_.reset();
+    guestLink_.reset();
+    links_ = std::move(links);
+}
+
 net::HostLobby& NetworkPlay::Host() {
     if (!hostLobby_) {
         hostLink_ = links_.MakeHost();
-        hostLink_->SetLocalPort(net::kGamePort);
+        hostLink_->SetLocalPort(links_.Port);
         hostGame_ = std::make_unique<net::HostGame>(session_.CurrentGame(), *hostLink_);
         hostLobby_ = std::make_unique<net::HostLobby>(*hostLink_, *hostGame_, identity_);
     }

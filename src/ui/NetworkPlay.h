@@ -20,6 +20,8 @@ public:
     struct Links {
         std::function<std::unique_ptr<net::HostLink>()> MakeHost;
         std::function<std::unique_ptr<net::GuestLink>()> MakeGuest;
+        // The port hosts listen on and guests connect to.
+        int Port = net::kGamePort;
     };
 
     // The connections are made by `links` (sockets in the game, something else in tests) when
@@ -27,9 +29,14 @@ public:
     NetworkPlay(GameSession& session, Links links, net::LobbyIdentity identity);
     ~NetworkPlay();
 
+    // Other connections, for a window whose network play has not begun.
+    void UseLinks(Links links);
+
     net::HostLobby& Host();
     net::HostGame& HostProtocol();
     net::GuestLobby& Guest();
+
+    int Port() const { return links_.Port; }
 
     // Whether this window hosts a lobby or a network game, or is a guest of one.
     bool Hosting() const { return hostLobby_ && hostLobby_->Hosting(); }

@@ -23,13 +23,21 @@ int IndexOf(const SetupModel& model, int slot, SlotKind kind) {
 TEST(SetupModel, SlotsOfferWhatTheScenarioAllows) {
     SetupModel model;
     model.SetDefinition(Limits(0b1110, 0x01 | 0x20)); // 2-4 players; 1 human only, 2 computer only
-    EXPECT_EQ(model.Choices(0), (std::vector<SlotKind>{SlotKind::Human}));
-    EXPECT_FALSE(model.Enabled(0));
+    EXPECT_EQ(model.Choices(0), (std::vector<SlotKind>{SlotKind::Human, SlotKind::Remote}))
+        << "a human may play here or at another machine";
     EXPECT_EQ(model.Choices(1), (std::vector<SlotKind>{SlotKind::Computer}));
+    EXPECT_FALSE(model.Enabled(1));
     EXPECT_EQ(model.Choices(2), (std::vector<SlotKind>{SlotKind::Immobile, SlotKind::None}));
     EXPECT_EQ(model.SelectedKind(2), SlotKind::None);
     EXPECT_EQ(model.PlayerCount(), 2);
     EXPECT_TRUE(model.Visible(3));
+
+    GameDef tutorial = Limits(0b1110, 0x01 | 0x20);
+    tutorial.Options |= 1 << option_bit::Tutorial;
+    model.SetDefinition(tutorial);
+    EXPECT_EQ(model.Choices(0), (std::vector<SlotKind>{SlotKind::Human}))
+        << "the tutorial is played at this machine only";
+    EXPECT_FALSE(model.Enabled(0));
 
     model.SetDefinition(Limits(0b0010));
     EXPECT_FALSE(model.Visible(2)) << "no slot above the largest total";

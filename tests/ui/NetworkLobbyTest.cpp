@@ -1,0 +1,131 @@
+#include "ui/GameWindow.h"
+
+#include "engine/UnitSpecs.h"
+#include "ui/BoardWidget.h"
+#include "ui/ModalAnswer.h"
+#include "ui/dialogs/GameSetupDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+namespace {
+
+// A port nobody listens on now.
+int FreePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+void Pick(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+// Saves a picture of a widget when MAROVANE_SHOTS names a folder, for looking at by hand.
+void Shoot(QWidget* widget, const char* name) {
+    if (const char* folder = std::getenv("MAROVANE_SHOTS"))
+        widget->grab().save(QString(folder) + "/" + name + ".png");
+}
+
+// Two windows in one process, a host and a guest, over sockets on 127.0.0.1: the host's dialog
+// hosts when a slot is set to "Remote", the guest joins, claims the slot and plays its turn.
+class NetworkLobbyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings("Marovane", "Marovane").clear();
+        specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
+        port = FreePort();
+        for (auto* made : {&host, &guest}) {
+            *made = std::make_unique<GameWindow>(QDir(MAROVANE_PROGRAM_DIR), specs, 7);
+            (*made)->UseNetworkPort(port);
+            // The computer's moves are not watched: its pauses would only slow the test.
+            (*made)->Session().SetViewOption(view_option::ShowThinking, false);
+            (*made)->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(made->get()));
+        }
+    }
+    void TearDown() override {
+        // The guest kept the host's scenario beside the shipped ones; it goes with the test.
+        if (guest) {
+            const fs::path copy = guest->Network().Guest().Scenario();
+            guest.reset();
+            std::error_code ignored;
+            if (!copy.empty())
+                fs::remove(copy, ignored);
+        }
+        host.reset();
+    }
+
+    UnitSpecs specs;
+    int port = 0;
+    std::unique_ptr<GameWindow> host;
+    std::unique_ptr<GameWindow> guest;
+};
+
+TEST_F(NetworkLobbyTest, AGuestJoinsClaimsTheRemoteSlotAndPlaysItsTurn) {
+    test::ModalAnswer answer; // message boxes are recorded and closed
+    GameSetupDialog* hostDialog = host->SetupDialog();
+    host->NewGameCommand();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->isVisible(); }, 2000));
+    ASSERT_TRUE(hostDialog->SelectScenario("Skirmish"));
+    Pick(hostDialog->Slot(0), "Computer");
+    Pick(hostDialog->Slot(1), "Remote");
+    ASSERT_TRUE(host->Network().Hosting()) << "a remote slot starts hosting";
+    EXPECT_FALSE(hostDialog->BeginButton()->isEnabled()) << "Begin waits for the guest";
+    EXPECT_TRUE(hostDialog->Slot(1)->font().italic()) << "a waiting remote slot is in italics";
+    EXPECT_TRUE(hostDialog->StatusLabel()->text().contains("Connections: 0/1"));
+
+    guest->Commands().JoinHost("127.0.0.1");
+    GameSetupDialog* guestDialog = guest->SetupDialog();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
+    EXPECT_EQ(guestDialog->ChooseLabel(0)->text(), "Computer");
+    EXPECT_TRUE(guestDialog->StatusLabel()->text().startsWith("Connected to "));
+    EXPECT_EQ(guestDialog->TitleLabel()->text(), "Skirmish") << "the host's title";
+    EXPECT_TRUE(guest->Network().Guest().ScenarioName().starts_with("Game on "));
+    QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "You"; }, 5000));
+    EXPECT_TRUE(guestDialog->ChooseLabel(1)->font().bold());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->BeginButton()->isEnabled(); }, 5000));
+    EXPECT_FALSE(hostDialog->Slot(1)->font().italic());
+    EXPECT_TRUE(hostDialog->StatusLabel()->text().contains("Connections: 1/1"));
+    Shoot(hostDialog, "host-lobby");
+
+    hostDialog->BeginButton()->click();
+    Game& hostGame = host->CurrentGame();
+    Game& guestGame = guest->CurrentGame();
+    // The host's computer plays player 1; then the guest's turn comes with the host's board.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return guestGame.GameOn && guestGame.CurrentPlayer == 2 && hostGame.GameOn; },
+        10000));
+    EXPECT_EQ(guestGame.MyPlayer, 2);
+    EXPECT_EQ(hostGame.RemotePlayer[2], 1);
+    EXPECT_EQ(guestGame.Board(), hostGame.Board()) << "the guest plays on the host's board";
+    EXPECT_FALSE(guestDialog->isVisible());
+    EXPECT_TRUE(guest->Board()->isVisible());
+    Shoot(guest.get(), "guest-game");
+
+    // The guest ends its turn: the board goes back, and the host's computer moves on.
+    guest->NextTurn();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guestGame.CurrentPlayer == 2; }, 10000));
+    EXPECT_GE(hostGame.RoundFlag, -1);
+    EXPECT_TRUE(hostGame.GameOn);
+}
+
+} // namespace
+} // namespace marovane
