@@ -64,7 +64,7 @@ TEST_F(NetTest, AHostReadsAndWritesTheBytesOfTheFrameTable) {
     // byte, not a mark.
     peer.Write("\xFF\xFC"
                "c\xFF"s);
-    QTest::qWait(30);
+    QTest::qWait(10);
     peer.Write("\x00\xFF"s);
     ASSERT_TRUE(WaitFor([&] { return hostLog.Has("setup 1 c\xFF"s); }));
 
@@ -147,7 +147,7 @@ TEST(NetClientRaw, AGuestIntroducesItselfAndReadsTheHostsBytes) {
                "Other\xFF"s);
     ASSERT_TRUE(WaitFor([&] { return log.Has("title Other"); }));
     peer.Write("\xFF\xFE\xFF"s);
-    QTest::qWait(30);
+    QTest::qWait(10);
     peer.Write("\x00\xFF\xFC"
                "s\xFF\xFDtiny      2\xFF\x00\xFF"s);
     ASSERT_TRUE(WaitFor([&] { return log.Has("file tiny"); }));

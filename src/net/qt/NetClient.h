@@ -15,8 +15,8 @@ class QTimer;
 namespace marovane::net {
 
 // The guest's side on a Qt socket: one connection to the host. On connecting it introduces
-// itself with the program's title and version; every close, the owner's Disconnect included,
-// raises Dropped.
+// itself with the program's title and version. Every close raises Dropped: the host's, an error's,
+// and the owner's Disconnect, which raises it even when nothing was open.
 //
 // Every event may call back into the guest (send, disconnect, connect again); a socket closed
 // from inside an event is never touched again. The owner must not delete the guest from inside an

@@ -303,7 +303,9 @@ void NetHost::Pump(int index, std::uint64_t connection, bool judgeMark) {
 
 void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Message message) {
     using Kind = IncomingStream::Message::Kind;
-    if (!events_ && message.What != Kind::Failure && message.Type != kLeaveFrame)
+    // A leave or a broken stream closes the connection even when nobody listens to the events.
+    const bool leaving = message.What == Kind::Frame && message.Type == kLeaveFrame;
+    if (!events_ && !leaving && message.What != Kind::Failure)
         return;
     switch (message.What) {
     case Kind::Frame:
