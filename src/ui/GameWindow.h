@@ -64,6 +64,8 @@ public:
     QLabel* MoneyLabel() const { return side_->MoneyLabel(); }
     QLabel* NoMovesMarker() const { return side_->NoMovesMarker(); }
     CoverPicture* Cover() const { return cover_; }
+    // "Resume Last Game" on the title picture, shown while a kept game waits.
+    QPushButton* ResumeButton() const { return resumeButton_; }
     KeepDialog* Keep() const { return keep_.get(); }
     GameSetupDialog* SetupDialog() const { return setup_.get(); }
     const PictureStrip& Pictures() const { return strip_; }
@@ -117,6 +119,9 @@ private:
     void LayOut();
     void ChoosePictureSet(int index);
     void EnableSaving();
+    // Undo, Resume Last Game and the title picture's button follow the session.
+    void EnableComforts();
+    void UndoStep();
     void SetOption(int index, bool checked);
     QPixmap ProgramPicture(const QString& file) const;
 
@@ -129,6 +134,7 @@ private:
 
     BoardWidget* board_ = nullptr;
     CoverPicture* cover_ = nullptr;
+    QPushButton* resumeButton_ = nullptr;
     std::unique_ptr<BoardPort> boardPort_;
     std::unique_ptr<GameSession> session_;
     GameMenus* menus_ = nullptr;
