@@ -70,6 +70,10 @@ public:
     GameSetupDialog* SetupDialog() const { return setup_.get(); }
     const PictureStrip& Pictures() const { return strip_; }
 
+    // Undo, Resume Last Game and the title picture's button follow the session (after each
+    // click and turn, and when the session's folder of kept games changed).
+    void EnableComforts();
+
     // Writes the running game to a file; false (after a message) when it cannot be written.
     bool SaveTo(const QString& path) { return commands_->SaveTo(path); }
     // Replaces the running game by a saved one; a damaged file is refused with "Invalid save
@@ -119,8 +123,6 @@ private:
     void LayOut();
     void ChoosePictureSet(int index);
     void EnableSaving();
-    // Undo, Resume Last Game and the title picture's button follow the session.
-    void EnableComforts();
     void UndoStep();
     void SetOption(int index, bool checked);
     QPixmap ProgramPicture(const QString& file) const;
