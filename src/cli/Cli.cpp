@@ -41,7 +41,8 @@ const char* const kUsage =
     "  show FILE.mvg\n"
     "  run FILE.mvg [--turns N] [--save OUT.mvg]   (commands on standard input, one a line:\n"
     "      move X1 Y1 X2 Y2 | attack X1 Y1 X2 Y2 | next [sell] [rescue] [buy T] |\n"
-    "      resign | computer; the computer plays its slots' turns in between)\n"
+    "      resign | computer | undo | preview X1 Y1 X2 Y2; the computer plays its slots'\n"
+    "      turns in between; each preview adds to the list Previews)\n"
     "  play FILE(.def|.mvg) [--players T1,T2,...] [--option 1] [--option 2] [--teams K]\n"
     "       [--turns N] [--save OUT.mvg]\n"
     "      the computer plays every computer slot until the game ends, N turns are played\n"
@@ -207,9 +208,12 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
     tool.Session.OwnComputer().SetTurnLimit(TurnLimit(args));
     tool.Session.Load(args.Words[1]);
     tool.Session.PlayPendingComputerTurn();
-    ScriptPlayer(tool.Session.CurrentGame(), tool.Port).Play(in);
+    ScriptPlayer player(tool.Session.CurrentGame(), tool.Port, &tool.Session);
+    player.Play(in);
     tool.SaveIfAsked(args.Option("--save"));
-    out << json::Print(tool.State()) << "\n";
+    json::Value state = tool.State();
+    state["Previews"] = player.Previews();
+    out << json::Print(state) << "\n";
     return 0;
 }
 

@@ -1,8 +1,11 @@
 #include "cli/ScriptPlayer.h"
 
+#include "cli/StateJson.h"
+
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
 #include "engine/KeepVisit.h"
+#include "session/GameSession.h"
 #include "util/Error.h"
 
 #include <charconv>
@@ -50,13 +53,20 @@ void ScriptPlayer::Execute(const std::string& line) {
     if (!game_.GameOn)
         throw Error("The game is over.");
     const std::string& command = words[0];
-    if (command == "move" || command == "attack") {
+    if (command == "move" || command == "attack" || command == "preview") {
         if (words.size() != 5)
             throw Error("A " + command + " needs four numbers: X1 Y1 X2 Y2.");
         std::vector<int> cells;
         for (size_t i = 1; i < 5; ++i)
             cells.push_back(Number(words[i]));
-        Move(cells, command == "attack");
+        if (command == "preview")
+            Preview(cells);
+        else
+            Move(cells, command == "attack");
+    } else if (command == "undo" && words.size() == 1) {
+        if (!session_ || !session_->UndoAllowed())
+            throw Error("There is no step of this turn to take back.");
+        session_->Undo();
     } else if (command == "next") {
         Next(words);
     } else if (command == "resign" && words.size() == 1) {
@@ -64,7 +74,7 @@ void ScriptPlayer::Execute(const std::string& line) {
     } else if (command == "computer" && words.size() == 1) {
         game_.SwitchComputer();
     } else {
-        throw Error("Unknown command; use move, attack, next, resign or computer.");
+        throw Error("Unknown command; use move, attack, next, resign, computer, undo or preview.");
     }
 }
 
@@ -80,6 +90,11 @@ void ScriptPlayer::Select(int x, int y) {
         game_.CellClick(x, y);
     if (game_.HighX != x || game_.HighY != y)
         throw Error("That unit has no moves left.");
+}
+
+void ScriptPlayer::Preview(const std::vector<int>& c) {
+    // Only what the window shows under the pointer: nothing for a cell the player cannot see.
+    previews_.push_back(PreviewToJson(game_.PreviewAttack(c[0], c[1], c[2], c[3])));
 }
 
 void ScriptPlayer::Move(const std::vector<int>& c, bool attack) {

@@ -85,4 +85,20 @@ json::Value GameStateToJson(const Game& game, const std::vector<std::string>& me
     return out;
 }
 
+json::Value PreviewToJson(const std::optional<AttackPreview>& preview) {
+    if (!preview)
+        return nullptr;
+    auto span = [](const std::optional<AttackPreview::Span>& value) -> json::Value {
+        if (!value)
+            return nullptr;
+        return json::Value::array({value->first, value->second});
+    };
+    json::Value out = json::Value::object();
+    out["HitChance"] = preview->HitChance;
+    out["Damage"] = span(preview->Damage);
+    out["CounterDamage"] = span(preview->Counter);
+    out["Heal"] = span(preview->Heal);
+    return out;
+}
+
 } // namespace marovane

@@ -35,6 +35,7 @@ void Game::ReleaseCaptives() {
             if ((BoardMark(cx, cy) & bit) && PicNum(cx, cy) == -1) {
                 PlaceUnit(cx, cy, type, p);
                 cx = cy = -1;
+                StepsFinal();
             }
         };
         release(KingX[p], KingY[p], unit_type::King);

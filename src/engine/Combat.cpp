@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <utility>
 
 namespace marovane {
 
@@ -62,11 +64,151 @@ VoidAttack Game::WhyAttackIsVoid(int x1, int y1, int x2, int y2) const {
     return VoidAttack::None;
 }
 
+std::pair<int, int> Game::RollRange(int type) const {
+    const int minimum = specs_.UnitMinDamage[type], maximum = specs_.UnitMaxDamage[type];
+    // The smallest draw and the largest below 1 give the two ends of the range.
+    const int first = Roll(0, minimum, maximum);
+    const int last = Roll(std::nextafter(1.0, 0.0), minimum, maximum);
+    return {std::min(first, last), std::max(first, last)};
+}
+
+AttackEffect Game::AttackFor(int x1, int y1, int x2, int y2, int roll) const {
+    const Piece attacker = PieceAt(x1, y1);
+    const Piece target = PieceAt(x2, y2);
+    AttackEffect effect;
+    if (attacker.Empty() || target.Empty()) {
+        effect.Void = VoidAttack::Neighbour;
+        return effect;
+    }
+    const int t = attacker.Type;
+    const auto& s = specs_;
+    using namespace castle_cell;
+
+    int d = roll;
+    // A unit that moved first strikes weaker, cavalry harder (a charge); priests are not hurried.
+    if (attacker.MovesLeft < s.Moves(t) && t != unit_type::Priest) {
+        if (t >= unit_type::FirstCavalry && t <= unit_type::LastFighter)
+            d = static_cast<int>(std::floor(d * 1.5 + 0.5));
+        else
+            d = static_cast<int>(std::floor(d / 2.0 + 0.5));
+    }
+    effect.Void = WhyAttackIsVoid(x1, y1, x2, y2);
+    if (effect.Void != VoidAttack::None)
+        return effect;
+    if (ThroughWall(x1, y1, x2, y2, s.UnitRange[t]))
+        d = std::max(d - s.UnitWallPenalty[t], 0);
+    if (InCastle(x1, y1) == Wall && InCastle(x2, y2) != Wall)
+        d += s.UnitWallBonus[t];
+    if (std::abs(x1 - x2) <= 1 && std::abs(y1 - y2) <= 1)
+        d += s.UnitCloseBonus[t];
+    d = std::max(d, 0);
+    if (SameTeam(attacker.Owner, target.Owner)) {
+        if (t == unit_type::Peasant && target.Type == unit_type::Wall)
+            d = -5 * d; // repair
+        else if (t == unit_type::Priest)
+            d = -d; // healing
+    }
+    effect.Damage = d;
+    return effect;
+}
+
+std::optional<int> Game::CounterFor(int x1, int y1, int x2, int y2, int roll) const {
+    const Piece attacker = PieceAt(x1, y1);
+    const Piece target = PieceAt(x2, y2);
+    // Only a neighbour of the other side strikes back.
+    if (attacker.Empty() || target.Empty() || std::abs(x1 - x2) > 1 || std::abs(y1 - y2) > 1 ||
+        SameTeam(attacker.Owner, target.Owner))
+        return std::nullopt;
+    const int u = target.Type;
+    const auto& s = specs_;
+    using namespace castle_cell;
+    const int attackerCell = InCastle(x1, y1);
+    const int targetCell = InCastle(x2, y2);
+    int d2 = roll;
+    if (u == unit_type::Catapult && !(targetCell == Outside && attackerCell != Outside))
+        return std::nullopt;
+    if (ThroughWall(x2, y2, x1, y1, s.UnitRange[u])) {
+        if (s.UnitWallPenalty[u] == kStop && !(targetCell == Wall && s.UnitWallBonus[u] != 0))
+            return std::nullopt;
+        d2 = std::max(d2 - s.UnitWallPenalty[u], 0);
+    }
+    if (targetCell == Wall && attackerCell != Wall)
+        d2 += s.UnitWallBonus[u];
+    if (s.UnitCloseBonus[u] == kStop)
+        return std::nullopt;
+    return std::max(d2 + s.UnitCloseBonus[u], 0);
+}
+
+int Game::StrengthAfter(int code, int damage, int type) const {
+    // Computed wide: a large heal is capped, a large hit leaves less than one hit point.
+    int after = code - 10 * damage;
+    if (after >= 10 && after > specs_.UnitStrength[type])
+        after = (specs_.UnitStrength[type] / 10) * 10 + after % 10;
+    return after;
+}
+
+std::optional<AttackPreview> Game::PreviewAttack(int x1, int y1, int x2, int y2) const {
+    if (!GameOn || !OnBoard(x1, y1) || !OnBoard(x2, y2) || PieceAt(x1, y1).Owner != CurrentPlayer)
+        return std::nullopt;
+    double chance = 0;
+    switch (ClickActionFrom(x1, y1, x2, y2, &chance)) {
+    case ClickAction::Attack:
+    case ClickAction::Arrow:
+    case ClickAction::Rock:
+    case ClickAction::Oil:
+    case ClickAction::Heal:
+    case ClickAction::Repair:
+        break;
+    default:
+        return std::nullopt; // no fight there, or a cell the player cannot see
+    }
+    const Piece attacker = PieceAt(x1, y1);
+    const Piece target = PieceAt(x2, y2);
+    const int code = BoardUnit(x2, y2);
+    using Span = AttackPreview::Span;
+    AttackPreview preview;
+    preview.HitChance = chance;
+    auto widen = [](std::optional<Span>& span, int value) {
+        span = span ? Span{std::min(span->first, value), std::max(span->second, value)}
+                    : Span{value, value};
+    };
+    // Every whole roll the attacker can make goes through the battle's own arithmetic.
+    std::optional<Span> dealt;
+    bool voided = false;
+    bool survives = chance < 1; // a miss leaves the target standing
+    const auto [lowest, highest] = RollRange(attacker.Type);
+    for (int roll = lowest; roll <= highest; ++roll) {
+        const AttackEffect effect = AttackFor(x1, y1, x2, y2, roll);
+        voided = effect.Void != VoidAttack::None;
+        const int damage = voided ? 0 : effect.Damage;
+        const int after = StrengthAfter(code, damage, target.Type);
+        widen(dealt, std::max(damage, 0));
+        if (damage < 0)
+            widen(preview.Heal, after / 10 - code / 10);
+        survives = survives || after >= 10;
+    }
+    preview.Damage = dealt.value_or(Span{0, 0});
+    // A void attack is never answered; a target left standing answers a neighbour of the other
+    // side.
+    if (voided || !survives)
+        return preview;
+    const auto [lowestBack, highestBack] = RollRange(target.Type);
+    for (int roll = lowestBack; roll <= highestBack; ++roll) {
+        const std::optional<int> back = CounterFor(x1, y1, x2, y2, roll);
+        if (!back)
+            break;
+        widen(preview.Counter, *back);
+    }
+    return preview;
+}
+
 void Game::Battle(int x1, int y1, int x2, int y2) {
     const Piece attacker = PieceAt(x1, y1);
     const Piece target = PieceAt(x2, y2);
     if (attacker.Empty() || target.Empty())
         return;
+    // A battle cannot be taken back.
+    StepsFinal();
     // Every battle takes exactly three numbers, in this order, however it ends, so that a
     // replayed game stays in step.
     const double damageDraw = random_.Rnd();
@@ -76,45 +218,20 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
     const int t = attacker.Type, a = attacker.Owner;
     const int u = target.Type, o = target.Owner;
     const auto& s = specs_;
-    using namespace castle_cell;
 
-    int d = Roll(damageDraw, s.UnitMinDamage[t], s.UnitMaxDamage[t]);
-    // A unit that moved first strikes weaker, cavalry harder (a charge); priests are not hurried.
-    if (attacker.MovesLeft < s.Moves(t) && t != unit_type::Priest) {
-        if (t >= unit_type::FirstCavalry && t <= unit_type::LastFighter)
-            d = static_cast<int>(std::floor(d * 1.5 + 0.5));
-        else
-            d = static_cast<int>(std::floor(d / 2.0 + 0.5));
-    }
-    const int attackerCell = InCastle(x1, y1);
-    const int targetCell = InCastle(x2, y2);
+    const AttackEffect effect =
+        AttackFor(x1, y1, x2, y2, Roll(damageDraw, s.UnitMinDamage[t], s.UnitMaxDamage[t]));
     // A void attack still gives the fighters away when it fails only at close quarters.
-    const VoidAttack voided = WhyAttackIsVoid(x1, y1, x2, y2);
-    if (voided != VoidAttack::None && voided != VoidAttack::Neighbour)
+    if (effect.Void != VoidAttack::None && effect.Void != VoidAttack::Neighbour)
         return;
-    if (ThroughWall(x1, y1, x2, y2, s.UnitRange[t]))
-        d = std::max(d - s.UnitWallPenalty[t], 0);
-    if (attackerCell == Wall && targetCell != Wall)
-        d += s.UnitWallBonus[t];
     // The fight gives both positions away.
     if (o >= 1 && o <= NumPlayers)
         Seen(x1, y1, o) = 1;
     if (a >= 1 && a <= NumPlayers)
         Seen(x2, y2, a) = 1;
-    const bool adjacent = std::abs(x1 - x2) <= 1 && std::abs(y1 - y2) <= 1;
-    if (adjacent) {
-        if (voided == VoidAttack::Neighbour)
-            return;
-        d += s.UnitCloseBonus[t];
-    }
-    d = std::max(d, 0);
-    const bool friends = SameTeam(a, o);
-    if (friends) {
-        if (t == unit_type::Peasant && u == unit_type::Wall)
-            d = -5 * d; // repair
-        else if (t == unit_type::Priest)
-            d = -d; // healing
-    }
+    if (effect.Void == VoidAttack::Neighbour)
+        return;
+    int d = effect.Damage;
     if (hitDraw > HitChance(std::abs(x1 - x2), std::abs(y1 - y2), s.UnitRange[t]))
         d = 0;
 
@@ -133,8 +250,7 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
     BoardUnit(x1, y1) = static_cast<int16_t>((BoardUnit(x1, y1) / 10) * 10);
     --NextUnitIndex;
 
-    // Computed wide: a large heal is capped below, a large hit destroys.
-    int code = BoardUnit(x2, y2) - 10 * d;
+    const int code = StrengthAfter(BoardUnit(x2, y2), d, u);
     if (code < 10) {
         BoardUnit(x2, y2) = 0;
         SetPicNum(x2, y2, -1);
@@ -142,27 +258,14 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
         CheckLose(o);
         return;
     }
-    if (code > s.UnitStrength[u])
-        code = (s.UnitStrength[u] / 10) * 10 + code % 10;
     BoardUnit(x2, y2) = static_cast<int16_t>(code);
 
     // A surviving neighbour of the other side strikes back once.
-    if (!adjacent || friends)
+    const std::optional<int> d2 =
+        CounterFor(x1, y1, x2, y2, Roll(counterDraw, s.UnitMinDamage[u], s.UnitMaxDamage[u]));
+    if (!d2)
         return;
-    int d2 = Roll(counterDraw, s.UnitMinDamage[u], s.UnitMaxDamage[u]);
-    if (u == unit_type::Catapult && !(targetCell == Outside && attackerCell != Outside))
-        return;
-    if (ThroughWall(x2, y2, x1, y1, s.UnitRange[u])) {
-        if (s.UnitWallPenalty[u] == kStop && !(targetCell == Wall && s.UnitWallBonus[u] != 0))
-            return;
-        d2 = std::max(d2 - s.UnitWallPenalty[u], 0);
-    }
-    if (targetCell == Wall && attackerCell != Wall)
-        d2 += s.UnitWallBonus[u];
-    if (s.UnitCloseBonus[u] == kStop)
-        return;
-    d2 = std::max(d2 + s.UnitCloseBonus[u], 0);
-    int attackerCode = BoardUnit(x1, y1) - 10 * d2;
+    int attackerCode = BoardUnit(x1, y1) - 10 * *d2;
     if (attackerCode < 10) {
         BoardUnit(x1, y1) = 0;
         SetPicNum(x1, y1, -1);

@@ -6,6 +6,7 @@
 #include "engine/GamePort.h"
 #include "engine/Piece.h"
 #include "engine/Random.h"
+#include "engine/TurnJournal.h"
 #include "engine/UnitSpecs.h"
 #include "scenario/GameDef.h"
 #include "scenario/NewGameSetup.h"
@@ -14,7 +15,9 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marovane {
@@ -55,6 +58,23 @@ enum class ClickAction { None, Select, Move, Attack, Arrow, Rock, Oil, Heal, Rep
 // statistic of 9 forbids attacking across a castle wall, from a wall, or a neighbouring cell.
 enum class VoidAttack { None, CatapultInCastle, AcrossWall, FromWall, Neighbour };
 
+// What one attack does for one damage roll, before its hit test: why it is void, or the hit
+// points it takes off (negative when healing or repair restores them).
+struct AttackEffect {
+    VoidAttack Void = VoidAttack::None;
+    int Damage = 0;
+};
+
+// What an attack would do, worked out by the battle's own arithmetic over every roll, so the
+// player sees it before he attacks. Spans are the lowest and the highest value.
+struct AttackPreview {
+    using Span = std::pair<int, int>;
+    double HitChance = 0;
+    Span Damage{0, 0};           // hit points a hit takes off
+    std::optional<Span> Counter; // what the target strikes back with, when it can
+    std::optional<Span> Heal;    // hit points that healing or repair restore
+};
+
 // The state of one game and the rules that act on it. Fields carry the names the rules use;
 // numbers are 16-bit like the files and messages that carry them.
 class Game {
@@ -76,6 +96,8 @@ public:
     void SetComputerPlayer(ComputerPlayer* computer) { computer_ = computer; }
     void SetNetwork(GameNetwork* network) { network_ = network ? network : &localGame_; }
     GameNetwork& Network() { return *network_; }
+    // Who hears of a human's steps and turns; null means nobody.
+    void SetTurnJournal(TurnJournal* journal) { journal_ = journal; }
 
     // ---- Board ------------------------------------------------------------------------------
     bool OnBoard(int x, int y) const {
@@ -177,6 +199,19 @@ public:
     void Battle(int x1, int y1, int x2, int y2);
     // Whether that battle would end without any effect, and why.
     VoidAttack WhyAttackIsVoid(int x1, int y1, int x2, int y2) const;
+    // The whole numbers a unit type's damage roll gives, lowest and highest.
+    std::pair<int, int> RollRange(int type) const;
+    // The attack of (x1, y1) on (x2, y2) for one roll of its damage, as Battle fights it.
+    AttackEffect AttackFor(int x1, int y1, int x2, int y2, int roll) const;
+    // The damage the target strikes back with for one roll of its own, as Battle fights it;
+    // nothing when it does not strike back (not a neighbour, a team-mate, or it cannot).
+    std::optional<int> CounterFor(int x1, int y1, int x2, int y2, int roll) const;
+    // A strength code after taking damage (negative heals), capped at the type's full hit
+    // points; below 10 the piece is destroyed.
+    int StrengthAfter(int code, int damage, int type) const;
+    // What an attack, a healing or a repair by the current player's unit on (x1, y1) would do to
+    // (x2, y2); nothing when a click there would not fight (a cell hidden by fog included).
+    std::optional<AttackPreview> PreviewAttack(int x1, int y1, int x2, int y2) const;
 
     // ---- Board refresh ----------------------------------------------------------------------
     // Refreshes the board after a change: releases captives whose owner came next to them and,
@@ -237,6 +272,8 @@ public:
     void SelectNextUnit();
     // What a click on the cell would do with the selected unit, and the chance to hit.
     ClickAction ClickPreview(int x, int y, double* hitChance = nullptr) const;
+    // The same for the unit on (sx, sy) as the selection.
+    ClickAction ClickActionFrom(int sx, int sy, int x, int y, double* hitChance = nullptr) const;
 
     // ---- State ------------------------------------------------------------------------------
     GameDef Def;
@@ -290,6 +327,11 @@ private:
     void ApplyKeepVisit(const KeepVisit& visit);
     // The part of an amount that p's treasury can take without leaving the 16-bit range.
     int MoneyThatFits(int p, int amount) const;
+    // Nothing done so far in this turn can be taken back any more.
+    void StepsFinal() {
+        if (journal_)
+            journal_->StepsFinal();
+    }
 
     const UnitSpecs& specs_;
     BoardView& view_;
@@ -299,6 +341,7 @@ private:
     ComputerPlayer* computer_ = nullptr;
     GameNetwork localGame_;
     GameNetwork* network_ = &localGame_;
+    TurnJournal* journal_ = nullptr;
     // Turns in a row that began with no unit able to move; ends a game nobody can go on with.
     int idleTurns_ = 0;
     uint32_t gameSerial_ = 0;

@@ -146,11 +146,14 @@ void Game::SelectNextUnit() {
 }
 
 ClickAction Game::ClickPreview(int x, int y, double* hitChance) const {
+    return ClickActionFrom(HighX, HighY, x, y, hitChance);
+}
+
+ClickAction Game::ClickActionFrom(int sx, int sy, int x, int y, double* hitChance) const {
     if (hitChance)
         *hitChance = 0;
     if (!GameOn || !OnBoard(x, y) || PlayerComp[CurrentPlayer] || PlayedRemotely(CurrentPlayer))
         return ClickAction::None;
-    const int sx = HighX, sy = HighY;
     if (sx < 1 || !OnBoard(sx, sy) || PicNum(sx, sy) < 0 || (x == sx && y == sy))
         return ClickAction::None;
     const Piece selected = PieceAt(sx, sy);

@@ -37,16 +37,23 @@ bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
         x2 = -1;
         return false;
     }
-    Swap(x1, y1, x2, y2);
     const bool human = !PlayerComp[CurrentPlayer];
+    if (human && journal_)
+        journal_->StepTaking(*this);
+    // What the player saw before the step: a step that shows him more cannot be taken back.
+    const std::vector<uint8_t> seenBefore = human && journal_ ? visible_ : std::vector<uint8_t>{};
+    Swap(x1, y1, x2, y2);
     if (human)
         SetNextTurnEnabled(true);
+    bool explored = false;
     if (CurrentPlayer >= 1 && CurrentPlayer <= kMaxPlayers) {
         const uint8_t bit = static_cast<uint8_t>(1u << CurrentPlayer);
         for (int i = x2 - 1; i <= x2 + 1; ++i) {
             for (int j = y2 - 1; j <= y2 + 1; ++j) {
-                if (OnBoard(i, j))
+                if (OnBoard(i, j)) {
+                    explored = explored || !(BoardMark(i, j) & bit);
                     BoardMark(i, j) |= bit;
+                }
             }
         }
     }
@@ -67,6 +74,14 @@ bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
     Update();
     if (!movesLeft)
         --NextUnitIndex;
+    if (explored)
+        StepsFinal();
+    for (size_t i = 0; i < seenBefore.size() && i < visible_.size(); ++i) {
+        if (visible_[i] && !seenBefore[i]) {
+            StepsFinal();
+            break;
+        }
+    }
     return true;
 }
 

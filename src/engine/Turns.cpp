@@ -27,6 +27,7 @@ bool Game::CanBuySomething(int p) const {
 }
 
 void Game::EndTurn() {
+    StepsFinal();
     UnselectPiece();
     if (!PlayedRemotely(CurrentPlayer))
         DoKeep(CurrentPlayer);
@@ -162,6 +163,8 @@ void Game::NextPlayer() {
                 return;
             continue;
         }
+        if (journal_ && !PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer))
+            journal_->HumanTurnBegins(*this);
         network_->HandOverTurn(CurrentPlayer);
         return;
     }
@@ -267,6 +270,7 @@ void Game::Lose(int p, int reason) {
         return;
     if (PlayerOut[p])
         return;
+    StepsFinal();
     static const char* const kEndings[] = {" resigns!", " has been conquered!", " loses!",
                                            "'s castle has been taken over!"};
     const std::string message = "Player " + std::to_string(p) + kEndings[-reason];
@@ -301,6 +305,7 @@ void Game::Resign() {
 void Game::SwitchComputer() {
     if (!GameOn || CurrentPlayer < 1)
         return;
+    StepsFinal();
     const int p = CurrentPlayer;
     PlayerComp[p] = !PlayerComp[p];
     view_.SetBoardVisible(!PlayerComp[p] || !HideOpponents);
@@ -324,6 +329,7 @@ void Game::PlayComputerTurnNow() {
 }
 
 void Game::GameOver() {
+    StepsFinal();
     HighlightOff();
     network_->AnnounceGameOver();
     GameOn = false;

@@ -3,6 +3,7 @@
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
+#include "util/Error.h"
 
 namespace fs = std::filesystem;
 
@@ -12,8 +13,13 @@ GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteractio
                          Scheduler& scheduler, uint64_t seed, fs::path programDir,
                          SettingsStore& settings)
     : programDir_(std::move(programDir)), scenarios_(programDir_, {}), settings_(settings),
-      game_(specs, view, interaction, scheduler, seed) {
+      game_(specs, view, interaction, scheduler, seed), recent_(settings) {
     game_.SetComputerPlayer(&computer_);
+    game_.SetTurnJournal(this);
+}
+
+GameSession::~GameSession() {
+    game_.SetTurnJournal(nullptr);
 }
 
 void GameSession::SetComputerPlayer(ComputerPlayer* computer) {
@@ -45,7 +51,11 @@ bool GameSession::StartPendingGame() {
 
 bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& setup) {
     pending_.reset();
-    return game_.NewGame(scenario, setup);
+    steps_.Clear();
+    if (!game_.NewGame(scenario, setup))
+        return false;
+    recent_.Opened(scenario);
+    return true;
 }
 
 std::optional<fs::path> GameSession::FindScenarioFile(const std::string& given) const {
@@ -55,11 +65,17 @@ std::optional<fs::path> GameSession::FindScenarioFile(const std::string& given) 
 // ---- Saved games ----------------------------------------------------------------------------
 
 void GameSession::Load(const fs::path& path) {
+    LoadChecked(path);
+    recent_.Opened(path);
+}
+
+void GameSession::LoadChecked(const fs::path& path) {
     // Everything is read and checked before anything changes.
     const SavedGame saved = ReadSavedGame(path, game_.Specs());
     pending_.reset();
     if (game_.GameOn)
         game_.GameOver();
+    steps_.Clear();
     // A tutorial game is played with the letter pictures.
     if (OptionSet(option_bit::Tutorial, saved.Def.Options))
         game_.Interaction().LoadPictureSet("Alphabet");
@@ -104,6 +120,7 @@ void GameSession::ShowLoadedGame() {
 void GameSession::Save(const fs::path& path) {
     SaveGame(game_, path);
     game_.SaveFile = path.string();
+    recent_.Opened(path);
 }
 
 void GameSession::PlayPendingComputerTurn() {
@@ -134,6 +151,61 @@ bool GameSession::HumanToMove() const {
 
 bool GameSession::ComputerSwitchAllowed() const {
     return game_.GameOn && ComputerMayTakeOver(game_.Def, game_.CurrentPlayer);
+}
+
+// ---- Steps back, autosaves and recent files ---------------------------------------------------
+
+bool GameSession::UndoAllowed() const {
+    return HumanToMove() && game_.NetMode == 0 && !steps_.Empty();
+}
+
+bool GameSession::Undo() {
+    return UndoAllowed() && steps_.Undo(game_);
+}
+
+void GameSession::StepTaking(const Game& game) {
+    if (HumanToMove() && game.NetMode == 0)
+        steps_.Record(game);
+    else
+        steps_.Clear();
+}
+
+void GameSession::HumanTurnBegins(const Game& game) {
+    steps_.Clear();
+    if (!autosaves_ || game.NetMode != 0)
+        return;
+    try {
+        autosaves_->Write(game);
+    } catch (const Error& error) {
+        // Said once: the game goes on without being kept rather than ask at every turn.
+        if (!autosaveFailureShown_)
+            game_.Interaction().ShowMessage(std::string("The game could not be kept for later: ") +
+                                            error.what());
+        autosaveFailureShown_ = true;
+    }
+}
+
+std::vector<fs::path> GameSession::AutosaveFiles() const {
+    return autosaves_ ? autosaves_->Files() : std::vector<fs::path>{};
+}
+
+bool GameSession::ResumeLastGame() {
+    GameInteraction& interaction = game_.Interaction();
+    for (const fs::path& file : AutosaveFiles()) {
+        try {
+            LoadChecked(file);
+        } catch (const Error&) {
+            interaction.ShowMessage("The autosaved game \"" + file.filename().string() +
+                                    "\" is damaged and was passed over.");
+            continue;
+        }
+        // A resumed game has no file of its own yet: Save asks for one, and never writes over
+        // a kept game.
+        game_.SaveFile.clear();
+        return true;
+    }
+    interaction.ShowMessage("There is no autosaved game to resume.");
+    return false;
 }
 
 // ---- The Options menu -------------------------------------------------------------------------

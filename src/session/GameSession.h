@@ -4,7 +4,10 @@
 #include "engine/Game.h"
 #include "scenario/NewGameSetup.h"
 #include "scenario/ScenarioFolders.h"
+#include "session/Autosaves.h"
+#include "session/RecentFiles.h"
 #include "session/Settings.h"
+#include "session/StepHistory.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,7 +19,7 @@ namespace marovane {
 // the network. The session owns the game and its computer player, starts new games (at once, or
 // once a running game has stopped), loads and saves them through one checked path, and answers
 // the questions about the current turn that the menus and commands ask.
-class GameSession {
+class GameSession : private TurnJournal {
 public:
     GameSession(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
                 Scheduler& scheduler, uint64_t seed, std::filesystem::path programDir,
@@ -26,6 +29,7 @@ public:
         : GameSession(specs, port, port, port, seed, std::move(programDir), settings) {}
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
+    ~GameSession() override;
 
     Game& CurrentGame() { return game_; }
     const Game& CurrentGame() const { return game_; }
@@ -83,6 +87,23 @@ public:
     // Player > Computer is offered when the scenario allows both kinds in the current slot.
     bool ComputerSwitchAllowed() const;
 
+    // ---- Steps back, autosaves and recent files --------------------------------------------
+    // Game > Undo is offered while a human at this machine has a step of this turn to take back
+    // in a game that is not played over the network.
+    bool UndoAllowed() const;
+    // Takes back the current human's last step; false when there is none to take back.
+    bool Undo();
+    // The folder that keeps a game at the start of every human turn of a local game; none (the
+    // default) keeps nothing.
+    void SetAutosaveFolder(const std::filesystem::path& folder) { autosaves_.emplace(folder); }
+    // The kept games, newest first; empty without a folder.
+    std::vector<std::filesystem::path> AutosaveFiles() const;
+    // Game > Resume Last Game: loads the newest kept game that reads well; a damaged one is
+    // passed over with a message. False (after a message) when none could be loaded.
+    bool ResumeLastGame();
+    // Game > Recent: the saved games and scenarios opened last, those that still exist.
+    std::vector<std::filesystem::path> RecentFiles() { return recent_.Existing(); }
+
     // ---- The Options menu ---------------------------------------------------------------------
     // "Show Computer Thinking" and "Hide Opponents Turn" are the game's view settings (hiding
     // also stops the thinking from showing); "Auto Next Turn" is the session's.
@@ -97,7 +118,11 @@ public:
     void ScenarioSelected(const GameDef& def);
 
 private:
+    void LoadChecked(const std::filesystem::path& path);
     void ShowLoadedGame();
+    void StepTaking(const Game& game) override;
+    void StepsFinal() override { steps_.Clear(); }
+    void HumanTurnBegins(const Game& game) override;
 
     std::filesystem::path programDir_;
     ScenarioFolders scenarios_;
@@ -106,6 +131,10 @@ private:
     ComputerOpponent computer_;
     ComputerPlayer* computerPlayer_ = &computer_;
     bool autoNextTurn_ = true;
+    StepHistory steps_;
+    std::optional<Autosaves> autosaves_;
+    bool autosaveFailureShown_ = false;
+    marovane::RecentFiles recent_;
 
     struct PendingGame {
         std::filesystem::path Scenario;

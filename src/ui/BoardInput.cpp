@@ -1,5 +1,6 @@
 #include "ui/BoardInput.h"
 
+#include "engine/Game.h"
 #include "session/GameSession.h"
 #include "ui/BoardWidget.h"
 #include "ui/Pointers.h"
@@ -66,6 +67,8 @@ void BoardInput::OnCellClick(int x, int y) {
         return;
     Game& game = session_.CurrentGame();
     game.CellClick(x, y);
+    // What the click did is done: the next pointer move tells about the next one.
+    pointerPanel_.SetPreview(QString());
     // The floating panel follows: it gives way when the clicked unit became the selection.
     if (session_.HumanToMove() && game.HighX == x && game.HighY == y)
         game.DispStats(x, y, 0);
@@ -104,6 +107,22 @@ void BoardInput::OnCellMouseMove(int button, int x, int y) {
         break;
     }
     pointerPanel_.SetHitChance(label);
+    const auto preview = game.PreviewAttack(game.HighX, game.HighY, x, y);
+    pointerPanel_.SetPreview(preview ? PreviewLines(*preview, action == ClickAction::Repair)
+                                     : QString());
+}
+
+QString BoardInput::PreviewLines(const AttackPreview& preview, bool repair) {
+    auto span = [](const AttackPreview::Span& values) {
+        return values.first == values.second
+                   ? QString::number(values.first)
+                   : QString::number(values.first) + "-" + QString::number(values.second);
+    };
+    if (preview.Heal)
+        return (repair ? "Repairs " : "Heals ") + span(*preview.Heal);
+    QString lines = "Damage " + span(preview.Damage);
+    lines += preview.Counter ? "\nStrikes back " + span(*preview.Counter) : "\nNo strike back";
+    return lines;
 }
 
 } // namespace marovane

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QKeyEvent;
 
 namespace marovane {
 
+struct AttackPreview;
 class BoardWidget;
 class GameSession;
 class Pointers;
@@ -13,9 +15,9 @@ class UnitPanel;
 
 // A human plays with the mouse on the board: clicks select, step, attack, heal and repair; the
 // right button and Space offer the next unit; Escape lets go of the selection. While the pointer
-// moves over the cells, the floating panel shows the piece beneath it and the pointer and the
-// hit chance tell what a click would do. Everything is ignored unless a human at this machine is
-// to move.
+// moves over the cells, the floating panel shows the piece beneath it, and the pointer, the
+// hit chance and the damage both sides can deal tell what a click would do. Everything is ignored
+// unless a human at this machine is to move.
 class BoardInput : public QObject {
     Q_OBJECT
 
@@ -27,6 +29,9 @@ public:
     bool KeyPressed(QKeyEvent* event);
     // The pointer left the cells: the floating panel goes.
     void PointerLeftCells();
+    // The floating panel's lines for an attack, a healing or a repair: "Damage 3-5" and
+    // "Strikes back 2-3" or "No strike back"; "Heals 2-4"; "Repairs 5-10".
+    static QString PreviewLines(const AttackPreview& preview, bool repair);
 
 private:
     void OnCellMouseDown(int button, int x, int y);

@@ -160,4 +160,32 @@ bool GameCommands::SaveTo(const QString& path) {
     return true;
 }
 
+bool GameCommands::ResumeLastGame() {
+    // The session tells of a damaged kept game it passed over, and when none was left.
+    if (!session_.ResumeLastGame())
+        return false;
+    if (Loaded)
+        Loaded();
+    session_.PlayPendingComputerTurn();
+    return true;
+}
+
+void GameCommands::OpenRecent(const QString& path) {
+    if (QFileInfo(path).suffix().compare("mvg", Qt::CaseInsensitive) == 0) {
+        LoadFrom(path);
+        return;
+    }
+    // Scenarios are started from the new-game dialog, which lists those of the scenario
+    // folders: that is where a scenario opened before lies.
+    setup_.RefreshList();
+    if (!setup_.SelectScenario(QFileInfo(path).completeBaseName())) {
+        QMessageBox::information(&window_, kProductName,
+                                 "The scenario \"" + path +
+                                     "\" is no longer in the scenario list.");
+        return;
+    }
+    session_.CurrentGame().SaveFile.clear();
+    setup_.Open();
+}
+
 } // namespace marovane

@@ -42,6 +42,11 @@ public:
     bool Save();
     void SaveAs();
     bool SaveTo(const QString& path);
+    // Game > Resume Last Game: the newest game kept at a human turn that reads well.
+    bool ResumeLastGame();
+    // Game > Recent: a saved game is loaded; a scenario is selected in the new-game dialog,
+    // which opens.
+    void OpenRecent(const QString& path);
 
 private:
     void NewGameChosen();

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -19,6 +21,38 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& caption) {
 
 } // namespace
 
+void GameMenus::AddComforts(QMenu* game) {
+    // Taking back a step, the game kept at the last human turn, and the files opened last.
+    resume_ = AddItem(game, "mnuGResume", "Resume Last Game");
+    resume_->setEnabled(false);
+    connect(resume_, &QAction::triggered, this, &GameMenus::ResumeChosen);
+    recentMenu_ = game->addMenu("&Recent");
+    recentMenu_->setObjectName("mnuGRecent");
+    connect(recentMenu_, &QMenu::aboutToShow, this, &GameMenus::RecentWanted);
+    game->addSeparator()->setObjectName("mnuGSepUndo");
+    undo_ = AddItem(game, "mnuGUndo", "&Undo");
+    undo_->setShortcut(QKeySequence::Undo);
+    undo_->setEnabled(false);
+    connect(undo_, &QAction::triggered, this, &GameMenus::UndoChosen);
+}
+
+void GameMenus::SetRecentFiles(const QStringList& paths) {
+    recentMenu_->clear();
+    if (paths.isEmpty()) {
+        recentMenu_->addAction("(none)")->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        QAction* item = recentMenu_->addAction(
+            QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace("&", "&&")));
+        item->setObjectName("mnuGRecent" + QString::number(i));
+        item->setData(path);
+        item->setToolTip(path);
+        connect(item, &QAction::triggered, this, [this, path] { emit RecentChosen(path); });
+    }
+}
+
 GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     QMenu* game = bar.addMenu("&Game");
     game->setObjectName("mnuGame");
@@ -30,6 +64,7 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     saveAs_ = AddItem(game, "mnuGSaveAs", "Save &As...");
     saveAs_->setEnabled(false);
     connect(saveAs_, &QAction::triggered, this, &GameMenus::SaveGameAs);
+    AddComforts(game);
     game->addSeparator()->setObjectName("mnuGSep1");
     connect(AddItem(game, "mnuGConnect", "&Connect to Host..."), &QAction::triggered, this,
             &GameMenus::ConnectToHost);

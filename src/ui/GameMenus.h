@@ -30,6 +30,12 @@ public:
     QAction* Resign() const { return resign_; }
     QAction* Save() const { return save_; }
     QAction* SaveAs() const { return saveAs_; }
+    QAction* Undo() const { return undo_; }
+    QAction* Resume() const { return resume_; }
+    QMenu* RecentMenu() const { return recentMenu_; }
+
+    // Game > Recent: one item per file, its name shown and its path kept; "(none)" when empty.
+    void SetRecentFiles(const QStringList& paths);
 
     // One checkable item per picture set, or a single "(none)" when there is no set.
     void SetPictureSets(const QStringList& names);
@@ -42,6 +48,11 @@ signals:
     void SaveGame();
     void SaveGameAs();
     void ConnectToHost();
+    void UndoChosen();
+    void ResumeChosen();
+    // Game > Recent is about to open: the window fills it.
+    void RecentWanted();
+    void RecentChosen(const QString& path);
     void Exit();
     void OptionChosen(int index, bool checked);
     void PictureSetChosen(int index);
@@ -50,6 +61,8 @@ signals:
     void TeamsChosen(int mode);
 
 private:
+    void AddComforts(QMenu* game);
+
     QMenu* optionsMenu_ = nullptr;
     QMenu* playerMenu_ = nullptr;
     QMenu* teamsMenu_ = nullptr;
@@ -61,6 +74,9 @@ private:
     QAction* resign_ = nullptr;
     QAction* save_ = nullptr;
     QAction* saveAs_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* resume_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
 };
 
 } // namespace marovane

@@ -54,10 +54,13 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
                                              ToLocalPath(programDir_.path()), settings_);
     boardPort_->SetGame(session_->CurrentGame());
     // An installed program's folder is read-only: the player's own scenarios go to his folder.
-    session_->SetPlayerScenarioFolder(
-        ToLocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    session_->SetPlayerScenarioFolder(ToLocalPath(userData));
+    session_->SetAutosaveFolder(ToLocalPath(QDir(userData).filePath("autosaves")));
     BuildPanels();
     input_ = new BoardInput(*session_, *board_, *panels_[0], pointers_, this);
+    // After the click has been played: a step may now be taken back, or no longer.
+    connect(board_, &BoardWidget::CellClick, this, [this] { EnableComforts(); });
     menus_ = new GameMenus(*menuBar(), this);
     ConnectMenus();
     BuildDialogs();
@@ -70,6 +73,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     setMinimumSize(kLeftPanelWidth + 120,
                    menuBar()->sizeHint().height() + side_->PlayerPanelHeight() + 4);
     LayOut();
+    EnableComforts();
 }
 
 GameWindow::~GameWindow() = default;
@@ -85,6 +89,13 @@ void GameWindow::BuildBoard() {
     setCentralWidget(central);
     cover_ = new CoverPicture(central);
     cover_->SetPicture(ProgramPicture("intro.jpg"), "intro.jpg");
+    resumeButton_ = new QPushButton("Resume Last Game", cover_);
+    resumeButton_->setObjectName("cmdResume");
+    resumeButton_->hide();
+    connect(resumeButton_, &QPushButton::clicked, this, [this] {
+        commands_->ResumeLastGame();
+        EnableComforts();
+    });
     board_ = new BoardWidget(central);
     board_->SetBackColor(QColor(128, 96, 48));
     board_->SetCellSpacing(-1);
@@ -121,6 +132,21 @@ void GameWindow::ConnectMenus() {
     connect(menus_, &GameMenus::SaveGameAs, this, [this] { commands_->SaveAs(); });
     connect(menus_, &GameMenus::ConnectToHost, this, [this] { commands_->ConnectToHost(); });
     connect(menus_, &GameMenus::Exit, this, &GameWindow::Exit);
+    connect(menus_, &GameMenus::UndoChosen, this, &GameWindow::UndoStep);
+    connect(menus_, &GameMenus::ResumeChosen, this, [this] {
+        commands_->ResumeLastGame();
+        EnableComforts();
+    });
+    connect(menus_, &GameMenus::RecentWanted, this, [this] {
+        QStringList paths;
+        for (const auto& file : session_->RecentFiles())
+            paths << FromLocalPath(file);
+        menus_->SetRecentFiles(paths);
+    });
+    connect(menus_, &GameMenus::RecentChosen, this, [this](const QString& path) {
+        commands_->OpenRecent(path);
+        EnableComforts();
+    });
     connect(menus_, &GameMenus::OptionChosen, this, &GameWindow::SetOption);
     connect(menus_, &GameMenus::PictureSetChosen, this, &GameWindow::ChoosePictureSet);
     connect(menus_, &GameMenus::ComputerChosen, this, [this] {
@@ -236,6 +262,9 @@ void GameWindow::LayOut() {
     side_->setGeometry(0, 0, kLeftPanelWidth, innerHeight);
     const int areaWidth = std::max(1, innerWidth - kLeftPanelWidth);
     cover_->setGeometry(kLeftPanelWidth, 0, areaWidth, innerHeight);
+    resumeButton_->adjustSize();
+    resumeButton_->move((cover_->width() - resumeButton_->width()) / 2,
+                        cover_->height() - resumeButton_->height() - 40);
     // The board takes the largest square cells that keep it wholly visible, centred in the area
     // right of the left panel.
     BoardGeometry fit = board_->Geometry();
@@ -321,6 +350,7 @@ void GameWindow::TeamsChanged() {
 void GameWindow::ShowBackgroundPictures() {
     board_->SetPicture(ProgramPicture("grass.jpg"));
     cover_->SetPicture(ProgramPicture("hide.jpg"), "hide.jpg");
+    resumeButton_->hide();
     side_->ShowGameControls(true);
     LayOut();
 }
@@ -359,6 +389,24 @@ void GameWindow::MoneyChanged() {
 void GameWindow::EnableSaving() {
     menus_->Save()->setEnabled(session_->SavingAllowed());
     menus_->SaveAs()->setEnabled(session_->SavingAllowed());
+    EnableComforts();
+}
+
+void GameWindow::EnableComforts() {
+    if (!menus_ || !resumeButton_)
+        return;
+    menus_->Undo()->setEnabled(session_->UndoAllowed());
+    const bool kept = !session_->AutosaveFiles().empty();
+    menus_->Resume()->setEnabled(kept);
+    // The title picture offers the kept game while no game is on.
+    resumeButton_->setVisible(kept && !CurrentGame().GameOn &&
+                              cover_->PictureName() == "intro.jpg");
+}
+
+void GameWindow::UndoStep() {
+    if (session_->Undo())
+        board_->setCursor(Qt::ArrowCursor);
+    EnableComforts();
 }
 
 void GameWindow::GameEnded() {
@@ -370,6 +418,7 @@ void GameWindow::GameEnded() {
     setWindowTitle(kProductName);
     cover_->SetPicture(ProgramPicture("intro.jpg"), "intro.jpg");
     cover_->show();
+    EnableComforts();
 }
 
 // ---- Input -------------------------------------------------------------------------------------

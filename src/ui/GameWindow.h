@@ -72,9 +72,15 @@ public:
     QLabel* MoneyLabel() const { return side_->MoneyLabel(); }
     QLabel* NoMovesMarker() const { return side_->NoMovesMarker(); }
     CoverPicture* Cover() const { return cover_; }
+    // "Resume Last Game" on the title picture, shown while a kept game waits.
+    QPushButton* ResumeButton() const { return resumeButton_; }
     KeepDialog* Keep() const { return keep_.get(); }
     GameSetupDialog* SetupDialog() const { return setup_.get(); }
     const PictureStrip& Pictures() const { return strip_; }
+
+    // Undo, Resume Last Game and the title picture's button follow the session (after each
+    // click and turn, and when the session's folder of kept games changed).
+    void EnableComforts();
 
     // Writes the running game to a file; false (after a message) when it cannot be written.
     bool SaveTo(const QString& path) { return commands_->SaveTo(path); }
@@ -125,6 +131,7 @@ private:
     void LayOut();
     void ChoosePictureSet(int index);
     void EnableSaving();
+    void UndoStep();
     void SetOption(int index, bool checked);
     QPixmap ProgramPicture(const QString& file) const;
 
@@ -137,6 +144,7 @@ private:
 
     BoardWidget* board_ = nullptr;
     CoverPicture* cover_ = nullptr;
+    QPushButton* resumeButton_ = nullptr;
     std::unique_ptr<BoardPort> boardPort_;
     std::unique_ptr<GameSession> session_;
     GameMenus* menus_ = nullptr;

@@ -30,6 +30,10 @@ UnitPanel::UnitPanel(bool withHitChance, QWidget* parent) : QFrame(parent) {
         hitChance_ = new QLabel(this);
         hitChance_->setObjectName("lblToHit");
         layout->addWidget(hitChance_);
+        preview_ = new QLabel(this);
+        preview_->setObjectName("lblPreview");
+        preview_->hide();
+        layout->addWidget(preview_);
     }
     setMinimumWidth(140);
 }
@@ -51,6 +55,20 @@ void UnitPanel::SetHitChance(const QString& text) {
 
 QString UnitPanel::HitChanceText() const {
     return hitChance_ ? hitChance_->text() : QString();
+}
+
+void UnitPanel::SetPreview(const QString& text) {
+    if (!preview_ || preview_->text() == text)
+        return;
+    preview_->setText(text);
+    preview_->setVisible(!text.isEmpty());
+    // The panel grows or shrinks with the lines and stays inside its area.
+    if (isVisible() && parentWidget())
+        FloatAt(pos() - QPoint(6, 6));
+}
+
+QString UnitPanel::PreviewText() const {
+    return preview_ ? preview_->text() : QString();
 }
 
 QString UnitPanel::NameText() const {

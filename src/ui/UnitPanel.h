@@ -10,7 +10,7 @@ namespace marovane {
 // The panel that shows one piece: its name, its picture and three bars beside the picture:
 // green for its full hit points, red over the part it has lost, yellow for the moves it has left
 // (a third of the picture per move, three moves filling it). The floating panel also shows the
-// chance to hit.
+// chance to hit and what an attack there would do.
 class UnitPanel : public QFrame {
     Q_OBJECT
 
@@ -23,6 +23,10 @@ public:
     // "60%"; empty for a sure hit or nothing to hit.
     void SetHitChance(const QString& text);
     QString HitChanceText() const;
+    // What the attack, healing or repair under the pointer would do, a line each; empty for
+    // none.
+    void SetPreview(const QString& text);
+    QString PreviewText() const;
     QString NameText() const;
     int HitPoints() const { return hitPoints_; }
     int MovesLeft() const { return movesLeft_; }
@@ -36,6 +40,7 @@ protected:
 private:
     QLabel* name_;
     QLabel* hitChance_ = nullptr;
+    QLabel* preview_ = nullptr;
     QPixmap picture_;
     int hitPoints_ = 0;
     int movesLeft_ = 0;
