@@ -357,13 +357,7 @@ void ScenarioEditorModel::Load(const GameDef& def, const std::string& title) {
     UpdateUnitBoxes();
 }
 
-GameDef ScenarioEditorModel::ToDef() const {
-    GameDef def;
-    def.Width = static_cast<int16_t>(Width);
-    def.Height = static_cast<int16_t>(Height);
-    def.Treasury = LeadingNumber(Treasury, "The treasury");
-    def.Reward = RewardShown() ? LeadingNumber(Reward, "The reward") : int16_t{0};
-    def.PartySize = static_cast<int16_t>(PartySize);
+int16_t ScenarioEditorModel::OptionsWord() const {
     int options = 0;
     auto set = [&](int bit, bool on) {
         if (on)
@@ -381,7 +375,26 @@ GameDef ScenarioEditorModel::ToDef() const {
     set(option_bit::Royalty, units_[kRoyaltyKind].Checked);
     set(option_bit::NoKeep, !Keep);
     set(option_bit::Advanced, Advanced);
-    def.Options = static_cast<int16_t>(options);
+    return static_cast<int16_t>(options);
+}
+
+GameDef ScenarioEditorModel::BoardDef() const {
+    GameDef def;
+    def.Width = static_cast<int16_t>(Width);
+    def.Height = static_cast<int16_t>(Height);
+    def.PartySize = static_cast<int16_t>(PartySize);
+    def.Options = OptionsWord();
+    def.UnitsAllowed = UnitsAllowed();
+    for (size_t x = 0; x < 4; ++x)
+        for (size_t y = 0; y < 4; ++y)
+            def.StartPos[x][y] = static_cast<int16_t>(formation_[x][y]);
+    return def;
+}
+
+GameDef ScenarioEditorModel::ToDef() const {
+    GameDef def = BoardDef();
+    def.Treasury = LeadingNumber(Treasury, "The treasury");
+    def.Reward = RewardShown() ? LeadingNumber(Reward, "The reward") : int16_t{0};
     int limits = 0;
     int kinds = 0;
     for (int i = 0; i < 4; ++i) {
@@ -401,10 +414,6 @@ GameDef ScenarioEditorModel::ToDef() const {
             LeadingNumber(extra.Amount, "The amount of extra option " + std::to_string(i + 1));
     }
     SetText(def.Description, Description);
-    for (size_t x = 0; x < 4; ++x)
-        for (size_t y = 0; y < 4; ++y)
-            def.StartPos[x][y] = static_cast<int16_t>(formation_[x][y]);
-    def.UnitsAllowed = UnitsAllowed();
     def.Placement = placement_;
     return def;
 }

@@ -58,6 +58,9 @@ public:
     // The record the boxes describe, as Save and Close writes it. Throws marovane::Error when a
     // number typed into the treasury, reward or an extra option's amount leaves the 16-bit range.
     GameDef ToDef() const;
+    // The part of the record that lays out the board (size, options, units, formation), for the
+    // placement editor; never refuses.
+    GameDef BoardDef() const;
 
     // ---- Title --------------------------------------------------------------------------------
     const std::string& Title() const { return title_; }
@@ -162,6 +165,7 @@ private:
     static size_t Index(int i) { return static_cast<size_t>(i); }
     void UpdatePlayerBoxes();
     void UpdateUnitBoxes();
+    int16_t OptionsWord() const;
 
     std::string title_;
     bool existing_ = false;

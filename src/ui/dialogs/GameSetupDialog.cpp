@@ -6,6 +6,8 @@
 #include "scenario/Options.h"
 #include "scenario/ScenarioFiles.h"
 #include "ui/BoardWidget.h"
+#include "ui/dialogs/ScenarioEditor.h"
+#include "ui/dialogs/ScenarioNamePrompt.h"
 #include "util/Error.h"
 #include "util/Latin1.h"
 
@@ -14,7 +16,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -53,6 +54,9 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->setMinimumWidth(180);
     left->addWidget(list_);
+    newScenario_ = new QPushButton("&New Scenario...", this);
+    newScenario_->setObjectName("cmdNewScenario");
+    left->addWidget(newScenario_);
     layout->addLayout(left);
 
     auto* middle = new QVBoxLayout;
@@ -153,6 +157,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Begin(); });
     connect(list_, &QListWidget::customContextMenuRequested, this, &GameSetupDialog::ShowPopup);
     connect(begin_, &QPushButton::clicked, this, &GameSetupDialog::Begin);
+    connect(newScenario_, &QPushButton::clicked, this, &GameSetupDialog::NewScenario);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(details_, &QPushButton::clicked, this, &GameSetupDialog::ToggleDetails);
     connect(pictures_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
@@ -448,7 +453,7 @@ void GameSetupDialog::ShowPopup(const QPoint& position) {
     QAction* copy = menu.addAction("&Copy");
     copy->setEnabled(!tutorial);
     QAction* edit = menu.addAction("&Edit");
-    edit->setEnabled(false); // the scenario editor comes later
+    edit->setEnabled(!tutorial && !builtIn);
     QAction* rename = menu.addAction("&Rename");
     // Scenarios that came with an installed program stay as they are.
     const bool changeable = scenarios_.Changeable(item->text().toStdString());
@@ -460,6 +465,8 @@ void GameSetupDialog::ShowPopup(const QPoint& position) {
         Begin();
     else if (chosen == copy)
         CopySelected();
+    else if (chosen == edit)
+        EditSelected();
     else if (chosen == rename)
         RenameSelected();
     else if (chosen == remove)
@@ -483,23 +490,13 @@ void GameSetupDialog::RenameSelected() {
     const QString name = SelectedName();
     if (name.isEmpty())
         return;
-    const QString prompt = "Please enter the new name for '" + name + "':";
-    QString hint;
-    QString answer = name;
-    while (true) {
-        bool ok = false;
-        answer = QInputDialog::getText(this, "Rename Scenario", hint + prompt, QLineEdit::Normal,
-                                       answer, &ok);
-        if (!ok || answer.isEmpty())
-            return;
-        if (scenario_files::ValidName(answer.toStdString()))
-            break;
-        hint = "(Names cannot contain < > ? . / \\ : * )\n\n";
-    }
+    const auto answer = AskNewScenarioName(this, name);
+    if (!answer)
+        return;
     try {
-        scenario_files::Rename(scenarios_, name.toStdString(), answer.toStdString());
+        scenario_files::Rename(scenarios_, name.toStdString(), answer->toStdString());
         RefreshList();
-        SelectScenario(answer);
+        SelectScenario(*answer);
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
     }
@@ -520,6 +517,28 @@ void GameSetupDialog::DeleteSelected() {
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
     }
+}
+
+ScenarioEditor& GameSetupDialog::EditorWindow() {
+    if (!editor_) {
+        editor_ = new ScenarioEditor(programDir_, scenarios_, specs_, this);
+        connect(editor_, &QDialog::finished, this, [this] {
+            RefreshList();
+            if (!editor_->ResultName().isEmpty())
+                SelectScenario(editor_->ResultName());
+        });
+    }
+    return *editor_;
+}
+
+void GameSetupDialog::EditSelected() {
+    const QString name = SelectedName();
+    if (!name.isEmpty())
+        EditorWindow().OpenExisting(name, pictures_->currentText());
+}
+
+void GameSetupDialog::NewScenario() {
+    EditorWindow().OpenNew(pictures_->currentText());
 }
 
 } // namespace marovane

@@ -26,6 +26,7 @@ class QWidget;
 namespace marovane {
 
 class BoardWidget;
+class ScenarioEditor;
 
 // The new-game dialog: the scenarios of the program folder with their details, the two scenario
 // options, the player slots and the unit picture set. It answers the chosen scenario's path and
@@ -78,6 +79,13 @@ public:
     void RenameSelected();
     void DeleteSelected();
     void Begin();
+    // The scenario editor on the selected scenario, or on a new one; the list follows what it
+    // saved, renamed or deleted when it closes.
+    void EditSelected();
+    void NewScenario();
+    QPushButton* NewScenarioButton() const { return newScenario_; }
+    // Made when first opened.
+    ScenarioEditor* Editor() const { return editor_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +100,7 @@ private:
     void ShowPopup(const QPoint& position);
     QString SelectedName() const;
     void Fail(const QString& message);
+    ScenarioEditor& EditorWindow();
 
     // The caption of a slot kind in the player lists.
     static QString SlotCaption(SlotKind kind);
@@ -115,6 +124,8 @@ private:
     QPushButton* begin_;
     QPushButton* details_;
     QPushButton* teamsButton_;
+    QPushButton* newScenario_;
+    ScenarioEditor* editor_ = nullptr;
     QWidget* detailsPanel_;
     QLabel* title_;
     QTextEdit* description_;
