@@ -178,6 +178,7 @@ TEST_F(ScenarioEditorTest, AScenarioMadeInTheWindowsPlaysAsPlaced) {
         Click(editor->SaveButton());
         EXPECT_FALSE(editor->isVisible());
         EXPECT_EQ(setup->TitleLabel()->text(), "MadeIn Windows") << "the list selects it";
+        Shoot(setup, "new-game-dialog");
         const int human = setup->Slot(2)->findText("Human");
         setup->Slot(2)->setCurrentIndex(human);
         emit setup->Slot(2)->activated(human);
@@ -206,6 +207,9 @@ TEST_F(ScenarioEditorTest, AScenarioMadeInTheWindowsPlaysAsPlaced) {
     const fs::path file = folder.Path() / "MadeIn Windows.def";
     ASSERT_TRUE(fs::exists(file));
     EXPECT_EQ(fs::file_size(file), kGameDefSize);
+    if (const QByteArray shots = qgetenv("MAROVANE_SHOTS"); !shots.isEmpty())
+        fs::copy_file(file, fs::path(shots.toStdString()) / file.filename(),
+                      fs::copy_options::overwrite_existing);
     std::ostringstream out, err;
     ASSERT_EQ(RunCli({"def", "show", file.string()}, folder.Path(), out, err), 0) << err.str();
     const json::Value shown = json::Parse(out.str());
@@ -324,6 +328,46 @@ TEST_F(ScenarioEditorTest, RenameAndDeleteFollowTheScenariosMarks) {
     EXPECT_EQ(answer.Messages.back(), "Are you sure you want to delete 'Borderlands'?");
     EXPECT_FALSE(fs::exists(folder.Path() / "Borderlands.def"));
     EXPECT_TRUE(setup->ScenarioList()->findItems("Borderlands", Qt::MatchExactly).isEmpty());
+}
+
+// The placement editor's buttons: Clear and Reset ask first, Undo takes back one step at a time,
+// and Cancel answers the string it was opened with.
+TEST_F(ScenarioEditorTest, PlacementButtonsAskAndCancelKeepsTheOpeningString) {
+    test::ModalAnswer answer;
+    Setup()->NewScenario();
+    ScenarioEditor* editor = Setup()->Editor();
+    editor->DoAdvanced();
+    PlacementDialog* placement = editor->Placement();
+    ASSERT_TRUE(placement->isVisible());
+    EXPECT_FALSE(placement->ResetButton()->isEnabled()) << "nothing was handed in";
+    EXPECT_FALSE(placement->UndoButton()->isEnabled());
+    PickFromPopup(placement->Board(), 5, 5, "Peasant");
+    Click(placement->OkButton());
+    const std::string first = editor->Model().Placement();
+    EXPECT_TRUE(editor->AdvancedBox()->isChecked());
+
+    editor->DoAdvanced();
+    EXPECT_TRUE(placement->ResetButton()->isEnabled());
+    EXPECT_EQ(placement->Model().PicNum(5, 5), 0);
+    Click(placement->ClearButton());
+    EXPECT_EQ(placement->Model().PicNum(5, 5), -1);
+    PickFromPopup(placement->Board(), 6, 6, "Catapult");
+    Click(placement->ResetButton());
+    EXPECT_EQ(placement->Model().PicNum(5, 5), 0);
+    EXPECT_EQ(placement->Model().PicNum(6, 6), -1);
+    Click(placement->UndoButton());
+    EXPECT_EQ(placement->Model().PicNum(6, 6), 2) << "back before the Reset";
+    Click(placement->UndoButton());
+    Click(placement->UndoButton());
+    EXPECT_EQ(placement->Model().PicNum(5, 5), 0) << "back at the opening";
+    EXPECT_FALSE(placement->UndoButton()->isEnabled());
+    PickFromPopup(placement->Board(), 7, 7, "Priest");
+    placement->reject();
+    EXPECT_EQ(editor->Model().Placement(), first) << "Cancel changes nothing";
+    ASSERT_EQ(answer.Messages.size(), 2u);
+    EXPECT_EQ(answer.Messages[0], "Are you sure you want to remove all advanced unit placements?");
+    EXPECT_EQ(answer.Messages[1], "Are you sure you want to undo your changes?");
+    editor->reject();
 }
 
 } // namespace

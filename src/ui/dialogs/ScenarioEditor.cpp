@@ -68,7 +68,7 @@ QScrollBar* CountingBar(QWidget* parent, int minimum, int maximum, const char* n
     bar->setRange(minimum, maximum);
     bar->setInvertedAppearance(true);
     bar->setInvertedControls(false);
-    bar->setFixedHeight(40);
+    bar->setFixedHeight(52);
     return bar;
 }
 
@@ -249,8 +249,11 @@ void ScenarioEditor::Build() {
     // The box sits inside the button and moves with it when pressed.
     advancedBox_ = new QCheckBox(advanced_);
     advancedBox_->setObjectName("chkAdvanced");
-    advancedBox_->move(6, 0);
-    advanced_->setMinimumHeight(advancedBox_->sizeHint().height() + 8);
+    auto* inside = new QHBoxLayout(advanced_);
+    inside->setContentsMargins(8, 0, 0, 0);
+    inside->addWidget(advancedBox_, 0, Qt::AlignVCenter);
+    inside->addStretch();
+    advanced_->setMinimumHeight(advancedBox_->sizeHint().height() + 10);
     formationBox->addWidget(advanced_);
     right->addWidget(formationGroup);
 
