@@ -43,6 +43,8 @@ public:
     }
 };
 
+// Scenario names travel as the scenario list has them (as file names); the texts inside a
+// scenario are Latin-1.
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -323,7 +325,7 @@ void ScenarioEditor::Connect() {
         };
     };
     connect(title_, &QLineEdit::textChanged, this,
-            then([this](const QString& text) { model_.SetTitle(ToLatin1(text)); }));
+            then([this](const QString& text) { model_.SetTitle(text.toStdString()); }));
     for (int i = 0; i < 2; ++i) {
         connect(boardSize_[static_cast<size_t>(i)], &QScrollBar::valueChanged, this,
                 then([this, i](int value) { (i == 0 ? model_.Width : model_.Height) = value; }));
@@ -405,11 +407,11 @@ void ScenarioEditor::OpenNew(const QString& pictureSet) {
 
 bool ScenarioEditor::OpenExisting(const QString& name, const QString& pictureSet) {
     try {
-        const auto file = scenarios_.Find(ToLatin1(name));
+        const auto file = scenarios_.Find(name.toStdString());
         if (!file)
-            throw Error("The scenario '" + ToLatin1(name) + "' no longer exists.");
+            throw Error("The scenario '" + name.toStdString() + "' no longer exists.");
         const GameDef def = ReadDefFile(*file);
-        model_.Load(def, ToLatin1(name));
+        model_.Load(def, name.toStdString());
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
         return false;
@@ -438,7 +440,7 @@ void ScenarioEditor::Begin(const QString& pictureSet) {
 void ScenarioEditor::Show() {
     showing_ = true;
     const ScenarioEditorModel& m = model_;
-    SetTextKeepingCursor(title_, Latin1(m.Title()));
+    SetTextKeepingCursor(title_, QString::fromStdString(m.Title()));
     title_->setEnabled(m.TitleEditable());
     badge_->setVisible(m.BuiltIn());
     save_->setEnabled(m.CanSave());
@@ -565,7 +567,7 @@ void ScenarioEditor::Save() {
     const std::string problem = model_.SaveProblem(
         [this](const std::string& title) { return scenarios_.Find(title).has_value(); });
     if (!problem.empty()) {
-        Fail(Latin1(problem));
+        Fail(QString::fromStdString(problem));
         return;
     }
     try {
@@ -576,13 +578,13 @@ void ScenarioEditor::Save() {
         Fail(Latin1(error.what()));
         return;
     }
-    resultName_ = Latin1(model_.Title());
+    resultName_ = QString::fromStdString(model_.Title());
     formation_->ClearLines();
     accept();
 }
 
 void ScenarioEditor::Delete() {
-    const QString name = Latin1(model_.Title());
+    const QString name = QString::fromStdString(model_.Title());
     if (QMessageBox::question(this, "Confirm Delete",
                               "Are you sure you want to delete '" + name + "'?",
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
@@ -598,17 +600,17 @@ void ScenarioEditor::Delete() {
 }
 
 void ScenarioEditor::Rename() {
-    const QString name = Latin1(model_.Title());
+    const QString name = QString::fromStdString(model_.Title());
     const auto answer = AskNewScenarioName(this, name);
     if (!answer)
         return;
     try {
-        scenario_files::Rename(scenarios_, model_.Title(), ToLatin1(*answer));
+        scenario_files::Rename(scenarios_, model_.Title(), answer->toStdString());
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
         return;
     }
-    model_.Renamed(ToLatin1(*answer));
+    model_.Renamed(answer->toStdString());
     resultName_ = *answer;
     Show();
 }
