@@ -412,6 +412,7 @@ bool ScenarioEditor::OpenExisting(const QString& name, const QString& pictureSet
             throw Error("The scenario '" + name.toStdString() + "' no longer exists.");
         const GameDef def = ReadDefFile(*file);
         model_.Load(def, name.toStdString());
+        changeable_ = scenarios_.Changeable(name.toStdString());
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
         return false;
@@ -444,8 +445,9 @@ void ScenarioEditor::Show() {
     title_->setEnabled(m.TitleEditable());
     badge_->setVisible(m.BuiltIn());
     save_->setEnabled(m.CanSave());
-    delete_->setVisible(m.ShowsDelete());
-    rename_->setVisible(m.ShowsRename());
+    // Scenarios that came with an installed program stay as they are, as on the list.
+    delete_->setVisible(m.ShowsDelete() && changeable_);
+    rename_->setVisible(m.ShowsRename() && changeable_);
     const int sizes[] = {m.Width, m.Height};
     for (size_t i = 0; i < 2; ++i) {
         boardSize_[i]->setValue(sizes[i]);

@@ -108,6 +108,7 @@ private:
     PictureStrip strip_;
     QString resultName_;
     bool showing_ = false;
+    bool changeable_ = false;
 
     QLineEdit* title_ = nullptr;
     QLabel* badge_ = nullptr;
