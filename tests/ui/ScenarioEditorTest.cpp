@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
+#include "shell/HelpWindow.h"
 #include "shell/ShellFixture.h"
 #include "ui/BoardWidget.h"
 #include "ui/ModalAnswer.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -299,6 +301,12 @@ TEST_F(ScenarioEditorTest, RenameAndDeleteFollowTheScenariosMarks) {
     ScenarioEditor* editor = setup->Editor();
     EXPECT_FALSE(editor->DeleteButton()->isVisible());
     EXPECT_FALSE(editor->TitleBox()->isEnabled());
+    QApplication::setActiveWindow(editor);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return editor->isActiveWindow(); }, 1000));
+    editor->DescriptionBox()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_TRUE(shell->Help() && shell->Help()->isVisible()) << "F1 opens the help";
+    EXPECT_EQ(QFileInfo(shell->Help()->CurrentPage()).fileName(), "scenarios.html");
     editor->reject();
 
     ASSERT_TRUE(setup->SelectScenario("Skirmish"));

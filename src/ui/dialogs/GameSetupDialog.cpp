@@ -177,6 +177,14 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     const int people = pictures_->findText("People");
     if (people >= 0)
         pictures_->setCurrentIndex(people);
+    // The scenario editor is there from the start, like the dialog, so the window around can
+    // give it its help key.
+    editor_ = new ScenarioEditor(programDir_, scenarios_, specs_, this);
+    connect(editor_, &QDialog::finished, this, [this] {
+        RefreshList();
+        if (!editor_->ResultName().isEmpty())
+            SelectScenario(editor_->ResultName());
+    });
     RefreshList();
 }
 
@@ -519,26 +527,14 @@ void GameSetupDialog::DeleteSelected() {
     }
 }
 
-ScenarioEditor& GameSetupDialog::EditorWindow() {
-    if (!editor_) {
-        editor_ = new ScenarioEditor(programDir_, scenarios_, specs_, this);
-        connect(editor_, &QDialog::finished, this, [this] {
-            RefreshList();
-            if (!editor_->ResultName().isEmpty())
-                SelectScenario(editor_->ResultName());
-        });
-    }
-    return *editor_;
-}
-
 void GameSetupDialog::EditSelected() {
     const QString name = SelectedName();
     if (!name.isEmpty())
-        EditorWindow().OpenExisting(name, pictures_->currentText());
+        editor_->OpenExisting(name, pictures_->currentText());
 }
 
 void GameSetupDialog::NewScenario() {
-    EditorWindow().OpenNew(pictures_->currentText());
+    editor_->OpenNew(pictures_->currentText());
 }
 
 } // namespace marovane

@@ -84,7 +84,6 @@ public:
     void EditSelected();
     void NewScenario();
     QPushButton* NewScenarioButton() const { return newScenario_; }
-    // Made when first opened.
     ScenarioEditor* Editor() const { return editor_; }
 
 protected:
@@ -100,7 +99,6 @@ private:
     void ShowPopup(const QPoint& position);
     QString SelectedName() const;
     void Fail(const QString& message);
-    ScenarioEditor& EditorWindow();
 
     // The caption of a slot kind in the player lists.
     static QString SlotCaption(SlotKind kind);
@@ -125,7 +123,7 @@ private:
     QPushButton* details_;
     QPushButton* teamsButton_;
     QPushButton* newScenario_;
-    ScenarioEditor* editor_ = nullptr;
+    ScenarioEditor* editor_;
     QWidget* detailsPanel_;
     QLabel* title_;
     QTextEdit* description_;

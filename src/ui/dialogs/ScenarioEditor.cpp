@@ -53,6 +53,11 @@ ScenarioEditor::ScenarioEditor(const QDir& programDir, const ScenarioFolders& sc
     setObjectName("frmCustom");
     Build();
     Connect();
+    placement_ = new PlacementDialog(specs_, strip_, this);
+    connect(placement_, &QDialog::finished, this, [this] {
+        model_.PlacementEdited(placement_->Result());
+        Show();
+    });
 }
 
 void ScenarioEditor::Connect() {
@@ -291,13 +296,6 @@ void ScenarioEditor::ChooseFormationCell(int x, int y, int entry) {
 }
 
 void ScenarioEditor::DoAdvanced() {
-    if (!placement_) {
-        placement_ = new PlacementDialog(specs_, strip_, this);
-        connect(placement_, &QDialog::finished, this, [this] {
-            model_.PlacementEdited(placement_->Result());
-            Show();
-        });
-    }
     placement_->Open(model_.BoardDef(), model_.LargestTotal(), model_.PlacementToEdit());
 }
 

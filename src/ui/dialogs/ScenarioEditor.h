@@ -73,7 +73,6 @@ public:
     QPushButton* RenameButton() const { return rename_; }
     QLabel* Badge() const { return badge_; }
     QLabel* NoRewardLabel() const { return noReward_; }
-    // The placement editor, made when first opened.
     PlacementDialog* Placement() const { return placement_; }
     // What choosing entry e of a formation cell's pop-up does (0 empties, t + 1 puts type t).
     void ChooseFormationCell(int x, int y, int entry);
