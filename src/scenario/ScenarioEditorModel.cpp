@@ -280,14 +280,8 @@ void ScenarioEditorModel::SetFormation(int x, int y, int value) {
     formation_[Index(x - 1)][Index(y - 1)] = value;
 }
 
-std::string ScenarioEditorModel::PlacementToEdit() const {
-    if (placement_.empty() || placement_[0] == '\0')
-        return std::string(GameDef::kPlacementSize, ' ');
-    return placement_;
-}
-
 bool ScenarioEditorModel::AdvancedNeedsEditor() const {
-    return placement_.empty() || placement_[0] == '\0' || Trim(placement_).empty();
+    return Trim(placement_).empty();
 }
 
 void ScenarioEditorModel::PlacementEdited(const std::string& result) {
@@ -350,6 +344,9 @@ void ScenarioEditorModel::Load(const GameDef& def, const std::string& title) {
             formation_[x][y] = def.StartPos[x][y];
     placement_ = def.Placement;
     placement_.resize(GameDef::kPlacementSize, ' ');
+    // A record that never had a board string holds NULs there: that is no string either.
+    if (placement_[0] == '\0')
+        placement_.assign(GameDef::kPlacementSize, ' ');
     // A record may hold combinations the boxes never make: the same rules bring them in line.
     SetTotal(0, totals_[0].Checked);
     SetWin(kWinConquest, wins_[kWinConquest].Checked);

@@ -153,8 +153,6 @@ public:
     // Advanced placements in use, and their board string (always the full field, padded).
     bool Advanced = false;
     const std::string& Placement() const { return placement_; }
-    // The string to hand to the placement editor: blank when the record never had one.
-    std::string PlacementToEdit() const;
     // Ticking the Advanced box opens the placement editor at once when there is nothing to edit.
     bool AdvancedNeedsEditor() const;
     // The placement editor closed with this string: a changed string is kept, and Advanced

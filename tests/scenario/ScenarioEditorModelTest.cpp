@@ -348,7 +348,7 @@ TEST(ScenarioEditorModel, ThePlacementEditorsAnswerDecidesTheAdvancedBox) {
     Model model;
     EXPECT_TRUE(model.AdvancedNeedsEditor());
     model.Advanced = true;
-    model.PlacementEdited(model.PlacementToEdit()); // cancelled
+    model.PlacementEdited(model.Placement()); // cancelled
     EXPECT_TRUE(model.ToDef().Options & (1 << option_bit::Advanced));
     EXPECT_EQ(model.Placement(), std::string(GameDef::kPlacementSize, ' '));
 
@@ -364,9 +364,12 @@ TEST(ScenarioEditorModel, ThePlacementEditorsAnswerDecidesTheAdvancedBox) {
 
     GameDef zero; // a record that never had a board string holds NULs
     zero.UnitsAllowed = 1;
+    zero.Options = static_cast<int16_t>(1 << option_bit::Advanced);
     model.Load(zero, "Zero");
-    EXPECT_EQ(model.PlacementToEdit(), std::string(GameDef::kPlacementSize, ' '));
+    EXPECT_EQ(model.Placement(), std::string(GameDef::kPlacementSize, ' '));
     EXPECT_TRUE(model.AdvancedNeedsEditor());
+    model.PlacementEdited(model.Placement()); // cancelled
+    EXPECT_TRUE(model.Advanced) << "still ticked, with a blank string";
 }
 
 // ---- Titles -----------------------------------------------------------------------------------

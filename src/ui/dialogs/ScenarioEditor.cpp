@@ -296,7 +296,7 @@ void ScenarioEditor::ChooseFormationCell(int x, int y, int entry) {
 }
 
 void ScenarioEditor::DoAdvanced() {
-    placement_->Open(model_.BoardDef(), model_.LargestTotal(), model_.PlacementToEdit());
+    placement_->Open(model_.BoardDef(), model_.LargestTotal(), model_.Placement());
 }
 
 // ---- Files ----------------------------------------------------------------------------------
