@@ -6,6 +6,8 @@
 #include "ui/GameWindow.h"
 #include "ui/KeepDialog.h"
 #include "ui/dialogs/GameSetupDialog.h"
+#include "ui/dialogs/PlacementDialog.h"
+#include "ui/dialogs/ScenarioEditor.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -28,6 +30,9 @@ DesktopShell::DesktopShell(GameWindow& window, const QDir& programDir)
     AddHelpKey(window_, help_context::MainWindow);
     AddHelpKey(*window_.Keep(), help_context::Keep);
     AddHelpKey(*window_.SetupDialog(), help_context::NewGame);
+    // The scenario page tells about the editors too.
+    AddHelpKey(*window_.SetupDialog()->Editor(), help_context::NewGame);
+    AddHelpKey(*window_.SetupDialog()->Editor()->Placement(), help_context::NewGame);
 }
 
 DesktopShell::~DesktopShell() {

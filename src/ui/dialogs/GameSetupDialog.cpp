@@ -8,6 +8,8 @@
 #include "ui/BoardWidget.h"
 #include "ui/LocalPath.h"
 #include "ui/QtText.h"
+#include "ui/dialogs/ScenarioEditor.h"
+#include "ui/dialogs/ScenarioNamePrompt.h"
 #include "util/Error.h"
 #include "util/Latin1.h"
 
@@ -16,7 +18,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -51,6 +52,9 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->setMinimumWidth(180);
     left->addWidget(list_);
+    newScenario_ = new QPushButton("&New Scenario...", this);
+    newScenario_->setObjectName("cmdNewScenario");
+    left->addWidget(newScenario_);
     layout->addLayout(left);
 
     auto* middle = new QVBoxLayout;
@@ -156,6 +160,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { Begin(); });
     connect(list_, &QListWidget::customContextMenuRequested, this, &GameSetupDialog::ShowPopup);
     connect(begin_, &QPushButton::clicked, this, &GameSetupDialog::Begin);
+    connect(newScenario_, &QPushButton::clicked, this, &GameSetupDialog::NewScenario);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(this, &QDialog::rejected, this, &GameSetupDialog::LeaveLobby);
     connect(details_, &QPushButton::clicked, this, &GameSetupDialog::ToggleDetails);
@@ -176,6 +181,14 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     const int people = pictures_->findText("People");
     if (people >= 0)
         pictures_->setCurrentIndex(people);
+    // The scenario editor is there from the start, like the dialog, so the window around can
+    // give it its help key.
+    editor_ = new ScenarioEditor(programDir_, scenarios_, specs_, this);
+    connect(editor_, &QDialog::finished, this, [this] {
+        RefreshList();
+        if (!editor_->ResultName().isEmpty())
+            SelectScenario(editor_->ResultName());
+    });
     RefreshList();
 }
 
@@ -457,7 +470,7 @@ void GameSetupDialog::ShowPopup(const QPoint& position) {
     QAction* copy = menu.addAction("&Copy");
     copy->setEnabled(!tutorial);
     QAction* edit = menu.addAction("&Edit");
-    edit->setEnabled(false); // the scenario editor comes later
+    edit->setEnabled(!tutorial && !builtIn);
     QAction* rename = menu.addAction("&Rename");
     // Scenarios that came with an installed program stay as they are.
     const bool changeable = scenarios_.Changeable(item->text().toStdString());
@@ -469,6 +482,8 @@ void GameSetupDialog::ShowPopup(const QPoint& position) {
         Begin();
     else if (chosen == copy)
         CopySelected();
+    else if (chosen == edit)
+        EditSelected();
     else if (chosen == rename)
         RenameSelected();
     else if (chosen == remove)
@@ -492,23 +507,13 @@ void GameSetupDialog::RenameSelected() {
     const QString name = SelectedName();
     if (name.isEmpty())
         return;
-    const QString prompt = "Please enter the new name for '" + name + "':";
-    QString hint;
-    QString answer = name;
-    while (true) {
-        bool ok = false;
-        answer = QInputDialog::getText(this, "Rename Scenario", hint + prompt, QLineEdit::Normal,
-                                       answer, &ok);
-        if (!ok || answer.isEmpty())
-            return;
-        if (scenario_files::ValidName(answer.toStdString()))
-            break;
-        hint = "(Names cannot contain < > ? . / \\ : * )\n\n";
-    }
+    const auto answer = AskNewScenarioName(this, name);
+    if (!answer)
+        return;
     try {
-        scenario_files::Rename(scenarios_, name.toStdString(), answer.toStdString());
+        scenario_files::Rename(scenarios_, name.toStdString(), answer->toStdString());
         RefreshList();
-        SelectScenario(answer);
+        SelectScenario(*answer);
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
     }
@@ -529,6 +534,16 @@ void GameSetupDialog::DeleteSelected() {
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
     }
+}
+
+void GameSetupDialog::EditSelected() {
+    const QString name = SelectedName();
+    if (!name.isEmpty())
+        editor_->OpenExisting(name, pictures_->currentText());
+}
+
+void GameSetupDialog::NewScenario() {
+    editor_->OpenNew(pictures_->currentText());
 }
 
 } // namespace marovane

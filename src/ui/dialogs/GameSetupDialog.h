@@ -29,6 +29,7 @@ class QWidget;
 namespace marovane {
 
 class BoardWidget;
+class ScenarioEditor;
 
 // The new-game dialog: the scenarios of the program folder with their details, the two scenario
 // options, the player slots and the unit picture set. It answers the chosen scenario's path and
@@ -97,6 +98,12 @@ public:
     void RenameSelected();
     void DeleteSelected();
     void Begin();
+    // The scenario editor on the selected scenario, or on a new one; the list follows what it
+    // saved, renamed or deleted when it closes.
+    void EditSelected();
+    void NewScenario();
+    QPushButton* NewScenarioButton() const { return newScenario_; }
+    ScenarioEditor* Editor() const { return editor_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -157,6 +164,8 @@ private:
     QPushButton* begin_;
     QPushButton* details_;
     QPushButton* teamsButton_;
+    QPushButton* newScenario_;
+    ScenarioEditor* editor_;
     QWidget* detailsPanel_;
     QLabel* title_;
     QTextEdit* description_;

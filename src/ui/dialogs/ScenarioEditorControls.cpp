@@ -1,0 +1,279 @@
+#include "ui/dialogs/ScenarioEditor.h"
+
+#include "scenario/Options.h"
+#include "ui/BoardWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QValidator>
+
+// The scenario editor's controls and their layout.
+
+namespace marovane {
+
+namespace {
+
+// The title box takes only characters a scenario's file name may hold.
+class TitleValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar c : input) {
+            if (ScenarioEditorModel::TitleCharRefused(c.unicode()))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
+// The editor's scroll bars count up towards their top end, as a value would on a gauge.
+QScrollBar* CountingBar(QWidget* parent, int minimum, int maximum, const char* name) {
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(name);
+    bar->setRange(minimum, maximum);
+    bar->setInvertedAppearance(true);
+    bar->setInvertedControls(false);
+    bar->setFixedHeight(52);
+    return bar;
+}
+
+} // namespace
+
+void ScenarioEditor::Build() {
+    auto* layout = new QVBoxLayout(this);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(new QLabel("&Title:", this));
+    title_ = new QLineEdit(this);
+    title_->setObjectName("txtTitle");
+    title_->setValidator(new TitleValidator(title_));
+    title_->setMaxLength(120);
+    qobject_cast<QLabel*>(titleRow->itemAt(0)->widget())->setBuddy(title_);
+    titleRow->addWidget(title_, 1);
+    badge_ = new QLabel(this);
+    badge_->setPixmap(QPixmap(":/icons/marovane-48.png")
+                          .scaled(24, 24, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    badge_->setToolTip("A scenario that comes with Marovane");
+    titleRow->addWidget(badge_);
+    layout->addLayout(titleRow);
+
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns);
+
+    // ---- Left: board, money and players ----
+    auto* left = new QVBoxLayout;
+    auto* boardGroup = new QGroupBox("Board", this);
+    auto* boardGrid = new QGridLayout(boardGroup);
+    const char* sizeNames[] = {"Width", "Height"};
+    for (int i = 0; i < 2; ++i) {
+        boardSize_[static_cast<size_t>(i)] = CountingBar(
+            boardGroup, ScenarioEditorModel::kMinBoardSide, ScenarioEditorModel::kMaxBoardSide,
+            i == 0 ? "vsbBoardSize0" : "vsbBoardSize1");
+        boardSizeLabel_[static_cast<size_t>(i)] = new QLabel(boardGroup);
+        boardGrid->addWidget(new QLabel(sizeNames[i], boardGroup), 0, i * 2, 1, 2);
+        boardGrid->addWidget(boardSize_[static_cast<size_t>(i)], 1, i * 2);
+        boardGrid->addWidget(boardSizeLabel_[static_cast<size_t>(i)], 1, i * 2 + 1);
+    }
+    party_ = CountingBar(boardGroup, ScenarioEditorModel::kMinParty, ScenarioEditorModel::kMaxParty,
+                         "vsbParty");
+    partyLabel_ = new QLabel(boardGroup);
+    boardGrid->addWidget(new QLabel("Party", boardGroup), 0, 4, 1, 2);
+    boardGrid->addWidget(party_, 1, 4);
+    boardGrid->addWidget(partyLabel_, 1, 5);
+    left->addWidget(boardGroup);
+
+    auto* moneyGroup = new QGroupBox("Money", this);
+    auto* moneyGrid = new QGridLayout(moneyGroup);
+    cash_ = new QLineEdit(moneyGroup);
+    cash_->setObjectName("txtCash");
+    reward_ = new QLineEdit(moneyGroup);
+    reward_->setObjectName("txtRescue");
+    noReward_ = new QLabel("None", moneyGroup);
+    noReward_->setObjectName("lblNoRescue");
+    moneyGrid->addWidget(new QLabel("Treasury:", moneyGroup), 0, 0);
+    moneyGrid->addWidget(cash_, 0, 1);
+    moneyGrid->addWidget(new QLabel("Rescue reward:", moneyGroup), 1, 0);
+    moneyGrid->addWidget(reward_, 1, 1);
+    moneyGrid->addWidget(noReward_, 1, 1);
+    left->addWidget(moneyGroup);
+
+    auto* playersGroup = new QGroupBox("Players", this);
+    auto* playersGrid = new QGridLayout(playersGroup);
+    playersGrid->addWidget(new QLabel("Total Players:", playersGroup), 0, 0);
+    for (int i = 0; i < 4; ++i) {
+        totals_[static_cast<size_t>(i)] = new QCheckBox(QString::number(i + 1), playersGroup);
+        totals_[static_cast<size_t>(i)]->setObjectName("chkTotal" + QString::number(i));
+        playersGrid->addWidget(totals_[static_cast<size_t>(i)], 0, i + 1);
+        playersGrid->addWidget(new QLabel("Player " + QString::number(i + 1), playersGroup), i + 1,
+                               0);
+        humans_[static_cast<size_t>(i)] = new QCheckBox("Human", playersGroup);
+        humans_[static_cast<size_t>(i)]->setObjectName("chkHuman" + QString::number(i));
+        computers_[static_cast<size_t>(i)] = new QCheckBox("Computer", playersGroup);
+        computers_[static_cast<size_t>(i)]->setObjectName("chkComp" + QString::number(i));
+        playersGrid->addWidget(humans_[static_cast<size_t>(i)], i + 1, 1, 1, 2);
+        playersGrid->addWidget(computers_[static_cast<size_t>(i)], i + 1, 3, 1, 2);
+    }
+    left->addWidget(playersGroup);
+
+    auto* teamsGroup = new QGroupBox("Teams", this);
+    auto* teamsGrid = new QGridLayout(teamsGroup);
+    const char* teamNames[] = {"Free for All", "Human / CPU", "Left / Right", "Top / Bottom",
+                               "Diagonals"};
+    for (int i = 0; i < 5; ++i) {
+        teams_[static_cast<size_t>(i)] = new QCheckBox(teamNames[i], teamsGroup);
+        teams_[static_cast<size_t>(i)]->setObjectName("chkTeams" + QString::number(i));
+        teamsGrid->addWidget(teams_[static_cast<size_t>(i)], i / 2, i % 2);
+    }
+    left->addWidget(teamsGroup);
+    left->addStretch();
+    columns->addLayout(left);
+
+    // ---- Middle: conditions, board options, units ----
+    auto* middle = new QVBoxLayout;
+    auto* winGroup = new QGroupBox("Win", this);
+    auto* winBox = new QVBoxLayout(winGroup);
+    const char* winNames[] = {"Conquest", "Royalty"};
+    for (int i = 0; i < 2; ++i) {
+        wins_[static_cast<size_t>(i)] = new QCheckBox(winNames[i], winGroup);
+        wins_[static_cast<size_t>(i)]->setObjectName("chkWin" + QString::number(i + 1));
+        winBox->addWidget(wins_[static_cast<size_t>(i)]);
+    }
+    auto* loseGroup = new QGroupBox("Lose", this);
+    auto* loseBox = new QVBoxLayout(loseGroup);
+    const char* loseNames[] = {"Conquest", "Royalty", "Keep"};
+    for (int i = 0; i < 3; ++i) {
+        loses_[static_cast<size_t>(i)] = new QCheckBox(loseNames[i], loseGroup);
+        loses_[static_cast<size_t>(i)]->setObjectName("chkLose" + QString::number(i + 1));
+        loseBox->addWidget(loses_[static_cast<size_t>(i)]);
+    }
+    auto* conditions = new QHBoxLayout;
+    conditions->addWidget(winGroup);
+    conditions->addWidget(loseGroup);
+    middle->addLayout(conditions);
+
+    auto* optionsGroup = new QGroupBox("Options", this);
+    auto* optionsBox = new QVBoxLayout(optionsGroup);
+    fog_ = new QCheckBox("Fog of War", optionsGroup);
+    fog_->setObjectName("chkFog");
+    castle_ = new QCheckBox("Use Castle", optionsGroup);
+    castle_->setObjectName("chkCastle");
+    keep_ = new QCheckBox("Use Keep", optionsGroup);
+    keep_->setObjectName("chkKeep");
+    for (QCheckBox* box : {fog_, castle_, keep_})
+        optionsBox->addWidget(box);
+    middle->addWidget(optionsGroup);
+
+    auto* unitsGroup = new QGroupBox("Units", this);
+    auto* unitsGrid = new QGridLayout(unitsGroup);
+    const char* unitNames[] = {"Peasant", "Priest",      "Catapult",     "Cavalry",     "Infantry",
+                               "Archer",  "Light Armor", "Medium Armor", "Heavy Armor", "Royalty"};
+    for (int i = 0; i < ScenarioEditorModel::kUnitKinds; ++i) {
+        units_[static_cast<size_t>(i)] = new QCheckBox(unitNames[i], unitsGroup);
+        units_[static_cast<size_t>(i)]->setObjectName("chkUnits" + QString::number(i));
+    }
+    // Peasant, Priest, Catapult, Royalty on the left; the classes and their armours beside.
+    const int leftColumn[] = {0, 1, 2, 9};
+    for (int row = 0; row < 4; ++row)
+        unitsGrid->addWidget(units_[static_cast<size_t>(leftColumn[row])], row, 0);
+    for (int k = 0; k < 3; ++k) {
+        unitsGrid->addWidget(units_[static_cast<size_t>(3 + k)], k, 1);
+        unitsGrid->addWidget(units_[static_cast<size_t>(6 + k)], k, 2);
+    }
+    noUnits_ = new QPushButton("&None", unitsGroup);
+    allUnits_ = new QPushButton("&All", unitsGroup);
+    unitsGrid->addWidget(noUnits_, 3, 1);
+    unitsGrid->addWidget(allUnits_, 3, 2);
+    middle->addWidget(unitsGroup);
+    middle->addStretch();
+    columns->addLayout(middle);
+
+    // ---- Right: formation, advanced placements, extra options ----
+    auto* right = new QVBoxLayout;
+    auto* formationGroup = new QGroupBox("Starting Formation", this);
+    auto* formationBox = new QVBoxLayout(formationGroup);
+    formation_ = new BoardWidget(formationGroup);
+    formation_->setObjectName("brdStart");
+    formation_->SetSize(4, 4);
+    formation_->SetBackColor(QColor(90, 120, 60));
+    formation_->SetCellWidth(static_cast<int>(36 * formation_->Geometry().Tpp()));
+    formation_->SetCellHeight(static_cast<int>(36 * formation_->Geometry().Tpp()));
+    formation_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    formation_->setToolTip("Right-click a cell to choose its unit");
+    formationBox->addWidget(formation_, 0, Qt::AlignHCenter);
+    advanced_ = new QPushButton("   &Advanced", formationGroup);
+    advanced_->setObjectName("cmdAdvanced");
+    advanced_->setToolTip("Place units of every player anywhere on the board");
+    // The box sits inside the button and moves with it when pressed.
+    advancedBox_ = new QCheckBox(advanced_);
+    advancedBox_->setObjectName("chkAdvanced");
+    auto* inside = new QHBoxLayout(advanced_);
+    inside->setContentsMargins(8, 0, 0, 0);
+    inside->addWidget(advancedBox_, 0, Qt::AlignVCenter);
+    inside->addStretch();
+    advanced_->setMinimumHeight(advancedBox_->sizeHint().height() + 10);
+    formationBox->addWidget(advanced_);
+    right->addWidget(formationGroup);
+
+    for (int i = 0; i < 2; ++i) {
+        ExtraControls& extra = extras_[static_cast<size_t>(i)];
+        auto* group = new QWidget(this);
+        auto* grid = new QGridLayout(group);
+        grid->setContentsMargins(0, 4, 0, 4);
+        extra.Box = new QCheckBox(group);
+        extra.Box->setObjectName("chkOption" + QString::number(i));
+        extra.Label = new QLabel("Extra Option " + QString::number(i + 1), group);
+        extra.Text = new QLineEdit(group);
+        extra.Text->setObjectName("txtOptDesc" + QString::number(i));
+        extra.Text->setMaxLength(static_cast<int>(GameDef::kOptionTextSize));
+        extra.Type = new QComboBox(group);
+        extra.Type->setObjectName("cboOptionType" + QString::number(i));
+        for (int code = 0; code <= 12; ++code)
+            extra.Type->addItem(OptionTypeCaption(code));
+        extra.Amount = new QLineEdit(group);
+        extra.Amount->setObjectName("txtInc" + QString::number(i));
+        extra.Amount->setMaximumWidth(70);
+        extra.Choice = new QComboBox(group);
+        extra.Choice->setObjectName("cboExtra" + QString::number(i));
+        grid->addWidget(extra.Box, 0, 0);
+        grid->addWidget(extra.Label, 0, 1);
+        grid->addWidget(extra.Text, 0, 2, 1, 2);
+        grid->addWidget(extra.Type, 1, 1, 1, 2);
+        grid->addWidget(extra.Amount, 1, 3);
+        grid->addWidget(extra.Choice, 2, 1, 1, 3);
+        right->addWidget(group);
+    }
+    right->addStretch();
+    columns->addLayout(right);
+
+    layout->addWidget(new QLabel("Description:", this));
+    description_ = new QPlainTextEdit(this);
+    description_->setObjectName("txtDesc");
+    description_->setFixedHeight(70);
+    layout->addWidget(description_);
+
+    auto* buttons = new QHBoxLayout;
+    save_ = new QPushButton("&Save and Close", this);
+    save_->setObjectName("cmdSave");
+    close_ = new QPushButton("&Close", this);
+    delete_ = new QPushButton("&Delete", this);
+    delete_->setObjectName("cmdDelete");
+    rename_ = new QPushButton("&Rename", this);
+    rename_->setObjectName("cmdRename");
+    buttons->addWidget(delete_);
+    buttons->addWidget(rename_);
+    buttons->addStretch();
+    buttons->addWidget(save_);
+    buttons->addWidget(close_);
+    layout->addLayout(buttons);
+    save_->setDefault(true);
+}
+
+} // namespace marovane
