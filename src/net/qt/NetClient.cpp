@@ -107,6 +107,9 @@ std::string NetClient::HostIP() const {
 void NetClient::OnConnected(std::uint64_t connection) {
     if (!Current(connection))
         return;
+    // Game messages are small and answered at once: waiting to fill a packet would hold every
+    // turn back.
+    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     // Title and version go out together, so the host can judge both before anything else.
     WriteBytes(*socket_, EncodeFrame(kTitleFrame, title_) + EncodeFrame(kVersionFrame, version_) +
                              kFrameMark);

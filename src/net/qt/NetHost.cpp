@@ -209,6 +209,9 @@ void NetHost::OnNewConnection() {
         if (!socket)
             break;
         socket->setParent(this);
+        // Game messages are small and answered at once: waiting to fill a packet would hold
+        // every turn back.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         int slot = FreeSlot();
         if (OverLimit(slot)) {
             // The owner may raise the limit or make room; it is asked once.
