@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -139,6 +140,58 @@ TEST(NetGame, AGuestLeavingDuringItsTurnIsTakenOverByTheComputer) {
     const auto& other = net.guestMachines[1]->port.Messages;
     EXPECT_NE(std::find(other.begin(), other.end(), left), other.end())
         << "the other guest is told";
+}
+
+// Soak: seeded games of a host and three guests in which guests walk out at random while the
+// host waits for their turn. No game hangs, the computer takes over every departed player, and
+// every guest still there at the end holds the host's final board.
+TEST(NetGame, GamesGoOnWhenGuestsLeaveInTheMiddleOfTheirTurns) {
+    constexpr int kTurns = 200;
+    int departures = 0;
+    for (const fs::path& scenario : ShippedScenarios()) {
+        const NewGameSetup setup = HostAndGuests(scenario, 4);
+        if (setup.Slots.size() != 4)
+            continue;
+        for (uint64_t seed = 1; seed <= 3; ++seed) {
+            LoopbackGame net(ShippedSpecs(), scenario, setup, 3, seed);
+            net.host.session.OwnComputer().SetTurnLimit(kTurns);
+            net.OpenAndJoin();
+            net.unattendedHost.Poll();
+            Game& host = net.host.game();
+            std::mt19937 pick(static_cast<unsigned>(seed));
+            std::set<size_t> left;
+            for (int step = 0; step < 2000000 && host.GameOn; ++step) {
+                if (net.net.Pump(1) == 0)
+                    break;
+                // Now and then the guest whose turn the host waits for walks out.
+                const int current = host.CurrentPlayer;
+                if (current >= 2 && host.RemotePlayer[current] != 0 && pick() % 200 == 0) {
+                    const size_t g = static_cast<size_t>(current - 2);
+                    net.guests[g]->Lobby().Cancel();
+                    left.insert(g);
+                    ++departures;
+                }
+            }
+            if (host.GameOn) {
+                ASSERT_GE(net.host.session.OwnComputer().TurnsPlayed(), kTurns)
+                    << scenario.filename() << " seed " << seed << " hangs";
+                host.GameOver();
+            }
+            net.net.Pump(); // the end of the game reaches the guests
+            for (size_t g = 0; g < 3; ++g) {
+                const int player = static_cast<int>(g) + 2;
+                if (left.contains(g)) {
+                    EXPECT_TRUE(host.PlayerComp[player]) << "the computer took over";
+                    continue;
+                }
+                if (!host.PlayerOut[player]) {
+                    EXPECT_TRUE(BoardOf(net.guestMachines[g]->game()) == BoardOf(host))
+                        << scenario.filename() << " seed " << seed << " player " << player;
+                }
+            }
+        }
+    }
+    EXPECT_GT(departures, 3) << "guests did walk out";
 }
 
 // The lobby: the scenario arrives under a safe name, slot claims follow the host's states, and a
