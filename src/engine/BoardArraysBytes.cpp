@@ -10,14 +10,10 @@
 namespace marovane {
 
 void WriteBoardArrays(ByteWriter& out, const BoardArrays& board) {
-    for (int16_t unit : board.BoardUnitArray())
-        out.Int16(unit);
-    for (int16_t picture : board.BoardPicArray())
-        out.Int16(picture);
-    for (uint8_t seen : board.SeenArray())
-        out.Byte(seen);
-    for (uint8_t mark : board.BoardMarkArray())
-        out.Byte(mark);
+    out.Int16s(board.BoardUnitArray());
+    out.Int16s(board.BoardPicArray());
+    out.Bytes(board.SeenArray());
+    out.Bytes(board.BoardMarkArray());
 }
 
 BoardArrays ReadBoardArrays(ByteReader& in, int width, int height, int players,
@@ -33,14 +29,10 @@ BoardArrays ReadBoardArrays(ByteReader& in, int width, int height, int players,
     in.Require(4 * cells + cells * static_cast<size_t>(players) + marks, what);
 
     BoardArrays board(width, height, players);
-    for (int16_t& unit : board.BoardUnitArray())
-        unit = in.Int16(what);
-    for (int16_t& picture : board.BoardPicArray())
-        picture = in.Int16(what);
-    for (uint8_t& seen : board.SeenArray())
-        seen = in.Byte(what);
-    for (uint8_t& mark : board.BoardMarkArray())
-        mark = in.Byte(what);
+    in.Int16s(board.BoardUnitArray(), what);
+    in.Int16s(board.BoardPicArray(), what);
+    in.Bytes(board.SeenArray(), what);
+    in.Bytes(board.BoardMarkArray(), what);
     return board;
 }
 

@@ -28,12 +28,18 @@ bool IsReportedType(unsigned char type) {
 
 // Inside a frame body every 0xFF is followed by its 0x00: the mark search saw to that.
 std::string Unescape(std::string_view body) {
+    // Runs between marks are copied whole; each mark drops the 0x00 after it.
     std::string out;
     out.reserve(body.size());
-    for (std::size_t i = 0; i < body.size(); ++i) {
-        out.push_back(body[i]);
-        if (body[i] == kFrameMark)
-            ++i;
+    std::size_t from = 0;
+    while (from < body.size()) {
+        const std::size_t mark = body.find(kFrameMark, from);
+        if (mark == std::string_view::npos) {
+            out.append(body.substr(from));
+            break;
+        }
+        out.append(body.substr(from, mark + 1 - from));
+        from = mark + 2;
     }
     return out;
 }
@@ -41,12 +47,20 @@ std::string Unescape(std::string_view body) {
 } // namespace
 
 std::string EscapePayload(std::string_view payload) {
+    // Runs between marks are copied whole; each mark gets its 0x00.
     std::string out;
-    out.reserve(payload.size() + 8);
-    for (char c : payload) {
-        out.push_back(c);
-        if (c == kFrameMark)
-            out.push_back('\0');
+    out.reserve(payload.size() +
+                static_cast<std::size_t>(std::count(payload.begin(), payload.end(), kFrameMark)));
+    std::size_t from = 0;
+    while (from < payload.size()) {
+        const std::size_t mark = payload.find(kFrameMark, from);
+        if (mark == std::string_view::npos) {
+            out.append(payload.substr(from));
+            break;
+        }
+        out.append(payload.substr(from, mark + 1 - from));
+        out.push_back('\0');
+        from = mark + 1;
     }
     return out;
 }
@@ -191,15 +205,15 @@ std::optional<StreamEvent> StreamReader::Next() {
                 Compact();
                 return std::nullopt;
             }
-            std::string body =
-                Unescape(std::string_view(buffer_).substr(position_, close - position_));
+            const auto type = static_cast<unsigned char>(buffer_[position_]);
+            std::string payload =
+                Unescape(std::string_view(buffer_).substr(position_ + 1, close - position_ - 1));
             // The closing mark also opens the next frame, if a body follows it directly.
             position_ = close + 1;
             scanned_ = position_;
-            const auto type = static_cast<unsigned char>(body[0]);
             if (IsReportedType(type))
                 return StreamEvent{StreamEvent::Kind::Frame, static_cast<FrameType>(type),
-                                   body.substr(1), 0};
+                                   std::move(payload), 0};
             break;
         }
         }

@@ -29,4 +29,14 @@ inline std::string WithPlayer(char kind, int player) {
     return std::string{kind, PlayerCode(player)};
 }
 
+// A message of the given kind with its text after the letter. Built piece by piece: GCC 12
+// warns wrongly about std::string(1, c) + text.
+inline std::string Message(char kind, std::string_view text) {
+    std::string message;
+    message.reserve(text.size() + 1);
+    message.push_back(kind);
+    message.append(text);
+    return message;
+}
+
 } // namespace marovane::net

@@ -89,7 +89,7 @@ void GuestGame::AdvanceTo(int player) {
 
 void GuestGame::SendBoard() {
     ownTurn_ = false;
-    link_.SendData(std::string(1, kBoardMessage) + BoardStateText(game_));
+    link_.SendData(Message(kBoardMessage, BoardStateText(game_)));
 }
 
 void GuestGame::SendBoardToHost(int /*player*/) {
@@ -115,13 +115,13 @@ void GuestGame::EndNetGame() {
 
 void GuestGame::AnnounceWin(int /*player*/, const std::string& message) {
     if (game_.NetMode == 1)
-        link_.SendData(std::string(1, kShowMessage) + message);
+        link_.SendData(Message(kShowMessage, message));
 }
 
 void GuestGame::AnnounceLoss(int player, const std::string& message) {
     if (game_.NetMode != 1)
         return;
-    link_.SendData(std::string(1, kShowMessage) + message);
+    link_.SendData(Message(kShowMessage, message));
     link_.SendData(WithPlayer(kOutMessage, player));
 }
 

@@ -190,7 +190,7 @@ void GuestLobby::Dropped() {
 
 void GuestLobby::Error(const NetError& error) {
     if (active_ && view_)
-        view_->ShowMessage("(" + std::to_string(error.Number) + ") " + error.Description);
+        view_->ShowMessage(ErrorText(error));
     Leave("You were dropped from the game.");
 }
 

@@ -93,7 +93,7 @@ void HostGame::HandleLeft(int index) {
         const std::string text = "Player " + std::to_string(p) +
                                  " has left the game, and will be played by the computer.";
         game_.Interaction().ShowMessage(text);
-        link_.SendData(-index, std::string(1, kShowMessage) + text);
+        link_.SendData(-index, Message(kShowMessage, text));
     }
     if (link_.Connections() == 0) {
         game_.NetMode = 0;
@@ -132,7 +132,7 @@ void HostGame::EndNetGame() {
     if (game_.NetMode != 2)
         return;
     // Every guest ends with the host's board, then hears that the game is over.
-    link_.SendData(0, std::string(1, kFinalBoardMessage) + BoardStateText(game_));
+    link_.SendData(0, Message(kFinalBoardMessage, BoardStateText(game_)));
     link_.SendData(0, std::string(kGameOverMessage));
     // Leave network mode before the connections close, so their closing is not taken for
     // guests walking out of a game.
@@ -143,17 +143,17 @@ void HostGame::EndNetGame() {
 
 void HostGame::AnnounceWin(int /*player*/, const std::string& message) {
     if (game_.NetMode == 2)
-        link_.SendData(0, std::string(1, kShowMessage) + message);
+        link_.SendData(0, Message(kShowMessage, message));
 }
 
 void HostGame::AnnounceLoss(int player, const std::string& message) {
     if (game_.NetMode != 2)
         return;
-    link_.SendData(0, std::string(1, kShowMessage) + message);
+    link_.SendData(0, Message(kShowMessage, message));
     if (player < 1 || player > game_.NumPlayers)
         return;
     if (const int index = game_.RemotePlayer[player]; index != 0) {
-        link_.SendData(index, std::string(1, kFinalBoardMessage) + BoardStateText(game_));
+        link_.SendData(index, Message(kFinalBoardMessage, BoardStateText(game_)));
         link_.SendData(index, std::string(kLoseMessage));
     }
 }
@@ -173,7 +173,7 @@ void HostGame::HandOverTurn(int player) {
     if (game_.NetMode != 2 || player < 1 || player > game_.NumPlayers)
         return;
     if (const int index = game_.RemotePlayer[player]; index != 0)
-        link_.SendData(index, std::string(1, kBoardMessage) + BoardStateText(game_));
+        link_.SendData(index, Message(kBoardMessage, BoardStateText(game_)));
 }
 
 } // namespace marovane::net

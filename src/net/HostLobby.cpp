@@ -179,7 +179,7 @@ void HostLobby::ClientLeft(int index) {
 
 void HostLobby::Error(int /*index*/, const NetError& error) {
     if (view_)
-        view_->ShowNetError("(" + std::to_string(error.Number) + ") " + error.Description);
+        view_->ShowNetError(ErrorText(error));
 }
 
 void HostLobby::SendSlots(int index) {

@@ -32,6 +32,16 @@ struct NetError {
     std::string Source;
 };
 
+// "(number) description", as the player is shown a connection's error. Built piece by piece:
+// GCC 12 warns wrongly about "(" + std::to_string(n).
+inline std::string ErrorText(const NetError& error) {
+    std::string text = "(";
+    text += std::to_string(error.Number);
+    text += ") ";
+    text += error.Description;
+    return text;
+}
+
 // All texts below are byte strings: single-byte characters, any byte value allowed.
 
 // What a host reports to its owner. Index is the guest's connection number, 1 and up.

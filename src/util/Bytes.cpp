@@ -2,6 +2,7 @@
 
 #include "util/Error.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace marovane {
@@ -39,6 +40,21 @@ void ByteWriter::Bytes(std::string_view bytes) {
     out_.append(bytes);
 }
 
+void ByteWriter::Int16s(std::span<const int16_t> values) {
+    const size_t start = out_.size();
+    out_.resize(start + 2 * values.size());
+    char* at = out_.data() + start;
+    for (int16_t value : values) {
+        const auto bits = static_cast<uint16_t>(value);
+        *at++ = static_cast<char>(bits & 0xFF);
+        *at++ = static_cast<char>(bits >> 8);
+    }
+}
+
+void ByteWriter::Bytes(std::span<const uint8_t> values) {
+    out_.append(reinterpret_cast<const char*>(values.data()), values.size());
+}
+
 ByteReader::ByteReader(std::string_view bytes, ByteWording wording)
     : bytes_(bytes), wording_(std::move(wording)) {}
 
@@ -60,6 +76,18 @@ std::string_view ByteReader::Bytes(size_t count, std::string_view what) {
     std::string_view taken = bytes_.substr(position_, count);
     position_ += count;
     return taken;
+}
+
+void ByteReader::Int16s(std::span<int16_t> values, std::string_view what) {
+    const std::string_view b = Bytes(2 * values.size(), what);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = static_cast<int16_t>(static_cast<uint16_t>(
+            static_cast<uint8_t>(b[2 * i]) | (static_cast<uint8_t>(b[2 * i + 1]) << 8)));
+}
+
+void ByteReader::Bytes(std::span<uint8_t> values, std::string_view what) {
+    const std::string_view b = Bytes(values.size(), what);
+    std::copy(b.begin(), b.end(), reinterpret_cast<char*>(values.data()));
 }
 
 uint8_t ByteReader::Byte(std::string_view what) {

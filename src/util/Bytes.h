@@ -23,6 +23,10 @@ public:
     // Exactly `size` bytes: the text cut to that size, or padded on the right with blanks.
     void Text(std::string_view text, size_t size);
     void Bytes(std::string_view bytes);
+    // Whole runs at once, as the one-by-one calls would write them (boards are thousands of
+    // values).
+    void Int16s(std::span<const int16_t> values);
+    void Bytes(std::span<const uint8_t> values);
 
     size_t Size() const { return out_.size(); }
     const std::string& Data() const { return out_; }
@@ -58,6 +62,10 @@ public:
     std::string Text(size_t size, std::string_view what);
     // A view into the reader's bytes, valid as long as they are.
     std::string_view Bytes(size_t count, std::string_view what);
+    // Fills whole runs at once, as the one-by-one calls would read them; a run that is not all
+    // there is refused before anything is read.
+    void Int16s(std::span<int16_t> values, std::string_view what);
+    void Bytes(std::span<uint8_t> values, std::string_view what);
 
     // Refuses unless `count` more bytes are there. Callers check a whole run of items this way
     // before they allocate room for it.

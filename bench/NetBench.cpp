@@ -1,0 +1,190 @@
+// Network play's speed over real sockets on 127.0.0.1: handing a full board to a guest and back,
+// and a whole four-computer game through a host and three guests against the same scenario
+// played on one machine.
+
+#include "engine/HeadlessPort.h"
+#include "net/BoardState.h"
+#include "net/GameMessages.h"
+#include "net/Unattended.h"
+#include "net/qt/NetClient.h"
+#include "net/qt/NetHost.h"
+#include "scenario/DefFile.h"
+#include "session/GameSession.h"
+#include "session/Settings.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace marovane {
+namespace {
+
+const UnitSpecs& Specs() {
+    static const UnitSpecs specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
+    return specs;
+}
+
+fs::path Scenario(const std::string& name) {
+    auto found = FindScenario(MAROVANE_PROGRAM_DIR, name);
+    if (!found)
+        throw std::runtime_error("no scenario " + name);
+    return *found;
+}
+
+void RunUntil(const std::function<bool()>& done, int ms = 600000) {
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            throw std::runtime_error("the network stalled");
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+}
+
+// A folder of its own in the temporary folder, gone with everything in it at the end.
+struct ScratchDir {
+    ScratchDir()
+        : Path(fs::temp_directory_path() / ("marovane-bench-" + std::to_string(::getpid()))) {
+        fs::create_directories(Path);
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        fs::remove_all(Path, ignored);
+    }
+    fs::path Path;
+};
+
+struct Machine {
+    explicit Machine(uint64_t seed, const fs::path& folder = MAROVANE_PROGRAM_DIR)
+        : Session(Specs(), Port, seed, folder, Settings) {}
+    HeadlessPort Port;
+    MemorySettings Settings;
+    GameSession Session;
+};
+
+// What one side of the round trip hears.
+struct Listener : net::HostEvents, net::GuestEvents {
+    void ReceiveData(int, const std::string& data) override { Received = data; }
+    void ReceiveData(const std::string& data) override { Received = data; }
+    std::string Received;
+};
+
+// The board of a 30 x 30 game for four, from the host to a guest and back: each side encodes it,
+// sends it, and the other reads and checks it.
+void BM_BoardStateRoundTrip(benchmark::State& state) {
+    ScratchDir dir;
+    GameDef def = ReadDefFile(Scenario("Border Wars"));
+    def.Width = def.Height = 30;
+    const fs::path big = dir.Path / "Big.def";
+    WriteDefFile(big, def);
+    Machine machine(1);
+    machine.Session.SetComputerPlayer(nullptr); // nobody moves: the board as it starts
+    NewGameSetup setup;
+    setup.Slots.assign(4, SlotKind::Computer);
+    if (!machine.Session.StartNewGame(big, setup))
+        throw std::runtime_error("the 30 x 30 game did not start");
+    const Game& game = machine.Session.CurrentGame();
+
+    net::NetHost host;
+    net::NetClient guest;
+    Listener atHost, atGuest;
+    host.SetEvents(&atHost);
+    guest.SetEvents(&atGuest);
+    host.BeginHost();
+    guest.Connect("127.0.0.1", host.LocalPort(), "Marovane", "0.1");
+    RunUntil([&] { return host.Connections() == 1 && guest.IsConnected(); });
+
+    for (auto _ : state) {
+        host.SendData(1, net::Message(net::kBoardMessage, net::BoardStateText(game)));
+        RunUntil([&] { return !atGuest.Received.empty(); });
+        net::DecodeBoardState(std::string_view(atGuest.Received).substr(1), 30, 30, 4);
+        guest.SendData(atGuest.Received);
+        atGuest.Received.clear();
+        RunUntil([&] { return !atHost.Received.empty(); });
+        net::DecodeBoardState(std::string_view(atHost.Received).substr(1), 30, 30, 4);
+        atHost.Received.clear();
+    }
+    state.counters["bytes"] = static_cast<double>(net::BoardStateText(game).size() + 1);
+}
+BENCHMARK(BM_BoardStateRoundTrip)->Unit(benchmark::kMicrosecond);
+
+constexpr int kTurnLimit = 400;
+
+// The same scenario played by four computers on one machine.
+void BM_GameLocal(benchmark::State& state) {
+    int turns = 0;
+    for (auto _ : state) {
+        Machine machine(7);
+        machine.Session.OwnComputer().SetTurnLimit(kTurnLimit);
+        NewGameSetup setup;
+        setup.Slots.assign(4, SlotKind::Computer);
+        machine.Session.StartNewGame(Scenario("Border Wars"), setup);
+        turns = machine.Session.OwnComputer().TurnsPlayed();
+    }
+    state.counters["turns"] = turns;
+}
+BENCHMARK(BM_GameLocal)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A computer at the host and three computer guests, each machine with its own sockets.
+void BM_GameThroughHostAndThreeGuests(benchmark::State& state) {
+    int turns = 0;
+    for (auto _ : state) {
+        ScratchDir dir;
+        Machine host(7);
+        host.Session.OwnComputer().SetTurnLimit(kTurnLimit);
+        net::NetHost hostLink;
+        NewGameSetup setup;
+        setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote, SlotKind::Remote};
+        net::UnattendedHost unattended(host.Session, hostLink, net::OurIdentity("bench"),
+                                       Scenario("Border Wars"), setup);
+        std::string problem;
+        if (!unattended.Open(problem))
+            throw std::runtime_error(problem);
+        std::vector<std::unique_ptr<Machine>> machines;
+        std::vector<std::unique_ptr<net::NetClient>> links;
+        std::vector<std::unique_ptr<net::UnattendedGuest>> guests;
+        for (int g = 0; g < 3; ++g) {
+            machines.push_back(std::make_unique<Machine>(8 + g, dir.Path));
+            links.push_back(std::make_unique<net::NetClient>());
+            guests.push_back(
+                std::make_unique<net::UnattendedGuest>(machines.back()->Session, *links.back(),
+                                                       net::OurIdentity("guest"), dir.Path, g + 1));
+            guests.back()->Connect("127.0.0.1", hostLink.LocalPort());
+        }
+        auto turnsPlayed = [&] {
+            int sum = host.Session.OwnComputer().TurnsPlayed();
+            for (const auto& machine : machines)
+                sum += machine->Session.OwnComputer().TurnsPlayed();
+            return sum;
+        };
+        RunUntil([&] { return unattended.Poll() || turnsPlayed() >= kTurnLimit; });
+        if (host.Session.CurrentGame().GameOn)
+            host.Session.CurrentGame().GameOver();
+        RunUntil([&] {
+            return std::all_of(guests.begin(), guests.end(),
+                               [](const auto& guest) { return guest->Finished(); });
+        });
+        turns = turnsPlayed();
+    }
+    state.counters["turns"] = turns;
+}
+BENCHMARK(BM_GameThroughHostAndThreeGuests)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+} // namespace marovane
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
