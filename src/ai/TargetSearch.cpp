@@ -63,6 +63,13 @@ float HitPointRatio(int hitPoints, int full) {
     return static_cast<float>(hitPoints) / static_cast<float>(full);
 }
 
+// How near a piece `dx` columns away can be at the most, as Distance measures it. The square
+// root and both roundings only grow with dy, so no piece of the column is nearer than this.
+float NearestInColumn(int dx, bool straight) {
+    const float across = static_cast<float>(std::abs(dx));
+    return straight ? across - 0.5f : across;
+}
+
 // What the ordering of a search compares of one candidate. The share of full hit points is
 // worked out only when a comparison gets that far: most are settled by the distance.
 struct Candidate {
@@ -204,11 +211,17 @@ Target FindTarget(Game& game, int x, int y, int flags, int range, int player) {
     // candidate challenge the best so far (in scan order, as the first pass of a selection sort
     // does) finds it. The candidate on cell i, (cx, cy), has a strength and passed `passes`.
     const int order = flags & 0xFF;
+    const bool nearFirst = order & PreferNear;
     bool found = false;
     Candidate best;
     const auto consider = [&](int cx, int cy, size_t i) {
         const int picture = pictures[i] - 1;
         if (picture < 0 || (cx == x && cy == y))
+            return;
+        // A piece farther than the best so far loses to it before any other criterion, and
+        // without a random number, so it needs no closer look.
+        const float distance = Distance(cx - x, cy - y, straight);
+        if (found && nearFirst && distance > best.Distance)
             return;
         const int type = picture % kUnitTypes;
         const int owner = picture / kUnitTypes + 1;
@@ -218,7 +231,6 @@ Target FindTarget(Game& game, int x, int y, int flags, int range, int player) {
             return;
         if ((flags & VisibleOnly) && !game.Visible(cx, cy))
             return;
-        const float distance = Distance(cx - x, cy - y, straight);
         if (flags & InReachOnly) {
             // Straight: what is left after the moves must be inside the range. King-move:
             // one move is kept for the attack itself.
@@ -265,6 +277,10 @@ Target FindTarget(Game& game, int x, int y, int flags, int range, int player) {
             }
         }
         for (int column = 0; column < width; ++column) {
+            // No piece of a column is nearer than the column itself: when that is already
+            // farther than the best so far, every piece in it loses.
+            if (found && nearFirst && NearestInColumn(column + 1 - x, straight) > best.Distance)
+                continue;
             uint64_t pieces = columns[static_cast<size_t>(column)];
             while (pieces != 0) {
                 const int row = std::countr_zero(pieces);
