@@ -263,7 +263,7 @@ Target FindTarget(Game& game, int x, int y, int flags, int range, int player) {
     if (width <= kMaskBits && height <= kMaskBits) {
         // Which cells hold a piece is as good as random, so a branch on every cell mispredicts
         // often, and there are four or five empty cells to a piece. Instead, the cells with a
-        // strength are found a board row at a time (see RowsWithStrength), turned into one bit
+        // strength are found a board row at a time (see CellsWithStrength), turned into one bit
         // mask per column of the pieces that pass, and the columns are then read in scan order.
         std::array<uint64_t, kMaskBits> columns{};
         for (int row = 0; row < height; ++row) {
