@@ -1,5 +1,9 @@
 #include "ai/AiFixture.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 namespace marovane {
 namespace {
 
@@ -152,6 +156,21 @@ TEST_F(AiTargetSearch, EqualCandidatesAreChosenByChanceFavouringTheLaterOnes) {
     EXPECT_GT(chosen[1], 60);
     EXPECT_GT(chosen[2], 150);
     EXPECT_EQ(chosen[0] + chosen[1] + chosen[2], 400);
+
+    // By straight-line distance too: (2, 5) and (8, 5) both lie 2.5 away, the far side of the
+    // board no nearer than its column.
+    Clear();
+    Put(5, 5, 3, 1);
+    Put(2, 5, 3, 2);
+    Put(8, 5, 3, 2);
+    int right = 0;
+    for (int i = 0; i < 100; ++i) {
+        Target found = Find(5, 5, TeamWide | PreferNear | StraightDistance);
+        ASSERT_TRUE(found);
+        right += *found == Cell{8, 5};
+    }
+    EXPECT_GT(right, 20);
+    EXPECT_LT(right, 80);
 }
 
 TEST_F(AiTargetSearch, FindsNothingWhenTheGameIsOver) {
@@ -160,6 +179,112 @@ TEST_F(AiTargetSearch, FindsNothingWhenTheGameIsOver) {
     Put(6, 6, 3, 2);
     game->GameOn = false;
     EXPECT_FALSE(Find(5, 5, TeamWide));
+}
+
+// The search written plainly: every cell in scan order, every filter asked of the piece itself,
+// and each candidate set against the best so far with IsBetter.
+Target PlainSearch(Game& game, int x, int y, int flags, int range, int player) {
+    if (!game.GameOn)
+        return std::nullopt;
+    const int moves = game.OnBoard(x, y) ? game.PieceAt(x, y).MovesLeft : 0;
+    const bool straight = flags & StraightDistance;
+    Target best;
+    float bestDistance = 0;
+    for (int cx = 1; cx <= game.BoardWidth; ++cx) {
+        for (int cy = 1; cy <= game.BoardHeight; ++cy) {
+            const Piece piece = game.PieceAt(cx, cy);
+            if ((cx == x && cy == y) || !piece.Alive())
+                continue;
+            const bool royal = piece.Type == unit_type::King || piece.Type == unit_type::Queen;
+            if (((flags & WallsOnly) != 0) != (piece.Type == unit_type::Wall) ||
+                ((flags & RoyalOnly) && !royal) ||
+                !OwnerSelected(game, flags, piece.Owner, player) ||
+                ((flags & VisibleOnly) && !game.Visible(cx, cy)))
+                continue;
+            const int dx = cx - x, dy = cy - y;
+            const float distance =
+                straight
+                    ? static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)) - 0.5)
+                    : static_cast<float>(std::max(std::abs(dx), std::abs(dy)));
+            if (flags & InReachOnly) {
+                const bool reached = straight ? distance - static_cast<float>(moves) + 1.0f <
+                                                    static_cast<float>(range)
+                                              : distance < static_cast<float>(moves);
+                if (!reached)
+                    continue;
+            }
+            if ((flags & (CastleOnly | HomeIntruder)) &&
+                game.InCastle(cx, cy) == castle_cell::Outside)
+                continue;
+            if ((flags & HomeIntruder) &&
+                (game.SameTeam(piece.Owner, player) || BoardQuarter(game, {cx, cy}) != player))
+                continue;
+            if (!best ||
+                IsBetter(game, cx, cy, distance, best->X, best->Y, bestDistance, flags & 0xFF)) {
+                best = Cell{cx, cy};
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
+}
+
+// Boards crowded at random, odd cells included: strengths without pictures, pictures without
+// strengths and pictures beyond those of four players. Every search finds what the plain one
+// finds and leaves the random numbers where the plain one leaves them.
+TEST_F(AiTargetSearch, FindsWhatAPlainScanFindsWithTheSameDraws) {
+    struct Board {
+        int width, height, players, teams;
+        bool castles, fog;
+    };
+    Random scatter(4242);
+    const auto below = [&](int n) { return static_cast<int>(scatter.Rnd() * n); };
+    for (const Board& b : {Board{12, 9, 2, 0, false, false}, Board{30, 30, 4, 2, true, true},
+                           Board{60, 60, 3, 0, true, false}, Board{60, 5, 4, 1, false, true},
+                           Board{70, 20, 2, 0, false, false}}) {
+        // Boards wider or taller than a scenario allows are searched too.
+        const bool oversized = b.width > kMaxBoardSide || b.height > kMaxBoardSide;
+        Start(b.castles ? CastleDef(std::min(b.width, kMaxBoardSide), b.height)
+                        : test::PlainDef(std::min(b.width, kMaxBoardSide), b.height),
+              b.players);
+        if (oversized) {
+            game->BoardWidth = static_cast<int16_t>(b.width);
+            game->ResizeBoard();
+        }
+        game->TeamsMode = static_cast<int16_t>(b.teams);
+        game->FogOn = b.fog;
+        for (int x = 1; x <= b.width; ++x) {
+            for (int y = 1; y <= b.height; ++y) {
+                const int roll = below(100);
+                if (roll < 20)
+                    Put(x, y, below(kUnitTypes), below(b.players) + 1);
+                if (roll < 3)
+                    game->BoardUnit(x, y) =
+                        static_cast<int16_t>(below(3) * 10); // 0, 1 or 2 hit points
+                else if (roll < 5 && b.teams != 1)
+                    game->BoardPic(x, y) = static_cast<int16_t>(61 + below(15));
+                else if (roll < 6)
+                    game->BoardUnit(x, y) = 25; // a strength on an empty cell
+                else if (roll < 7 && b.teams != 1)
+                    game->BoardPic(x, y) = -3;
+            }
+        }
+        game->CurrentPlayer = 1;
+        game->Update();
+        for (int search = 0; search < 300; ++search) {
+            const int x = below(b.width + 2), y = below(b.height + 2); // the border too
+            const int flags = below(0x1000), range = below(5) + 1, player = below(b.players) + 1;
+            const uint64_t seed = static_cast<uint64_t>(search) + 1;
+            game->Rng().Seed(seed);
+            const Target found = FindTarget(*game, x, y, flags, range, player);
+            const double next = game->Rng().Rnd();
+            game->Rng().Seed(seed);
+            const Target plain = PlainSearch(*game, x, y, flags, range, player);
+            ASSERT_EQ(found, plain) << b.width << " x " << b.height << " from (" << x << ", " << y
+                                    << "), flags " << flags << ", player " << player;
+            ASSERT_EQ(next, game->Rng().Rnd()) << "flags " << flags << ": other draws";
+        }
+    }
 }
 
 class AiBlockingWall : public test::AiFixture {
