@@ -38,6 +38,10 @@ void Game::EndTurn() {
     if (!GameOn)
         return;
     KilledThisTurn = 0;
+    // A guest's copy of the board is replaced by the host's before this machine plays again:
+    // renewing the moves of another machine's player here would be work thrown away.
+    if (NetMode == 1 && PlayedRemotely(CurrentPlayer))
+        return;
     // Every piece gets its moves back, also one of a type without hit points whose strength code
     // fell to 0 as it used its last move: the picture tells that a piece stands there.
     for (int x = 1; x <= BoardWidth; ++x) {
