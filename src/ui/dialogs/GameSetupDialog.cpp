@@ -77,7 +77,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
                 [this, i] { SlotChanged(i); });
     }
     middle->addLayout(slotGrid);
-    BuildLobby(middle);
+    BuildLobby(slotGrid, middle);
     for (int i = 0; i < 2; ++i) {
         options_[static_cast<size_t>(i)] = new QCheckBox(this);
         options_[static_cast<size_t>(i)]->setObjectName("chkOption" + QString::number(i));

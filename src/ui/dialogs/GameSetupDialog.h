@@ -22,6 +22,7 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QPushButton;
+class QGridLayout;
 class QTextEdit;
 class QVBoxLayout;
 class QWidget;
@@ -120,7 +121,7 @@ private:
     void Fail(const QString& message);
 
     // The network lobby (GameSetupLobby.cpp).
-    void BuildLobby(QVBoxLayout* middle);
+    void BuildLobby(QGridLayout* slotGrid, QVBoxLayout* middle);
     void SyncHostSlots();
     void ShowHostLobby();
     void LeaveLobby();

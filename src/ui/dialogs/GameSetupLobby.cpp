@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -58,14 +59,14 @@ void SetBold(QWidget* widget, bool bold) {
 
 } // namespace
 
-void GameSetupDialog::BuildLobby(QVBoxLayout* middle) {
+void GameSetupDialog::BuildLobby(QGridLayout* slotGrid, QVBoxLayout* middle) {
     // The guest's view of the slots sits where the host's lists are.
     for (int i = 0; i < 4; ++i) {
         auto* label = new SlotClaimLabel([this, i] { ClickedChoose(i); }, this);
         label->setObjectName("lblChoose" + QString::number(i));
         label->setVisible(false);
         choose_[static_cast<size_t>(i)] = label;
-        middle->addWidget(label);
+        slotGrid->addWidget(label, i, 1);
     }
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
@@ -155,11 +156,13 @@ void GameSetupDialog::OpenAsGuest(net::GuestLobby& lobby) {
     ShowDetails();
     for (int i = 0; i < 4; ++i) {
         slots_[static_cast<size_t>(i)]->setVisible(false);
+        slotLabels_[static_cast<size_t>(i)]->setVisible(true);
         choose_[static_cast<size_t>(i)]->setVisible(true);
         choose_[static_cast<size_t>(i)]->setText("Unknown");
     }
     for (QCheckBox* box : options_)
         box->setEnabled(false);
+    newScenario_->setEnabled(false);
     status_->setText("Connecting...");
     begin_->setEnabled(false);
     open();
@@ -234,11 +237,14 @@ void GameSetupDialog::LobbyClosed() {
         reject();
     list_->setEnabled(true);
     for (int i = 0; i < 4; ++i) {
+        const bool shown = model_.Visible(i) && def_.UnitsAllowed != 0;
         choose_[static_cast<size_t>(i)]->setVisible(false);
-        slots_[static_cast<size_t>(i)]->setVisible(model_.Visible(i) && def_.UnitsAllowed != 0);
+        slots_[static_cast<size_t>(i)]->setVisible(shown);
+        slotLabels_[static_cast<size_t>(i)]->setVisible(shown);
     }
     for (QCheckBox* box : options_)
         box->setEnabled(true);
+    newScenario_->setEnabled(true);
     status_->clear();
     guestLobby_ = nullptr;
 }
