@@ -176,6 +176,7 @@ void GameSession::HumanTurnBegins(const Game& game) {
         return;
     try {
         autosaves_->Write(game);
+        autosaveKept_ = true;
     } catch (const Error& error) {
         // Said once: the game goes on without being kept rather than ask at every turn.
         if (!autosaveFailureShown_)
@@ -187,6 +188,12 @@ void GameSession::HumanTurnBegins(const Game& game) {
 
 std::vector<fs::path> GameSession::AutosaveFiles() const {
     return autosaves_ ? autosaves_->Files() : std::vector<fs::path>{};
+}
+
+bool GameSession::AutosaveKept() const {
+    if (!autosaveKept_)
+        autosaveKept_ = !AutosaveFiles().empty();
+    return *autosaveKept_;
 }
 
 bool GameSession::ResumeLastGame() {

@@ -95,9 +95,15 @@ public:
     bool Undo();
     // The folder that keeps a game at the start of every human turn of a local game; none (the
     // default) keeps nothing.
-    void SetAutosaveFolder(const std::filesystem::path& folder) { autosaves_.emplace(folder); }
+    void SetAutosaveFolder(const std::filesystem::path& folder) {
+        autosaves_.emplace(folder);
+        autosaveKept_.reset();
+    }
     // The kept games, newest first; empty without a folder.
     std::vector<std::filesystem::path> AutosaveFiles() const;
+    // Whether a game is kept. The window asks at every turn: the folder is looked at once, and
+    // again only after this session kept a game.
+    bool AutosaveKept() const;
     // Game > Resume Last Game: loads the newest kept game that reads well; a damaged one is
     // passed over with a message. False (after a message) when none could be loaded.
     bool ResumeLastGame();
@@ -133,6 +139,7 @@ private:
     bool autoNextTurn_ = true;
     StepHistory steps_;
     std::optional<Autosaves> autosaves_;
+    mutable std::optional<bool> autosaveKept_;
     bool autosaveFailureShown_ = false;
     marovane::RecentFiles recent_;
 

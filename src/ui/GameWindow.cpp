@@ -396,7 +396,7 @@ void GameWindow::EnableComforts() {
     if (!menus_ || !resumeButton_)
         return;
     menus_->Undo()->setEnabled(session_->UndoAllowed());
-    const bool kept = !session_->AutosaveFiles().empty();
+    const bool kept = session_->AutosaveKept();
     menus_->Resume()->setEnabled(kept);
     // The title picture offers the kept game while no game is on.
     resumeButton_->setVisible(kept && !CurrentGame().GameOn &&
