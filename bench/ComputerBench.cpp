@@ -11,6 +11,8 @@
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 
+#include "ShippedData.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -25,24 +27,9 @@ namespace fs = std::filesystem;
 namespace marovane {
 namespace {
 
-const UnitSpecs& Specs() {
-    static const UnitSpecs specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
-    return specs;
-}
-
-std::vector<fs::path> Scenarios() {
-    std::vector<fs::path> found;
-    for (const std::string& scenario : ListScenarios(MAROVANE_PROGRAM_DIR))
-        found.push_back(fs::path(MAROVANE_PROGRAM_DIR) / (scenario + ".def"));
-    return found;
-}
-
-fs::path Scenario(const std::string& name) {
-    auto found = FindScenario(MAROVANE_PROGRAM_DIR, name);
-    if (!found)
-        throw std::runtime_error("no scenario " + name);
-    return *found;
-}
+using bench::Scenario;
+using bench::Scenarios;
+using bench::Specs;
 
 // Computers in as many slots as the scenario allows.
 NewGameSetup AllComputers(const fs::path& scenario) {

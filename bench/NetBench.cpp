@@ -15,6 +15,8 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
+#include "ShippedData.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -28,17 +30,8 @@ namespace fs = std::filesystem;
 namespace marovane {
 namespace {
 
-const UnitSpecs& Specs() {
-    static const UnitSpecs specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
-    return specs;
-}
-
-fs::path Scenario(const std::string& name) {
-    auto found = FindScenario(MAROVANE_PROGRAM_DIR, name);
-    if (!found)
-        throw std::runtime_error("no scenario " + name);
-    return *found;
-}
+using bench::Scenario;
+using bench::Specs;
 
 void RunUntil(const std::function<bool()>& done, int ms = 600000) {
     QDeadlineTimer deadline(ms);

@@ -89,26 +89,24 @@ template <typename Send> void LoopbackNet::Host::ForEach(int index, Send send) {
     }
 }
 
-void LoopbackNet::Host::SendData(int index, std::string_view data) {
+void LoopbackNet::Host::SendText(int index, std::string_view data,
+                                 void (net::GuestEvents::*receive)(const std::string&)) {
     ForEach(index, [&](int i, Guest* guest) {
         net_.sent_.push_back(std::to_string(i) + ":" + std::string(data));
         const int connection = guest->Index();
-        net_.Post([guest, connection, text = std::string(data)] {
+        net_.Post([guest, connection, receive, text = std::string(data)] {
             if (guest->Index() == connection && guest->Events())
-                guest->Events()->ReceiveData(text);
+                (guest->Events()->*receive)(text);
         });
     });
 }
 
+void LoopbackNet::Host::SendData(int index, std::string_view data) {
+    SendText(index, data, &net::GuestEvents::ReceiveData);
+}
+
 void LoopbackNet::Host::SendSetupInfo(int index, std::string_view data) {
-    ForEach(index, [&](int i, Guest* guest) {
-        net_.sent_.push_back(std::to_string(i) + ":" + std::string(data));
-        const int connection = guest->Index();
-        net_.Post([guest, connection, text = std::string(data)] {
-            if (guest->Index() == connection && guest->Events())
-                guest->Events()->ReceiveSetupInfo(text);
-        });
-    });
+    SendText(index, data, &net::GuestEvents::ReceiveSetupInfo);
 }
 
 void LoopbackNet::Host::SendProperTitle(int index, std::string_view title) {
