@@ -154,6 +154,9 @@ struct Machine {
     Machine(uint64_t seed, const fs::path& folder)
         : session(Specs(), port, seed, folder, settings) {
         session.OwnComputer().SetCheckBoard(true);
+        // The host's computer may play every player once the guests are gone: it stops where
+        // the whole game would.
+        session.OwnComputer().SetTurnLimit(kTurnLimit);
     }
     Game& game() { return session.CurrentGame(); }
     HeadlessPort port;
@@ -218,30 +221,42 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
 
     NetResult result;
     Game& game = host.game();
-    int lastPlayer = -1;
-    auto check = [&](Game& board, const char* who) {
-        if (result.Fault.empty() && board.GameOn && board.NumPlayers > 0) {
-            if (std::string fault = BoardProblem(board); !fault.empty())
-                result.Fault = std::string(who) + ": " + fault;
-        }
+    std::vector<Machine*> all = {&host};
+    for (auto& machine : machines)
+        all.push_back(machine.get());
+    // Every turn is played by one machine's computer: the host's for its own and departed
+    // guests' players, each guest's for its player.
+    auto turnsPlayed = [&] {
+        int turns = 0;
+        for (Machine* machine : all)
+            turns += machine->session.OwnComputer().TurnsPlayed();
+        return turns;
     };
-    for (int step = 0; step < 5000000 && result.Fault.empty(); ++step) {
+    int checkedAt = -1;
+    for (int step = 0; step < 50000000 && result.Fault.empty(); ++step) {
         const bool done = unattended.Poll();
         const int delivered = net.Pump(1);
-        if (unattended.Began() && game.GameOn && game.CurrentPlayer != lastPlayer) {
-            lastPlayer = game.CurrentPlayer;
-            ++result.Turns;
-            check(game, "host");
-            for (auto& machine : machines)
-                check(machine->game(), "guest");
+        result.Turns = turnsPlayed();
+        if (result.Turns != checkedAt) {
+            checkedAt = result.Turns;
+            for (Machine* machine : all) {
+                Game& board = machine->game();
+                if (board.GameOn && board.NumPlayers > 0) {
+                    if (std::string fault = BoardProblem(board); !fault.empty()) {
+                        result.Fault = (machine == &host ? "host: " : "guest: ") + fault;
+                        break;
+                    }
+                }
+            }
             for (size_t g = 0; g < guests.size(); ++g) {
-                if (leaveAfter[g] == result.Turns && guests[g]->Started() &&
+                if (leaveAfter[g] >= 0 && result.Turns >= leaveAfter[g] && guests[g]->Started() &&
                     !guests[g]->Finished()) {
                     guests[g]->Lobby().Cancel();
+                    leaveAfter[g] = -1;
                     ++result.Left;
                 }
             }
-            if (result.Turns >= kTurnLimit)
+            if (result.Turns >= kTurnLimit && game.GameOn)
                 game.GameOver();
         }
         if (delivered == 0 && (done || unattended.Began())) {
@@ -250,10 +265,10 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
             break;
         }
     }
-    for (Machine* machine : {&host, machines[0].get(), machines[1].get(), machines[2].get()}) {
-        if (result.Fault.empty() &&
-            !machine->session.OwnComputer().BoardFault(machine->game()).empty())
-            result.Fault = machine->session.OwnComputer().BoardFault(machine->game());
+    for (Machine* machine : all) {
+        const std::string& fault = machine->session.OwnComputer().BoardFault(machine->game());
+        if (result.Fault.empty() && !fault.empty())
+            result.Fault = fault;
     }
     result.Ending = result.Turns >= kTurnLimit ? "stopped at the turn limit" : EndingOf(game);
     return result;
