@@ -69,11 +69,12 @@ public:
         if (const char* log = std::getenv("MAROVANE_SOAK_LOG"))
             log_.open(log, std::ios::app);
     }
-    void Add(const fs::path& scenario, uint64_t seed, int turns, const std::string& ending) {
+    void Add(const fs::path& scenario, uint64_t seed, int turns, const std::string& ending,
+             const std::string& note = {}) {
         ++counts_[ending];
         if (log_)
             log_ << scenario.stem().string() << "\tseed " << seed << "\t" << turns << " turns\t"
-                 << ending << "\n";
+                 << ending << (note.empty() ? "" : "\t" + note) << "\n";
     }
     void Report(benchmark::State& state) const {
         for (const auto& [ending, count] : counts_)
@@ -283,6 +284,7 @@ void BM_NetworkSoak(benchmark::State& state) {
     const int games = static_cast<int>(state.range(0));
     int64_t turns = 0;
     int64_t left = 0;
+    int64_t gamesLeft = 0;
     Endings endings;
     for (auto _ : state) {
         for (int g = 0; g < games; ++g) {
@@ -297,14 +299,14 @@ void BM_NetworkSoak(benchmark::State& state) {
             }
             turns += result.Turns;
             left += result.Left;
-            endings.Add(scenario, seed, result.Turns,
-                        result.Ending + (result.Left
-                                             ? " (" + std::to_string(result.Left) + " guests left)"
-                                             : ""));
+            endings.Add(scenario, seed, result.Turns, result.Ending,
+                        std::to_string(result.Left) + " guests left");
+            gamesLeft += result.Left > 0;
         }
     }
     Rates(state, games, turns);
     state.counters["guests left"] = static_cast<double>(left);
+    state.counters["games a guest left"] = static_cast<double>(gamesLeft);
     endings.Report(state);
 }
 BENCHMARK(BM_NetworkSoak)->Arg(100)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
