@@ -31,10 +31,10 @@ std::vector<LaidPiece> StandardLayout(const GameDef& def, int width, int height,
             }
         }
     }
-    if (OptionSet(option_bit::Tutorial, def.Options)) {
+    if (OptionSet(option_bit::Tutorial, def.Options) && players >= 2) {
         // The tutorial gives player 2 three more units at his gate and in front of it (types 6,
         // 9 and 3: light archer, cavalry and infantry), so the first lesson has something to
-        // fight.
+        // fight. A game without player 2 gets none: nobody could own them.
         put({3, 3}, 6, 2);
         put({3, 4}, 9, 2);
         put({4, 3}, 3, 2);

@@ -118,4 +118,19 @@ bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bo
     return true;
 }
 
+void TakeOutPlayer(Game& game, int player) {
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y) {
+            if (game.PieceAt(x, y).Owner == player) {
+                game.BoardUnit(x, y) = 0;
+                game.SetPicNum(x, y, -1);
+            }
+        }
+    }
+    game.PlayerOut[player] = true;
+    game.Money[player] = 0;
+    game.Interaction().MoneyChanged();
+    game.Update();
+}
+
 } // namespace marovane::net

@@ -35,4 +35,10 @@ BoardState DecodeBoardState(std::string_view body, int width, int height, int pl
 bool ApplyBoardState(Game& game, std::string_view body, std::string* problem = nullptr,
                      bool anyPlayer = false);
 
+// A player another machine reports out of the game: out, with his pieces off the board and his
+// treasury empty, as the rules leave a player who lost there. Nothing is announced (that machine
+// did it). Without this the board would hold pieces of a player who is out until the next board
+// arrived, and for good when none came (the guest whose turn it was left first).
+void TakeOutPlayer(Game& game, int player);
+
 } // namespace marovane::net

@@ -48,7 +48,7 @@ void GuestGame::Handle(const std::string& data) {
             return;
         const int p = PlayerFromCode(data[1]);
         if (p >= 1 && p <= game_.NumPlayers)
-            game_.PlayerOut[p] = true;
+            TakeOutPlayer(game_, p);
         return;
     }
     case kBoardMessage: {

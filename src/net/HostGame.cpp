@@ -76,7 +76,7 @@ void HostGame::Handle(const Incoming& incoming) {
         const int p = PlayerFromCode(data[1]);
         if (p < 1 || p > game_.NumPlayers)
             return;
-        game_.PlayerOut[p] = true;
+        TakeOutPlayer(game_, p);
         link_.SendData(-index, data);
         return;
     }

@@ -1,7 +1,6 @@
 #include "scenario/BoardString.h"
 
 #include "scenario/PlayerCorner.h"
-#include "util/Latin1.h"
 
 namespace marovane::board_string {
 
@@ -14,9 +13,15 @@ int Code(char c) {
     return static_cast<unsigned char>(c);
 }
 
+// A string of blanks holds no placements. Only blanks count: a NUL is a cell that puts a peasant
+// of player 1 there, and a blank is the header of an 8-wide or 4-high board.
+bool Blank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
 // Calls visit(x, y, code) for every cell character that changes something.
 template <typename Visit> void ForEachChange(std::string_view text, Visit visit) {
-    if (Trim(text).empty() || text.size() < 2)
+    if (Blank(text) || text.size() < 2)
         return;
     int width = 0;
     int height = 0;
@@ -57,7 +62,7 @@ std::string Encode(int width, int height, const std::function<int(int, int)>& pi
 void ReadHeader(std::string_view text, int& width, int& height) {
     width = 0;
     height = 0;
-    if (Trim(text).empty() || text.size() < 2)
+    if (Blank(text) || text.size() < 2)
         return;
     width = Code(text[0]) / 4;
     height = Code(text[1]) / 8;

@@ -64,6 +64,16 @@ TEST(StandardLayout, TheTutorialsUnitsStandOverTheFormations) {
     EXPECT_EQ(StandardLayout(def, 6, 6, 2), expected);
 }
 
+// Found by fuzzing: a tutorial scenario started for one player gave the absent player 2 his three
+// units, a board no game can hold (it could not be saved, and the computer stopped on it).
+TEST(StandardLayout, AOnePlayerTutorialHasNoUnitsOfPlayerTwo) {
+    GameDef def = test::PlainDef(6, 6);
+    def.Options = static_cast<int16_t>(def.Options | (1 << option_bit::Tutorial));
+    for (const LaidPiece& piece : StandardLayout(def, 6, 6, 1))
+        EXPECT_EQ(piece.Player, 1) << "at (" << piece.At.X << ", " << piece.At.Y << ")";
+    EXPECT_EQ(StandardLayout(def, 6, 6, 2).size(), StandardLayout(def, 6, 6, 1).size() * 2 + 3);
+}
+
 TEST(StandardLayout, OffTheBoardAndNoUnitTypeLeaveNothing) {
     GameDef def = test::PlainDef(3, 2);
     def.StartPos = {};

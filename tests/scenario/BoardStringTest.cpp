@@ -95,6 +95,26 @@ TEST(BoardStringExecution, BlankStringsEmptyBoardsAndPaddingDoNothing) {
     EXPECT_EQ(steps[0].X, 1);
 }
 
+// Found by fuzzing: an 8 x 4 board has blanks for its header, and a peasant of player 1 is a NUL,
+// so a string placing only such peasants is made of blanks and NULs. It is not blank: what was
+// encoded must run again.
+TEST(BoardStringExecution, AStringOfBlanksAndNulsStillPlacesItsUnits) {
+    const std::string text = board_string::Encode(
+        8, 4, [](int x, int y) { return x == 2 && y == 1 ? 0 : -2; }, [](int, int) { return -2; });
+    ASSERT_EQ(text.substr(0, 2), "  ");
+    int width = 0;
+    int height = 0;
+    board_string::ReadHeader(text, width, height);
+    EXPECT_EQ(width, 8);
+    EXPECT_EQ(height, 4);
+    auto steps = Steps(text);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].X, 2);
+    EXPECT_EQ(steps[0].Y, 1);
+    EXPECT_EQ(steps[0].Type, 0);
+    EXPECT_EQ(steps[0].Player, 1);
+}
+
 TEST(BoardStringExecution, ProblemsNameTheCell) {
     std::string text = std::string(1, char(16)) + char(16) + "   " + char(64 + 15);
     EXPECT_NE(board_string::Problem(text).find("(4, 1)"), std::string::npos);

@@ -1,0 +1,78 @@
+// The saved game: loading any bytes either replaces the running game by a sound one, or is
+// refused with "Invalid save file." and leaves the game exactly as it was. A game that was
+// loaded saves again to the bytes it was loaded from (but for the layout guard, which is always
+// written as False), and those load again to the same game.
+
+#include "FuzzCheck.h"
+#include "engine/BoardCheck.h"
+#include "engine/HeadlessPort.h"
+#include "savegame/SavedGame.h"
+#include "support/TestGame.h"
+#include "util/Error.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+using namespace marovane;
+
+namespace {
+
+// The layout guard sits before the last seventeen 16-bit values of a saved game.
+constexpr size_t kGuardFromEnd = 36;
+
+struct Table {
+    test::TempDir folder;
+    HeadlessPort port;
+    Game game{fuzz::ShippedSpecs(), port, 1};
+    SavedGame running;
+
+    Table() {
+        if (!game.NewGame(folder.Write("Running", test::PlainDef(9, 8)), test::Humans(3)))
+            std::abort();
+        running = DecodeSavedGame(EncodeSavedGame(game));
+    }
+};
+
+Table& TheTable() {
+    static Table table;
+    return table;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Table& table = TheTable();
+    Game& game = table.game;
+    RestoreSavedGame(table.running, game);
+
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const test::Snapshot before(game);
+    try {
+        // As LoadGame does after reading the file: everything is checked before the game changes.
+        RestoreSavedGame(CheckSavedGame(bytes, game.Specs()), game);
+    } catch (const Error& error) {
+        fuzz::Require(std::string_view(error.what()).starts_with(kInvalidSaveFile),
+                      "a refusal says the file is invalid");
+        fuzz::Require(test::Snapshot(game) == before,
+                      "a refused file leaves the game alone");
+        return 0;
+    }
+    fuzz::Require(BoardProblem(game).empty(), "a loaded board holds together");
+    std::string saved;
+    try {
+        saved = EncodeSavedGame(game);
+    } catch (const Error& error) {
+        fuzz::Require(false, std::string("a loaded game cannot be saved: ") + error.what());
+    }
+    fuzz::Require(saved.size() <= size, "a loaded game saves no longer than it was read");
+    std::string expected = bytes.substr(0, saved.size());
+    expected[saved.size() - kGuardFromEnd] = 0;
+    expected[saved.size() - kGuardFromEnd + 1] = 0;
+    fuzz::Require(saved == expected, "a loaded game saves to the bytes it came from");
+    const test::Snapshot loaded(game);
+    RestoreSavedGame(CheckSavedGame(saved, game.Specs()), game);
+    fuzz::Require(test::Snapshot(game) == loaded, "a saved game loads again the same");
+    return 0;
+}

@@ -1,0 +1,96 @@
+// The scenario record: any 2060 bytes are a record, which written back gives the same bytes and
+// read from a file is the same. A new game from any file either starts with a sound board
+// that can be saved, or is refused and leaves the game that was running exactly as it was.
+//
+// Bytes past the record are not read by the game; here the first of them chooses the number of
+// players (1..4) and the option boxes ticked.
+
+#include "FuzzCheck.h"
+#include "engine/BoardCheck.h"
+#include "engine/HeadlessPort.h"
+#include "savegame/SavedGame.h"
+#include "scenario/DefFile.h"
+#include "support/TestGame.h"
+#include "util/Error.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace fs = std::filesystem;
+using namespace marovane;
+
+namespace {
+
+struct Table {
+    test::TempDir folder;
+    HeadlessPort port;
+    Game game{fuzz::ShippedSpecs(), port, 1};
+    SavedGame running; // the game every input meets
+
+    Table() {
+        NewGameSetup setup = test::Humans(2);
+        if (!game.NewGame(folder.Write("Running", test::PlainDef(9, 8)), setup))
+            std::abort();
+        running = DecodeSavedGame(EncodeSavedGame(game));
+    }
+};
+
+Table& TheTable() {
+    static Table table;
+    return table;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Table& table = TheTable();
+    Game& game = table.game;
+    RestoreSavedGame(table.running, game);
+    game.Rng().Seed(1);
+    table.port.Messages.clear();
+
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const fs::path file = table.folder.WriteBytes("Fuzzed.def", bytes);
+    if (size >= kGameDefSize) {
+        const GameDef def = FromBytes(std::span(data, kGameDefSize));
+        const auto written = ToBytes(def);
+        fuzz::Require(std::memcmp(written.data(), data, kGameDefSize) == 0,
+                      "a record written back gives the same bytes");
+        fuzz::Require(ReadDefFile(file) == def, "a record read from its file is the same");
+    } else {
+        bool refused = false;
+        try {
+            ReadDefFile(file);
+        } catch (const Error&) {
+            refused = true;
+        }
+        fuzz::Require(refused, "a short file is refused");
+    }
+
+    NewGameSetup setup = test::Humans(2);
+    if (size > kGameDefSize) {
+        const uint8_t choice = data[kGameDefSize];
+        setup = test::Humans(choice % 4 + 1);
+        setup.OptionTicked = {(choice & 4) != 0, (choice & 8) != 0};
+        setup.TeamsMode = (choice >> 4) % 5;
+    }
+    const test::Snapshot before(game);
+    if (!game.NewGame(file, setup)) {
+        fuzz::Require(test::Snapshot(game) == before, "a refused scenario leaves the game alone");
+        fuzz::Require(!table.port.Messages.empty(), "a refused scenario is explained");
+        return 0;
+    }
+    fuzz::Require(BoardProblem(game).empty(),
+                  "a new game's board holds together: " + BoardProblem(game));
+    try {
+        CheckSavedGame(EncodeSavedGame(game), game.Specs());
+    } catch (const Error& error) {
+        fuzz::Require(false, std::string("a new game cannot be saved and loaded: ") + error.what());
+    }
+    return 0;
+}
