@@ -6,6 +6,7 @@
 // the rest is the message body. With FUZZ_WRITE_SEEDS=FOLDER the target writes seed inputs there.
 
 #include "FuzzCheck.h"
+#include "RunningGame.h"
 #include "engine/BoardCheck.h"
 #include "engine/HeadlessPort.h"
 #include "net/BoardState.h"
@@ -24,21 +25,8 @@ using namespace marovane;
 
 namespace {
 
-struct Table {
-    test::TempDir folder;
-    HeadlessPort port;
-    Game game{fuzz::ShippedSpecs(), port, 1};
-    SavedGame running;
-
-    Table() {
-        if (!game.NewGame(folder.Write("Running", test::PlainDef(9, 8)), test::Humans(3)))
-            std::abort();
-        running = DecodeSavedGame(EncodeSavedGame(game));
-    }
-};
-
-Table& TheTable() {
-    static Table table;
+fuzz::RunningGame& TheTable() {
+    static fuzz::RunningGame table(3);
     return table;
 }
 
@@ -65,9 +53,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
         return 0;
-    Table& table = TheTable();
-    Game& game = table.game;
-    RestoreSavedGame(table.running, game);
+    fuzz::RunningGame& table = TheTable();
+    Game& game = table.Fresh();
     const bool anyPlayer = data[0] & 1;
     const std::string_view body(reinterpret_cast<const char*>(data) + 1, size - 1);
 

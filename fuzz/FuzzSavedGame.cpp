@@ -4,6 +4,7 @@
 // written as False), and those load again to the same game.
 
 #include "FuzzCheck.h"
+#include "RunningGame.h"
 #include "engine/BoardCheck.h"
 #include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
@@ -22,30 +23,16 @@ namespace {
 // The layout guard sits before the last seventeen 16-bit values of a saved game.
 constexpr size_t kGuardFromEnd = 36;
 
-struct Table {
-    test::TempDir folder;
-    HeadlessPort port;
-    Game game{fuzz::ShippedSpecs(), port, 1};
-    SavedGame running;
-
-    Table() {
-        if (!game.NewGame(folder.Write("Running", test::PlainDef(9, 8)), test::Humans(3)))
-            std::abort();
-        running = DecodeSavedGame(EncodeSavedGame(game));
-    }
-};
-
-Table& TheTable() {
-    static Table table;
+fuzz::RunningGame& TheTable() {
+    static fuzz::RunningGame table(3);
     return table;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Table& table = TheTable();
-    Game& game = table.game;
-    RestoreSavedGame(table.running, game);
+    fuzz::RunningGame& table = TheTable();
+    Game& game = table.Fresh();
 
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const test::Snapshot before(game);
@@ -55,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const Error& error) {
         fuzz::Require(std::string_view(error.what()).starts_with(kInvalidSaveFile),
                       "a refusal says the file is invalid");
-        fuzz::Require(test::Snapshot(game) == before,
-                      "a refused file leaves the game alone");
+        fuzz::Require(test::Snapshot(game) == before, "a refused file leaves the game alone");
         return 0;
     }
     fuzz::Require(BoardProblem(game).empty(), "a loaded board holds together");

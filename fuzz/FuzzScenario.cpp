@@ -6,6 +6,7 @@
 // players (1..4) and the option boxes ticked.
 
 #include "FuzzCheck.h"
+#include "RunningGame.h"
 #include "engine/BoardCheck.h"
 #include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
@@ -26,31 +27,16 @@ using namespace marovane;
 
 namespace {
 
-struct Table {
-    test::TempDir folder;
-    HeadlessPort port;
-    Game game{fuzz::ShippedSpecs(), port, 1};
-    SavedGame running; // the game every input meets
-
-    Table() {
-        NewGameSetup setup = test::Humans(2);
-        if (!game.NewGame(folder.Write("Running", test::PlainDef(9, 8)), setup))
-            std::abort();
-        running = DecodeSavedGame(EncodeSavedGame(game));
-    }
-};
-
-Table& TheTable() {
-    static Table table;
+fuzz::RunningGame& TheTable() {
+    static fuzz::RunningGame table(2);
     return table;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Table& table = TheTable();
-    Game& game = table.game;
-    RestoreSavedGame(table.running, game);
+    fuzz::RunningGame& table = TheTable();
+    Game& game = table.Fresh();
     game.Rng().Seed(1);
     table.port.Messages.clear();
 

@@ -339,6 +339,10 @@ private:
     Scheduler& scheduler_;
     Random random_;
     ComputerPlayer* computer_ = nullptr;
+    // The turn that just began is judged: a victory at its start, and whether the player can
+    // move. Nothing when the game ended, or was replaced while the window ran.
+    std::optional<bool> JudgeTurnStart(uint32_t serial);
+
     GameNetwork localGame_;
     GameNetwork* network_ = &localGame_;
     TurnJournal* journal_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "scenario/Options.h"
 
+#include <optional>
+
 namespace marovane {
 
 namespace {
@@ -119,13 +121,10 @@ void Game::NextPlayer() {
         // board arrives (BeginGuestTurn).
         if (NetMode == 1)
             return;
-        CheckWin(CurrentPlayer);
-        if (!GameOn)
+        const std::optional<bool> movable = JudgeTurnStart(serial);
+        if (!movable)
             return;
-        const bool canMove = CheckMoves();
-        interaction_.DisarmNextTurnTimer();
-        if (serial != gameSerial_)
-            return;
+        const bool canMove = *movable;
 
         if (!canMove) {
             int playing = 0;
@@ -174,6 +173,17 @@ void Game::NextPlayer() {
     }
 }
 
+std::optional<bool> Game::JudgeTurnStart(uint32_t serial) {
+    CheckWin(CurrentPlayer);
+    if (!GameOn)
+        return std::nullopt;
+    const bool canMove = CheckMoves();
+    interaction_.DisarmNextTurnTimer();
+    if (serial != gameSerial_)
+        return std::nullopt;
+    return canMove;
+}
+
 void Game::BeginGuestTurn() {
     if (!GameOn || NetMode != 1 || CurrentPlayer != MyPlayer)
         return;
@@ -181,16 +191,12 @@ void Game::BeginGuestTurn() {
     PrepareTurn();
     if (serial != gameSerial_)
         return;
-    CheckWin(CurrentPlayer);
-    if (!GameOn)
-        return;
-    const bool canMove = CheckMoves();
-    interaction_.DisarmNextTurnTimer();
-    if (serial != gameSerial_)
+    const std::optional<bool> canMove = JudgeTurnStart(serial);
+    if (!canMove)
         return;
     if (!PlayerComp[CurrentPlayer]) {
         // The host hands over a turn without moves when the keep at its end can buy.
-        if (!canMove)
+        if (!*canMove)
             SetNextTurnEnabled(true);
         return;
     }
