@@ -5,16 +5,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace marovane::fuzz {
 
 // A property every input must keep. A broken one stops the fuzzer, which then keeps the input
 // that broke it.
-inline void Require(bool holds, const std::string& what) {
+inline void Require(bool holds, std::string_view what) {
     if (holds)
         return;
-    std::fprintf(stderr, "property broken: %s\n", what.c_str());
+    std::fprintf(stderr, "property broken: %.*s\n", static_cast<int>(what.size()), what.data());
     std::abort();
+}
+
+// The same, with details that cost something to describe: `describe` runs only when the property
+// is broken.
+template <class Describe> void Require(bool holds, const char* what, Describe describe) {
+    if (!holds)
+        Require(false, std::string(what) + describe());
 }
 
 // The unit table the game ships with.

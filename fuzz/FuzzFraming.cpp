@@ -77,8 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool same = whole.size() == pieces.size();
     for (size_t i = 0; same && i < whole.size(); ++i)
         same = Same(whole[i], pieces[i]);
-    fuzz::Require(same, "the stream in pieces reads as the whole: " + Describe(whole) + "| " +
-                            Describe(pieces));
+    fuzz::Require(same, "the stream in pieces reads as the whole: ", [&] {
+        return Describe(whole) + "| " + Describe(pieces);
+    });
 
     for (const StreamEvent& event : whole) {
         std::string again;

@@ -94,7 +94,7 @@ struct World {
         auto check = [](Game& game, const char* who) {
             if (game.GameOn && game.NumPlayers > 0) {
                 const std::string problem = BoardProblem(game);
-                fuzz::Require(problem.empty(), std::string(who) + "'s board: " + problem);
+                fuzz::Require(problem.empty(), who, [&] { return "'s board: " + problem; });
             }
         };
         check(host.game(), "the host");

@@ -71,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Require(!table.port.Messages.empty(), "a refused scenario is explained");
         return 0;
     }
-    fuzz::Require(BoardProblem(game).empty(),
-                  "a new game's board holds together: " + BoardProblem(game));
+    const std::string problem = BoardProblem(game);
+    fuzz::Require(problem.empty(), "a new game's board holds together: " + problem);
     try {
         CheckSavedGame(EncodeSavedGame(game), game.Specs());
     } catch (const Error& error) {

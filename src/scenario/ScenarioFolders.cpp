@@ -1,11 +1,11 @@
 #include "scenario/ScenarioFolders.h"
 
 #include "scenario/DefFile.h"
+#include "util/UniqueNumber.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -15,7 +15,7 @@ bool FolderWritable(const fs::path& folder) {
     std::error_code error;
     if (!fs::is_directory(folder, error))
         return false;
-    const fs::path probe = folder / (".marovane-probe-" + std::to_string(std::random_device{}()));
+    const fs::path probe = folder / (".marovane-probe-" + std::to_string(UniqueNumber()));
     {
         std::ofstream file(probe, std::ios::binary);
         if (!file)

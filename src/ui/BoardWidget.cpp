@@ -100,7 +100,12 @@ QPixmap BoardWidget::CellPicture(int x, int y) const {
 void BoardWidget::SetCellPicture(int x, int y, const QPixmap& picture) {
     if (!ValidCell(x, y))
         return;
-    At(x, y).Picture = picture;
+    // The rules report a cell again when a piece steps off and back or is only repainted; the
+    // same picture needs no redrawing.
+    QPixmap& shown = At(x, y).Picture;
+    if (shown.cacheKey() == picture.cacheKey())
+        return;
+    shown = picture;
     InvalidateCell(x, y, false);
 }
 

@@ -21,9 +21,10 @@ bool PictureStrip::Load(const QDir& folder, const QString& name) {
     return true;
 }
 
-QPixmap PictureStrip::Picture(int n) const {
+const QPixmap& PictureStrip::Picture(int n) const {
+    static const QPixmap none;
     if (n < 0 || n >= static_cast<int>(pictures_.size()))
-        return QPixmap();
+        return none;
     return pictures_[static_cast<size_t>(n)];
 }
 

@@ -21,7 +21,7 @@ public:
     bool Loaded() const { return !pictures_.empty(); }
     const QString& Name() const { return name_; }
     // The picture of number n, or an empty one outside 0..59 or when nothing is loaded.
-    QPixmap Picture(int n) const;
+    const QPixmap& Picture(int n) const;
 
     // The names of the sets in a folder: the part of each "units-*.bmp" between "units-" and
     // ".bmp", sorted.

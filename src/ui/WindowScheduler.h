@@ -2,7 +2,7 @@
 
 #include "engine/GamePort.h"
 
-#include <QElapsedTimer>
+#include <chrono>
 
 namespace marovane {
 
@@ -14,9 +14,10 @@ public:
     void ProcessEvents() override;
 
 private:
+    using Clock = std::chrono::steady_clock;
     // When window events last ran from inside the rules, and the calls since the clock was last
     // read.
-    QElapsedTimer eventsRun_;
+    Clock::time_point eventsRun_{};
     unsigned callsUnlooked_ = 0;
 };
 

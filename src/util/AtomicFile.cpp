@@ -1,9 +1,9 @@
 #include "util/AtomicFile.h"
 
 #include "util/Error.h"
+#include "util/UniqueNumber.h"
 
 #include <fstream>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -11,12 +11,11 @@ namespace marovane {
 
 void WriteFileAtomically(const fs::path& target, std::string_view content) {
     fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::random_device entropy;
     // A hidden name beside the target, unique enough that two writers never share it.
     std::string name = ".";
     name += target.filename().string();
     name += '.';
-    name += std::to_string(entropy());
+    name += std::to_string(UniqueNumber());
     name += ".tmp";
     const fs::path temporary = folder / name;
     auto fail = [&](const std::string& why) {
