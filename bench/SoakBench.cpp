@@ -5,6 +5,8 @@
 //                                             scenarios (as many players as each allows, up to 4)
 //   soak_bench --benchmark_filter=Network    100 games of a host and three guests over the
 //                                             in-process connection, guests leaving at random
+//   soak_bench --benchmark_filter=Socket     the same 100 games over real sockets on 127.0.0.1
+//                                             (in builds with the window's libraries)
 //
 // Each reports games and turns per second and how the games ended; a board fault stops the soak
 // with the scenario, the seed and the fault. With MAROVANE_SOAK_LOG=FILE every game's ending is
@@ -20,8 +22,16 @@
 #include "session/Settings.h"
 #include "support/LoopbackNet.h"
 
+#ifdef MAROVANE_SOAK_SOCKETS
+#include "net/qt/NetClient.h"
+#include "net/qt/NetHost.h"
+
+#include <QCoreApplication>
+#endif
+
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -190,16 +200,59 @@ struct NetResult {
     int Left = 0;
 };
 
+// The in-process connection between the machines of one game. It is exact: when its queue runs
+// dry, nothing more can happen.
+class LoopbackLinks {
+public:
+    net::HostLink& HostSide() { return net_.HostSide(); }
+    net::GuestLink& AddGuest() { return net_.AddGuest(); }
+    // Lets a new guest's connection be answered before the next guest connects.
+    void Settle() { net_.Pump(); }
+    // Delivers one waiting event; false when none was waiting.
+    bool Deliver() { return net_.Pump(1) > 0; }
+    static constexpr bool kKnowsWhenQuiet = true;
+
+private:
+    test::LoopbackNet net_;
+};
+
+#ifdef MAROVANE_SOAK_SOCKETS
+// Real sockets on 127.0.0.1, one per guest, served by the event loop. A quiet socket may still
+// speak, so a game over sockets is judged stalled only when no turn was played for a long while.
+class SocketLinks {
+public:
+    net::HostLink& HostSide() { return host_; }
+    net::GuestLink& AddGuest() {
+        guests_.push_back(std::make_unique<net::NetClient>());
+        return *guests_.back();
+    }
+    void Settle() {}
+    bool Deliver() {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        return true;
+    }
+    static constexpr bool kKnowsWhenQuiet = false;
+
+private:
+    net::NetHost host_;
+    std::vector<std::unique_ptr<net::NetClient>> guests_;
+};
+#endif
+
+// How long a game over sockets may go without a turn, or without its guests hearing the end,
+// before the soak calls it stalled.
+constexpr int kStallMs = 30000;
+
 // One game: the host plays slot 1 with its computer, three guests the others. Each guest leaves,
 // with even odds, after a random number of turns.
-NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
+template <class Links> NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
     std::mt19937_64 random(seed);
     Folder hostFolder;
-    test::LoopbackNet net;
+    Links links;
     Machine host(seed, hostFolder.path);
     NewGameSetup setup;
     setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote, SlotKind::Remote};
-    net::UnattendedHost unattended(host.session, net.HostSide(), Identity(), scenario, setup);
+    net::UnattendedHost unattended(host.session, links.HostSide(), Identity(), scenario, setup);
     std::vector<std::unique_ptr<Folder>> folders;
     std::vector<std::unique_ptr<Machine>> machines;
     std::vector<std::unique_ptr<net::UnattendedGuest>> guests;
@@ -208,7 +261,7 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
         folders.push_back(std::make_unique<Folder>());
         machines.push_back(std::make_unique<Machine>(seed * 10 + g + 1, folders.back()->path));
         guests.push_back(
-            std::make_unique<net::UnattendedGuest>(machines.back()->session, net.AddGuest(),
+            std::make_unique<net::UnattendedGuest>(machines.back()->session, links.AddGuest(),
                                                    Identity(), folders.back()->path, std::nullopt));
         leaveAfter.push_back(random() % 2 ? static_cast<int>(random() % 400) : -1);
     }
@@ -216,8 +269,8 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
     if (!unattended.Open(problem))
         throw std::runtime_error(problem);
     for (auto& guest : guests) {
-        guest->Connect("127.0.0.1", net::kGamePort);
-        net.Pump();
+        guest->Connect("127.0.0.1", links.HostSide().LocalPort());
+        links.Settle();
     }
 
     NetResult result;
@@ -233,13 +286,24 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
             turns += machine->session.OwnComputer().TurnsPlayed();
         return turns;
     };
+    // A guest that walked out has nothing more to hear.
+    std::vector<bool> walkedOut(guests.size(), false);
+    auto everyGuestFinished = [&] {
+        for (size_t g = 0; g < guests.size(); ++g) {
+            if (!walkedOut[g] && !guests[g]->Finished())
+                return false;
+        }
+        return true;
+    };
     int checkedAt = -1;
+    auto lastProgress = std::chrono::steady_clock::now();
     for (int step = 0; step < 50000000 && result.Fault.empty(); ++step) {
         const bool done = unattended.Poll();
-        const int delivered = net.Pump(1);
+        const bool delivered = links.Deliver();
         result.Turns = turnsPlayed();
         if (result.Turns != checkedAt) {
             checkedAt = result.Turns;
+            lastProgress = std::chrono::steady_clock::now();
             for (Machine* machine : all) {
                 Game& board = machine->game();
                 if (board.GameOn && board.NumPlayers > 0) {
@@ -253,6 +317,7 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
                 if (leaveAfter[g] >= 0 && result.Turns >= leaveAfter[g] && guests[g]->Started() &&
                     !guests[g]->Finished()) {
                     guests[g]->Lobby().Cancel();
+                    walkedOut[g] = true;
                     leaveAfter[g] = -1;
                     ++result.Left;
                 }
@@ -260,10 +325,20 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
             if (result.Turns >= kTurnLimit && game.GameOn)
                 game.GameOver();
         }
-        if (delivered == 0 && (done || unattended.Began())) {
-            if (!done)
-                result.Fault = "the game stalled";
-            break;
+        if constexpr (Links::kKnowsWhenQuiet) {
+            if (!delivered && (done || unattended.Began())) {
+                if (!done)
+                    result.Fault = "the game stalled";
+                break;
+            }
+        } else {
+            if (done && everyGuestFinished())
+                break;
+            if (std::chrono::steady_clock::now() - lastProgress >
+                std::chrono::milliseconds(kStallMs)) {
+                result.Fault = done ? "a guest never heard the end" : "the game stalled";
+                break;
+            }
         }
     }
     for (Machine* machine : all) {
@@ -275,7 +350,7 @@ NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
     return result;
 }
 
-void BM_NetworkSoak(benchmark::State& state) {
+template <class Links> void NetworkSoak(benchmark::State& state) {
     std::vector<fs::path> scenarios;
     for (const fs::path& scenario : Scenarios()) {
         if (MostPlayers(scenario) == 4)
@@ -290,7 +365,7 @@ void BM_NetworkSoak(benchmark::State& state) {
         for (int g = 0; g < games; ++g) {
             const fs::path& scenario = scenarios[static_cast<size_t>(g) % scenarios.size()];
             const uint64_t seed = static_cast<uint64_t>(g) + 1;
-            const NetResult result = PlayNetGame(scenario, seed);
+            const NetResult result = PlayNetGame<Links>(scenario, seed);
             if (!result.Fault.empty()) {
                 state.SkipWithError((scenario.stem().string() + " seed " + std::to_string(seed) +
                                      ": " + result.Fault)
@@ -309,9 +384,30 @@ void BM_NetworkSoak(benchmark::State& state) {
     state.counters["games a guest left"] = static_cast<double>(gamesLeft);
     endings.Report(state);
 }
+void BM_NetworkSoak(benchmark::State& state) {
+    NetworkSoak<LoopbackLinks>(state);
+}
 BENCHMARK(BM_NetworkSoak)->Arg(100)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+
+#ifdef MAROVANE_SOAK_SOCKETS
+void BM_SocketSoak(benchmark::State& state) {
+    NetworkSoak<SocketLinks>(state);
+}
+BENCHMARK(BM_SocketSoak)->Arg(100)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+#endif
 
 } // namespace
 } // namespace marovane
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+#ifdef MAROVANE_SOAK_SOCKETS
+    // Sockets are served by the event loop of the application object.
+    QCoreApplication application(argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
