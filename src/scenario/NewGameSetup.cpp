@@ -10,12 +10,10 @@ namespace marovane {
 
 std::vector<SlotKind> ParseSlotKinds(const std::string& list) {
     static const std::vector<std::pair<std::string, SlotKind>> kKinds = {
-        {"human", SlotKind::Human},
-        {"computer", SlotKind::Computer},
-        {"immobile", SlotKind::Immobile},
-        {"remote", SlotKind::Remote},
-        {"none", SlotKind::None},
-        {"", SlotKind::None}};
+        {"human", SlotKind::Human},       {"computer", SlotKind::Computer},
+        {"immobile", SlotKind::Immobile}, {"remote", SlotKind::Remote},
+        {"none", SlotKind::None},         {"", SlotKind::None},
+    };
     std::vector<SlotKind> slots;
     std::string::size_type start = 0;
     while (true) {

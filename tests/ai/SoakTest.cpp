@@ -2,8 +2,8 @@
 #include "engine/BoardCheck.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
-#include "scenario/Options.h"
 #include "scenario/DefFile.h"
+#include "scenario/Options.h"
 #include "support/TestGame.h"
 
 #include <gtest/gtest.h>

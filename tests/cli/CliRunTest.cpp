@@ -3,7 +3,6 @@
 #include "engine/Combat.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
-#include "scenario/Options.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"

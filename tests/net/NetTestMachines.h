@@ -36,7 +36,8 @@ struct LoopbackGame {
     LoopbackGame(const UnitSpecs& specs, const std::filesystem::path& scenario, NewGameSetup setup,
                  int guestCount, uint64_t seed = 1, const std::string& hostName = "testhost")
         : host(specs, seed, hostDir.Path()),
-          unattendedHost(host.session, net.HostSide(), TestIdentity(hostName), scenario, std::move(setup)) {
+          unattendedHost(host.session, net.HostSide(), TestIdentity(hostName), scenario,
+                         std::move(setup)) {
         for (int g = 0; g < guestCount; ++g) {
             guestDirs.push_back(std::make_unique<TempDir>());
             guestMachines.push_back(std::make_unique<Machine>(
