@@ -3,7 +3,9 @@
 // that can be saved, or is refused and leaves the game that was running exactly as it was.
 //
 // Bytes past the record are not read by the game; here the first of them chooses the number of
-// players (1..4) and the option boxes ticked.
+// players (1..4), the option boxes ticked and the teams; the second, when there is one, who
+// plays each slot (a human, the computer, an immobile player, or nobody); the third whether the
+// first player resigns and whether another loses, so that every kind of vacant slot is met.
 
 #include "FuzzCheck.h"
 #include "RunningGame.h"
@@ -65,11 +67,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         setup.OptionTicked = {(choice & 4) != 0, (choice & 8) != 0};
         setup.TeamsMode = (choice >> 4) % 5;
     }
+    if (size > kGameDefSize + 1) {
+        static constexpr SlotKind kKinds[] = {SlotKind::Human, SlotKind::Computer,
+                                              SlotKind::Immobile, SlotKind::None};
+        const uint8_t kinds = data[kGameDefSize + 1];
+        for (size_t slot = 0; slot < setup.Slots.size(); ++slot)
+            setup.Slots[slot] = kKinds[(kinds >> (2 * slot)) & 3];
+    }
     const test::Snapshot before(game);
     if (!game.NewGame(file, setup)) {
         fuzz::Require(test::Snapshot(game) == before, "a refused scenario leaves the game alone");
         fuzz::Require(!table.port.Messages.empty(), "a refused scenario is explained");
         return 0;
+    }
+    if (size > kGameDefSize + 2) {
+        const uint8_t ending = data[kGameDefSize + 2];
+        if (ending & 1)
+            game.Resign();
+        if (ending & 2) {
+            game.LoseCond[1] = true;
+            game.Lose((ending >> 2) % game.NumPlayers + 1, -1);
+        }
     }
     const std::string problem = BoardProblem(game);
     fuzz::Require(problem.empty(), "a new game's board holds together: " + problem);

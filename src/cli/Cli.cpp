@@ -25,6 +25,10 @@
 #include <ostream>
 #include <sstream>
 
+#ifndef _WIN32
+#include <langinfo.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace marovane {
@@ -166,14 +170,15 @@ int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed
     auto players = args.Option("--players");
     if (!players)
         throw Error("new needs --players, for example --players Human,Computer.");
+    const fs::path scenario = ResolveScenario(args.Words[1], dataDir);
     NewGameSetup setup;
-    setup.Slots = ParseSlotKinds(*players);
+    setup.Slots = ChosenSlots(scenario, *players);
     ReadGameOptions(args, setup);
 
     ToolSession tool(dataDir, seed);
     // The new game is shown as it starts: nobody plays a turn, not even the computer.
     tool.Session.SetComputerPlayer(nullptr);
-    tool.Start(ResolveScenario(args.Words[1], dataDir), setup);
+    tool.Start(scenario, setup);
     tool.SaveIfAsked(args.Option("--save"));
     out << json::Print(tool.State()) << "\n";
     return 0;
@@ -244,7 +249,7 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
         const fs::path scenario = ResolveScenario(given, dataDir);
         NewGameSetup setup;
         if (auto players = args.Option("--players")) {
-            setup.Slots = ParseSlotKinds(*players);
+            setup.Slots = ChosenSlots(scenario, *players);
         } else {
             // A computer in every slot the scenario allows.
             const GameDef def = ReadDefFile(scenario);
@@ -267,6 +272,17 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     state["Turns"] = computer.TurnsPlayed();
     out << json::Print(state) << "\n";
     return 0;
+}
+
+// Whether the terminal's character set, as the locale names it, is Latin-1. Anything else gets
+// UTF-8, as the JSON does.
+bool Latin1Terminal() {
+#ifdef _WIN32
+    return false;
+#else
+    const std::string codeset = nl_langinfo(CODESET);
+    return codeset == "ISO-8859-1" || codeset == "ISO-8859-15";
+#endif
 }
 
 } // namespace
@@ -317,7 +333,7 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
         }
         throw Error("Unknown command \"" + command + "\".\n" + kUsage);
     } catch (const std::exception& error) {
-        err << error.what() << "\n";
+        err << TerminalText(error.what(), Latin1Terminal()) << "\n";
         return 1;
     }
 }

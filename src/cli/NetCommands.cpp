@@ -50,7 +50,7 @@ int HostCommand(const fs::path& scenario, const NetArguments& args, const fs::pa
     if (!args.Slots)
         throw Error("host needs --players, for example --players Computer,Remote.");
     NewGameSetup setup = args.Setup;
-    setup.Slots = ParseSlotKinds(*args.Slots);
+    setup.Slots = ChosenSlots(scenario, *args.Slots);
     EnsureEventLoop();
     ToolSession tool(dataDir, seed);
     net::NetHost link;

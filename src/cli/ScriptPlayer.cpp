@@ -108,12 +108,14 @@ void ScriptPlayer::Move(const std::vector<int>& c, bool attack) {
     if (attack == targetEmpty)
         throw Error(attack ? "There is nothing to attack there." : "That cell is occupied.");
     const ClickAction action = game_.ClickPreview(c[2], c[3]);
-    game_.CellClick(c[2], c[3]);
-    const bool changed = attack ? game_.BoardUnit(c[0], c[1]) != before ||
-                                      game_.BoardUnit(c[2], c[3]) != targetBefore ||
-                                      game_.PicNum(c[0], c[1]) < 0 || !game_.GameOn
-                                : game_.PicNum(c[2], c[3]) >= 0 && game_.PicNum(c[0], c[1]) < 0;
-    if (!changed)
+    const ClickOutcome outcome = game_.CellClick(c[2], c[3]);
+    // A void attack is fought but changes nothing; a step says itself whether it was taken (the
+    // cell it left may hold a captive freed by it).
+    const bool done = attack ? game_.BoardUnit(c[0], c[1]) != before ||
+                                   game_.BoardUnit(c[2], c[3]) != targetBefore ||
+                                   game_.PicNum(c[0], c[1]) < 0 || !game_.GameOn
+                             : outcome == ClickOutcome::Stepped;
+    if (!done)
         throw Error(attack ? WhyNoAttack(c, action) : "The unit cannot step there.");
 }
 

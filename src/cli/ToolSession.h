@@ -3,6 +3,8 @@
 #include "cli/StateJson.h"
 #include "engine/HeadlessPort.h"
 #include "engine/UnitSpecs.h"
+#include "scenario/DefFile.h"
+#include "scenario/SetupModel.h"
 #include "session/GameSession.h"
 #include "session/Settings.h"
 #include "util/Error.h"
@@ -34,5 +36,17 @@ struct ToolSession {
     MemorySettings Settings;
     GameSession Session;
 };
+
+// The player slots named on the command line ("Human,Computer,"), held to the new-game dialog's
+// own rules for the scenario. Throws marovane::Error naming what the scenario allows.
+inline std::vector<SlotKind> ChosenSlots(const std::filesystem::path& scenario,
+                                         const std::string& list) {
+    std::vector<SlotKind> kinds = ParseSlotKinds(list);
+    SetupModel model;
+    model.SetDefinition(ReadDefFile(scenario));
+    if (const std::string problem = model.SlotsProblem(kinds); !problem.empty())
+        throw Error(problem);
+    return kinds;
+}
 
 } // namespace marovane

@@ -11,6 +11,13 @@ std::string Players(int n) {
     return std::to_string(n) + (n == 1 ? " player" : " players");
 }
 
+// A slot left empty when the game began: out from the start, with the result that marks it, yet
+// given its party like every slot. Those pieces stand for the whole game and never move. Any other
+// player who is out lost his pieces with his defeat.
+bool LeftEmpty(const Game& game, int p) {
+    return !game.PlayerComp[p] && game.PlayerResult[p] == 2;
+}
+
 } // namespace
 
 std::string BoardValuesProblem(const BoardArrays& board, int n) {
@@ -77,7 +84,7 @@ std::string BoardProblem(const Game& game) {
                        " has more hit points than at full strength.";
             if (piece.MovesLeft > specs.Moves(piece.Type))
                 return "The unit on " + CellText(x, y) + " has more moves left than its type has.";
-            if (game.PlayerOut[piece.Owner])
+            if (game.PlayerOut[piece.Owner] && !LeftEmpty(game, piece.Owner))
                 return "Player " + std::to_string(piece.Owner) +
                        " is out but still owns the piece on " + CellText(x, y) + ".";
         }

@@ -54,6 +54,9 @@ inline constexpr int Keep = 4;
 // What a click on a cell would do with the selected unit: the pointer the board shows.
 enum class ClickAction { None, Select, Move, Attack, Arrow, Rock, Oil, Heal, Repair, NoDrop };
 
+// What a human's click on a cell did.
+enum class ClickOutcome { Nothing, Selected, Stepped, Fought };
+
 // Why a battle ends without any effect: a catapult cannot shoot from inside a castle, and a
 // statistic of 9 forbids attacking across a castle wall, from a wall, or a neighbouring cell.
 enum class VoidAttack { None, CatapultInCastle, AcrossWall, FromWall, Neighbour };
@@ -266,8 +269,8 @@ public:
     void UnselectPiece();
     // Shows the piece on a cell in a unit panel (0: under the pointer, 1: the selection).
     void DispStats(int x, int y, int panel);
-    // A click on a board cell by the human whose turn it is.
-    void CellClick(int x, int y);
+    // A click on a board cell by the human whose turn it is; answers what it did.
+    ClickOutcome CellClick(int x, int y);
     // Selects the current player's next unit with moves left, farthest from home first.
     void SelectNextUnit();
     // What a click on the cell would do with the selected unit, and the chance to hit.

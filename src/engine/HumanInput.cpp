@@ -31,11 +31,11 @@ void Game::DispStats(int x, int y, int panel) {
     interaction_.ShowUnitPanel(panel, x, y);
 }
 
-void Game::CellClick(int x, int y) {
+ClickOutcome Game::CellClick(int x, int y) {
     if (!GameOn || !OnBoard(x, y) || PlayerComp[CurrentPlayer] || PlayedRemotely(CurrentPlayer))
-        return;
+        return ClickOutcome::Nothing;
     if (x == HighX && y == HighY)
-        return;
+        return ClickOutcome::Nothing;
     const int me = CurrentPlayer;
     // A cell hidden by fog is clicked as if it were empty grass.
     const Piece clicked = VisiblePieceAt(x, y);
@@ -49,7 +49,7 @@ void Game::CellClick(int x, int y) {
         const uint32_t serial = gameSerial_;
         Battle(sx, sy, x, y);
         if (serial != gameSerial_)
-            return; // another game began while the battle was shown
+            return ClickOutcome::Fought; // another game began while the battle was shown
         CheckLose(me);
         CheckLose(targetOwner);
         const Piece after = PieceAt(sx, sy);
@@ -58,11 +58,12 @@ void Game::CellClick(int x, int y) {
             SetNextTurnEnabled(true);
             CheckMoves();
             if (serial != gameSerial_)
-                return;
+                return ClickOutcome::Fought;
         }
         DispStats(x, y, 0);
         if (HighX > 0)
             DispStats(HighX, HighY, 1);
+        return ClickOutcome::Fought;
     };
 
     if (!clicked.Empty()) {
@@ -70,30 +71,32 @@ void Game::CellClick(int x, int y) {
         const int type = clicked.Type;
         if (!SameTeam(me, owner)) {
             if (selectedCanAct && InReach(dx, dy, specs_.UnitRange[selectedType]))
-                fight(owner);
-            return;
+                return fight(owner);
+            return ClickOutcome::Nothing;
         }
         if (selectedCanAct) {
             const bool hurt = clicked.HitPoints < specs_.HitPoints(type);
             if (selectedType == unit_type::Peasant && type == unit_type::Wall && dx <= 1 &&
                 dy <= 1 && hurt) {
-                fight(owner); // repair
-                return;
+                return fight(owner); // repair
             }
             if (selectedType == unit_type::Priest && type != unit_type::Wall &&
                 InReach(dx, dy, specs_.UnitRange[selectedType]) && hurt) {
-                fight(owner); // healing
-                return;
+                return fight(owner); // healing
             }
         }
-        if (owner == me && clicked.MovesLeft > 0)
+        if (owner == me && clicked.MovesLeft > 0) {
             SelectPiece(x, y);
-        return;
+            return ClickOutcome::Selected;
+        }
+        return ClickOutcome::Nothing;
     }
     if (selectedCanAct && dx <= 1 && dy <= 1) {
         int tx = x;
-        MovePiece(sx, sy, tx, y);
+        if (MovePiece(sx, sy, tx, y))
+            return ClickOutcome::Stepped;
     }
+    return ClickOutcome::Nothing;
 }
 
 void Game::SelectNextUnit() {
@@ -187,8 +190,13 @@ ClickAction Game::ClickActionFrom(int sx, int sy, int x, int y, double* hitChanc
             *hitChance = HitChance(dx, dy, range);
         return ClickAction::Heal;
     }
-    if (selectedType == unit_type::Peasant && type == unit_type::Wall && hurt && dx <= 1 && dy <= 1)
+    if (selectedType == unit_type::Peasant && type == unit_type::Wall && hurt && dx <= 1 &&
+        dy <= 1) {
+        // A repair passes the battle's hit test like any attack.
+        if (hitChance)
+            *hitChance = HitChance(dx, dy, range);
         return ClickAction::Repair;
+    }
     if (owner == CurrentPlayer && clicked.MovesLeft > 0)
         return ClickAction::Select;
     return ClickAction::NoDrop;

@@ -26,18 +26,18 @@ void Game::DoKeep(int p) {
             const int treasury = Money[p];
             Lose(p, -3);
             if (PlayerOut[p]) {
-                // The conqueror takes the treasury, as much of it as his own can hold; the rest
-                // stays with the fallen player rather than vanish.
-                const int taken = MoneyThatFits(raider, treasury);
-                Money[raider] = static_cast<int16_t>(Money[raider] + taken);
-                Money[p] = static_cast<int16_t>(treasury - taken);
+                // The conqueror takes the treasury, as much of it as his own can hold. A player
+                // who is out holds nothing, as after any other defeat: what does not fit is lost.
+                Money[raider] =
+                    static_cast<int16_t>(Money[raider] + MoneyThatFits(raider, treasury));
+                Money[p] = 0;
             } else if (Money[p] > 0) {
                 // A raid takes up to 200, no more than the raider's treasury can hold, so the
-                // message tells exactly what changed hands.
+                // message tells exactly what changed hands, and nothing is said when nothing did.
                 const int stolen = MoneyThatFits(raider, std::min<int>(Money[p], 200));
                 Money[raider] = static_cast<int16_t>(Money[raider] + stolen);
                 Money[p] = static_cast<int16_t>(Money[p] - stolen);
-                if (!PlayerComp[raider]) {
+                if (!PlayerComp[raider] && stolen > 0) {
                     interaction_.ShowMessage("Player " + std::to_string(raider) + " stole " +
                                              FormatMoney(stolen) + " from our treasury!");
                 }

@@ -118,4 +118,19 @@ bool KeepVisit::Needed() const {
     return CanSell() || CanRescue() || PurchaseOpen();
 }
 
+bool KeepVisit::PurchasePossible() const {
+    if (!game_.KeepsInForce() || !Needed())
+        return false;
+    KeepVisit emptied = *this;
+    try {
+        if (emptied.CanSell())
+            emptied.Sell();
+        else if (emptied.CanRescue())
+            emptied.Rescue();
+    } catch (const Error&) {
+        return false; // the treasury cannot take the money, so the keep stays taken
+    }
+    return emptied.PurchaseOpen();
+}
+
 } // namespace marovane

@@ -47,6 +47,9 @@ public:
     // Whether there is anything to decide: a full party with an empty keep, or a keep where
     // nothing can be sold, rescued or bought, needs no visit.
     bool Needed() const;
+    // Whether the visit could end with a unit bought: the keep opens, a sale or a rescue empties
+    // it where needed, and the treasury then pays for some type.
+    bool PurchasePossible() const;
 
     // The sell value of a unit: its share of full hit points times its price, rounded to the
     // nearest whole number, halves to even.

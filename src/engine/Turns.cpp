@@ -1,5 +1,6 @@
 #include "engine/Game.h"
 
+#include "engine/KeepVisit.h"
 #include "scenario/Options.h"
 
 #include <optional>
@@ -131,7 +132,9 @@ void Game::NextPlayer() {
             bool someoneCanBuy = false;
             for (int p = 1; p <= NumPlayers; ++p) {
                 playing += !PlayerOut[p];
-                someoneCanBuy = someoneCanBuy || (!PlayerOut[p] && CanBuySomething(p));
+                // Money alone is not enough: a keep with no room for the party never opens.
+                someoneCanBuy =
+                    someoneCanBuy || (!PlayerOut[p] && KeepVisit(*this, p).PurchasePossible());
             }
             // Two whole rounds in which nobody could move: when nobody still in can buy
             // either, the game cannot go on.

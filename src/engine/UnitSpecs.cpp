@@ -2,6 +2,7 @@
 
 #include "util/Error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <limits>
@@ -20,6 +21,7 @@ public:
     // The next item, or false at the end of the text.
     bool Next(std::string& item, bool& quoted) {
         SkipSeparatorsAndBlankLines();
+        itemStart_ = pos_;
         if (pos_ >= text_.size())
             return false;
         SkipBlanks();
@@ -42,6 +44,19 @@ public:
         }
         EndItem();
         return true;
+    }
+
+    // The line (from 1) on which the last item began, or where the text ended.
+    int Line() const {
+        const size_t end = std::min(itemStart_, text_.size());
+        int line = 1;
+        for (size_t i = 0; i < end; ++i) {
+            // "\r\n", "\n" and a lone "\r" each end a line.
+            if (text_[i] == '\n' ||
+                (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
+                ++line;
+        }
+        return line;
     }
 
 private:
@@ -70,6 +85,7 @@ private:
 
     std::string_view text_;
     size_t pos_ = 0;
+    size_t itemStart_ = 0;
 };
 
 const char* const kItemNames[4] = {"name", "strength code", "cost", "packed statistics"};
@@ -81,8 +97,9 @@ UnitSpecs ParseSpecs(std::string_view text, const std::string& fileName) {
     ItemReader reader(text);
     for (int t = 0; t < kUnitTypes; ++t) {
         auto fail = [&](int item, const std::string& what) -> Error {
-            return Error(fileName + ", record " + std::to_string(t + 1) + " (unit type " +
-                         std::to_string(t) + "), " + kItemNames[item] + ": " + what);
+            return Error(fileName + ", line " + std::to_string(reader.Line()) + ", record " +
+                         std::to_string(t + 1) + " (unit type " + std::to_string(t) + "), " +
+                         kItemNames[item] + ": " + what);
         };
         std::string item;
         bool quoted = false;
@@ -111,6 +128,10 @@ UnitSpecs ParseSpecs(std::string_view text, const std::string& fileName) {
             }
             if (longItem && value < 0)
                 throw fail(i, item + " is negative; each statistic is a digit 0..9.");
+            // A strength code is hit points * 10 + moves: below 0 it is no unit at all, and the
+            // board would hold a piece that no rule can handle.
+            if (i == 1 && value < 0)
+                throw fail(i, item + " is negative; it is hit points * 10 + moves.");
             numbers[i] = value;
         }
         specs.UnitStrength[t] = static_cast<int16_t>(numbers[1]);

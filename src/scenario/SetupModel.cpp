@@ -123,6 +123,79 @@ int SetupModel::StrandedSlot() const {
     return -1;
 }
 
+std::string SetupModel::BeginProblem() const {
+    const int stranded = StrandedSlot();
+    if (stranded < 0)
+        return {};
+    return "You must select consecutive players.  Player " + std::to_string(stranded + 1) +
+           " cannot be '" + Caption(SelectedKind(stranded)) + ".'";
+}
+
+std::string SetupModel::AllowedTotals() const {
+    std::vector<std::string> totals;
+    for (int total = 1; total <= kSlots; ++total) {
+        if (TotalAllowed(total))
+            totals.push_back(std::to_string(total));
+    }
+    std::string text;
+    for (size_t i = 0; i < totals.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == totals.size() ? " or " : ", ";
+        text += totals[i];
+    }
+    return text;
+}
+
+std::string SetupModel::SlotsProblem(const std::vector<SlotKind>& kinds) const {
+    if (visibleSlots_ == 0)
+        return "This scenario allows no number of players.";
+    const int named = static_cast<int>(kinds.size());
+    if (named > visibleSlots_)
+        return "This scenario has " + std::to_string(visibleSlots_) + " player slot" +
+               (visibleSlots_ == 1 ? "" : "s") + ", not " + std::to_string(named) + ".";
+    const int players = static_cast<int>(
+        std::count_if(kinds.begin(), kinds.end(), [](SlotKind k) { return k != SlotKind::None; }));
+    if (!TotalAllowed(players)) {
+        const std::string totals = AllowedTotals();
+        return "This scenario allows " + totals + " player" + (totals == "1" ? "" : "s") +
+               ", not " + std::to_string(players) + ".";
+    }
+    SetupModel chosen = *this;
+    for (int i = 0; i < visibleSlots_; ++i) {
+        const SlotKind kind = i < named ? kinds[Index(i)] : SlotKind::None;
+        const auto& choices = Choices(i);
+        const auto found = std::find(choices.begin(), choices.end(), kind);
+        if (found == choices.end()) {
+            std::string offered;
+            for (size_t c = 0; c < choices.size(); ++c)
+                offered += (c == 0                    ? ""
+                            : c + 1 == choices.size() ? " or "
+                                                      : ", ") +
+                           Caption(choices[c]);
+            return "Player " + std::to_string(i + 1) + " cannot be '" + Caption(kind) +
+                   "' in this scenario; the slot offers " + offered + ".";
+        }
+        chosen.SetSelected(i, static_cast<int>(found - choices.begin()));
+    }
+    return chosen.BeginProblem();
+}
+
+std::string SetupModel::Caption(SlotKind kind) {
+    switch (kind) {
+    case SlotKind::Human:
+        return "Human";
+    case SlotKind::Computer:
+        return "Computer";
+    case SlotKind::Immobile:
+        return "Immobile";
+    case SlotKind::Remote:
+        return "Remote";
+    case SlotKind::None:
+        break;
+    }
+    return "None";
+}
+
 std::vector<SlotKind> SetupModel::Slots() const {
     std::vector<SlotKind> kinds;
     for (int i = 0; i < visibleSlots_; ++i) {

@@ -38,6 +38,16 @@ public:
     // Players must be consecutive: the first slot that holds a player after an empty one, or -1
     // when the game can begin.
     int StrandedSlot() const;
+    // What stops the game from beginning with the slots as they are: players that are not
+    // consecutive. Empty when it can begin.
+    std::string BeginProblem() const;
+    // What is wrong with slots named outside the dialog (the command-line tool), by the dialog's
+    // own rules: more slots than the scenario has, a kind a slot does not offer, a total of
+    // players the scenario does not allow, or players that are not consecutive. Empty slots
+    // after the last player stay in the game as vacant slots. Empty when the slots are fine.
+    std::string SlotsProblem(const std::vector<SlotKind>& kinds) const;
+    // The caption of a kind in the slot lists.
+    static std::string Caption(SlotKind kind);
     // The kinds of the players to start the game with (the empty slots after them left out).
     std::vector<SlotKind> Slots() const;
 
@@ -51,6 +61,8 @@ private:
         return total >= 1 && total <= 4 && ((limits_ >> (total - 1)) & 1);
     }
     int CountPlayers() const;
+    // "2", "2 or 4", "1, 2 or 3": the totals of players the scenario allows.
+    std::string AllowedTotals() const;
     void SetSelected(int slot, int index);
 
     std::array<Slot, kSlots> slots_{};

@@ -5,9 +5,11 @@
 
 namespace marovane {
 
-// Writes the whole content to a temporary file beside the target, then renames it over the
-// target. Either the old file or the complete new one is on disk afterwards, never a mixture.
-// Throws marovane::Error naming the file when it cannot be written.
+// Writes the whole content to a temporary file beside the target, syncs it to the disk, then
+// renames it over the target. Either the old file or the complete new one is on disk afterwards,
+// never a mixture, even after a power cut. A replaced file keeps its permissions; a symbolic link
+// is written through to the file it names and stays a link. Throws marovane::Error naming the
+// file when it cannot be written.
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 
 } // namespace marovane

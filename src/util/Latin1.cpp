@@ -54,6 +54,33 @@ std::string Utf8ToLatin1(std::string_view utf8) {
     return out;
 }
 
+bool IsUtf8(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const size_t length = c < 0x80             ? 1
+                              : (c & 0xE0) == 0xC0 ? 2
+                              : (c & 0xF0) == 0xE0 ? 3
+                              : (c & 0xF8) == 0xF0 ? 4
+                                                   : 0;
+        if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2))
+            return false;
+        for (size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string TerminalText(std::string_view message, bool latin1Terminal) {
+    const bool utf8 = IsUtf8(message);
+    if (latin1Terminal)
+        return utf8 ? Utf8ToLatin1(message) : std::string(message);
+    return utf8 ? std::string(message) : Latin1ToUtf8(message);
+}
+
 std::string_view TrimRight(std::string_view text) {
     size_t end = text.size();
     while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\0'))

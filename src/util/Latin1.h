@@ -12,6 +12,13 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // Characters outside Latin-1, and malformed UTF-8, become '?'.
 std::string Utf8ToLatin1(std::string_view utf8);
 
+// Whether the text is well-formed UTF-8 (plain ASCII is).
+bool IsUtf8(std::string_view text);
+
+// A message for a terminal: the game's Latin-1 text, or text that is UTF-8 already (a file name
+// from the system), in UTF-8, or in Latin-1 when the terminal is a Latin-1 one.
+std::string TerminalText(std::string_view message, bool latin1Terminal);
+
 // Removes trailing blanks and NUL padding, as fixed-size text fields are stored padded.
 std::string_view TrimRight(std::string_view text);
 

@@ -66,7 +66,7 @@ TEST(CliPlay, GoesOnWithASavedGameUntilAHumanIsToMove) {
     // A computer whose turn is pending plays it; the human after him stops the tool.
     const fs::path mixed = dir.Path() / "mixed.mvg";
     ASSERT_EQ(
-        Cli({"new", "Tutorial", "--players", "Computer,Human", "--save", mixed.string()}).Status,
+        Cli({"new", "Skirmish", "--players", "Computer,Human", "--save", mixed.string()}).Status,
         0);
     Result stopped = Cli({"--seed", "1", "play", mixed.string()});
     ASSERT_EQ(stopped.Status, 0) << stopped.Err;
@@ -111,6 +111,31 @@ TEST(CliPlay, RefusesBadArgumentsAndDamagedFilesWithAMessage) {
     EXPECT_EQ(refused.Status, 1);
     EXPECT_NE(refused.Err.find("more hit points than at full strength"), std::string::npos)
         << refused.Err;
+}
+
+// The tool holds the slots to the new-game dialog's rules, and says what the scenario allows.
+TEST(CliPlay, SlotsFollowTheRulesOfTheNewGameDialog) {
+    struct Case {
+        std::string command, scenario, players, error;
+    };
+    for (const Case& c : {
+             Case{"new", "Skirmish", "Computer,Computer,Computer,Computer",
+                  "This scenario has 2 player slots, not 4."},
+             Case{"play", "Skirmish", "Computer,Computer,Computer,Computer",
+                  "This scenario has 2 player slots, not 4."},
+             Case{"new", "Tutorial", "Human", "This scenario allows 2 players, not 1."},
+             Case{"new", "Tutorial", "Human,Human",
+                  "Player 2 cannot be 'Human' in this scenario; the slot offers Computer."},
+             Case{"play", "Castle Siege", "Computer,,Computer",
+                  "Player 2 cannot be 'None' in this scenario; the slot offers Human, Remote or "
+                  "Computer."},
+             Case{"new", "Royal Rescue", "Human", "This scenario allows 2, 3 or 4 players, not 1."},
+             Case{"new", "Castle Siege", "Human,Computer,", ""}, // a vacant third slot
+         }) {
+        Result result = Cli({"--seed", "2", c.command, c.scenario, "--players", c.players});
+        EXPECT_EQ(result.Status, c.error.empty() ? 0 : 1) << c.players;
+        EXPECT_EQ(result.Err, c.error.empty() ? "" : c.error + "\n");
+    }
 }
 
 TEST(CliRun, TheComputerPlaysItsSlotsAndTakesOverOnCommand) {

@@ -206,6 +206,15 @@ TEST(CliRun, ARefusedAttackOrPurchaseSaysWhy) {
         EXPECT_EQ(run.Status, 1) << c.command;
         EXPECT_EQ(run.Err, "Line 1 (" + c.command + "): " + c.error + "\n");
     }
+
+    // The terminal gets UTF-8, as the JSON does, not the game's Latin-1 bytes.
+    const int money = specs.UnitCost[4] - 1;
+    game.Money[1] = static_cast<int16_t>(money);
+    SaveGame(game, start);
+    auto poor = Cli({"--data", dir.Path().string(), "run", start.string()}, "next buy 4\n");
+    EXPECT_EQ(poor.Err, "Line 1 (next buy 4): " + specs.UnitName[4] + " costs " +
+                            std::to_string(specs.UnitCost[4]) + "\xC2\xA4, more than the " +
+                            std::to_string(money) + "\xC2\xA4 in the treasury.\n");
 }
 
 TEST(CliRun, TheKeepAnswersTheNextCommand) {
@@ -251,6 +260,25 @@ TEST(CliRun, ACellThePlayerCannotSeeIsEmptyGrassToHisCommands) {
     }
     EXPECT_EQ(game.BoardUnit(7, 3), specs.UnitStrength[4]);
     EXPECT_EQ(game.BoardUnit(3, 3), specs.UnitStrength[unit_type::Catapult]);
+}
+
+TEST(CliRun, AStepThatFreesACaptiveIsAStep) {
+    // Player 1's King waits on an explored cell where his own unit stands: stepping off frees
+    // the King onto the cell the unit left.
+    test::TempDir dir;
+    UnitSpecs specs = test::TestSpecs();
+    HeadlessPort port;
+    Game game(specs, port, 3);
+    ASSERT_TRUE(game.NewGame(dir.Write("Royal", test::PlainDef(12, 12)), test::Humans(2)));
+    game.PlaceUnit(5, 5, 3, 1);
+    game.BoardMark(5, 5) |= 1 << 1;
+    game.KingX[1] = game.KingY[1] = 5;
+
+    ScriptPlayer player(game, port);
+    EXPECT_NO_THROW(player.Execute("move 5 5 6 5"));
+    EXPECT_EQ(game.PieceAt(6, 5).Type, 3);
+    EXPECT_EQ(game.PieceAt(5, 5).Type, unit_type::King);
+    EXPECT_EQ(game.KingX[1], -1);
 }
 
 } // namespace

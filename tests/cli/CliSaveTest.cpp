@@ -26,10 +26,16 @@ std::string StateWithoutMessages(const std::string& output) {
 
 TEST(CliSave, NewSavesTheGameThatShowReadsBack) {
     test::TempDir dir;
-    for (const char* scenario : {"Tutorial", "Royal Rescue"}) {
-        fs::path file = dir.Path() / (std::string(scenario) + ".mvg");
-        Result made = Cli({"--seed", "4", "new", scenario, "--players", "Human,Computer,Human",
-                           "--save", file.string()});
+    struct Case {
+        std::string scenario, players;
+        int count;
+    };
+    for (const Case& c :
+         {Case{"Tutorial", "Human,Computer", 2}, Case{"Royal Rescue", "Human,Computer,Human", 3}}) {
+        const std::string& scenario = c.scenario;
+        fs::path file = dir.Path() / (scenario + ".mvg");
+        Result made =
+            Cli({"--seed", "4", "new", scenario, "--players", c.players, "--save", file.string()});
         ASSERT_EQ(made.Status, 0) << scenario << ": " << made.Err;
         ASSERT_TRUE(fs::exists(file));
 
@@ -37,7 +43,7 @@ TEST(CliSave, NewSavesTheGameThatShowReadsBack) {
         size_t width = static_cast<size_t>(state.at("BoardWidth").get<int64_t>());
         size_t height = static_cast<size_t>(state.at("BoardHeight").get<int64_t>());
         size_t nameLength = state.at("ScenarioName").get<std::string>().size();
-        EXPECT_EQ(fs::file_size(file), SavedGameSize(nameLength, width, height, 3));
+        EXPECT_EQ(fs::file_size(file), SavedGameSize(nameLength, width, height, c.count));
 
         Result shown = Cli({"show", file.string()});
         ASSERT_EQ(shown.Status, 0) << shown.Err;
@@ -49,8 +55,8 @@ TEST(CliSave, NewSavesTheGameThatShowReadsBack) {
 TEST(CliSave, RefusalsExitWithOneAndAMessage) {
     test::TempDir dir;
     fs::path good = dir.Path() / "good.mvg";
-    ASSERT_EQ(Cli({"new", "Tutorial", "--players", "Human,Human", "--save", good.string()}).Status,
-              0);
+    ASSERT_EQ(
+        Cli({"new", "Tutorial", "--players", "Human,Computer", "--save", good.string()}).Status, 0);
     std::ifstream in(good, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
@@ -78,7 +84,7 @@ TEST(CliSave, RefusalsExitWithOneAndAMessage) {
 
     fs::path nowhere = dir.Path() / "no folder" / "game.mvg";
     Result unwritable =
-        Cli({"new", "Tutorial", "--players", "Human,Human", "--save", nowhere.string()});
+        Cli({"new", "Tutorial", "--players", "Human,Computer", "--save", nowhere.string()});
     EXPECT_EQ(unwritable.Status, 1);
     EXPECT_NE(unwritable.Err.find(nowhere.string()), std::string::npos) << unwritable.Err;
     EXPECT_EQ(unwritable.Out, "");

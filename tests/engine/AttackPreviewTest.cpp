@@ -198,6 +198,7 @@ TEST_F(AttackPreviewTest, HealingAndRepairShowThePointsRestoredUpToFullStrength)
         EXPECT_EQ(*preview->Heal, c.restored) << c.what;
         EXPECT_EQ(preview->Damage, Span(0, 0));
         EXPECT_FALSE(preview->Counter) << "a team-mate never strikes back";
+        EXPECT_EQ(preview->HitChance, 1.0) << c.what << ": next to it, it always takes effect";
     }
     // A unit at full strength is not healed, so there is nothing to preview.
     Put(6, 5, 4, 1);

@@ -40,18 +40,29 @@ TEST_F(Keep, AnEnemyInTheKeepRaidsTheTreasury) {
 
 // Treasuries hold at most 32767: a raider takes only what his can hold, the rest stays.
 TEST_F(Keep, ARaidNeverTakesMoreThanTheRaiderCanHold) {
-    Start(CastleDef(12, 12), 2);
-    Put(5, 5, 3, 1);
-    Put(1, 1, 4, 2);
-    game->Money[1] = 500;
-    game->Money[2] = 32700;
-    game->DoKeep(1);
-    EXPECT_EQ(game->Money[2], 32767);
-    EXPECT_EQ(game->Money[1], 500 - 67);
-    EXPECT_EQ(port.Messages.back(), "Player 2 stole 67\xA4 from our treasury!");
-    EXPECT_EQ(game->PicNum(1, 1), -1) << "the raider leaves the keep";
+    struct Case {
+        int raiderMoney, stolen;
+    };
+    for (Case c : {Case{32700, 67}, Case{32767, 0}}) {
+        SCOPED_TRACE(c.raiderMoney);
+        Start(CastleDef(12, 12), 2);
+        Put(5, 5, 3, 1);
+        Put(1, 1, 4, 2);
+        game->Money[1] = 500;
+        game->Money[2] = static_cast<int16_t>(c.raiderMoney);
+        game->DoKeep(1);
+        EXPECT_EQ(game->Money[2], 32767);
+        EXPECT_EQ(game->Money[1], 500 - c.stolen);
+        EXPECT_EQ(game->PicNum(1, 1), -1) << "the raider leaves the keep";
+        // Nothing is said of a theft in which nothing changed hands.
+        const std::vector<std::string> said =
+            c.stolen ? std::vector<std::string>{"Player 2 stole 67\xA4 from our treasury!"}
+                     : std::vector<std::string>{};
+        EXPECT_EQ(port.Messages, said);
+    }
 
-    // A castle taken over: the conqueror's treasury fills up, the rest stays with the fallen.
+    // A castle taken over: the conqueror's treasury fills up, and the fallen, who is out, holds
+    // nothing, as after any other defeat.
     StartKeepGame(3);
     Put(1, 1, 4, 3);
     game->Money[1] = 700;
@@ -59,7 +70,7 @@ TEST_F(Keep, ARaidNeverTakesMoreThanTheRaiderCanHold) {
     game->DoKeep(1);
     EXPECT_TRUE(game->PlayerOut[1]);
     EXPECT_EQ(game->Money[3], 32767);
-    EXPECT_EQ(game->Money[1], 700 - 267);
+    EXPECT_EQ(game->Money[1], 0);
 }
 
 TEST_F(Keep, AComputerRaiderStealsSilently) {

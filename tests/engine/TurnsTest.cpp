@@ -183,13 +183,21 @@ TEST_F(Turns, HotSeatPlayersAreAnnouncedWhenOpponentsTurnsAreHidden) {
 }
 
 TEST_F(Turns, AGameNobodyCanGoOnWithEnds) {
-    Start(StuckDef(), 2);
-    Put(2, 2, unit_type::Wall, 1);
-    Put(8, 8, unit_type::Wall, 2);
-    game->NextPlayer();
-    EXPECT_FALSE(game->GameOn);
-    EXPECT_EQ(port.NoMovesShown, 5) << "after two whole rounds in which nobody could move";
-    EXPECT_EQ(port.Messages.back(), kStalemate);
+    // Without keeps nothing can be bought; with money but a party limit of 0 the keep never
+    // opens, so nothing can be bought either.
+    GameDef noRoom = CastleDef(10, 10);
+    noRoom.PartySize = 0;
+    for (const GameDef& def : {StuckDef(), noRoom}) {
+        SCOPED_TRACE(def.PartySize);
+        Start(def, 2);
+        Put(2, 2, unit_type::Wall, 1);
+        Put(8, 8, unit_type::Wall, 2);
+        port.NoMovesShown = 0;
+        game->NextPlayer();
+        EXPECT_FALSE(game->GameOn);
+        EXPECT_EQ(port.NoMovesShown, 5) << "after two whole rounds in which nobody could move";
+        EXPECT_EQ(port.Messages.back(), kStalemate);
+    }
 }
 
 TEST_F(Turns, PlayersWhoCanStillBuyKeepTheGameGoing) {

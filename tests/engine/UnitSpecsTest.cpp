@@ -109,7 +109,8 @@ TEST(UnitSpecsFailures, ShortTableNamesTheIncompleteRecord) {
     std::string text = Table();
     std::string fourteen = text.substr(0, text.rfind("Type 14"));
     std::string message = ErrorOf(fourteen);
-    EXPECT_NE(message.find("specs.txt, record 15 (unit type 14)"), std::string::npos) << message;
+    EXPECT_NE(message.find("specs.txt, line 15, record 15 (unit type 14)"), std::string::npos)
+        << message;
     EXPECT_NE(message.find("ends before the record is complete"), std::string::npos) << message;
 
     std::string halfRecord = fourteen + "Type 14, 142\n";
@@ -139,6 +140,20 @@ TEST(UnitSpecsFailures, ValuesOutsideTheirRangeAreRefused) {
               std::string::npos);
     EXPECT_NE(ErrorOf(Table("Giant, 32, 50, -211000")).find("negative"), std::string::npos);
     EXPECT_EQ(ErrorOf(Table("Giant, 32767, -32768, 2147483647")), "");
+}
+
+TEST(UnitSpecsFailures, ANegativeStrengthIsRefusedNamingItsLine) {
+    // The fourth record, on the fifth line after a blank one: its unit could never be bought
+    // onto a board that the rules can handle.
+    std::string text = Table();
+    const size_t third = text.find("Type 3");
+    text.replace(third, text.find('\n', third) - third, "Type 3,-32,100,321000");
+    text.insert(0, "\n");
+    const std::string message = ErrorOf(text);
+    EXPECT_NE(message.find("specs.txt, line 5, record 4 (unit type 3), strength code: -32 is "
+                           "negative"),
+              std::string::npos)
+        << message;
 }
 
 } // namespace

@@ -115,6 +115,28 @@ TEST(NetGame, HostAndThreeGuestsPlayEveryShippedScenarioToTheSameEnd) {
     }
 }
 
+// A slot left empty keeps its party on the board for the whole game: the host takes the guest's
+// boards with it, and the game is played to its end.
+TEST(NetGame, AGameWithAnEmptySlotIsPlayedToItsEnd) {
+    const fs::path scenario = fs::path(MAROVANE_PROGRAM_DIR) / "Castle Siege.def";
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Remote, SlotKind::Computer, SlotKind::None};
+    LoopbackGame net(ShippedSpecs(), scenario, setup, 1, 3);
+    net.host.session.OwnComputer().SetTurnLimit(200);
+    net.guestMachines[0]->session.OwnComputer().SetTurnLimit(200);
+    net.OpenAndJoin();
+    bool ended = net.PlayToEnd();
+    Game& host = net.host.game();
+    if (!ended && net.host.session.OwnComputer().TurnsPlayed() >= 200) {
+        host.GameOver();
+        ended = net.PlayToEnd();
+    }
+    ASSERT_TRUE(ended) << "the host took none of the guest's boards";
+    EXPECT_GT(net.host.session.OwnComputer().TurnsPlayed(), 10);
+    EXPECT_TRUE(host.PlayerOut[3]);
+    EXPECT_EQ(BoardProblem(host), "");
+}
+
 // A guest that leaves in the middle of its own turn is replaced by the computer at once, the
 // others hear of it, and the game still reaches its end.
 TEST(NetGame, AGuestLeavingDuringItsTurnIsTakenOverByTheComputer) {

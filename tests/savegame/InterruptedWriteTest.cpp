@@ -70,13 +70,15 @@ struct Case {
 
 void KillAtEveryPoint(const Case& c) {
     test::TempDir reference;
+    // 0 also says that the file was synced before the rename and the folder after it.
     ASSERT_EQ(RunChild(c.Kind, reference.Path() / c.FileName, "none"), 0);
     const std::string newContent = FileBytes(reference.Path() / c.FileName);
     ASSERT_GT(newContent.size(), 100u);
     ASSERT_NE(newContent, c.OldContent);
 
     const size_t size = newContent.size();
-    std::vector<std::string> points = {"open", "created", "written", "closed", "rename", "renamed"};
+    std::vector<std::string> points = {"open",   "created", "written", "synced",
+                                       "closed", "rename",  "renamed"};
     for (size_t n : {size_t{1}, size_t{100}, size / 2, size - 1})
         points.push_back("bytes:" + std::to_string(n));
     for (const std::string& point : points) {
@@ -117,6 +119,17 @@ TEST(InterruptedWrite, ASavedGameIsEitherTheOldOrTheNewNeverAMixture) {
     std::ofstream(target, std::ios::binary) << old;
     ASSERT_TRUE(WIFSIGNALED(RunChild("save", target, "bytes:100")));
     EXPECT_EQ(ReadSavedGame(target, specs).Board, game.Board());
+}
+
+TEST(InterruptedWrite, AFailedCloseIsReportedAndLeavesTheOldFile) {
+    test::TempDir folder;
+    const fs::path target = folder.Path() / "Battle.def";
+    std::ofstream(target, std::ios::binary) << "old";
+    const int status = RunChild("scenario", target, "close-fails");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 16) << "15: the write reported success";
+    EXPECT_EQ(FileBytes(target), "old");
+    EXPECT_FALSE(HasTemporary(folder.Path()));
 }
 
 TEST(InterruptedWrite, AScenarioIsEitherTheOldOrTheNewNeverAMixture) {

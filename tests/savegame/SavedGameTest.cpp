@@ -330,6 +330,47 @@ TEST_F(SavedGameTest, ALoadedGameCountsItsIdleTurnsAfresh) {
     EXPECT_EQ(idlePort.IdleTurns, 5);
 }
 
+// A slot is vacant when it was left empty (its party stands and never moves), or its human
+// resigned or lost. Every such game saves and loads.
+TEST_F(SavedGameTest, EveryWayASlotBecomesVacantSavesAndLoads) {
+    struct Way {
+        const char* name;
+        std::vector<SlotKind> slots;
+        std::function<void(Game&)> make;
+    };
+    const std::vector<SlotKind> humans(3, SlotKind::Human);
+    for (const Way& way : {
+             Way{"left empty", {SlotKind::Human, SlotKind::Computer, SlotKind::None}, nullptr},
+             Way{"resigned", humans, [](Game& g) { g.Resign(); }},
+             Way{"lost", humans,
+                 [](Game& g) {
+                     g.LoseCond[1] = true;
+                     g.Lose(3, -1);
+                 }},
+         }) {
+        SCOPED_TRACE(way.name);
+        auto game = std::make_unique<Game>(specs, port, 5);
+        NewGameSetup setup;
+        setup.Slots = way.slots;
+        ASSERT_TRUE(game->NewGame(dir.Write("Vacant", test::PlainDef(10, 10)), setup));
+        if (way.make)
+            way.make(*game);
+        const int vacant = way.make ? (game->PlayerOut[1] ? 1 : 3) : 3;
+        ASSERT_TRUE(game->PlayerOut[vacant]);
+        ASSERT_TRUE(game->IsVacant(vacant));
+        if (!way.make) {
+            EXPECT_GE(game->FindParty(3)[0].X, 1) << "the empty slot's party stands";
+        }
+
+        const fs::path file = dir.Path() / "vacant.mvg";
+        SaveGame(*game, file);
+        Game loaded(specs, port, 6);
+        EXPECT_NO_THROW(LoadGame(loaded, file));
+        EXPECT_EQ(loaded.Board(), game->Board());
+        EXPECT_EQ(loaded.PlayerOut, game->PlayerOut);
+    }
+}
+
 TEST_F(SavedGameTest, TrailingBytesAreIgnored) {
     auto game = MarkedGame();
     std::string bytes = EncodeSavedGame(*game);

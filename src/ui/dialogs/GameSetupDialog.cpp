@@ -207,19 +207,7 @@ void GameSetupDialog::Open() {
 }
 
 QString GameSetupDialog::SlotCaption(SlotKind kind) {
-    switch (kind) {
-    case SlotKind::Human:
-        return "Human";
-    case SlotKind::Computer:
-        return "Computer";
-    case SlotKind::Immobile:
-        return "Immobile";
-    case SlotKind::Remote:
-        return "Remote";
-    case SlotKind::None:
-        break;
-    }
-    return "None";
+    return QString::fromStdString(SetupModel::Caption(kind));
 }
 
 NewGameSetup GameSetupDialog::Setup(int teamsMode) const {
@@ -435,12 +423,8 @@ void GameSetupDialog::Begin() {
         QApplication::beep();
         return;
     }
-    // Players must be consecutive.
-    if (const int stranded = model_.StrandedSlot(); stranded >= 0) {
-        QMessageBox::information(this, windowTitle(),
-                                 "You must select consecutive players.  Player " +
-                                     QString::number(stranded + 1) + " cannot be '" +
-                                     SlotCaption(model_.SelectedKind(stranded)) + ".'");
+    if (const std::string problem = model_.BeginProblem(); !problem.empty()) {
+        QMessageBox::information(this, windowTitle(), QString::fromStdString(problem));
         return;
     }
     accept();
