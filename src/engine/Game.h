@@ -78,6 +78,11 @@ struct AttackPreview {
     std::optional<Span> Heal;    // hit points that healing or repair restore
 };
 
+// Why a new game cannot be made from a scenario, whatever the players (a damaged or hand-made
+// file: a formation or placements naming no unit, a board too small or too large), as the
+// message a new game shows; empty when it can.
+std::string ScenarioRefusal(const GameDef& def, const std::string& name);
+
 // The state of one game and the rules that act on it. Fields carry the names the rules use;
 // numbers are 16-bit like the files and messages that carry them.
 class Game {

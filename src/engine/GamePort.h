@@ -61,6 +61,8 @@ public:
 
     // A message box with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
+    // A message that waits for nobody: shown on the status line.
+    virtual void ShowStatus(const std::string& /*text*/) {}
     // A human visits his keep at the end of his turn: the keep dialog is shown modally over the
     // visit and returns when it is closed.
     virtual void ShowKeep(KeepVisit& /*visit*/) {}

@@ -13,12 +13,14 @@ namespace marovane {
 class HeadlessPort : public GamePort {
 public:
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    void ShowStatus(const std::string& text) override { StatusLines.push_back(text); }
     void ShowKeep(KeepVisit& visit) override {
         if (KeepAnswer)
             KeepAnswer(visit);
     }
 
     std::vector<std::string> Messages;
+    std::vector<std::string> StatusLines;
     std::function<void(KeepVisit&)> KeepAnswer;
 };
 

@@ -14,33 +14,38 @@ const char* const kBoardTooSmall = "Board too small, please select another game.
 const char* const kBoardTooLarge = "Board too large, please select another game.";
 const char* const kNoRoomForRoyalty = "No room for Royalty, please select another game.";
 
-// Values no editor writes but a damaged or hand-made file may hold; a game cannot use them.
-void CheckPlayable(const GameDef& def, const std::string& name) {
-    auto refuse = [&](const std::string& why) {
-        throw Error("The scenario \"" + name + "\" cannot be played: " + why + ".");
-    };
-    for (int x = 0; x < 4; ++x) {
-        for (int y = 0; y < 4; ++y) {
-            int value = def.StartPos[x][y];
-            if (value < 0 || value > kUnitTypes) {
-                refuse("its starting formation names unit type " + std::to_string(value - 1) +
-                       " at (" + std::to_string(x + 1) + ", " + std::to_string(y + 1) +
-                       "), outside 0..14");
-            }
-        }
-    }
-    if (OptionSet(option_bit::Advanced, def.Options)) {
-        std::string problem = board_string::Problem(def.Placement);
-        if (!problem.empty())
-            refuse(problem);
-    }
-}
-
 struct Captives {
     PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
 };
 
 } // namespace
+
+std::string ScenarioRefusal(const GameDef& def, const std::string& name) {
+    // Values no editor writes but a damaged or hand-made file may hold; a game cannot use them.
+    const std::string cannot = "The scenario \"" + name + "\" cannot be played: ";
+    for (int x = 0; x < 4; ++x) {
+        for (int y = 0; y < 4; ++y) {
+            const int value = def.StartPos[x][y];
+            if (value < 0 || value > kUnitTypes) {
+                return cannot + "its starting formation names unit type " +
+                       std::to_string(value - 1) + " at (" + std::to_string(x + 1) + ", " +
+                       std::to_string(y + 1) + "), outside 0..14.";
+            }
+        }
+    }
+    if (OptionSet(option_bit::Advanced, def.Options)) {
+        const std::string problem = board_string::Problem(def.Placement);
+        if (!problem.empty())
+            return cannot + problem + ".";
+    }
+    const bool castles = OptionSet(option_bit::Castle, def.Options);
+    const int smallest = castles ? 7 : 4;
+    if (def.Width < smallest || def.Height < smallest)
+        return kBoardTooSmall;
+    if (def.Width > kMaxBoardSide || def.Height > kMaxBoardSide)
+        return kBoardTooLarge;
+    return {};
+}
 
 bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup) {
     // The board is hidden while the game is made; a refusal shows it again as it was.
@@ -64,19 +69,14 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
             if (setup.OptionTicked[n - 1])
                 ApplyOption(n, def, true);
         }
-        CheckPlayable(def, ScenarioNameOf(path));
     } catch (const Error& error) {
         return refuse(error.what());
     }
+    if (const std::string refusal = ScenarioRefusal(def, ScenarioNameOf(path)); !refusal.empty())
+        return refuse(refusal);
 
     const int width = def.Width;
     const int height = def.Height;
-    const bool castles = OptionSet(option_bit::Castle, def.Options);
-    const int smallest = castles ? 7 : 4;
-    if (width < smallest || height < smallest)
-        return refuse(kBoardTooSmall);
-    if (width > kMaxBoardSide || height > kMaxBoardSide)
-        return refuse(kBoardTooLarge);
 
     // Captive Kings and Queens wait somewhere outside every home corner.
     Captives captives;

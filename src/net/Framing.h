@@ -37,12 +37,27 @@ inline constexpr std::size_t kFileNameWidth = 10;
 inline constexpr std::size_t kMaxFrameBytes = 1 << 20;
 inline constexpr std::uint64_t kMaxFileLength = 1 << 20;
 
+// What a sender lets wait for a peer that does not read: a connection with more unsent bytes
+// than this is closed as too slow, so one stalled peer cannot make the others' machine hold
+// without limit what it sends.
+inline constexpr std::size_t kMaxQueuedBytes = 4 << 20;
+
+// Whether a peer accepts an encoded frame (EncodeFrame): what lies between its marks stays
+// within kMaxFrameBytes. A sender never sends a frame that its peer would refuse.
+inline bool FrameFits(std::string_view encoded) {
+    return encoded.size() <= kMaxFrameBytes + 2;
+}
+
 // A file header holds ten characters of name and a length; one that runs longer is not a header.
 inline constexpr std::size_t kMaxFileHeaderBytes = 1 + kFileNameWidth + 20;
 
 // The number of the Error event raised when a peer breaks the format or the limits above; the
 // connection is closed after it.
 inline constexpr int kErrorBadStream = 1002;
+// The Error event of a message too long to send, which is dropped, and of a peer closed because
+// it left too much unread.
+inline constexpr int kErrorTooLong = 1004;
+inline constexpr int kErrorTooSlow = 1005;
 
 // The payload with each 0xFF doubled into 0xFF 0x00.
 std::string EscapePayload(std::string_view payload);

@@ -36,7 +36,7 @@ void GuestGame::Handle(const std::string& data) {
         return;
     switch (data[0]) {
     case kShowMessage:
-        game_.Interaction().ShowMessage(data.substr(1));
+        peerMessages_.Show(game_, 0, std::string_view(data).substr(1));
         return;
     case 'G':
     case 'L':

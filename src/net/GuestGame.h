@@ -2,6 +2,7 @@
 
 #include "engine/GameNetwork.h"
 #include "net/NetLinks.h"
+#include "net/PeerText.h"
 
 #include <deque>
 #include <string>
@@ -47,6 +48,7 @@ private:
     bool holding_ = false;
     bool handling_ = false;
     std::deque<std::string> queued_;
+    PeerMessages peerMessages_;
 };
 
 } // namespace marovane::net

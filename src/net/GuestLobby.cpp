@@ -2,6 +2,7 @@
 
 #include "engine/Game.h"
 #include "net/GuestGame.h"
+#include "net/PeerText.h"
 #include "util/AtomicFile.h"
 
 #include <fstream>
@@ -45,6 +46,8 @@ GuestLobby::~GuestLobby() {
 void GuestLobby::Connect(const std::string& host, int port) {
     active_ = true;
     started_ = false;
+    heardFromHost_ = false;
+    hostName_ = host;
     slotText_.fill("Unknown");
     mine_.fill(false);
     link_.Connect(host, port, identity_.Title, identity_.Version);
@@ -73,6 +76,7 @@ void GuestLobby::ClickSlot(int slot) {
 void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     if (!active_)
         return;
+    heardFromHost_ = true;
     scenarioName_ = "Game on " + SafeHostName(name);
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
@@ -82,6 +86,17 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     }
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Checked before it is kept: a scenario no game can be made from never joins the list.
+    if (bytes.size() < kGameDefSize) {
+        Close("The host sent a scenario that cannot be used.");
+        return;
+    }
+    const GameDef def =
+        FromBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), kGameDefSize));
+    if (const std::string refusal = ScenarioRefusal(def, scenarioName_); !refusal.empty()) {
+        Close("The host sent a scenario that cannot be used. " + refusal);
+        return;
+    }
     const fs::path target = scenarioFolder_ / (scenarioName_ + ".def");
     try {
         WriteFileAtomically(target, bytes);
@@ -106,10 +121,11 @@ void GuestLobby::ReceiveSetupInfo(const std::string& data) {
     const std::optional<HostSetupMessage> message = ParseHostSetup(data);
     if (!message || !active_)
         return;
+    heardFromHost_ = true;
     switch (message->What) {
     case HostSetupMessage::Kind::Title:
         if (view_)
-            view_->TitleChanged(message->Text);
+            view_->TitleChanged(PeerText(message->Text));
         return;
     case HostSetupMessage::Kind::TeamsMode:
         if (message->Number != teamsMode_) {
@@ -172,11 +188,11 @@ void GuestLobby::Start(int slot, int players) {
 }
 
 void GuestLobby::RejectTitle(const std::string& title) {
-    Close("The host is running " + title + ".");
+    Close("The host is running " + PeerText(title) + ".");
 }
 
 void GuestLobby::RejectVersion(const std::string& version) {
-    Close("The host is running " + identity_.Title + " v" + version);
+    Close("The host is running " + identity_.Title + " v" + PeerText(version));
 }
 
 void GuestLobby::Connected() {
@@ -185,13 +201,30 @@ void GuestLobby::Connected() {
 }
 
 void GuestLobby::Dropped() {
-    Leave("You were dropped from the game.");
+    // A host that closes before it has said anything turned the connection away: its slots are
+    // all taken.
+    Leave(heardFromHost_ ? "You were dropped from the game."
+                         : "The game at " + hostName_ + " is full.");
 }
 
 void GuestLobby::Error(const NetError& error) {
-    if (active_ && view_)
-        view_->ShowMessage(ErrorText(error));
-    Leave("You were dropped from the game.");
+    // One message says what went wrong; the close that follows an error is no news.
+    if (!link_.IsConnected() && !heardFromHost_) {
+        switch (error.Number) {
+        case kErrorConnectionRefused:
+            Leave("No game is hosted at " + hostName_ + ".");
+            return;
+        case kErrorTimedOut:
+            Leave("The host at " + hostName_ + " did not answer in time.");
+            return;
+        case kErrorHostNotFound:
+            Leave("There is no computer called " + hostName_ + " on the network.");
+            return;
+        default:
+            break;
+        }
+    }
+    Leave(ErrorText(error));
 }
 
 void GuestLobby::Leave(const std::string& message) {

@@ -92,6 +92,9 @@ private:
     GuestLobbyView* view_ = nullptr;
     bool active_ = false;
     bool started_ = false;
+    // The host sent something of the lobby: the connection was taken, not turned away.
+    bool heardFromHost_ = false;
+    std::string hostName_;
     std::filesystem::path scenario_;
     std::string scenarioName_;
     std::array<bool, 2> options_{};

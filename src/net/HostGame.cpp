@@ -4,6 +4,7 @@
 #include "net/BoardState.h"
 #include "net/GameMessages.h"
 #include "net/LobbyMessages.h"
+#include "net/PeerText.h"
 
 #include <array>
 
@@ -62,22 +63,27 @@ void HostGame::Handle(const Incoming& incoming) {
         // one machine play another's turn.
         if (sender != game_.CurrentPlayer)
             return;
-        if (ApplyBoardState(game_, std::string_view(data).substr(1)))
+        if (ApplyBoardState(game_, std::string_view(data).substr(1))) {
+            SettleReportedDefeats(index);
             game_.NextPlayer();
+        }
         return;
     }
-    case kShowMessage:
-        game_.Interaction().ShowMessage(data.substr(1));
-        link_.SendData(-index, data);
+    case kShowMessage: {
+        // Passed on as shown: cut, so that what this machine sends stays bounded too.
+        const std::string text = PeerText(std::string_view(data).substr(1));
+        peerMessages_.Show(game_, index, text);
+        link_.SendData(-index, Message(kShowMessage, text));
         return;
+    }
     case kOutMessage: {
-        if (data.size() != 2)
+        // A defeat in a guest's turn is reported before the board that shows it. Only the
+        // guest whose player is to move may report one; the report waits for that board.
+        if (data.size() != 2 || sender != game_.CurrentPlayer)
             return;
         const int p = PlayerFromCode(data[1]);
-        if (p < 1 || p > game_.NumPlayers)
-            return;
-        TakeOutPlayer(game_, p);
-        link_.SendData(-index, data);
+        if (p >= 1 && p <= game_.NumPlayers && !game_.PlayerOut[p])
+            reportedOut_[static_cast<size_t>(p)] = true;
         return;
     }
     default:
@@ -85,10 +91,25 @@ void HostGame::Handle(const Incoming& incoming) {
     }
 }
 
+void HostGame::SettleReportedDefeats(int index) {
+    // A defeat takes every piece of the player off the board, so the board the rules accepted
+    // shows it: a reported player who still has a piece there is not out, whatever was said.
+    for (int p = 1; p <= game_.NumPlayers; ++p) {
+        if (!reportedOut_[static_cast<size_t>(p)] || game_.PlayerOut[p] ||
+            game_.FindParty(p)[0].X >= 0)
+            continue;
+        TakeOutPlayer(game_, p);
+        link_.SendData(-index, WithPlayer(kOutMessage, p));
+    }
+    reportedOut_ = {};
+}
+
 void HostGame::HandleLeft(int index) {
     const int p = PlayerOf(index);
     if (p == 0)
         return;
+    if (p == game_.CurrentPlayer)
+        reportedOut_ = {}; // its board never came
     if (!game_.PlayerOut[p]) {
         const std::string text = "Player " + std::to_string(p) +
                                  " has left the game, and will be played by the computer.";
@@ -97,7 +118,7 @@ void HostGame::HandleLeft(int index) {
     }
     if (link_.Connections() == 0) {
         game_.NetMode = 0;
-        link_.StopHost();
+        StopHosting();
     } else {
         link_.SetMaxConnections(link_.Connections());
     }
@@ -138,7 +159,14 @@ void HostGame::EndNetGame() {
     // guests walking out of a game.
     game_.NetMode = 0;
     game_.RemotePlayer = {};
+    StopHosting();
+}
+
+void HostGame::StopHosting() {
     link_.StopHost();
+    reportedOut_ = {};
+    if (networkEnded_)
+        networkEnded_();
 }
 
 void HostGame::AnnounceWin(int /*player*/, const std::string& message) {
@@ -172,6 +200,7 @@ void HostGame::TurnPassed(int player) {
 void HostGame::HandOverTurn(int player) {
     if (game_.NetMode != 2 || player < 1 || player > game_.NumPlayers)
         return;
+    reportedOut_ = {};
     if (const int index = game_.RemotePlayer[player]; index != 0)
         link_.SendData(index, Message(kBoardMessage, BoardStateText(game_)));
 }

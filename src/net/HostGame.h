@@ -2,8 +2,11 @@
 
 #include "engine/GameNetwork.h"
 #include "net/NetLinks.h"
+#include "net/PeerText.h"
 
+#include <array>
 #include <deque>
+#include <functional>
 #include <string>
 
 namespace marovane {
@@ -29,6 +32,10 @@ public:
     void SendTeams();
     // The network side of the game ends: the guests are told, hosting stops.
     void EndNetGame();
+    // Called whenever hosting stops with the game: it ended, or the last guest left.
+    void SetNetworkEnded(std::function<void()> ended) { networkEnded_ = std::move(ended); }
+    // Whether a network game is under way here.
+    bool Active() const;
 
     // GameNetwork
     void AnnounceWin(int player, const std::string& message) override;
@@ -45,11 +52,14 @@ private:
         std::string Data;
         bool Left = false; // the guest's connection closed
     };
-    bool Active() const;
     int PlayerOf(int index) const;
+    void StopHosting();
     void Enqueue(Incoming incoming);
     void Handle(const Incoming& incoming);
     void HandleLeft(int index);
+    // The board of the guest to move was accepted: the defeats it reported that the board shows
+    // take effect, here and on the other guests.
+    void SettleReportedDefeats(int index);
 
     Game& game_;
     HostLink& link_;
@@ -57,6 +67,10 @@ private:
     // wait their turn, so the game is never entered twice.
     bool handling_ = false;
     std::deque<Incoming> queued_;
+    // Players the guest to move reported out in its turn, per player 1..4.
+    std::array<bool, 5> reportedOut_{};
+    PeerMessages peerMessages_;
+    std::function<void()> networkEnded_;
 };
 
 } // namespace marovane::net

@@ -15,10 +15,22 @@ LobbyIdentity OurIdentity(const std::string& hostName) {
 HostLobby::HostLobby(HostLink& link, HostGame& game, LobbyIdentity identity)
     : link_(link), game_(game), identity_(std::move(identity)) {
     link_.SetEvents(this);
+    // However a hosted game ends, the next one starts from a fresh lobby.
+    game_.SetNetworkEnded([this] { Reset(); });
 }
 
 HostLobby::~HostLobby() {
+    game_.SetNetworkEnded(nullptr);
     link_.SetEvents(nullptr);
+}
+
+void HostLobby::Reset() {
+    hosting_ = false;
+    inGame_ = false;
+    remote_ = {};
+    titleChecked_.clear();
+    welcomed_.clear();
+    Changed();
 }
 
 void HostLobby::SetScenario(const std::filesystem::path& file, const std::string& title) {
@@ -56,6 +68,7 @@ bool HostLobby::SetSlots(const std::array<SlotKind, kSlots>& kinds) {
         link_.StopHost();
         hosting_ = false;
         titleChecked_.clear();
+        welcomed_.clear();
     }
     if (hosting_)
         SendSlots(0);
@@ -112,20 +125,26 @@ void HostLobby::Cancel() {
     inGame_ = false;
     remote_ = {};
     titleChecked_.clear();
+    welcomed_.clear();
 }
 
 void HostLobby::ReceiveTitle(int index, const std::string& title) {
+    // A connection is checked once: a repeated title changes nothing.
+    if (titleChecked_.contains(index))
+        return;
     if (title != identity_.Title) {
         link_.SendProperTitle(index, identity_.Title);
         link_.Kick(index);
         return;
     }
-    titleChecked_[index] = true;
+    titleChecked_.insert(index);
 }
 
 void HostLobby::ReceiveVersion(int index, const std::string& version) {
-    if (!titleChecked_.contains(index))
-        return; // turned away for its title already
+    // Turned away for its title already, or welcomed once: a repeated version frame must not
+    // make the host send the whole welcome again.
+    if (!titleChecked_.contains(index) || welcomed_.contains(index))
+        return;
     if (version != identity_.Version) {
         link_.SendProperVersion(index, identity_.Version);
         link_.Kick(index);
@@ -135,6 +154,7 @@ void HostLobby::ReceiveVersion(int index, const std::string& version) {
 }
 
 void HostLobby::Welcome(int index) {
+    welcomed_.insert(index);
     // The stream keeps its order, so the scenario is in place on the guest before the setup
     // that follows it is read.
     if (!scenarioFile_.empty())
@@ -147,7 +167,7 @@ void HostLobby::Welcome(int index) {
 
 void HostLobby::ReceiveSetupInfo(int index, const std::string& data) {
     const std::optional<int> claim = ParseClaim(data);
-    if (!claim || inGame_ || !titleChecked_.contains(index))
+    if (!claim || inGame_ || !welcomed_.contains(index))
         return;
     ReleaseSlotsOf(index);
     if (*claim >= 0) {
@@ -169,6 +189,7 @@ void HostLobby::ClientJoined(int /*index*/) {
 
 void HostLobby::ClientLeft(int index) {
     titleChecked_.erase(index);
+    welcomed_.erase(index);
     if (inGame_)
         game_.GuestLeft(index);
     ReleaseSlotsOf(index);
@@ -188,7 +209,8 @@ void HostLobby::SendSlots(int index) {
         return;
     }
     for (int g = link_.EnumClients(true); g != 0; g = link_.EnumClients(false)) {
-        if (titleChecked_.contains(g))
+        // Only a guest that passed both checks hears of the slots, after its welcome.
+        if (welcomed_.contains(g))
             link_.SendSetupInfo(g, SlotStatesMessage(StatesFor(g)));
     }
 }

@@ -6,7 +6,7 @@
 
 #include <array>
 #include <filesystem>
-#include <map>
+#include <set>
 #include <string>
 
 namespace marovane::net {
@@ -85,6 +85,8 @@ public:
     void Error(int index, const NetError& error) override;
 
 private:
+    // Back to the state before any hosting: nobody listens, no game, no guests.
+    void Reset();
     void Welcome(int index);
     void SendSlots(int index);
     SlotStates StatesFor(int index) const;
@@ -105,7 +107,9 @@ private:
     bool hosting_ = false;
     bool inGame_ = false;
     // Guests whose title was right; only they are checked for the version and welcomed.
-    std::map<int, bool> titleChecked_;
+    std::set<int> titleChecked_;
+    // Guests that passed both checks and were sent the scenario and the setup, once.
+    std::set<int> welcomed_;
 };
 
 } // namespace marovane::net

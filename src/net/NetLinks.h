@@ -24,6 +24,9 @@ enum FrameType : unsigned char {
 // Socket errors are numbered as the game has always numbered them, so the callers can tell a
 // port already in use from anything else.
 inline constexpr int kErrorAddressInUse = 10048;
+inline constexpr int kErrorTimedOut = 10060;
+inline constexpr int kErrorConnectionRefused = 10061;
+inline constexpr int kErrorHostNotFound = 11001;
 inline constexpr int kErrorPortWhileListening = 1001;
 
 struct NetError {

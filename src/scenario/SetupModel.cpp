@@ -41,6 +41,10 @@ void SetupModel::SetDefinition(const GameDef& def) {
         }
         if (slot.Choices.size() >= 2 && hadChoice)
             slot.Selected = oldIndex % static_cast<int>(slot.Choices.size());
+        // Playing over the network is the player's own choice in each dialog: a kept choice
+        // never opens the game to other machines by itself.
+        if (slot.Choices[static_cast<size_t>(slot.Selected)] == SlotKind::Remote)
+            slot.Selected = 0;
     }
     visibleSlots_ = 0;
     for (int total = 4; total >= 1; --total) {

@@ -38,7 +38,19 @@ GameCommands::GameCommands(GameSession& session, GameSetupDialog& setup, Network
 }
 
 void GameCommands::NewGame() {
-    session_.CurrentGame().SaveFile.clear();
+    Game& game = session_.CurrentGame();
+    // A network game stops first, for every machine in it, and only when the player says so.
+    if ((game.GameOn && game.NetMode == 2) || network_.Joined()) {
+        if (QMessageBox::question(&window_, kProductName,
+                                  "Are you sure you want to stop the network game?",
+                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return;
+        if (network_.Joined())
+            network_.Guest().Cancel();
+        else
+            game.GameOver();
+    }
+    game.SaveFile.clear();
     setup_.Open();
 }
 

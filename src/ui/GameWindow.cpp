@@ -13,6 +13,7 @@
 #include "ui/GameMenus.h"
 #include "ui/KeepDialog.h"
 #include "ui/LocalPath.h"
+#include "ui/PlainMessage.h"
 #include "ui/SidePanel.h"
 #include "ui/UnitPanel.h"
 #include "ui/dialogs/GameSetupDialog.h"
@@ -28,6 +29,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 namespace marovane {
 
@@ -35,6 +37,8 @@ namespace {
 
 constexpr int kLeftPanelWidth = 190;
 const char* const kProductName = "Marovane";
+// How long a message on the status line stays.
+constexpr int kStatusMs = 15000;
 
 // The connections of network play: sockets.
 NetworkPlay::Links QtNetworkLinks(int port = net::kGamePort) {
@@ -62,6 +66,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     // After the click has been played: a step may now be taken back, or no longer.
     connect(board_, &BoardWidget::CellClick, this, [this] { EnableComforts(); });
     menus_ = new GameMenus(*menuBar(), this);
+    statusBar(); // made now, so that the first message does not shift the board
     ConnectMenus();
     BuildDialogs();
     session_->RestoreViewOptions();
@@ -281,7 +286,11 @@ void GameWindow::LayOut() {
 // ---- What the rules tell the player -----------------------------------------------------------
 
 void GameWindow::ShowMessage(const std::string& text) {
-    QMessageBox::information(this, kProductName, Latin1(text));
+    ShowPlainMessage(this, QMessageBox::Information, kProductName, Latin1(text));
+}
+
+void GameWindow::ShowStatus(const std::string& text) {
+    statusBar()->showMessage(Latin1(text), kStatusMs);
 }
 
 void GameWindow::ShowKeep(KeepVisit& visit) {

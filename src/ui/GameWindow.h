@@ -90,6 +90,7 @@ public:
 
     // ---- What the rules tell the player ------------------------------------------------------
     void ShowMessage(const std::string& text) override;
+    void ShowStatus(const std::string& text) override;
     void ShowKeep(KeepVisit& visit) override;
     void ShowUnitPanel(int panel, int x, int y) override;
     void NoMovesLeft() override;

@@ -137,6 +137,20 @@ TEST(NetGame, AGameWithAnEmptySlotIsPlayedToItsEnd) {
     EXPECT_EQ(BoardProblem(host), "");
 }
 
+// A scenario no game can be made from is refused by the guest before it is kept anywhere.
+TEST(NetLobby, AGuestRefusesADamagedScenarioAndKeepsNothing) {
+    test::TempDir scenarios;
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Computer, SlotKind::Remote};
+    test::LoopbackGame net(TestSpecs(), scenarios.Write("Huge", test::PlainDef(200, 10)), setup, 1);
+    net.OpenAndJoin();
+    EXPECT_EQ(net.guests[0]->Messages(),
+              std::vector<std::string>{"The host sent a scenario that cannot be used. Board too "
+                                       "large, please select another game."});
+    EXPECT_TRUE(ListScenarios(net.guestDirs[0]->Path()).empty());
+    EXPECT_FALSE(net.guests[0]->Lobby().Active());
+}
+
 // A guest that leaves in the middle of its own turn is replaced by the computer at once, the
 // others hear of it, and the game still reaches its end.
 TEST(NetGame, AGuestLeavingDuringItsTurnIsTakenOverByTheComputer) {

@@ -84,6 +84,12 @@ TEST(SetupModel, ANewScenarioKeepsEachSlotsPosition) {
     model.Choose(1, IndexOf(model, 1, SlotKind::Computer));
     model.SetDefinition(Limits(0b1110));
     EXPECT_EQ(model.SelectedKind(1), SlotKind::Computer);
+
+    // Except "Remote": the dialog opened again, or another scenario, never listens by itself.
+    model.Choose(1, IndexOf(model, 1, SlotKind::Remote));
+    ASSERT_EQ(model.SelectedKind(1), SlotKind::Remote);
+    model.SetDefinition(Limits(0b1110));
+    EXPECT_EQ(model.SelectedKind(1), SlotKind::Human);
 }
 
 } // namespace

@@ -11,8 +11,10 @@
 #include "ui/UnitPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -94,6 +96,24 @@ TEST_F(GameWindowTest, MenusCarryTheirCaptions) {
     EXPECT_TRUE(window->Action("mnuOCheck2")->isChecked());
     EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
     EXPECT_EQ(window->windowTitle(), "Marovane");
+}
+
+// Text from another machine or a file may look like markup: it is shown as it stands.
+TEST_F(GameWindowTest, MessagesAreShownAsPlainText) {
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            format = box->textFormat();
+            shown = box->text();
+            box->accept();
+        }
+    });
+    poll.start(5);
+    window->ShowMessage("<h1>Big</h1><a href='x'>link</a>");
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown, "<h1>Big</h1><a href='x'>link</a>");
 }
 
 TEST_F(GameWindowTest, ClicksSelectAndStepOneCellAtATime) {

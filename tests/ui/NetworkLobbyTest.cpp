@@ -127,5 +127,35 @@ TEST_F(NetworkLobbyTest, AGuestJoinsClaimsTheRemoteSlotAndPlaysItsTurn) {
     EXPECT_TRUE(hostGame.GameOn);
 }
 
+// The host hosts and the guest joins twice in one run: the host's Game > New stops the first
+// game (after its question), and both lobbies start the second one fresh.
+TEST_F(NetworkLobbyTest, HostingAndJoiningWorkTwiceInARow) {
+    test::ModalAnswer answer;
+    GameSetupDialog* hostDialog = host->SetupDialog();
+    GameSetupDialog* guestDialog = guest->SetupDialog();
+    Game& guestGame = guest->CurrentGame();
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        host->NewGameCommand();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->isVisible(); }, 5000));
+        ASSERT_TRUE(hostDialog->SelectScenario("Skirmish"));
+        Pick(hostDialog->Slot(0), "Computer");
+        Pick(hostDialog->Slot(1), "Remote");
+        ASSERT_TRUE(host->Network().Hosting());
+        EXPECT_TRUE(hostDialog->StatusLabel()->text().contains("Connections: 0/1"));
+
+        guest->Commands().JoinHost("127.0.0.1");
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
+        QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->BeginButton()->isEnabled(); }, 5000));
+        hostDialog->BeginButton()->click();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return guestGame.GameOn && guestGame.CurrentPlayer == 2; }, 10000));
+        EXPECT_EQ(guestGame.Board(), host->CurrentGame().Board());
+        Shoot(guest.get(), round == 1 ? "guest-first-game" : "guest-second-game");
+    }
+}
+
 } // namespace
 } // namespace marovane

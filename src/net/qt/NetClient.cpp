@@ -51,6 +51,16 @@ void NetClient::Connect(const std::string& host, int port, const std::string& ti
             [this, connection](QAbstractSocket::SocketError error) { OnError(connection, error); });
     socket_->connectToHost(QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size())),
                            static_cast<quint16>(port));
+    // A host that neither takes nor refuses the connection is given up after a while.
+    QTimer::singleShot(connectTimeoutMs_, this, [this, connection] {
+        if (!Current(connection) || connected_)
+            return;
+        const std::shared_ptr<bool> alive = alive_;
+        if (events_)
+            events_->Error(OwnError(kErrorTimedOut, "The host did not answer in time."));
+        if (*alive && Current(connection))
+            CloseAndReport(false);
+    });
 }
 
 void NetClient::Disconnect() {
@@ -64,8 +74,27 @@ void NetClient::Disconnect() {
 }
 
 void NetClient::Send(FrameType type, std::string_view payload) {
-    if (IsConnected())
-        WriteBytes(*socket_, EncodeFrame(type, payload) + kFrameMark);
+    if (!IsConnected())
+        return;
+    std::string bytes = EncodeFrame(type, payload);
+    if (!FrameFits(bytes)) {
+        if (events_)
+            events_->Error(TooLongToSend(bytes.size()));
+        return;
+    }
+    bytes += kFrameMark;
+    WriteBytes(*socket_, bytes);
+    CloseIfHostTooSlow();
+}
+
+void NetClient::CloseIfHostTooSlow() {
+    if (!socket_ || static_cast<std::size_t>(socket_->bytesToWrite()) <= kMaxQueuedBytes)
+        return;
+    const std::shared_ptr<bool> alive = alive_;
+    if (events_)
+        events_->Error(OwnError(kErrorTooSlow, "The host does not read what it is sent."));
+    if (*alive && socket_)
+        CloseAndReport(false);
 }
 
 void NetClient::SendData(std::string_view data) {
@@ -87,6 +116,7 @@ void NetClient::SendFile(const std::filesystem::path& path, std::string_view rem
         return;
     }
     WriteFile(*socket_, *contents, remoteName);
+    CloseIfHostTooSlow();
 }
 
 bool NetClient::IsConnected() const {

@@ -37,6 +37,10 @@ public:
     bool Busy() const override;
     std::string HostIP() const override;
 
+    // How long a connection attempt may take before it is given up (10 seconds unless a test
+    // says otherwise).
+    void SetConnectTimeout(int ms) { connectTimeoutMs_ = ms; }
+
 private:
     bool Current(std::uint64_t connection) const { return socket_ && connection_ == connection; }
     void OnConnected(std::uint64_t connection);
@@ -47,6 +51,8 @@ private:
     // Lets go of the socket (what was written still leaves) and raises Dropped.
     void CloseAndReport(bool graceful);
     void Send(FrameType type, std::string_view payload);
+    // A host that leaves more than kMaxQueuedBytes unread is given up, as too slow.
+    void CloseIfHostTooSlow();
 
     GuestEvents* events_ = nullptr;
     QTcpSocket* socket_ = nullptr; // null while closed
@@ -57,6 +63,7 @@ private:
     std::string version_;
     IncomingStream incoming_;
     QTimer* quiet_ = nullptr;
+    int connectTimeoutMs_ = 10000;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -104,8 +104,25 @@ template <typename Each> void NetHost::ForTargets(int index, Each each) {
 }
 
 void NetHost::SendFrame(int index, FrameType type, std::string_view payload) {
-    const std::string bytes = EncodeFrame(type, payload) + kFrameMark;
+    std::string bytes = EncodeFrame(type, payload);
+    if (!FrameFits(bytes)) {
+        if (events_)
+            events_->Error(std::max(index, 0), TooLongToSend(bytes.size()));
+        return;
+    }
+    bytes += kFrameMark;
     ForTargets(index, [&](QTcpSocket& socket) { WriteBytes(socket, bytes); });
+    CloseSlowGuests();
+}
+
+void NetHost::CloseSlowGuests() {
+    const std::shared_ptr<bool> alive = alive_;
+    for (int slot = 1; slot <= static_cast<int>(guests_.size()) && *alive; ++slot) {
+        const QTcpSocket* socket = guests_[slot - 1]->socket;
+        // Closed at once: what it left unread is dropped with the socket.
+        if (socket && static_cast<std::size_t>(socket->bytesToWrite()) > kMaxQueuedBytes)
+            CloseAndReport(slot, false);
+    }
 }
 
 void NetHost::SendData(int index, std::string_view data) {
@@ -137,6 +154,7 @@ void NetHost::SendFile(int index, const std::filesystem::path& path, std::string
         return;
     }
     ForTargets(index, [&](QTcpSocket& socket) { WriteFile(socket, *contents, remoteName); });
+    CloseSlowGuests();
 }
 
 int NetHost::LocalPort() const {

@@ -76,6 +76,8 @@ private:
 
     template <typename Each> void ForTargets(int index, Each each);
     void SendFrame(int index, FrameType type, std::string_view payload);
+    // Guests that leave more than kMaxQueuedBytes unread are closed as too slow; the others go on.
+    void CloseSlowGuests();
 
     HostEvents* events_ = nullptr;
     QTcpServer* server_ = nullptr;

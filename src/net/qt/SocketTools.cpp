@@ -26,11 +26,11 @@ int ErrorNumber(QAbstractSocket::SocketError error) {
     case QAbstractSocket::RemoteHostClosedError:
         return 10054; // connection reset by the peer
     case QAbstractSocket::SocketTimeoutError:
-        return 10060; // timed out
+        return kErrorTimedOut;
     case QAbstractSocket::ConnectionRefusedError:
-        return 10061; // refused
+        return kErrorConnectionRefused;
     case QAbstractSocket::HostNotFoundError:
-        return 11001; // host not found
+        return kErrorHostNotFound;
     default:
         return 20000 + static_cast<int>(error);
     }
@@ -44,6 +44,11 @@ NetError SocketError(QAbstractSocket::SocketError error, const QString& descript
 
 NetError OwnError(int number, std::string description) {
     return NetError{number, std::move(description), kErrorSource};
+}
+
+NetError TooLongToSend(std::size_t size) {
+    return OwnError(kErrorTooLong, "A message of " + std::to_string(size) +
+                                       " bytes is longer than a peer accepts; it was not sent.");
 }
 
 std::string AddressText(const QHostAddress& address) {

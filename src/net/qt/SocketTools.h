@@ -29,6 +29,9 @@ NetError SocketError(QAbstractSocket::SocketError error, const QString& descript
 
 NetError OwnError(int number, std::string description);
 
+// The error of a message of `size` encoded bytes, more than a peer accepts: it is not sent.
+NetError TooLongToSend(std::size_t size);
+
 // An address as text, an IPv4 address mapped into IPv6 shown as the plain IPv4 address.
 std::string AddressText(const QHostAddress& address);
 

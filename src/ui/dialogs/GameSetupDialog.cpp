@@ -59,6 +59,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
 
     auto* middle = new QVBoxLayout;
     title_ = new QLabel(this);
+    title_->setTextFormat(Qt::PlainText); // a guest shows the title its host sent
     QFont big = title_->font();
     big.setPointSize(big.pointSize() + 3);
     big.setBold(true);

@@ -4,6 +4,7 @@
 
 #include "scenario/DefFile.h"
 #include "ui/LocalPath.h"
+#include "ui/PlainMessage.h"
 #include "ui/QtText.h"
 #include "util/Error.h"
 
@@ -127,7 +128,7 @@ void GameSetupDialog::LobbyChanged() {
 }
 
 void GameSetupDialog::ShowNetError(const std::string& text) {
-    QMessageBox::warning(this, windowTitle(), Latin1(text));
+    ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Latin1(text));
 }
 
 void GameSetupDialog::LeaveLobby() {
@@ -178,7 +179,7 @@ void GameSetupDialog::ScenarioArrived(const std::filesystem::path& file) {
         def_ = ReadDefFile(file);
     } catch (const Error& error) {
         def_ = GameDef{};
-        QMessageBox::warning(this, windowTitle(), Latin1(error.what()));
+        ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Latin1(error.what()));
     }
     ShowDetails();
     begin_->setEnabled(false); // only the host begins
@@ -219,8 +220,8 @@ void GameSetupDialog::TeamsModeChanged(int mode, bool gameRunning) {
 }
 
 void GameSetupDialog::ShowMessage(const std::string& text) {
-    QMessageBox::information(isVisible() ? static_cast<QWidget*>(this) : parentWidget(), "Marovane",
-                             Latin1(text));
+    ShowPlainMessage(isVisible() ? static_cast<QWidget*>(this) : parentWidget(),
+                     QMessageBox::Information, "Marovane", Latin1(text));
 }
 
 bool GameSetupDialog::StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) {
