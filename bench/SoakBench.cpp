@@ -198,6 +198,8 @@ struct NetResult {
     std::string Ending;
     std::string Fault;
     int Left = 0;
+    int Dropped = 0;  // connections lost
+    int Rejoined = 0; // dropped guests that came back to their seats
 };
 
 // The in-process connection between the machines of one game. It is exact: when its queue runs
@@ -244,7 +246,8 @@ private:
 constexpr int kStallMs = 30000;
 
 // One game: the host plays slot 1 with its computer, three guests the others. Each guest leaves,
-// with even odds, after a random number of turns.
+// with even odds, after a random number of turns: half of them walk out, the others lose their
+// connection and come back to their seat a few turns later.
 template <class Links> NetResult PlayNetGame(const fs::path& scenario, uint64_t seed) {
     std::mt19937_64 random(seed);
     Folder hostFolder;
@@ -257,6 +260,7 @@ template <class Links> NetResult PlayNetGame(const fs::path& scenario, uint64_t 
     std::vector<std::unique_ptr<Machine>> machines;
     std::vector<std::unique_ptr<net::UnattendedGuest>> guests;
     std::vector<int> leaveAfter;
+    std::vector<int> rejoinAt(3, -1);
     for (int g = 0; g < 3; ++g) {
         folders.push_back(std::make_unique<Folder>());
         machines.push_back(std::make_unique<Machine>(seed * 10 + g + 1, folders.back()->path));
@@ -316,10 +320,23 @@ template <class Links> NetResult PlayNetGame(const fs::path& scenario, uint64_t 
             for (size_t g = 0; g < guests.size(); ++g) {
                 if (leaveAfter[g] >= 0 && result.Turns >= leaveAfter[g] && guests[g]->Started() &&
                     !guests[g]->Finished()) {
-                    guests[g]->Lobby().Cancel();
-                    walkedOut[g] = true;
                     leaveAfter[g] = -1;
-                    ++result.Left;
+                    const int seat = machines[g]->game().MyPlayer;
+                    const int index = seat >= 1 ? game.RemotePlayer[seat] : 0;
+                    if (random() % 2 && index > 0) {
+                        links.HostSide().Kick(index);
+                        rejoinAt[g] = result.Turns + 1 + static_cast<int>(random() % 20);
+                        ++result.Dropped;
+                    } else {
+                        guests[g]->Lobby().Cancel();
+                        walkedOut[g] = true;
+                        ++result.Left;
+                    }
+                }
+                if (rejoinAt[g] >= 0 && result.Turns >= rejoinAt[g] && guests[g]->Dropped()) {
+                    rejoinAt[g] = -1;
+                    guests[g]->Rejoin("127.0.0.1", links.HostSide().LocalPort());
+                    ++result.Rejoined;
                 }
             }
             if (result.Turns >= kTurnLimit && game.GameOn)
@@ -359,6 +376,8 @@ template <class Links> void NetworkSoak(benchmark::State& state) {
     const int games = static_cast<int>(state.range(0));
     int64_t turns = 0;
     int64_t left = 0;
+    int64_t dropped = 0;
+    int64_t rejoined = 0;
     int64_t gamesLeft = 0;
     Endings endings;
     for (auto _ : state) {
@@ -374,13 +393,19 @@ template <class Links> void NetworkSoak(benchmark::State& state) {
             }
             turns += result.Turns;
             left += result.Left;
+            dropped += result.Dropped;
+            rejoined += result.Rejoined;
             endings.Add(scenario, seed, result.Turns, result.Ending,
-                        std::to_string(result.Left) + " guests left");
+                        std::to_string(result.Left) + " guests left, " +
+                            std::to_string(result.Dropped) + " dropped, " +
+                            std::to_string(result.Rejoined) + " came back");
             gamesLeft += result.Left > 0;
         }
     }
     Rates(state, games, turns);
     state.counters["guests left"] = static_cast<double>(left);
+    state.counters["connections dropped"] = static_cast<double>(dropped);
+    state.counters["guests back"] = static_cast<double>(rejoined);
     state.counters["games a guest left"] = static_cast<double>(gamesLeft);
     endings.Report(state);
 }

@@ -57,10 +57,11 @@ const char* const kUsage =
     "       [--timeout S]\n"
     "      hosts a network game: Remote slots wait for guests, computer slots are played here;\n"
     "      the game begins once every Remote slot is taken\n"
-    "  join HOST [--port P] [--slot N] [--timeout S]\n"
+    "  join HOST [--port P] [--slot N] [--timeout S] [--rejoin]\n"
     "      joins a host as a guest whose player the computer plays, in slot N (1..4) or the\n"
-    "      first free one; host and join print the final state when the game ends or the\n"
-    "      time-out (seconds, default 600) runs out";
+    "      first free one; with --rejoin a guest whose connection is lost comes back to its\n"
+    "      seat; host and join print the final state when the game ends or the time-out\n"
+    "      (seconds, default 600) runs out";
 
 // Computer turns played at most in one command, so that a game that no one can win still ends.
 constexpr int kMaxComputerTurns = 20000;
@@ -87,6 +88,10 @@ Arguments Split(const std::vector<std::string>& args) {
         const std::string& word = args[i];
         if (word.rfind("--", 0) != 0) {
             parsed.Words.push_back(word);
+            continue;
+        }
+        if (word == "--rejoin") { // a switch: it takes no value
+            parsed.Options.emplace(word, "");
             continue;
         }
         std::string name = word;
@@ -324,6 +329,7 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
                 net.TimeoutSeconds = static_cast<int>(ParseNumber(*timeout, "--timeout", 1, 86400));
             if (auto slot = args.Option("--slot"))
                 net.Slot = static_cast<int>(ParseNumber(*slot, "--slot", 1, 4)) - 1;
+            net.Rejoin = args.Option("--rejoin").has_value();
             if (args.Words.size() != 2)
                 throw Error(kUsage);
             if (command == "host")

@@ -80,7 +80,15 @@ int JoinCommand(const std::string& hostName, const NetArguments& args, const fs:
                                net::OurIdentity(QHostInfo::localHostName().toStdString()),
                                tool.Session.Scenarios().Writable(), args.Slot);
     guest.Connect(hostName, args.Port);
-    const bool timedOut = RunUntil([&] { return guest.Finished(); }, args.TimeoutSeconds);
+    // A connection lost while the game goes on: with --rejoin the seat is taken back, as often
+    // as it takes within the time-out.
+    const bool timedOut = RunUntil(
+        [&] {
+            if (args.Rejoin && guest.Dropped())
+                guest.Rejoin(hostName, args.Port);
+            return guest.Finished();
+        },
+        args.TimeoutSeconds);
     if (timedOut)
         guest.Lobby().Cancel();
     for (const std::string& message : guest.Messages())

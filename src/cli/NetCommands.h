@@ -16,6 +16,7 @@ struct NetArguments {
     int Port = 1920;
     int TimeoutSeconds = 600;
     std::optional<int> Slot; // join: the slot 0..3 to claim
+    bool Rejoin = false;     // join: dropped from the game, come back to the same seat
 };
 
 // Hosts a network game without a window and prints the final state. Throws marovane::Error when

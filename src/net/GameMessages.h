@@ -21,6 +21,9 @@ inline constexpr char kOutMessage = 'O';   // + player: p is out of the game
 // + board state: the board as the game ended for the receiver. Older guests ignore it: they
 // know no message that starts with this letter.
 inline constexpr char kFinalBoardMessage = 'F';
+// + board state: the board as it stands, for a guest that came back to a game under way and
+// waits for its turn. Guests that cannot come back never see it.
+inline constexpr char kCurrentBoardMessage = 'C';
 inline constexpr std::string_view kLoseMessage = "LOSE";
 inline constexpr std::string_view kGameOverMessage = "GAMEOVER";
 inline constexpr std::string_view kLeftMessage = "LEFT";

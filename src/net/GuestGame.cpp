@@ -72,6 +72,7 @@ void GuestGame::Handle(const std::string& data) {
         return;
     }
     case kFinalBoardMessage:
+    case kCurrentBoardMessage:
         ApplyBoardState(game_, std::string_view(data).substr(1), nullptr, true);
         return;
     default:

@@ -44,8 +44,14 @@ GuestLobby::~GuestLobby() {
 }
 
 void GuestLobby::Connect(const std::string& host, int port) {
+    // A connection still open from an earlier game is let go first, without a word.
+    if (link_.IsConnected() || link_.Busy()) {
+        active_ = false;
+        link_.Disconnect();
+    }
     active_ = true;
     started_ = false;
+    droppedFromGame_ = false;
     heardFromHost_ = false;
     hostName_ = host;
     slotText_.fill("Unknown");
@@ -231,6 +237,7 @@ void GuestLobby::Leave(const std::string& message) {
     if (!active_)
         return;
     active_ = false;
+    droppedFromGame_ = started_ && game_.NetMode == 1 && game_.GameOn;
     // A game that ended as usual has left network mode already: its closing is no news.
     const bool inNetwork = !started_ || game_.NetMode == 1;
     if (inNetwork && view_)

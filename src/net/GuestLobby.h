@@ -67,6 +67,8 @@ public:
     const std::filesystem::path& Scenario() const { return scenario_; }
     const std::string& ScenarioName() const { return scenarioName_; }
     bool Active() const { return active_; }
+    // The connection closed while this machine's game went on: it may come back to its seat.
+    bool DroppedFromGame() const { return droppedFromGame_; }
     int TeamsMode() const { return teamsMode_; }
 
     // GuestEvents
@@ -94,6 +96,7 @@ private:
     bool started_ = false;
     // The host sent something of the lobby: the connection was taken, not turned away.
     bool heardFromHost_ = false;
+    bool droppedFromGame_ = false;
     std::string hostName_;
     std::filesystem::path scenario_;
     std::string scenarioName_;

@@ -6,6 +6,7 @@
 #include "net/LobbyMessages.h"
 #include "net/PeerText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace marovane::net {
@@ -105,9 +106,16 @@ void HostGame::SettleReportedDefeats(int index) {
 }
 
 void HostGame::HandleLeft(int index) {
+    // A guest that came back and leaves again before its seat was handed over.
+    for (int& waiting : returning_) {
+        if (waiting == index)
+            waiting = 0;
+    }
     const int p = PlayerOf(index);
-    if (p == 0)
+    if (p == 0) {
+        KeepListeningForReturns();
         return;
+    }
     if (p == game_.CurrentPlayer)
         reportedOut_ = {}; // its board never came
     if (!game_.PlayerOut[p]) {
@@ -116,17 +124,88 @@ void HostGame::HandleLeft(int index) {
         game_.Interaction().ShowMessage(text);
         link_.SendData(-index, Message(kShowMessage, text));
     }
-    if (link_.Connections() == 0) {
-        game_.NetMode = 0;
-        StopHosting();
-    } else {
-        link_.SetMaxConnections(link_.Connections());
-    }
     game_.PlayerComp[p] = true;
     game_.RemotePlayer[p] = 0;
+    formerGuest_[static_cast<size_t>(p)] = true;
+    KeepListeningForReturns();
     // The departed player was to move: the computer plays that turn now.
     if (game_.CurrentPlayer == p && !game_.PlayerOut[p])
         game_.PlayComputerTurnNow();
+}
+
+void HostGame::GameBegins() {
+    formerGuest_ = {};
+    returning_ = {};
+    reportedOut_ = {};
+}
+
+bool HostGame::SeatOpen(int p) const {
+    if (!Active() || p < 1 || p > game_.NumPlayers)
+        return false;
+    const size_t seat = static_cast<size_t>(p);
+    return formerGuest_[seat] && returning_[seat] == 0 && game_.RemotePlayer[p] == 0 &&
+           game_.PlayerComp[p] && !game_.PlayerOut[p];
+}
+
+int HostGame::OpenSeats() const {
+    int open = 0;
+    for (int p = 1; p <= game_.NumPlayers; ++p)
+        open += SeatOpen(p) ? 1 : 0;
+    return open;
+}
+
+void HostGame::KeepListeningForReturns() {
+    if (game_.NetMode != 2)
+        return;
+    const int open = OpenSeats();
+    if (link_.Connections() == 0 && open == 0) {
+        game_.NetMode = 0;
+        StopHosting();
+        return;
+    }
+    link_.SetMaxConnections(link_.Connections() + open);
+}
+
+bool HostGame::Rejoin(int index, int p) {
+    if (index <= 0 || !SeatOpen(p) || PlayerOf(index) != 0)
+        return false;
+    for (int waiting : returning_) {
+        if (waiting == index)
+            return false; // one seat for each guest
+    }
+    returning_[static_cast<size_t>(p)] = index;
+    link_.SendSetupInfo(index, StartMessage(p - 1, game_.NumPlayers));
+    std::array<bool, 4> sameTeam{};
+    for (int q = 1; q <= kMaxPlayers; ++q)
+        sameTeam[static_cast<size_t>(q - 1)] = game_.SameTeam(p, q);
+    link_.SendSetupInfo(index, TeamFlagsMessage(sameTeam));
+    for (int q = 1; q <= game_.NumPlayers; ++q) {
+        if (game_.PlayerOut[q])
+            link_.SendData(index, WithPlayer(kOutMessage, q));
+    }
+    link_.SendData(index, Message(kCurrentBoardMessage, BoardStateText(game_)));
+    link_.SendData(index, WithPlayer(kTurnMessage, game_.CurrentPlayer));
+    return true;
+}
+
+bool HostGame::PlaysASeat(int index) const {
+    return PlayerOf(index) != 0 ||
+           std::find(returning_.begin(), returning_.end(), index) != returning_.end();
+}
+
+void HostGame::HandBackSeat(int p) {
+    const size_t seat = static_cast<size_t>(p);
+    const int index = returning_[seat];
+    if (index == 0)
+        return;
+    returning_[seat] = 0;
+    if (game_.PlayerOut[p])
+        return;
+    game_.RemotePlayer[p] = static_cast<int16_t>(index);
+    game_.PlayerComp[p] = false;
+    const std::string text = "Player " + std::to_string(p) + " is back in the game.";
+    game_.Interaction().ShowStatus(text);
+    link_.SendData(-index, Message(kShowMessage, text));
 }
 
 void HostGame::SendTeams() {
@@ -193,6 +272,7 @@ void HostGame::AnnounceGameOver() {
 void HostGame::TurnPassed(int player) {
     if (game_.NetMode != 2)
         return;
+    HandBackSeat(player);
     const int index = game_.RemotePlayer[player];
     link_.SendData(index == 0 ? 0 : -index, WithPlayer(kTurnMessage, player));
 }

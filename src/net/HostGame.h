@@ -32,6 +32,19 @@ public:
     void SendTeams();
     // The network side of the game ends: the guests are told, hosting stops.
     void EndNetGame();
+    // A new hosted game begins: no seat is open for a returning guest yet.
+    void GameBegins();
+    // Whether a guest may come back to player p's seat: a guest played it, left, and the
+    // computer plays it now.
+    bool SeatOpen(int p) const;
+    // The connection index of a guest that came back to p's seat and waits for p's next turn.
+    int Returning(int p) const { return returning_[static_cast<size_t>(p)]; }
+    // Guest `index` takes p's seat back: it starts its game and is sent who is out and the board
+    // as it stands; the computer hands the seat over at the start of p's next turn. False when
+    // the seat is not open.
+    bool Rejoin(int index, int p);
+    // Whether guest `index` plays a seat of the game, or waits to take one back.
+    bool PlaysASeat(int index) const;
     // Called whenever hosting stops with the game: it ended, or the last guest left.
     void SetNetworkEnded(std::function<void()> ended) { networkEnded_ = std::move(ended); }
     // Whether a network game is under way here.
@@ -54,6 +67,11 @@ private:
     };
     int PlayerOf(int index) const;
     void StopHosting();
+    int OpenSeats() const;
+    // Hosting goes on while a guest is connected or a seat is open for one to come back.
+    void KeepListeningForReturns();
+    // At the start of p's turn a returning guest takes over p from the computer.
+    void HandBackSeat(int p);
     void Enqueue(Incoming incoming);
     void Handle(const Incoming& incoming);
     void HandleLeft(int index);
@@ -69,6 +87,9 @@ private:
     std::deque<Incoming> queued_;
     // Players the guest to move reported out in its turn, per player 1..4.
     std::array<bool, 5> reportedOut_{};
+    // Per player 1..4: a guest played the seat and left it; a guest waits to take it back.
+    std::array<bool, 5> formerGuest_{};
+    std::array<int, 5> returning_{};
     PeerMessages peerMessages_;
     std::function<void()> networkEnded_;
 };

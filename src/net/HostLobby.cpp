@@ -115,6 +115,7 @@ std::array<int16_t, HostLobby::kSlots + 1> HostLobby::Begin(int players) {
         remotePlayer[static_cast<size_t>(s + 1)] =
             static_cast<int16_t>(remote_[static_cast<size_t>(s)]);
     inGame_ = true;
+    game_.GameBegins();
     return remotePlayer;
 }
 
@@ -167,8 +168,16 @@ void HostLobby::Welcome(int index) {
 
 void HostLobby::ReceiveSetupInfo(int index, const std::string& data) {
     const std::optional<int> claim = ParseClaim(data);
-    if (!claim || inGame_ || !welcomed_.contains(index))
+    if (!claim || !welcomed_.contains(index))
         return;
+    if (inGame_) {
+        // During a game only a seat that a departed guest left can be taken, and not given up.
+        if (*claim >= 0 && game_.Rejoin(index, *claim + 1)) {
+            SendSlots(0);
+            Changed();
+        }
+        return;
+    }
     ReleaseSlotsOf(index);
     if (*claim >= 0) {
         const size_t s = static_cast<size_t>(*claim);
@@ -193,8 +202,8 @@ void HostLobby::ClientLeft(int index) {
     if (inGame_)
         game_.GuestLeft(index);
     ReleaseSlotsOf(index);
-    if (hosting_ && !inGame_)
-        SendSlots(0);
+    if (hosting_)
+        SendSlots(0); // a seat may have opened for a guest that wants to come back
     Changed();
 }
 
@@ -209,8 +218,9 @@ void HostLobby::SendSlots(int index) {
         return;
     }
     for (int g = link_.EnumClients(true); g != 0; g = link_.EnumClients(false)) {
-        // Only a guest that passed both checks hears of the slots, after its welcome.
-        if (welcomed_.contains(g))
+        // Only a guest that passed both checks hears of the slots, after its welcome; during a
+        // game only those that play no seat yet.
+        if (welcomed_.contains(g) && !(inGame_ && game_.PlaysASeat(g)))
             link_.SendSetupInfo(g, SlotStatesMessage(StatesFor(g)));
     }
 }
@@ -218,6 +228,16 @@ void HostLobby::SendSlots(int index) {
 SlotStates HostLobby::StatesFor(int index) const {
     SlotStates states{};
     for (size_t s = 0; s < kinds_.size(); ++s) {
+        const int player = static_cast<int>(s) + 1;
+        // During a game a guest may take back a seat that a departed guest left.
+        if (inGame_ && game_.SeatOpen(player)) {
+            states[s] = SlotState::Free;
+            continue;
+        }
+        if (inGame_ && game_.Returning(player) != 0) {
+            states[s] = game_.Returning(player) == index ? SlotState::You : SlotState::Taken;
+            continue;
+        }
         switch (kinds_[s]) {
         case SlotKind::Human:
             states[s] = SlotState::Host;
@@ -229,9 +249,9 @@ SlotStates HostLobby::StatesFor(int index) const {
             states[s] = SlotState::Immobile;
             break;
         case SlotKind::Remote:
-            states[s] = remote_[s] == index ? SlotState::You
-                        : remote_[s] != 0   ? SlotState::Taken
-                                            : SlotState::Free;
+            states[s] = remote_[s] == index          ? SlotState::You
+                        : remote_[s] != 0 || inGame_ ? SlotState::Taken
+                                                     : SlotState::Free;
             break;
         case SlotKind::None:
             states[s] = SlotState::None;

@@ -46,12 +46,25 @@ std::string_view SlotStateText(uint8_t state) {
     return {};
 }
 
+namespace {
+
+// A letter and its text. Built piece by piece: GCC 12 warns wrongly about "T" + text.
+std::string Lettered(char letter, std::string_view text) {
+    std::string message;
+    message.reserve(text.size() + 1);
+    message.push_back(letter);
+    message.append(text);
+    return message;
+}
+
+} // namespace
+
 std::string TitleMessage(std::string_view title) {
-    return "T" + std::string(title);
+    return Lettered('T', title);
 }
 
 std::string TeamsModeMessage(int mode) {
-    return "t" + std::to_string(mode);
+    return Lettered('t', std::to_string(mode));
 }
 
 std::string OptionsMessage(bool option1, bool option2) {
@@ -66,7 +79,7 @@ std::string SlotStatesMessage(const SlotStates& states) {
 }
 
 std::string StartMessage(int slot, int players) {
-    return "S" + std::to_string(slot) + "/" + std::to_string(players);
+    return Lettered('S', std::to_string(slot) + "/" + std::to_string(players));
 }
 
 std::string TeamFlagsMessage(const std::array<bool, 4>& sameTeam) {
@@ -130,7 +143,7 @@ std::optional<HostSetupMessage> ParseHostSetup(std::string_view message) {
 }
 
 std::string ClaimMessage(int slot) {
-    return "P" + std::to_string(slot);
+    return Lettered('P', std::to_string(slot));
 }
 
 std::string ReleaseMessage() {

@@ -95,6 +95,15 @@ bool UnattendedGuest::StartGame(const fs::path& scenario, const NewGameSetup& se
     return true;
 }
 
+void UnattendedGuest::Rejoin(const std::string& host, int port) {
+    const int seat = session_.CurrentGame().MyPlayer;
+    if (seat >= 1)
+        slot_ = seat - 1;
+    closed_ = false;
+    started_ = false;
+    lobby_.Connect(host, port);
+}
+
 void UnattendedGuest::SlotsChanged() {
     for (int s = 0; s < GuestLobby::kSlots; ++s) {
         if (lobby_.SlotIsMine(s))

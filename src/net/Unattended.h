@@ -58,6 +58,11 @@ public:
                     std::filesystem::path scenarioFolder, std::optional<int> slot);
 
     void Connect(const std::string& host, int port) { lobby_.Connect(host, port); }
+    // Connects again after being dropped from a game under way, to take back the seat of this
+    // machine's player, which the host's computer plays meanwhile.
+    void Rejoin(const std::string& host, int port);
+    // Dropped from a game that goes on at the host.
+    bool Dropped() const { return closed_ && lobby_.DroppedFromGame(); }
     // Answers whether the work is done: the game ended, or the lobby closed.
     bool Finished() const { return closed_ || (started_ && !session_.CurrentGame().GameOn); }
     bool Started() const { return started_; }

@@ -236,8 +236,9 @@ void ScenarioEditorModel::SetExtraType(int i, int type) {
     extra.Type = type;
     // A pure toggle has no amount; a toggle of one of several things starts at the first.
     const bool pureToggle = type == 7 || type == 8 || type == 9 || type == 12;
+    // Assigned as a character: GCC 12 warns wrongly about a one-letter string here.
     if (pureToggle || !AmountChoices(type).empty())
-        extra.Amount = "0";
+        extra.Amount.assign(1, '0');
 }
 
 std::vector<std::string> ScenarioEditorModel::AmountChoices(int type) {

@@ -82,6 +82,21 @@ bool GameCommands::StartNewGame(const QString& path, const NewGameSetup& setup) 
     return session_.StartNewGame(ToLocalPath(path), setup);
 }
 
+void GameCommands::LeaveNetworkGame() {
+    if (!network_.Joined())
+        return;
+    if (QMessageBox::question(&window_, kProductName,
+                              "Leave the network game? The host's computer will play your player "
+                              "from now on.",
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // The host hears that the player left; this machine's copy of the game ends.
+    network_.Guest().Cancel();
+    Game& game = session_.CurrentGame();
+    if (game.GameOn)
+        game.GameOver();
+}
+
 void GameCommands::ConnectToHost() {
     Game& game = session_.CurrentGame();
     if (game.NetMode == 2 || network_.Hosting()) {

@@ -33,6 +33,8 @@ public:
     // running game has stopped.
     void NewGame();
     bool StartNewGame(const QString& path, const NewGameSetup& setup);
+    // Game > Leave Network Game: a guest leaves the game under way, after a question.
+    void LeaveNetworkGame();
     // Game > Connect to Host: asks for the host and opens the new-game dialog as its guest.
     void ConnectToHost();
     // Connects to a host by name; the dialog shows the lobby.

@@ -68,6 +68,9 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     game->addSeparator()->setObjectName("mnuGSep1");
     connect(AddItem(game, "mnuGConnect", "&Connect to Host..."), &QAction::triggered, this,
             &GameMenus::ConnectToHost);
+    leave_ = AddItem(game, "mnuGLeave", "&Leave Network Game");
+    leave_->setEnabled(false);
+    connect(leave_, &QAction::triggered, this, &GameMenus::LeaveNetworkGame);
     game->addSeparator()->setObjectName("mnuGSep2");
     connect(AddItem(game, "mnuGExit", "E&xit"), &QAction::triggered, this, &GameMenus::Exit);
 

@@ -32,6 +32,7 @@ public:
     QAction* SaveAs() const { return saveAs_; }
     QAction* Undo() const { return undo_; }
     QAction* Resume() const { return resume_; }
+    QAction* Leave() const { return leave_; }
     QMenu* RecentMenu() const { return recentMenu_; }
 
     // Game > Recent: one item per file, its name shown and its path kept; "(none)" when empty.
@@ -48,6 +49,7 @@ signals:
     void SaveGame();
     void SaveGameAs();
     void ConnectToHost();
+    void LeaveNetworkGame();
     void UndoChosen();
     void ResumeChosen();
     // Game > Recent is about to open: the window fills it.
@@ -76,6 +78,7 @@ private:
     QAction* saveAs_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* resume_ = nullptr;
+    QAction* leave_ = nullptr;
     QMenu* recentMenu_ = nullptr;
 };
 

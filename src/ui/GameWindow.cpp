@@ -136,6 +136,10 @@ void GameWindow::ConnectMenus() {
     connect(menus_, &GameMenus::SaveGame, this, [this] { commands_->Save(); });
     connect(menus_, &GameMenus::SaveGameAs, this, [this] { commands_->SaveAs(); });
     connect(menus_, &GameMenus::ConnectToHost, this, [this] { commands_->ConnectToHost(); });
+    connect(menus_, &GameMenus::LeaveNetworkGame, this, [this] {
+        commands_->LeaveNetworkGame();
+        EnableComforts();
+    });
     connect(menus_, &GameMenus::Exit, this, &GameWindow::Exit);
     connect(menus_, &GameMenus::UndoChosen, this, &GameWindow::UndoStep);
     connect(menus_, &GameMenus::ResumeChosen, this, [this] {
@@ -405,6 +409,7 @@ void GameWindow::EnableComforts() {
     if (!menus_ || !resumeButton_)
         return;
     menus_->Undo()->setEnabled(session_->UndoAllowed());
+    menus_->Leave()->setEnabled(network_ && network_->Joined() && CurrentGame().GameOn);
     const bool kept = session_->AutosaveKept();
     menus_->Resume()->setEnabled(kept);
     // The title picture offers the kept game while no game is on.

@@ -1,3 +1,4 @@
+#include "ai/ComputerOpponent.h"
 #include "engine/BoardCheck.h"
 #include "engine/UnitSpecs.h"
 #include "net/BoardState.h"
@@ -149,6 +150,55 @@ TEST(NetLobby, AGuestRefusesADamagedScenarioAndKeepsNothing) {
                                        "large, please select another game."});
     EXPECT_TRUE(ListScenarios(net.guestDirs[0]->Path()).empty());
     EXPECT_FALSE(net.guests[0]->Lobby().Active());
+}
+
+// A guest whose connection drops comes back to its seat: the host keeps listening while the
+// computer plays the seat, hands it back at the start of that player's next turn, and every
+// machine still in the game ends on the host's board.
+TEST(NetGame, ADroppedGuestComesBackToItsSeatAndPlaysToTheEnd) {
+    const fs::path scenario = fs::path(MAROVANE_PROGRAM_DIR) / "Border Wars.def";
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote};
+    LoopbackGame net(ShippedSpecs(), scenario, setup, 2, 5);
+    constexpr int kTurns = 300;
+    net.host.session.OwnComputer().SetTurnLimit(kTurns);
+    for (auto& machine : net.guestMachines)
+        machine->session.OwnComputer().SetTurnLimit(kTurns);
+    net.OpenAndJoin();
+    Game& host = net.host.game();
+    Game& returning = net.guestMachines[0]->game();
+    ComputerOpponent& itsComputer = net.guestMachines[0]->session.OwnComputer();
+    for (int i = 0; i < 100000 && !(host.GameOn && itsComputer.TurnsPlayed() >= 2); ++i) {
+        net.unattendedHost.Poll();
+        ASSERT_GT(net.net.Pump(1), 0);
+    }
+    ASSERT_EQ(host.RemotePlayer[2], 1);
+
+    net.net.HostSide().Kick(1); // the connection is lost
+    for (int i = 0; i < 1000 && !net.guests[0]->Dropped(); ++i)
+        net.net.Pump(1);
+    ASSERT_TRUE(net.guests[0]->Dropped());
+    EXPECT_TRUE(host.PlayerComp[2]) << "the computer plays the seat meanwhile";
+    EXPECT_EQ(host.NetMode, 2) << "the host still listens for the guest to come back";
+
+    const int before = itsComputer.TurnsPlayed();
+    net.guests[0]->Rejoin("127.0.0.1", 1920);
+    bool ended = net.PlayToEnd();
+    if (!ended && net.host.session.OwnComputer().TurnsPlayed() >= kTurns) {
+        host.GameOver();
+        ended = net.PlayToEnd();
+    }
+    ASSERT_TRUE(ended);
+    const auto& status = net.host.port.StatusLines;
+    EXPECT_NE(std::find(status.begin(), status.end(), "Player 2 is back in the game."),
+              status.end());
+    EXPECT_GT(itsComputer.TurnsPlayed(), before) << "the guest played its seat again";
+    EXPECT_EQ(returning.MyPlayer, 0) << "and left network mode at the end";
+    for (size_t g = 0; g < net.guestMachines.size(); ++g) {
+        if (!host.PlayerOut[static_cast<int>(g) + 2]) {
+            EXPECT_TRUE(BoardOf(net.guestMachines[g]->game()) == BoardOf(host)) << "guest " << g;
+        }
+    }
 }
 
 // A guest that leaves in the middle of its own turn is replaced by the computer at once, the

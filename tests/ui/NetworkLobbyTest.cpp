@@ -5,6 +5,7 @@
 #include "ui/ModalAnswer.h"
 #include "ui/dialogs/GameSetupDialog.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -144,6 +145,8 @@ TEST_F(NetworkLobbyTest, HostingAndJoiningWorkTwiceInARow) {
         ASSERT_TRUE(host->Network().Hosting());
         EXPECT_TRUE(hostDialog->StatusLabel()->text().contains("Connections: 0/1"));
 
+        // The guest saw the first game end before it joins again.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !guestGame.GameOn; }, 5000));
         guest->Commands().JoinHost("127.0.0.1");
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
@@ -155,6 +158,61 @@ TEST_F(NetworkLobbyTest, HostingAndJoiningWorkTwiceInARow) {
         EXPECT_EQ(guestGame.Board(), host->CurrentGame().Board());
         Shoot(guest.get(), round == 1 ? "guest-first-game" : "guest-second-game");
     }
+}
+
+// A guest leaves with Game > Leave Network Game and comes back: the host's computer plays the
+// seat meanwhile, the guest's dialog offers it, and the seat is handed back at its next turn.
+TEST_F(NetworkLobbyTest, AGuestThatLeftComesBackToItsSeat) {
+    test::ModalAnswer answer;
+    GameSetupDialog* hostDialog = host->SetupDialog();
+    GameSetupDialog* guestDialog = guest->SetupDialog();
+    Game& hostGame = host->CurrentGame();
+    Game& guestGame = guest->CurrentGame();
+    host->NewGameCommand();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->isVisible(); }, 5000));
+    ASSERT_TRUE(hostDialog->SelectScenario("Skirmish"));
+    Pick(hostDialog->Slot(0), "Human"); // the host's own player waits for a click
+    Pick(hostDialog->Slot(1), "Remote");
+    guest->Commands().JoinHost("127.0.0.1");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
+    QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->BeginButton()->isEnabled(); }, 5000));
+    hostDialog->BeginButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostGame.GameOn && hostGame.CurrentPlayer == 1; }));
+    host->NextTurn();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return guestGame.GameOn && guestGame.CurrentPlayer == 2; }, 10000));
+
+    QAction* leave = guest->Action("mnuGLeave");
+    ASSERT_TRUE(leave->isEnabled());
+    leave->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostGame.PlayerComp[2]; }, 5000));
+    EXPECT_FALSE(guestGame.GameOn);
+    EXPECT_TRUE(host->Network().Hosting()) << "the host listens for the player to come back";
+    EXPECT_NE(std::find(answer.Messages.begin(), answer.Messages.end(),
+                        "Player 2 has left the game, and will be played by the computer."),
+              answer.Messages.end());
+
+    guest->Commands().JoinHost("127.0.0.1");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
+    Shoot(guestDialog, "guest-rejoin-lobby");
+    QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
+    // The computer played player 2's turn; once the host's own turn ends, the seat is handed back.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guestGame.GameOn; }, 5000));
+    ASSERT_EQ(hostGame.CurrentPlayer, 1);
+    host->NextTurn();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return hostGame.RemotePlayer[2] != 0 && guestGame.GameOn &&
+                   guestGame.CurrentPlayer == 2 && guestGame.Board() == hostGame.Board();
+        },
+        10000));
+    EXPECT_FALSE(hostGame.PlayerComp[2]) << "the seat is the guest's again";
+    EXPECT_EQ(guestGame.MyPlayer, 2);
+    Shoot(guest.get(), "guest-back");
+    Shoot(host.get(), "host-after-return");
 }
 
 } // namespace
