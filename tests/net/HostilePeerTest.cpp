@@ -2,14 +2,13 @@
 // tables: a host serves the other guests and keeps its game whatever one of them sends, and a
 // guest that cannot join is told why in one message.
 #include "engine/HeadlessPort.h"
+#include "net/RunEvents.h"
 #include "net/Unattended.h"
 #include "net/qt/NetClient.h"
 #include "net/qt/NetHost.h"
 #include "session/Settings.h"
 #include "support/TestGame.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -28,16 +27,6 @@ using namespace std::string_literals;
 
 namespace marovane {
 namespace {
-
-bool RunUntil(const std::function<bool()>& done, int ms = 5000) {
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
 
 void RunFor(int ms) {
     RunUntil([] { return false; }, ms);
@@ -140,17 +129,31 @@ TEST(HostilePeer, RepeatedIntroductionsAreWelcomedOnceAndSlotsFollowTheWelcome) 
     EXPECT_EQ(halfway.Count(kFileHeader), 0);
 }
 
+// A game of three on the host: its own human is to move, two raw guests hold slots 2 and 3.
+struct RawGame {
+    RawGame() : machine("Castle Siege", Setup()), second(machine.Port()), third(machine.Port()) {
+        for (RawGuest* guest : {&second, &third})
+            guest->Introduce();
+        second.Send(Frame(kSetup, "P1"));
+        third.Send(Frame(kSetup, "P2"));
+        began = RunUntil([&] { return machine.host.Poll() || machine.host.Began(); });
+    }
+    static NewGameSetup Setup() {
+        NewGameSetup setup;
+        setup.Slots = {SlotKind::Human, SlotKind::Remote, SlotKind::Remote};
+        return setup;
+    }
+    HostMachine machine;
+    RawGuest second, third;
+    bool began = false;
+};
+
 TEST(HostilePeer, DefeatsReportedByTheWrongGuestOrAtTheWrongTimeChangeNothing) {
-    NewGameSetup setup;
-    setup.Slots = {SlotKind::Human, SlotKind::Remote, SlotKind::Remote};
-    HostMachine machine("Castle Siege", setup);
-    RawGuest second(machine.Port()), third(machine.Port());
-    for (RawGuest* guest : {&second, &third})
-        guest->Introduce();
-    second.Send(Frame(kSetup, "P1"));
-    third.Send(Frame(kSetup, "P2"));
-    ASSERT_TRUE(RunUntil([&] { return machine.host.Poll() || machine.host.Began(); }));
-    Game& game = machine.game();
+    RawGame raw;
+    ASSERT_TRUE(raw.began);
+    RawGuest& second = raw.second;
+    RawGuest& third = raw.third;
+    Game& game = raw.machine.game();
     ASSERT_TRUE(game.GameOn);
     ASSERT_EQ(game.CurrentPlayer, 1) << "the host's own human is to move";
 
@@ -170,15 +173,11 @@ TEST(HostilePeer, DefeatsReportedByTheWrongGuestOrAtTheWrongTimeChangeNothing) {
 }
 
 TEST(HostilePeer, MessagesArePlainCutAndAFewBoxesATurn) {
-    NewGameSetup setup;
-    setup.Slots = {SlotKind::Human, SlotKind::Remote, SlotKind::Remote};
-    HostMachine machine("Castle Siege", setup);
-    RawGuest talker(machine.Port()), listener(machine.Port());
-    for (RawGuest* guest : {&talker, &listener})
-        guest->Introduce();
-    talker.Send(Frame(kSetup, "P1"));
-    listener.Send(Frame(kSetup, "P2"));
-    ASSERT_TRUE(RunUntil([&] { return machine.host.Poll() || machine.host.Began(); }));
+    RawGame raw;
+    ASSERT_TRUE(raw.began);
+    RawGuest& talker = raw.second;
+    RawGuest& listener = raw.third;
+    HostMachine& machine = raw.machine;
 
     const std::string shout = "<h1>Big</h1><a href='x'>link</a>" + std::string(800, 'x');
     for (int i = 0; i < 10; ++i)

@@ -1,15 +1,13 @@
 #include "engine/BoardCheck.h"
 #include "engine/HeadlessPort.h"
 #include "net/BoardState.h"
+#include "net/RunEvents.h"
 #include "net/Unattended.h"
 #include "net/qt/NetClient.h"
 #include "net/qt/NetHost.h"
 #include "scenario/DefFile.h"
 #include "session/Settings.h"
 #include "support/TestGame.h"
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 
 #include <gtest/gtest.h>
 
@@ -20,18 +18,6 @@ namespace fs = std::filesystem;
 
 namespace marovane {
 namespace {
-
-// Runs the event loop until `done`, waking at every event (QTest::qWaitFor sleeps between its
-// looks, which would hold every message back); false when the time ran out.
-bool RunUntil(const std::function<bool()>& done, int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
 
 // One machine: its own port, settings and session.
 struct Machine {

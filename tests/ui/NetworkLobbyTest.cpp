@@ -71,6 +71,30 @@ protected:
         host.reset();
     }
 
+    // Through the windows: the host opens Skirmish with its first slot of the given kind and the
+    // second Remote.
+    void OpenLobby(const QString& firstSlot) {
+        GameSetupDialog* hostDialog = host->SetupDialog();
+        host->NewGameCommand();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->isVisible(); }, 5000));
+        ASSERT_TRUE(hostDialog->SelectScenario("Skirmish"));
+        Pick(hostDialog->Slot(0), firstSlot);
+        Pick(hostDialog->Slot(1), "Remote");
+        ASSERT_TRUE(host->Network().Hosting());
+        EXPECT_TRUE(hostDialog->StatusLabel()->text().contains("Connections: 0/1"));
+    }
+    // The guest joins and claims the Remote slot, and the host begins.
+    void JoinAndBegin() {
+        GameSetupDialog* hostDialog = host->SetupDialog();
+        GameSetupDialog* guestDialog = guest->SetupDialog();
+        guest->Commands().JoinHost("127.0.0.1");
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
+        QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->BeginButton()->isEnabled(); }, 5000));
+        hostDialog->BeginButton()->click();
+    }
+
     UnitSpecs specs;
     int port = 0;
     std::unique_ptr<GameWindow> host;
@@ -132,27 +156,14 @@ TEST_F(NetworkLobbyTest, AGuestJoinsClaimsTheRemoteSlotAndPlaysItsTurn) {
 // game (after its question), and both lobbies start the second one fresh.
 TEST_F(NetworkLobbyTest, HostingAndJoiningWorkTwiceInARow) {
     test::ModalAnswer answer;
-    GameSetupDialog* hostDialog = host->SetupDialog();
-    GameSetupDialog* guestDialog = guest->SetupDialog();
     Game& guestGame = guest->CurrentGame();
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(round);
-        host->NewGameCommand();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->isVisible(); }, 5000));
-        ASSERT_TRUE(hostDialog->SelectScenario("Skirmish"));
-        Pick(hostDialog->Slot(0), "Computer");
-        Pick(hostDialog->Slot(1), "Remote");
-        ASSERT_TRUE(host->Network().Hosting());
-        EXPECT_TRUE(hostDialog->StatusLabel()->text().contains("Connections: 0/1"));
-
-        // The guest saw the first game end before it joins again.
+        // The host's Game > New stops the first game after its question; the guest sees it end
+        // before it joins again.
+        ASSERT_NO_FATAL_FAILURE(OpenLobby("Computer"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !guestGame.GameOn; }, 5000));
-        guest->Commands().JoinHost("127.0.0.1");
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
-        QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->BeginButton()->isEnabled(); }, 5000));
-        hostDialog->BeginButton()->click();
+        ASSERT_NO_FATAL_FAILURE(JoinAndBegin());
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return guestGame.GameOn && guestGame.CurrentPlayer == 2; }, 10000));
         EXPECT_EQ(guestGame.Board(), host->CurrentGame().Board());
@@ -164,21 +175,11 @@ TEST_F(NetworkLobbyTest, HostingAndJoiningWorkTwiceInARow) {
 // seat meanwhile, the guest's dialog offers it, and the seat is handed back at its next turn.
 TEST_F(NetworkLobbyTest, AGuestThatLeftComesBackToItsSeat) {
     test::ModalAnswer answer;
-    GameSetupDialog* hostDialog = host->SetupDialog();
     GameSetupDialog* guestDialog = guest->SetupDialog();
     Game& hostGame = host->CurrentGame();
     Game& guestGame = guest->CurrentGame();
-    host->NewGameCommand();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->isVisible(); }, 5000));
-    ASSERT_TRUE(hostDialog->SelectScenario("Skirmish"));
-    Pick(hostDialog->Slot(0), "Human"); // the host's own player waits for a click
-    Pick(hostDialog->Slot(1), "Remote");
-    guest->Commands().JoinHost("127.0.0.1");
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
-    QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->BeginButton()->isEnabled(); }, 5000));
-    hostDialog->BeginButton()->click();
+    ASSERT_NO_FATAL_FAILURE(OpenLobby("Human")); // the host's own player waits for a click
+    ASSERT_NO_FATAL_FAILURE(JoinAndBegin());
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostGame.GameOn && hostGame.CurrentPlayer == 1; }));
     host->NextTurn();
     ASSERT_TRUE(
