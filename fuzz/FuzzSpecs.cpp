@@ -50,14 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         specs = ParseSpecs(text, "specs.txt");
     } catch (const Error& error) {
-        fuzz::Require(std::string_view(error.what()).starts_with("specs.txt, record "),
-                      "a refusal names the file and the record");
+        const std::string_view why = error.what();
+        fuzz::Require(why.starts_with("specs.txt, line ") &&
+                          why.find(", record ") != std::string_view::npos,
+                      "a refusal names the file, the line and the record");
         return 0;
     }
     for (int t = 0; t < kUnitTypes; ++t) {
         fuzz::Require(specs.UnitMinDamage[t] >= 0 && specs.UnitRange[t] >= 0 &&
-                          specs.UnitMaxDamage[t] >= 0,
-                      "statistics are never negative");
+                          specs.UnitMaxDamage[t] >= 0 && specs.UnitStrength[t] >= 0,
+                      "statistics and strengths are never negative");
     }
     const std::string written = WriteSpecs(specs);
     UnitSpecs again;
