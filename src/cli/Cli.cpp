@@ -76,8 +76,8 @@ struct Arguments {
 
 Arguments Split(const std::vector<std::string>& args) {
     static const std::vector<std::string> kWithValue = {
-        "--data", "--seed",  "--players", "--option",  "--teams",
-        "--save", "--turns", "--port",    "--timeout", "--slot"};
+        "--data",  "--seed", "--players", "--option", "--teams", "--save",
+        "--turns", "--port", "--timeout", "--slot",   "--levels"};
     Arguments parsed;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -159,6 +159,17 @@ void ReadGameOptions(const Arguments& args, NewGameSetup& setup) {
         setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
 }
 
+// The computer's level in each slot, from --levels: standard or hard per slot, in slot order;
+// a slot left out plays at the standard level.
+void ReadLevels(const Arguments& args, ComputerOpponent& computer) {
+    const auto levels = args.Option("--levels");
+    if (!levels)
+        return;
+    const std::vector<ComputerLevel> chosen = ParseComputerLevels(*levels);
+    for (size_t slot = 0; slot < chosen.size(); ++slot)
+        computer.SetLevel(static_cast<int>(slot) + 1, chosen[slot]);
+}
+
 int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed,
                    std::ostream& out) {
     if (args.Words.size() != 2)
@@ -206,6 +217,7 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
         throw Error(kUsage);
     ToolSession tool(dataDir, seed);
     tool.Session.OwnComputer().SetTurnLimit(TurnLimit(args));
+    ReadLevels(args, tool.Session.OwnComputer());
     tool.Session.Load(args.Words[1]);
     tool.Session.PlayPendingComputerTurn();
     ScriptPlayer player(tool.Session.CurrentGame(), tool.Port, &tool.Session);
@@ -232,6 +244,7 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     ComputerOpponent& computer = tool.Session.OwnComputer();
     computer.SetTurnLimit(TurnLimit(args));
     computer.SetCheckBoard(true);
+    ReadLevels(args, computer);
 
     if (IsSavedGame(given)) {
         for (const char* option : {"--players", "--option", "--teams"}) {
@@ -308,6 +321,8 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
                 net.TimeoutSeconds = static_cast<int>(ParseNumber(*timeout, "--timeout", 1, 86400));
             if (auto slot = args.Option("--slot"))
                 net.Slot = static_cast<int>(ParseNumber(*slot, "--slot", 1, 4)) - 1;
+            if (auto levels = args.Option("--levels"))
+                net.Levels = ParseComputerLevels(*levels);
             if (args.Words.size() != 2)
                 throw Error(kUsage);
             if (command == "host")

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ai/PlayerSight.h"
+
+#include <vector>
+
+namespace marovane {
+
+// One way an attack may end: its chance, the hit points the target loses (negative when healing
+// or repair restores them) and those the attacker loses to the counter-strike.
+struct BattleOutcome {
+    double Chance = 0;
+    int TargetLoss = 0;
+    int AttackerLoss = 0;
+};
+
+// Every way the attack of `attacker` standing on `from` on `target` standing on `to` may end,
+// worked out with the battle's own arithmetic over every damage roll, the hit test and every roll
+// of the counter-strike. The pieces need not stand there yet: the attacker's moves left say
+// whether it moved first. Empty when the attack would have no effect at all.
+std::vector<BattleOutcome> BattleOutcomes(const Game& game, const Piece& attacker, Cell from,
+                                          const Piece& target, Cell to);
+
+// The damage an enemy unit type is expected to deal to the player's units, hit chance included,
+// at every distance and for every pair of castle cells the two may stand on. The arithmetic depends
+// on nothing else, so each case is worked out once per turn.
+class ExpectedDamage {
+public:
+    explicit ExpectedDamage(const PlayerSight& sight) : sight_(sight) {}
+
+    // From `from` to `to`; `moved` when the attacker steps before it strikes.
+    double Of(const Piece& attacker, Cell from, Cell to, bool moved);
+
+private:
+    const PlayerSight& sight_;
+    // Cached by type, moved, the two castle codes and the two distances; negative until known.
+    // Most fights happen outside every castle, which has a small table of its own.
+    std::vector<float> cache_;
+    std::vector<float> open_;
+};
+
+} // namespace marovane
