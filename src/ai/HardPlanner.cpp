@@ -25,11 +25,12 @@ constexpr double kPurchaseLost = 150;
 constexpr double kRoyalHome = 1500;
 // Goals farther than the nearest visible enemy: the enemy castles, then the unexplored land.
 constexpr int kCastleHeadStart = 4;
-constexpr int kExploreHeadStart = 3;
+constexpr int kExploreHeadStart = 0;
 constexpr int kFarthest = 60;
 constexpr double kRoyalStepWeight = 40;
-// An enemy out of the game, or the player himself.
-constexpr double kPlayerOut = 10000;
+// An enemy out of the game, or the player himself. Moderate: what a rehearsal takes for an
+// enemy's last unit may be only the last one in view.
+constexpr double kPlayerOut = 2000;
 
 bool IsRoyal(int type) {
     return type == unit_type::King || type == unit_type::Queen;

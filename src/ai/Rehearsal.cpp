@@ -74,7 +74,6 @@ void Rehearsal::Reset(uint64_t seed) {
     copy.CurrentPlayer = static_cast<int16_t>(player_);
     copy.KilledThisTurn = game.KilledThisTurn;
     copy.PlayerOut = game.PlayerOut;
-    copy.PlayerResult = game.PlayerResult;
     // Every player still in is played by the computer here; the others keep what makes their
     // castle open or closed.
     copy.PlayerComp = game.PlayerComp;
@@ -82,6 +81,7 @@ void Rehearsal::Reset(uint64_t seed) {
         if (!game.PlayerOut[p])
             copy.PlayerComp[p] = true;
         copy.Money[p] = p == player_ ? game.Money[p] : 0;
+        copy.PlayerResult[p] = p == player_ ? game.PlayerResult[p] : 0;
         copy.PlayerBias[p] = 0;
         copy.KingX[p] = copy.KingY[p] = copy.QueenX[p] = copy.QueenY[p] = 0;
     }
@@ -90,6 +90,8 @@ void Rehearsal::Reset(uint64_t seed) {
     copy.MaxParty = game.MaxParty;
     copy.WinCond = game.WinCond;
     copy.LoseCond = game.LoseCond;
+    // The captives are not on the copy, so nobody can be judged to have lost his royals.
+    copy.LoseCond[2] = false;
     copy.TeamsMode = game.TeamsMode;
     copy.RoundFlag = game.RoundFlag;
     copy.NoThinking = true;

@@ -19,9 +19,9 @@ void PlayPlannedTurn(Game& game, int player, std::vector<uint8_t>& done, const D
 // A copy of the game as the player sees it, on which the hard computer tries out a move before
 // it makes it. Each try plays the move with dice of its own, the rest of the turn by the
 // planner, the turn of every enemy near by the standard computer (the model of what an enemy
-// does), and
-// the player's next turn by the planner again, then judges where the player stands. What fog
-// hides is not on the copy; neither are the enemies' treasuries or their captives.
+// does), and the player's next turn by the planner again, then judges where the player stands.
+// What fog hides is not on the copy; neither are the enemies' treasuries, their royals brought
+// home, or anybody's captives, so on the copy nobody loses for his royals.
 class Rehearsal {
 public:
     // `sight` is the player's sight of the game now, and `goals` measures the way toward the
