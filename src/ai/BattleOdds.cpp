@@ -91,11 +91,9 @@ double ExpectedDamage::Of(const Piece& attacker, Cell from, Cell to, bool moved)
                            kMaxDistance +
                        dy];
     } else {
-        if (cache_.empty())
-            cache_.assign(static_cast<size_t>(kUnitTypes) * 2 * kCastleCodes * kCastleCodes *
-                              kMaxDistance * kMaxDistance,
-                          -1.0f);
-        known = &cache_[Key(attacker.Type, moved, castleFrom, castleTo, dx, dy)];
+        known =
+            &castles_.try_emplace(Key(attacker.Type, moved, castleFrom, castleTo, dx, dy), -1.0f)
+                 .first->second;
     }
     if (*known >= 0)
         return *known;

@@ -2,6 +2,7 @@
 
 #include "ai/PlayerSight.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace marovane {
@@ -33,10 +34,10 @@ public:
 
 private:
     const PlayerSight& sight_;
-    // Cached by type, moved, the two castle codes and the two distances; negative until known.
-    // Most fights happen outside every castle, which has a small table of its own.
-    std::vector<float> cache_;
+    // Known values by type, moved and the two distances outside every castle, where most fights
+    // happen (negative until known), and by the two castle codes as well elsewhere.
     std::vector<float> open_;
+    std::unordered_map<size_t, float> castles_;
 };
 
 } // namespace marovane

@@ -18,9 +18,8 @@ double FightingStrength(const Game& game, int type) {
     const int close = specs.UnitCloseBonus[type];
     if (close != 9)
         damage += close;
-    const int range = specs.UnitRange[type];
     // Shooting from afar draws no counter-strike.
-    const double reach = range > 1 ? 1.5 : 1.0;
+    const double reach = specs.UnitRange[type] >= 3 ? 1.5 : 1.0;
     const double mobility = 1 + 0.15 * specs.Moves(type);
     return specs.HitPoints(type) * std::max(damage, 0.0) * reach * mobility;
 }

@@ -27,6 +27,8 @@ constexpr double kRoyalHome = 1500;
 constexpr int kCastleHeadStart = 4;
 constexpr int kExploreHeadStart = 0;
 constexpr int kFarthest = 60;
+// What a step toward the goals is worth; a royal on his way home to be rescued steps harder.
+constexpr double kStepWeight = 6;
 constexpr double kRoyalStepWeight = 40;
 // An enemy out of the game, or the player himself. Moderate: what a rehearsal takes for an
 // enemy's last unit may be only the last one in view.
@@ -97,18 +99,18 @@ void HardPlanner::PrepareGoals() {
         const Piece& piece = sight_.At(sight_.CellAt(i));
         ownRoyals = piece.Alive() && piece.Owner == me && IsRoyal(piece.Type);
     }
-    if (ownRoyals || ownKeepMatters_) {
+    if (ownRoyals) {
         home_.AddGoal(home);
         home_.Spread();
     }
-
-    if (ownKeepMatters_) {
-        for (int i = 0; i < sight_.CellCount(); ++i) {
-            const Piece& piece = sight_.At(sight_.CellAt(i));
-            if (piece.Alive() && sight_.Enemy(piece.Owner) && piece.Type != unit_type::Wall &&
-                home_.At(i) <= sight_.Specs().Moves(piece.Type) + 1)
-                keepThreatened_ = true;
-        }
+    // An enemy in view that may come as near the keep in a turn or so.
+    for (int i = 0; i < sight_.CellCount() && ownKeepMatters_ && !keepThreatened_; ++i) {
+        const Cell c = sight_.CellAt(i);
+        const Piece& piece = sight_.At(c);
+        keepThreatened_ = piece.Alive() && sight_.Enemy(piece.Owner) &&
+                          piece.Type != unit_type::Wall &&
+                          std::max(std::abs(c.X - home.X), std::abs(c.Y - home.Y)) <=
+                              sight_.Specs().Moves(piece.Type) + 2;
     }
     // The stronger the player stands against what he sees, the more he dares.
     const double ratio = own / std::max(enemy, 1.0);
@@ -157,7 +159,7 @@ double HardPlanner::PositionValue(const Piece& unit, Cell at, int hitPoints, Cel
         (1 - kBaseShare) * worth * std::min(incoming, h) / full + kBaseShare * worth * destroyed;
     double value = -riskWeight_ * loss;
     const bool royal = IsRoyal(unit.Type);
-    value -= (royal && royalsGoHome_ ? kRoyalStepWeight : stepWeight_) * Approach(unit, at);
+    value -= (royal && royalsGoHome_ ? kRoyalStepWeight : kStepWeight) * Approach(unit, at);
 
     if (at == ownKeep_) {
         if (royal && royalsGoHome_)

@@ -78,8 +78,8 @@ private:
     bool royalsGoHome_ = false;
     bool royalsMatter_ = false;
     std::vector<Cell> enemyKeepsToTake_;
+    // How much of what the enemy may take from a unit counts against a cell.
     double riskWeight_ = 0.6;
-    double stepWeight_ = 6;
 };
 
 } // namespace marovane

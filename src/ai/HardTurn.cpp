@@ -29,19 +29,18 @@ constexpr size_t kAlternatives = 2;
 constexpr size_t kCandidates = 5;
 constexpr int kTries = 10;
 constexpr int kFewestTries = 4;
-// What a turn may spend on rehearsals, in tries times the pieces on the board (a try takes
-// time in proportion to them); the moves thought of first get them, the rest go by the planner.
-constexpr long kRehearsalBudget = 30000;
 
 class HardTurn {
 public:
     // `goals`, when given, measures the way toward the goals in place of the goals in view, and
     // `castles` tells where the castles stand.
-    HardTurn(Game& game, int player, const OrderWatch& watch, bool rehearse,
+    // The player's real turn rehearses its moves within `budget`; a turn on a copy of the board
+    // (budget 0) carries out the planner's plans as they come.
+    HardTurn(Game& game, int player, const OrderWatch& watch, long budget,
              std::vector<uint8_t>& done, const DistanceField* goals = nullptr,
              const PlayerSight* castles = nullptr)
-        : game_(game), guard_(game, player), player_(player), watch_(watch), rehearse_(rehearse),
-          done_(done), goals_(goals), castles_(castles) {
+        : game_(game), guard_(game, player), player_(player), watch_(watch), real_(budget > 0),
+          done_(done), goals_(goals), castles_(castles), budget_(budget) {
         done_.resize(static_cast<size_t>(game.BoardWidth) * game.BoardHeight, 0);
     }
 
@@ -85,19 +84,21 @@ private:
     TurnGuard guard_;
     const int player_;
     const OrderWatch& watch_;
-    const bool rehearse_;
+    const bool real_;
     // Units through for this turn, by the cell they stand on.
     std::vector<uint8_t>& done_;
     const DistanceField* goals_;
     const PlayerSight* castles_;
-    long budget_ = kRehearsalBudget;
+    long budget_;
     Clock::time_point lastEvents_ = Clock::now();
 };
 
 void HardTurn::Play() {
-    // Every unit acts once, a unit stopped by what it saw on its way again; enough rounds for
-    // every party, with room to spare.
-    const int rounds = 4 * game_.BoardWidth * game_.BoardHeight / 9 + 16;
+    // Each round a unit finishes, or takes a step and thinks again with what came into view: a
+    // turn has no more rounds than units and their moves.
+    int rounds = 1;
+    for (const PartyPiece& row : game_.FindParty(player_))
+        rounds += row.Type >= 0 ? 1 + game_.Specs().Moves(row.Type) : 0;
     for (int round = 0; round < rounds; ++round) {
         ProcessEvents();
         const PlayerSight sight =
@@ -113,7 +114,7 @@ void HardTurn::Play() {
             }
             if (unit.Type == unit_type::Wall || unit.MovesLeft < 1 || done_[CellIndex(c)])
                 continue;
-            for (UnitPlan& plan : planner.PlansFor(c, rehearse_ ? kAlternatives : 1))
+            for (UnitPlan& plan : planner.PlansFor(c, real_ ? kAlternatives : 1))
                 candidates.push_back(std::move(plan));
             KeepWindowAlive();
         }
@@ -122,7 +123,7 @@ void HardTurn::Play() {
         std::stable_sort(
             candidates.begin(), candidates.end(),
             [](const UnitPlan& a, const UnitPlan& b) { return Priority(a) > Priority(b); });
-        if (!rehearse_) {
+        if (!real_) {
             // Without rehearsals the plans are carried out one after the other while they still
             // fit the board; the first that no longer does calls for a fresh look.
             for (const UnitPlan& plan : candidates) {
@@ -231,7 +232,7 @@ std::optional<Cell> HardTurn::Carry(const UnitPlan& plan) {
         game_.SelectPiece(at.X, at.Y);
     }
     guard_.Pause(0.5);
-    const int enemiesSeen = rehearse_ ? VisibleEnemies() : 0;
+    const int enemiesSeen = real_ ? VisibleEnemies() : 0;
     for (const Cell step : plan.Path) {
         if (!game_.CanStep(at.X, at.Y, step.X, step.Y))
             return at; // the way is barred: the unit has done what it could
@@ -242,7 +243,7 @@ std::optional<Cell> HardTurn::Carry(const UnitPlan& plan) {
         guard_.Check();
         at = step;
         // Something came into view on the way: the unit thinks again with the moves it has left.
-        if (rehearse_ && VisibleEnemies() != enemiesSeen && step != plan.Path.back())
+        if (real_ && VisibleEnemies() != enemiesSeen && step != plan.Path.back())
             return std::nullopt;
     }
     if (!plan.Target || !MayStrike(at, *plan.Target))
@@ -264,12 +265,12 @@ std::optional<Cell> HardTurn::Carry(const UnitPlan& plan) {
 
 } // namespace
 
-void PlayHardTurn(Game& game, int player, const OrderWatch& watch) {
+void PlayHardTurn(Game& game, int player, const OrderWatch& watch, long rehearsalBudget) {
     if (!game.GameOn || player < 1 || player > game.NumPlayers)
         return;
     std::vector<uint8_t> done;
     try {
-        HardTurn(game, player, watch, true, done).Play();
+        HardTurn(game, player, watch, std::max(rehearsalBudget, 1L), done).Play();
     } catch (const TurnStopped&) {
         // The game stopped, changed or went to a human: nothing more to do.
     }
@@ -281,7 +282,7 @@ void PlayPlannedTurn(Game& game, int player, std::vector<uint8_t>& done, const D
         return;
     static const OrderWatch kNoWatch;
     try {
-        HardTurn(game, player, kNoWatch, false, done, &goals, &castles).Play();
+        HardTurn(game, player, kNoWatch, 0, done, &goals, &castles).Play();
     } catch (const TurnStopped&) {
     }
 }

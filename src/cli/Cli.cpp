@@ -39,24 +39,27 @@ const char* const kUsage =
     "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--save OUT.mvg]\n"
     "      slot types: Human, Computer, Immobile, Remote, or nothing for an empty slot\n"
     "  show FILE.mvg\n"
-    "  run FILE.mvg [--turns N] [--save OUT.mvg]   (commands on standard input, one a line:\n"
+    "  run FILE.mvg [--turns N] [--levels L1,...] [--save OUT.mvg]   (commands on standard\n"
+    "      input, one a line:\n"
     "      move X1 Y1 X2 Y2 | attack X1 Y1 X2 Y2 | next [sell] [rescue] [buy T] |\n"
     "      resign | computer | undo | preview X1 Y1 X2 Y2; the computer plays its slots'\n"
     "      turns in between; each preview adds to the list Previews)\n"
     "  play FILE(.def|.mvg) [--players T1,T2,...] [--option 1] [--option 2] [--teams K]\n"
-    "       [--turns N] [--save OUT.mvg]\n"
+    "       [--turns N] [--levels L1,...] [--save OUT.mvg]\n"
     "      the computer plays every computer slot until the game ends, N turns are played\n"
     "      (at most 20000), or the turn of a slot it does not play comes up, which stops the\n"
     "      tool there; a scenario starts a new game, by default with a computer in every slot\n"
     "      it allows\n"
     "  host FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--port P]\n"
-    "       [--timeout S]\n"
+    "       [--levels L1,...] [--timeout S]\n"
     "      hosts a network game: Remote slots wait for guests, computer slots are played here;\n"
     "      the game begins once every Remote slot is taken\n"
-    "  join HOST [--port P] [--slot N] [--timeout S]\n"
+    "  join HOST [--port P] [--slot N] [--levels L1,...] [--timeout S]\n"
     "      joins a host as a guest whose player the computer plays, in slot N (1..4) or the\n"
     "      first free one; host and join print the final state when the game ends or the\n"
-    "      time-out (seconds, default 600) runs out";
+    "      time-out (seconds, default 600) runs out\n"
+    "  --levels names the computer's level in each slot, in slot order: standard or hard;\n"
+    "      a slot left out or empty plays at the standard level";
 
 // Computer turns played at most in one command, so that a game that no one can win still ends.
 constexpr int kMaxComputerTurns = 20000;
