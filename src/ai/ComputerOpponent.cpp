@@ -2,10 +2,27 @@
 
 #include "ai/ComputerKeep.h"
 #include "ai/ComputerTurn.h"
+#include "ai/HardTurn.h"
 #include "engine/BoardCheck.h"
 #include "engine/Game.h"
+#include "engine/KeepVisit.h"
 
 namespace marovane {
+
+void ComputerOpponent::SetLevel(int player, ComputerLevel level) {
+    if (player >= 1 && player <= kMaxPlayers)
+        levels_[static_cast<size_t>(player)] = level;
+}
+
+void ComputerOpponent::SetAllLevels(ComputerLevel level) {
+    levels_.fill(level);
+}
+
+ComputerLevel ComputerOpponent::Level(int player) const {
+    if (player < 1 || player > kMaxPlayers)
+        return ComputerLevel::Standard;
+    return levels_[static_cast<size_t>(player)];
+}
 
 bool ComputerOpponent::PlayTurn(Game& game) {
     if (checkBoard_ && !BoardFault(game).empty())
@@ -13,7 +30,10 @@ bool ComputerOpponent::PlayTurn(Game& game) {
     if (turnLimit_ >= 0 && turnsPlayed_ >= turnLimit_)
         return false;
     ++turnsPlayed_;
-    DoComputerMoves(game, game.CurrentPlayer);
+    if (Level(game.CurrentPlayer) == ComputerLevel::Hard)
+        PlayHardTurn(game, game.CurrentPlayer);
+    else
+        DoComputerMoves(game, game.CurrentPlayer);
     return !checkBoard_ || BoardFault(game).empty();
 }
 
@@ -24,7 +44,10 @@ const std::string& ComputerOpponent::BoardFault(const Game& game) {
 }
 
 void ComputerOpponent::DoComputerKeep(Game& game, KeepVisit& visit) {
-    marovane::DoComputerKeep(game, visit);
+    if (Level(visit.Player()) == ComputerLevel::Hard)
+        DoHardKeep(game, visit);
+    else
+        marovane::DoComputerKeep(game, visit);
 }
 
 } // namespace marovane

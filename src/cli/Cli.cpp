@@ -43,25 +43,28 @@ const char* const kUsage =
     "  new FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--save OUT.mvg]\n"
     "      slot types: Human, Computer, Immobile, Remote, or nothing for an empty slot\n"
     "  show FILE.mvg\n"
-    "  run FILE.mvg [--turns N] [--save OUT.mvg]   (commands on standard input, one a line:\n"
+    "  run FILE.mvg [--turns N] [--levels L1,...] [--save OUT.mvg]   (commands on standard\n"
+    "      input, one a line:\n"
     "      move X1 Y1 X2 Y2 | attack X1 Y1 X2 Y2 | next [sell] [rescue] [buy T] |\n"
     "      resign | computer | undo | preview X1 Y1 X2 Y2; the computer plays its slots'\n"
     "      turns in between; each preview adds to the list Previews)\n"
     "  play FILE(.def|.mvg) [--players T1,T2,...] [--option 1] [--option 2] [--teams K]\n"
-    "       [--turns N] [--save OUT.mvg]\n"
+    "       [--turns N] [--levels L1,...] [--save OUT.mvg]\n"
     "      the computer plays every computer slot until the game ends, N turns are played\n"
     "      (at most 20000), or the turn of a slot it does not play comes up, which stops the\n"
     "      tool there; a scenario starts a new game, by default with a computer in every slot\n"
     "      it allows\n"
     "  host FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--port P]\n"
-    "       [--timeout S]\n"
+    "       [--levels L1,...] [--timeout S]\n"
     "      hosts a network game: Remote slots wait for guests, computer slots are played here;\n"
     "      the game begins once every Remote slot is taken\n"
-    "  join HOST [--port P] [--slot N] [--timeout S] [--rejoin]\n"
+    "  join HOST [--port P] [--slot N] [--levels L1,...] [--timeout S] [--rejoin]\n"
     "      joins a host as a guest whose player the computer plays, in slot N (1..4) or the\n"
     "      first free one; with --rejoin a guest whose connection is lost comes back to its\n"
     "      seat; host and join print the final state when the game ends or the time-out\n"
-    "      (seconds, default 600) runs out";
+    "      (seconds, default 600) runs out\n"
+    "  --levels names the computer's level in each slot, in slot order: standard or hard;\n"
+    "      a slot left out or empty plays at the standard level";
 
 // Computer turns played at most in one command, so that a game that no one can win still ends.
 constexpr int kMaxComputerTurns = 20000;
@@ -81,8 +84,8 @@ struct Arguments {
 
 Arguments Split(const std::vector<std::string>& args) {
     static const std::vector<std::string> kWithValue = {
-        "--data", "--seed",  "--players", "--option",  "--teams",
-        "--save", "--turns", "--port",    "--timeout", "--slot"};
+        "--data",  "--seed", "--players", "--option", "--teams", "--save",
+        "--turns", "--port", "--timeout", "--slot",   "--levels"};
     Arguments parsed;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -168,6 +171,17 @@ void ReadGameOptions(const Arguments& args, NewGameSetup& setup) {
         setup.TeamsMode = static_cast<int>(ParseNumber(*teams, "--teams", 0, 4));
 }
 
+// The computer's level in each slot, from --levels: standard or hard per slot, in slot order;
+// a slot left out plays at the standard level.
+void ReadLevels(const Arguments& args, ComputerOpponent& computer) {
+    const auto levels = args.Option("--levels");
+    if (!levels)
+        return;
+    const std::vector<ComputerLevel> chosen = ParseComputerLevels(*levels);
+    for (size_t slot = 0; slot < chosen.size(); ++slot)
+        computer.SetLevel(static_cast<int>(slot) + 1, chosen[slot]);
+}
+
 int NewGameCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed,
                    std::ostream& out) {
     if (args.Words.size() != 2)
@@ -216,6 +230,7 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
         throw Error(kUsage);
     ToolSession tool(dataDir, seed);
     tool.Session.OwnComputer().SetTurnLimit(TurnLimit(args));
+    ReadLevels(args, tool.Session.OwnComputer());
     tool.Session.Load(args.Words[1]);
     tool.Session.PlayPendingComputerTurn();
     ScriptPlayer player(tool.Session.CurrentGame(), tool.Port, &tool.Session);
@@ -242,6 +257,7 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     ComputerOpponent& computer = tool.Session.OwnComputer();
     computer.SetTurnLimit(TurnLimit(args));
     computer.SetCheckBoard(true);
+    ReadLevels(args, computer);
 
     if (IsSavedGame(given)) {
         for (const char* option : {"--players", "--option", "--teams"}) {
@@ -330,6 +346,8 @@ int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, 
             if (auto slot = args.Option("--slot"))
                 net.Slot = static_cast<int>(ParseNumber(*slot, "--slot", 1, 4)) - 1;
             net.Rejoin = args.Option("--rejoin").has_value();
+            if (auto levels = args.Option("--levels"))
+                net.Levels = ParseComputerLevels(*levels);
             if (args.Words.size() != 2)
                 throw Error(kUsage);
             if (command == "host")

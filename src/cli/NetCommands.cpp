@@ -43,6 +43,11 @@ bool RunUntil(const std::function<bool()>& done, int timeoutSeconds) {
     return false;
 }
 
+void SetLevels(ToolSession& tool, const std::vector<ComputerLevel>& levels) {
+    for (size_t slot = 0; slot < levels.size(); ++slot)
+        tool.Session.OwnComputer().SetLevel(static_cast<int>(slot) + 1, levels[slot]);
+}
+
 } // namespace
 
 int HostCommand(const fs::path& scenario, const NetArguments& args, const fs::path& dataDir,
@@ -53,6 +58,7 @@ int HostCommand(const fs::path& scenario, const NetArguments& args, const fs::pa
     setup.Slots = ChosenSlots(scenario, *args.Slots);
     EnsureEventLoop();
     ToolSession tool(dataDir, seed);
+    SetLevels(tool, args.Levels);
     net::NetHost link;
     link.SetLocalPort(args.Port);
     net::UnattendedHost host(tool.Session, link,
@@ -75,6 +81,7 @@ int JoinCommand(const std::string& hostName, const NetArguments& args, const fs:
                 uint64_t seed, std::ostream& out) {
     EnsureEventLoop();
     ToolSession tool(dataDir, seed);
+    SetLevels(tool, args.Levels);
     net::NetClient link;
     net::UnattendedGuest guest(tool.Session, link,
                                net::OurIdentity(QHostInfo::localHostName().toStdString()),

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ai/ComputerLevel.h"
 #include "scenario/NewGameSetup.h"
 
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace marovane {
 
@@ -17,6 +19,8 @@ struct NetArguments {
     int TimeoutSeconds = 600;
     std::optional<int> Slot; // join: the slot 0..3 to claim
     bool Rejoin = false;     // join: dropped from the game, come back to the same seat
+    // The level of the computer in each slot, in slot order; the standard one for the rest.
+    std::vector<ComputerLevel> Levels;
 };
 
 // Hosts a network game without a window and prints the final state. Throws marovane::Error when

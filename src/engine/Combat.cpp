@@ -47,7 +47,10 @@ VoidAttack Game::WhyAttackIsVoid(int x1, int y1, int x2, int y2) const {
     const Piece attacker = PieceAt(x1, y1);
     if (attacker.Empty())
         return VoidAttack::None;
-    const int t = attacker.Type;
+    return WhyVoidFor(attacker.Type, x1, y1, x2, y2);
+}
+
+VoidAttack Game::WhyVoidFor(int t, int x1, int y1, int x2, int y2) const {
     const auto& s = specs_;
     using namespace castle_cell;
     const int attackerCell = InCastle(x1, y1);
@@ -73,8 +76,11 @@ std::pair<int, int> Game::RollRange(int type) const {
 }
 
 AttackEffect Game::AttackFor(int x1, int y1, int x2, int y2, int roll) const {
-    const Piece attacker = PieceAt(x1, y1);
-    const Piece target = PieceAt(x2, y2);
+    return AttackBetween(PieceAt(x1, y1), x1, y1, PieceAt(x2, y2), x2, y2, roll);
+}
+
+AttackEffect Game::AttackBetween(const Piece& attacker, int x1, int y1, const Piece& target, int x2,
+                                 int y2, int roll) const {
     AttackEffect effect;
     if (attacker.Empty() || target.Empty()) {
         effect.Void = VoidAttack::Neighbour;
@@ -92,7 +98,7 @@ AttackEffect Game::AttackFor(int x1, int y1, int x2, int y2, int roll) const {
         else
             d = static_cast<int>(std::floor(d / 2.0 + 0.5));
     }
-    effect.Void = WhyAttackIsVoid(x1, y1, x2, y2);
+    effect.Void = WhyVoidFor(t, x1, y1, x2, y2);
     if (effect.Void != VoidAttack::None)
         return effect;
     if (ThroughWall(x1, y1, x2, y2, s.UnitRange[t]))
@@ -113,8 +119,11 @@ AttackEffect Game::AttackFor(int x1, int y1, int x2, int y2, int roll) const {
 }
 
 std::optional<int> Game::CounterFor(int x1, int y1, int x2, int y2, int roll) const {
-    const Piece attacker = PieceAt(x1, y1);
-    const Piece target = PieceAt(x2, y2);
+    return CounterBetween(PieceAt(x1, y1), x1, y1, PieceAt(x2, y2), x2, y2, roll);
+}
+
+std::optional<int> Game::CounterBetween(const Piece& attacker, int x1, int y1, const Piece& target,
+                                        int x2, int y2, int roll) const {
     // Only a neighbour of the other side strikes back.
     if (attacker.Empty() || target.Empty() || std::abs(x1 - x2) > 1 || std::abs(y1 - y2) > 1 ||
         SameTeam(attacker.Owner, target.Owner))

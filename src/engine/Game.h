@@ -214,6 +214,12 @@ public:
     // The damage the target strikes back with for one roll of its own, as Battle fights it;
     // nothing when it does not strike back (not a neighbour, a team-mate, or it cannot).
     std::optional<int> CounterFor(int x1, int y1, int x2, int y2, int roll) const;
+    // The same two for pieces standing where a plan would put them rather than where the board
+    // has them: the attacker as given on (x1, y1), the target as given on (x2, y2).
+    AttackEffect AttackBetween(const Piece& attacker, int x1, int y1, const Piece& target, int x2,
+                               int y2, int roll) const;
+    std::optional<int> CounterBetween(const Piece& attacker, int x1, int y1, const Piece& target,
+                                      int x2, int y2, int roll) const;
     // A strength code after taking damage (negative heals), capped at the type's full hit
     // points; below 10 the piece is destroyed.
     int StrengthAfter(int code, int damage, int type) const;
@@ -327,6 +333,7 @@ public:
 
 private:
     size_t CellIndex(int x, int y) const { return board_.CellIndex(x, y); }
+    VoidAttack WhyVoidFor(int attackerType, int x1, int y1, int x2, int y2) const;
     void ExecutePlacements();
     void ReleaseCaptives();
     void ComputeSight();

@@ -16,10 +16,16 @@ GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteractio
       game_(specs, view, interaction, scheduler, seed), recent_(settings) {
     game_.SetComputerPlayer(&computer_);
     game_.SetTurnJournal(this);
+    computer_.SetAllLevels(settings_.ComputerStrength());
 }
 
 GameSession::~GameSession() {
     game_.SetTurnJournal(nullptr);
+}
+
+void GameSession::SetComputerStrength(ComputerLevel level) {
+    settings_.SetComputerStrength(level);
+    computer_.SetAllLevels(level);
 }
 
 void GameSession::SetComputerPlayer(ComputerPlayer* computer) {

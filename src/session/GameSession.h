@@ -119,6 +119,11 @@ public:
     void RestoreViewOptions();
     void StoreViewOptions();
 
+    // Options > Computer Strength: how strongly every computer player of this machine plays from
+    // his next turn on, kept in the settings for the next time.
+    ComputerLevel ComputerStrength() const { return settings_.ComputerStrength(); }
+    void SetComputerStrength(ComputerLevel level);
+
     // ---- The new-game dialog ------------------------------------------------------------------
     // The dialog selected a scenario: an arrangement of teams it forbids falls to one it allows.
     void ScenarioSelected(const GameDef& def);

@@ -9,6 +9,7 @@ namespace {
 
 const char* const kShowAbout = "Show About";
 const char* const kLastHost = "LastHost";
+const char* const kComputerLevel = "Computer Level";
 
 } // namespace
 
@@ -53,6 +54,16 @@ bool PlayerSettings::ViewOption(int option) const {
 
 void PlayerSettings::SetViewOption(int option, bool checked) {
     WriteFlag(ViewOptionCaptions()[static_cast<size_t>(option)], checked);
+}
+
+ComputerLevel PlayerSettings::ComputerStrength() const {
+    const auto stored = store_.Read(kComputerLevel);
+    return stored ? ParseComputerLevel(*stored).value_or(ComputerLevel::Standard)
+                  : ComputerLevel::Standard;
+}
+
+void PlayerSettings::SetComputerStrength(ComputerLevel level) {
+    store_.Write(kComputerLevel, ComputerLevelName(level));
 }
 
 bool PlayerSettings::ShowAbout() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ai/ComputerLevel.h"
+
 #include <array>
 #include <map>
 #include <optional>
@@ -35,8 +37,8 @@ inline constexpr int Count = 3;
 // The menu captions, which are also the settings keys.
 const std::array<const char*, view_option::Count>& ViewOptionCaptions();
 
-// Every setting the game keeps, by meaning: the three options, whether the about box shows at
-// start, and the host last connected to. Flags are stored as the words True and False; a value
+// Every setting the game keeps, by meaning: the three options, the computer's strength, whether
+// the about box shows at start, and the host last connected to. Flags are stored as the words True and False; a value
 // missing or unreadable counts as the setting's default.
 class PlayerSettings {
 public:
@@ -46,6 +48,11 @@ public:
     static bool DefaultViewOption(int option) { return option != view_option::HideOpponents; }
     bool ViewOption(int option) const;
     void SetViewOption(int option, bool checked);
+
+    // How strongly the computer players of this machine play, kept as "Computer Level":
+    // "Standard" or "Hard"; the standard computer when missing or unreadable.
+    ComputerLevel ComputerStrength() const;
+    void SetComputerStrength(ComputerLevel level);
 
     bool ShowAbout() const;
     void SetShowAbout(bool show);

@@ -86,6 +86,20 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     }
     options_[view_option::ShowThinking]->setChecked(true);
     options_[view_option::AutoNextTurn]->setChecked(true);
+    QMenu* strength = optionsMenu_->addMenu("Computer &Strength");
+    strength->setObjectName("mnuOStrength");
+    auto* strengthGroup = new QActionGroup(this);
+    const std::array<std::pair<ComputerLevel, const char*>, 2> levels{
+        {{ComputerLevel::Standard, "&Standard"}, {ComputerLevel::Hard, "&Hard"}}};
+    for (const auto& [level, caption] : levels) {
+        QAction* item = AddItem(strength, "mnuOStrength" + QString(ComputerLevelName(level)),
+                                caption);
+        item->setCheckable(true);
+        strengthGroup->addAction(item);
+        connect(item, &QAction::triggered, this, [this, level] { emit StrengthChosen(level); });
+        strengths_[static_cast<size_t>(level)] = item;
+    }
+    strengths_[static_cast<size_t>(ComputerLevel::Standard)]->setChecked(true);
     pictureMenu_ = optionsMenu_->addMenu("Unit &Pictures");
     pictureMenu_->setObjectName("mnuOPics");
     pictureGroup_ = new QActionGroup(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ai/ComputerLevel.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -25,6 +27,10 @@ public:
     QMenu* TeamsMenu() const { return teamsMenu_; }
     QMenu* PlayerMenu() const { return playerMenu_; }
     QAction* Option(int index) const { return options_[static_cast<size_t>(index)]; }
+    // Options > Computer Strength: one item per level, the level in force checked.
+    QAction* Strength(ComputerLevel level) const {
+        return strengths_[static_cast<size_t>(level)];
+    }
     QAction* Teams(int mode) const { return teams_[static_cast<size_t>(mode)]; }
     QAction* Computer() const { return computer_; }
     QAction* Resign() const { return resign_; }
@@ -57,6 +63,7 @@ signals:
     void RecentChosen(const QString& path);
     void Exit();
     void OptionChosen(int index, bool checked);
+    void StrengthChosen(ComputerLevel level);
     void PictureSetChosen(int index);
     void ComputerChosen();
     void ResignChosen();
@@ -71,6 +78,7 @@ private:
     QMenu* pictureMenu_ = nullptr;
     QActionGroup* pictureGroup_ = nullptr;
     std::array<QAction*, 3> options_{};
+    std::array<QAction*, 2> strengths_{};
     std::array<QAction*, 5> teams_{};
     QAction* computer_ = nullptr;
     QAction* resign_ = nullptr;

@@ -71,6 +71,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     BuildDialogs();
     session_->RestoreViewOptions();
     ViewOptionsChanged();
+    menus_->Strength(session_->ComputerStrength())->setChecked(true);
     CurrentGame().ChooseTeams(0);
     resize(1000, 760);
     // The window never gets so low that the player's number disappears (60 twips, 4 pixels,
@@ -157,6 +158,11 @@ void GameWindow::ConnectMenus() {
         EnableComforts();
     });
     connect(menus_, &GameMenus::OptionChosen, this, &GameWindow::SetOption);
+    // The computer players play at the chosen strength from their next turn on.
+    connect(menus_, &GameMenus::StrengthChosen, this, [this](ComputerLevel level) {
+        session_->SetComputerStrength(level);
+        menus_->Strength(level)->setChecked(true);
+    });
     connect(menus_, &GameMenus::PictureSetChosen, this, &GameWindow::ChoosePictureSet);
     connect(menus_, &GameMenus::ComputerChosen, this, [this] {
         if (CurrentGame().GameOn)

@@ -42,6 +42,21 @@ TEST(CliPlay, TheComputerPlaysAGameToItsEndAndTheSameSeedReplaysIt) {
     EXPECT_EQ(Cli({"--seed", "3", "play", "Skirmish"}).Out, first.Out);
 }
 
+TEST(CliPlay, LevelsChooseTheComputerOfEachSlotAndAMissingOneIsStandard) {
+    const std::vector<std::string> play = {"--seed", "3", "play", "Skirmish"};
+    auto with = [&](const char* levels) {
+        std::vector<std::string> args = play;
+        args.insert(args.end(), {"--levels", levels});
+        return Cli(args);
+    };
+    const Result standard = Cli(play);
+    const Result hard = with(",hard");
+    ASSERT_EQ(hard.Status, 0) << hard.Err;
+    EXPECT_NE(hard.Out, standard.Out);
+    EXPECT_EQ(with(",hard").Out, hard.Out) << "the same seed plays the same game";
+    EXPECT_EQ(with("standard").Out, standard.Out);
+}
+
 TEST(CliPlay, StopsAfterTheGivenNumberOfTurns) {
     for (const char* scenario : {"Border Wars", "Castle Siege"}) {
         Result played = Cli({"--seed", "5", "play", scenario, "--turns", "9"});
@@ -85,6 +100,7 @@ TEST(CliPlay, RefusesBadArgumentsAndDamagedFilesWithAMessage) {
          {std::vector<std::string>{"play", "Skirmish", "--turns", "-1"},
           {"play", "Skirmish", "--turns", "many"},
           {"play", "Skirmish", "--players", "Computer,Robot"},
+          {"play", "Skirmish", "--levels", "hard,expert"},
           {"play", saved.string(), "--players", "Computer,Computer"},
           {"play", "No Such Scenario"},
           {"play"}}) {

@@ -124,6 +124,18 @@ TEST_F(GameSessionTest, ALoadedComputerTurnIsPlayedOn) {
     EXPECT_TRUE(session.HumanToMove());
 }
 
+TEST_F(GameSessionTest, TheComputerStrengthHoldsForEveryComputerSlotAndIsKept) {
+    EXPECT_EQ(session.OwnComputer().Level(2), ComputerLevel::Standard);
+    session.SetComputerStrength(ComputerLevel::Hard);
+    EXPECT_EQ(settings.Values["Computer Level"], "Hard");
+    for (int p = 1; p <= kMaxPlayers; ++p)
+        EXPECT_EQ(session.OwnComputer().Level(p), ComputerLevel::Hard) << p;
+    // The next time the game starts, its computers play as the player left them.
+    GameSession next(specs, port, 5, dir.Path(), settings);
+    EXPECT_EQ(next.ComputerStrength(), ComputerLevel::Hard);
+    EXPECT_EQ(next.OwnComputer().Level(3), ComputerLevel::Hard);
+}
+
 TEST_F(GameSessionTest, PlayerComputerNeedsBothKindsAllowedInTheSlot) {
     GameDef def = test::PlainDef(10, 10);
     def.PlayerKinds = 0x01 | 0x02 | 0x20; // 1: human only; 2: human or computer

@@ -13,6 +13,7 @@ TEST(Settings, NothingStoredGivesTheFirstStateOfEachSetting) {
     EXPECT_TRUE(settings.ViewOption(view_option::AutoNextTurn));
     EXPECT_TRUE(settings.ShowAbout());
     EXPECT_EQ(settings.LastHost(), "");
+    EXPECT_EQ(settings.ComputerStrength(), ComputerLevel::Standard);
 }
 
 TEST(Settings, EverySettingIsWrittenUnderItsKeyAndReadBack) {
@@ -23,11 +24,11 @@ TEST(Settings, EverySettingIsWrittenUnderItsKeyAndReadBack) {
     settings.SetViewOption(view_option::AutoNextTurn, false);
     settings.SetShowAbout(false);
     settings.SetLastHost("game-room.local");
-    const std::map<std::string, std::string> expected = {{"Show Computer &Thinking", "False"},
-                                                         {"&Hide Opponents Turn", "True"},
-                                                         {"&Auto Next Turn", "False"},
-                                                         {"Show About", "False"},
-                                                         {"LastHost", "game-room.local"}};
+    settings.SetComputerStrength(ComputerLevel::Hard);
+    const std::map<std::string, std::string> expected = {
+        {"Show Computer &Thinking", "False"}, {"&Hide Opponents Turn", "True"},
+        {"&Auto Next Turn", "False"},         {"Show About", "False"},
+        {"LastHost", "game-room.local"},      {"Computer Level", "Hard"}};
     EXPECT_EQ(store.Values, expected);
 
     const PlayerSettings again(store);
@@ -36,6 +37,7 @@ TEST(Settings, EverySettingIsWrittenUnderItsKeyAndReadBack) {
     EXPECT_FALSE(again.ViewOption(view_option::AutoNextTurn));
     EXPECT_FALSE(again.ShowAbout());
     EXPECT_EQ(again.LastHost(), "game-room.local");
+    EXPECT_EQ(again.ComputerStrength(), ComputerLevel::Hard);
     settings.SetShowAbout(true);
     EXPECT_EQ(store.Values["Show About"], "True");
 }
@@ -53,6 +55,10 @@ TEST(Settings, FlagsReadTheirWordsInAnyCaseAndFallBackOnAnythingElse) {
     EXPECT_TRUE(settings.ShowAbout());
     store.Values["&Hide Opponents Turn"] = "";
     EXPECT_FALSE(settings.ViewOption(view_option::HideOpponents));
+    store.Values["Computer Level"] = "HARD";
+    EXPECT_EQ(settings.ComputerStrength(), ComputerLevel::Hard);
+    store.Values["Computer Level"] = "Grandmaster";
+    EXPECT_EQ(settings.ComputerStrength(), ComputerLevel::Standard);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/GameWindow.h"
 
+#include "ai/ComputerOpponent.h"
+#include "engine/BoardCheck.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
 #include "support/TestGame.h"
@@ -94,6 +96,8 @@ TEST_F(GameWindowTest, MenusCarryTheirCaptions) {
     EXPECT_TRUE(window->Action("mnuOCheck0")->isChecked());
     EXPECT_FALSE(window->Action("mnuOCheck1")->isChecked());
     EXPECT_TRUE(window->Action("mnuOCheck2")->isChecked());
+    EXPECT_EQ(window->Action("mnuOStrengthHard")->text(), "&Hard");
+    EXPECT_TRUE(window->Action("mnuOStrengthStandard")->isChecked());
     EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
     EXPECT_EQ(window->windowTitle(), "Marovane");
 }
@@ -240,16 +244,21 @@ TEST_F(GameWindowTest, HotSeatTurnsAreAnnouncedBehindTheCover) {
 TEST_F(GameWindowTest, OptionsAreStoredUnderTheirCaptions) {
     window->Action("mnuOCheck2")->trigger();
     window->Action("mnuOCheck1")->trigger();
+    window->Action("mnuOStrengthHard")->trigger();
+    EXPECT_FALSE(window->Action("mnuOStrengthStandard")->isChecked());
     window->Exit();
     QSettings settings("Marovane", "Marovane");
     EXPECT_EQ(settings.value("Options/&Auto Next Turn").toString(), "False");
     EXPECT_EQ(settings.value("Options/&Hide Opponents Turn").toString(), "True");
     EXPECT_EQ(settings.value("Options/Show Computer &Thinking").toString(), "False");
+    EXPECT_EQ(settings.value("Options/Computer Level").toString(), "Hard");
     GameWindow again(QDir(MAROVANE_PROGRAM_DIR), specs, 1);
     EXPECT_FALSE(again.Action("mnuOCheck2")->isChecked());
     EXPECT_TRUE(again.Action("mnuOCheck1")->isChecked());
     EXPECT_FALSE(again.Action("mnuOCheck0")->isEnabled());
     EXPECT_TRUE(again.CurrentGame().HideOpponents);
+    EXPECT_TRUE(again.Action("mnuOStrengthHard")->isChecked());
+    EXPECT_EQ(again.Session().OwnComputer().Level(2), ComputerLevel::Hard);
 }
 
 TEST_F(GameWindowTest, AnotherPictureSetRedrawsTheBoard) {
@@ -303,6 +312,53 @@ TEST_F(GameWindowTest, AComputerTurnRunsWhileTheWindowKeepsWorking) {
         EXPECT_EQ(game->CurrentPlayer, 1) << "the computer played and handed the turn back";
         EXPECT_EQ(window->windowTitle(), "Skirmish - Marovane - Player 1");
     }
+}
+
+// The session's computer, telling whether it is in the middle of a turn.
+class WatchedComputer : public ComputerPlayer {
+public:
+    explicit WatchedComputer(ComputerOpponent& computer) : computer_(computer) {}
+    bool PlayTurn(Game& game) override {
+        Playing = true;
+        const bool goOn = computer_.PlayTurn(game);
+        Playing = false;
+        return goOn;
+    }
+    void DoComputerKeep(Game& game, KeepVisit& visit) override {
+        computer_.DoComputerKeep(game, visit);
+    }
+    bool Playing = false;
+
+private:
+    ComputerOpponent& computer_;
+};
+
+TEST_F(GameWindowTest, AHardTurnLetsTheWindowRunAndStopsForANewGame) {
+    window->Action("mnuOCheck0")->trigger(); // thinking off: no pauses
+    window->Action("mnuOStrengthHard")->trigger();
+    WatchedComputer computer(window->Session().OwnComputer());
+    window->SetComputerPlayer(&computer);
+    ASSERT_TRUE(StartShipped("Skirmish", {SlotKind::Human, SlotKind::Computer}));
+    Click(2, 1);
+    Click(3, 2);
+    const auto castles = FindScenario(MAROVANE_PROGRAM_DIR, "Castle Siege");
+    ASSERT_TRUE(castles);
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        // In the middle of the computer's turn the player starts another game.
+        if (computer.Playing && ++ticks == 2)
+            window->Session().RequestNewGame(*castles, test::Humans(2));
+    });
+    ticker.start(0);
+    QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
+    ticker.stop();
+    EXPECT_EQ(ticks, 2) << "window events ran during the hard turn, which stopped at the request";
+    EXPECT_FALSE(game->GameOn);
+    ASSERT_TRUE(window->Session().StartPendingGame());
+    EXPECT_EQ(game->BoardWidth, 16);
+    EXPECT_EQ(game->CurrentPlayer, 1);
+    EXPECT_EQ(BoardProblem(*game), "");
 }
 
 TEST_F(GameWindowTest, PlayerComputerHandsTheCurrentTurnToTheComputer) {

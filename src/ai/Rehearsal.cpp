@@ -1,0 +1,169 @@
+#include "ai/Rehearsal.h"
+
+#include "ai/ComputerTurn.h"
+#include "ai/PlayerSight.h"
+#include <cstdlib>
+
+namespace marovane {
+
+namespace {
+
+// Every cell counts as explored by everybody on the copy: the player knows only his own marks.
+constexpr uint8_t kExplored = 127;
+
+} // namespace
+
+Rehearsal::Rehearsal(const Game& game, int player, const std::vector<uint8_t>& done,
+                     const PlayerSight& sight, const DistanceField& goals)
+    : real_(game), player_(player), done_(done), sight_(sight), goals_(goals),
+      board_(game.BoardWidth, game.BoardHeight, game.NumPlayers) {
+    const uint8_t own = static_cast<uint8_t>(1u << player);
+    for (int x = 0; x <= game.BoardWidth; ++x) {
+        for (int y = 0; y <= game.BoardHeight; ++y)
+            board_.BoardMark(x, y) =
+                static_cast<uint8_t>(kExplored & ~own) | (game.BoardMark(x, y) & own);
+    }
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y) {
+            // Only what the player sees goes on the copy.
+            const Piece piece = game.VisiblePieceAt(x, y);
+            if (!piece.Alive())
+                continue;
+            board_.BoardUnit(x, y) = static_cast<int16_t>(piece.HitPoints * 10 + piece.MovesLeft);
+            board_.BoardPic(x, y) =
+                static_cast<int16_t>(PictureNumber(piece.Owner, piece.Type) + 1);
+        }
+    }
+    copy_ = std::make_unique<Game>(game.Specs(), port_, 1);
+
+    // An enemy matters when one of his units could meet one of the player's within the two
+    // turns a try plays.
+    const UnitSpecs& specs = game.Specs();
+    std::vector<Cell> units;
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y) {
+            const Piece piece = game.VisiblePieceAt(x, y);
+            if (piece.Alive() && piece.Owner == player && piece.Type != unit_type::Wall)
+                units.push_back({x, y});
+        }
+    }
+    for (int x = 1; x <= game.BoardWidth; ++x) {
+        for (int y = 1; y <= game.BoardHeight; ++y) {
+            const Piece piece = game.VisiblePieceAt(x, y);
+            if (!piece.Alive() || piece.Type == unit_type::Wall || piece.Owner == player ||
+                game.SameTeam(piece.Owner, player) || near_[piece.Owner])
+                continue;
+            const int reach = 2 * (specs.Moves(piece.Type) + specs.UnitRange[piece.Type]) + 4;
+            for (const Cell c : units) {
+                if (std::abs(c.X - x) <= reach && std::abs(c.Y - y) <= reach) {
+                    near_[piece.Owner] = true;
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void Rehearsal::Reset(uint64_t seed) {
+    Game& copy = *copy_;
+    const Game& game = real_;
+    copy.Def = game.Def;
+    copy.NumPlayers = game.NumPlayers;
+    copy.BoardWidth = game.BoardWidth;
+    copy.BoardHeight = game.BoardHeight;
+    copy.CurrentPlayer = static_cast<int16_t>(player_);
+    copy.KilledThisTurn = game.KilledThisTurn;
+    copy.PlayerOut = game.PlayerOut;
+    // Every player still in is played by the computer here; the others keep what makes their
+    // castle open or closed.
+    copy.PlayerComp = game.PlayerComp;
+    for (int p = 1; p <= game.NumPlayers; ++p) {
+        if (!game.PlayerOut[p])
+            copy.PlayerComp[p] = true;
+        copy.Money[p] = p == player_ ? game.Money[p] : 0;
+        copy.PlayerResult[p] = p == player_ ? game.PlayerResult[p] : 0;
+        copy.PlayerBias[p] = 0;
+        copy.KingX[p] = copy.KingY[p] = copy.QueenX[p] = copy.QueenY[p] = 0;
+    }
+    copy.FogOn = game.FogOn;
+    copy.Reward = game.Reward;
+    copy.MaxParty = game.MaxParty;
+    copy.WinCond = game.WinCond;
+    copy.LoseCond = game.LoseCond;
+    // The captives are not on the copy, so nobody can be judged to have lost his royals.
+    copy.LoseCond[2] = false;
+    copy.TeamsMode = game.TeamsMode;
+    copy.RoundFlag = game.RoundFlag;
+    copy.NoThinking = true;
+    copy.HideOpponents = false;
+    // The teams of a guest's game are those the host told it.
+    copy.NetMode = game.NetMode == 1 ? 1 : 0;
+    copy.MyPlayer = game.MyPlayer;
+    copy.NetTeam = game.NetTeam;
+    copy.ReplaceBoard(board_);
+    copy.Rng().Seed(seed);
+    copy.GameOn = true;
+    copy.Update();
+}
+
+void Rehearsal::EndTurn() {
+    Game& copy = *copy_;
+    copy.KilledThisTurn = 0;
+    for (int x = 1; x <= copy.BoardWidth; ++x) {
+        for (int y = 1; y <= copy.BoardHeight; ++y)
+            copy.FullMoves(x, y);
+    }
+}
+
+void Rehearsal::PlayEnemies() {
+    Game& copy = *copy_;
+    for (int step = 1; step < copy.NumPlayers && copy.GameOn; ++step) {
+        const int p = (player_ - 1 + step) % copy.NumPlayers + 1;
+        if (copy.PlayerOut[p] || copy.SameTeam(p, player_) || !near_[p])
+            continue;
+        copy.CurrentPlayer = static_cast<int16_t>(p);
+        copy.Update();
+        DoComputerMoves(copy, p);
+        EndTurn();
+    }
+    copy.CurrentPlayer = static_cast<int16_t>(player_);
+}
+
+double Rehearsal::Try(const UnitPlan* plan, uint64_t seed) {
+    Reset(seed);
+    Game& copy = *copy_;
+    std::vector<uint8_t> done = done_;
+    if (plan) {
+        Cell at = plan->Unit;
+        for (const Cell step : plan->Path) {
+            int x = step.X;
+            if (!copy.MovePiece(at.X, at.Y, x, step.Y))
+                break;
+            at = step;
+        }
+        if (plan->Target && at == (plan->Path.empty() ? plan->Unit : plan->Path.back()))
+            copy.Battle(at.X, at.Y, plan->Target->X, plan->Target->Y);
+        if (copy.OnBoard(at.X, at.Y))
+            done[static_cast<size_t>((at.Y - 1) * copy.BoardWidth + at.X - 1)] = 1;
+        if (copy.GameOn)
+            PlayPlannedTurn(copy, player_, done, goals_, sight_);
+    }
+    if (copy.GameOn) {
+        EndTurn();
+        PlayEnemies();
+    }
+    if (copy.GameOn && !copy.PlayerOut[player_]) {
+        std::vector<uint8_t> fresh(done.size(), 0);
+        copy.Update();
+        PlayPlannedTurn(copy, player_, fresh, goals_, sight_);
+    }
+    // The player judges the end with everything on the copy in view.
+    copy.FogOn = false;
+    copy.CurrentPlayer = static_cast<int16_t>(player_);
+    copy.GameOn = true;
+    copy.Update();
+    const PlayerSight sight(copy, player_, sight_);
+    return HardPlanner(sight, &goals_).Standing();
+}
+
+} // namespace marovane
