@@ -26,4 +26,9 @@ void WindowScheduler::ProcessEvents() {
     eventsRun_ = Clock::now();
 }
 
+void WindowScheduler::ProcessEventsNow() {
+    QCoreApplication::processEvents();
+    eventsRun_ = Clock::now();
+}
+
 } // namespace marovane
