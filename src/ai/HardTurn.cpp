@@ -19,8 +19,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The window gets its events at least this often while the computer thinks.
-constexpr auto kEventInterval = std::chrono::milliseconds(20);
+// The window gets its events this often while the computer thinks (a pause, a step and a battle
+// let them run too).
+constexpr auto kEventInterval = std::chrono::milliseconds(15);
 // Attacks without a counter-strike go first: they weaken targets for those that follow.
 constexpr double kRangedFirst = 1.5;
 
@@ -47,14 +48,14 @@ public:
     void Play();
 
 private:
-    // Lets window events run when they have waited long enough.
+    // Lets window events run when they have waited long enough, then checks that the turn goes
+    // on.
     void KeepWindowAlive() {
-        if (Clock::now() - lastEvents_ >= kEventInterval)
-            ProcessEvents();
-    }
-    void ProcessEvents() {
-        guard_.ProcessEvents();
-        lastEvents_ = Clock::now();
+        if (Clock::now() - lastEvents_ >= kEventInterval) {
+            guard_.ProcessEventsNow();
+            lastEvents_ = Clock::now();
+        }
+        guard_.Check();
     }
     // The candidate that fares best on the copies of the board; nothing when ending the turn
     // fares best.
@@ -100,7 +101,7 @@ void HardTurn::Play() {
     for (const PartyPiece& row : game_.FindParty(player_))
         rounds += row.Type >= 0 ? 1 + game_.Specs().Moves(row.Type) : 0;
     for (int round = 0; round < rounds; ++round) {
-        ProcessEvents();
+        KeepWindowAlive();
         const PlayerSight sight =
             castles_ ? PlayerSight(game_, player_, *castles_) : PlayerSight(game_, player_);
         const HardPlanner planner(sight, goals_);

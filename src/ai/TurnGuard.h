@@ -37,6 +37,11 @@ public:
         game_.Schedule().ProcessEvents();
         Check();
     }
+    // The same at once, for a turn that keeps its own time between the calls.
+    void ProcessEventsNow() {
+        game_.Schedule().ProcessEventsNow();
+        Check();
+    }
     // Waits while the computer's thinking is shown, then checks.
     void Pause(double seconds) {
         game_.Pause(seconds);

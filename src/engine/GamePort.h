@@ -106,7 +106,11 @@ public:
     // the computer's thinking is shown.
     virtual void Wait(double /*seconds*/) {}
     // Lets pending window events run (a menu command may arrive: callers check the game again).
+    // A front end may let them run less often than it is called.
     virtual void ProcessEvents() {}
+    // The same at once, however recently they last ran: for long work that keeps its own time
+    // between the calls.
+    virtual void ProcessEventsNow() { ProcessEvents(); }
 };
 
 // The three together, for a front end that implements them in one object.

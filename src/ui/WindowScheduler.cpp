@@ -27,3 +27,12 @@ void WindowScheduler::ProcessEvents() {
 }
 
 } // namespace marovane
+
+namespace marovane {
+
+void WindowScheduler::ProcessEventsNow() {
+    QCoreApplication::processEvents();
+    eventsRun_ = Clock::now();
+}
+
+} // namespace marovane

@@ -12,6 +12,7 @@ class WindowScheduler : public Scheduler {
 public:
     void Wait(double seconds) override;
     void ProcessEvents() override;
+    void ProcessEventsNow() override;
 
 private:
     using Clock = std::chrono::steady_clock;

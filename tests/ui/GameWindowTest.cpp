@@ -321,6 +321,10 @@ TEST_F(GameWindowTest, AHardTurnLetsTheWindowRunAndStopsForANewGame) {
     ASSERT_TRUE(StartShipped("Skirmish", {SlotKind::Human, SlotKind::Computer}));
     Click(2, 1);
     Click(3, 2);
+    // Enemies next to the computer's party give it a turn of fighting.
+    for (const int y : {6, 7, 8})
+        game->PlaceUnit(6, y, 4, 1);
+    game->Update();
     const auto castles = FindScenario(MAROVANE_PROGRAM_DIR, "Castle Siege");
     ASSERT_TRUE(castles);
     int ticks = 0;
