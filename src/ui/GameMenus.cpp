@@ -89,8 +89,8 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     const std::array<std::pair<ComputerLevel, const char*>, 2> levels{
         {{ComputerLevel::Standard, "&Standard"}, {ComputerLevel::Hard, "&Hard"}}};
     for (const auto& [level, caption] : levels) {
-        QAction* item = AddItem(strength, "mnuOStrength" + QString(ComputerLevelName(level)),
-                                caption);
+        QAction* item =
+            AddItem(strength, "mnuOStrength" + QString(ComputerLevelName(level)), caption);
         item->setCheckable(true);
         strengthGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, level] { emit StrengthChosen(level); });

@@ -28,9 +28,7 @@ public:
     QMenu* PlayerMenu() const { return playerMenu_; }
     QAction* Option(int index) const { return options_[static_cast<size_t>(index)]; }
     // Options > Computer Strength: one item per level, the level in force checked.
-    QAction* Strength(ComputerLevel level) const {
-        return strengths_[static_cast<size_t>(level)];
-    }
+    QAction* Strength(ComputerLevel level) const { return strengths_[static_cast<size_t>(level)]; }
     QAction* Teams(int mode) const { return teams_[static_cast<size_t>(mode)]; }
     QAction* Computer() const { return computer_; }
     QAction* Resign() const { return resign_; }
