@@ -38,10 +38,10 @@ constexpr double kBoldness = 0.1;
 
 class HardTurn {
 public:
-    // `goals`, when given, measures the way toward the goals in place of the goals in view, and
-    // `castles` tells where the castles stand.
     // The player's real turn rehearses its moves within `budget`; a turn on a copy of the board
-    // (budget 0) carries out the planner's plans as they come.
+    // (budget 0) carries out the planner's plans as they come. There `goals` measures the way
+    // toward the goals in place of the goals in view, and `castles` tells where the castles
+    // stand.
     HardTurn(Game& game, int player, const OrderWatch& watch, long budget,
              std::vector<uint8_t>& done, const DistanceField* goals = nullptr,
              const PlayerSight* castles = nullptr)
