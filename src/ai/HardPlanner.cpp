@@ -40,8 +40,9 @@ bool IsRoyal(int type) {
 
 } // namespace
 
-HardPlanner::HardPlanner(const PlayerSight& sight, const DistanceField* goals)
-    : sight_(sight), threats_(sight), front_(sight), home_(sight), goals_(goals) {
+HardPlanner::HardPlanner(const PlayerSight& sight, const DistanceField* goals, double boldness)
+    : sight_(sight), threats_(sight), front_(sight), home_(sight), goals_(goals),
+      boldness_(boldness) {
     PrepareGoals();
 }
 
@@ -60,6 +61,7 @@ void HardPlanner::PrepareGoals() {
                    game.PartySize(me) < game.MaxParty - game.KilledThisTurn;
 
     double own = 0, enemy = 0;
+    PerPlayer<double> byPlayer{};
     for (int i = 0; i < sight_.CellCount(); ++i) {
         const Cell c = sight_.CellAt(i);
         const Piece& piece = sight_.At(c);
@@ -69,6 +71,7 @@ void HardPlanner::PrepareGoals() {
             own += Value(piece, piece.HitPoints);
         } else if (sight_.Enemy(piece.Owner)) {
             enemy += Value(piece, piece.HitPoints);
+            byPlayer[static_cast<size_t>(piece.Owner)] += Value(piece, piece.HitPoints);
             if (!goals_)
                 front_.AddGoal(c);
         }
@@ -115,6 +118,18 @@ void HardPlanner::PrepareGoals() {
     // The stronger the player stands against what he sees, the more he dares.
     const double ratio = own / std::max(enemy, 1.0);
     riskWeight_ = ratio >= 2 ? 0.25 : ratio >= 1.3 ? 0.45 : 0.6;
+    // Against the strongest side in view: the others may fight each other too.
+    double strongestSide = 0;
+    for (int q = 1; q <= game.NumPlayers; ++q) {
+        double side = 0;
+        for (int r = 1; r <= game.NumPlayers; ++r) {
+            if (sight_.Enemy(q) && game.SameTeam(q, r))
+                side += byPlayer[static_cast<size_t>(r)];
+        }
+        strongestSide = std::max(strongestSide, side);
+    }
+    notWeaker_ = own >= strongestSide;
+    riskWeight_ *= boldness_;
 }
 
 double HardPlanner::Worth(const Piece& piece) const {

@@ -32,7 +32,9 @@ public:
     // Judges the sight. The way toward the goals is measured from the goals in view, or by
     // `goals` when given: a rehearsal judges its end by the goals at its start, so that
     // destroying the last enemy in view does not look like losing the way.
-    explicit HardPlanner(const PlayerSight& sight, const DistanceField* goals = nullptr);
+    // `boldness` scales what the threat to a unit counts for: below 1 the player dares more.
+    explicit HardPlanner(const PlayerSight& sight, const DistanceField* goals = nullptr,
+                         double boldness = 1);
 
     const DistanceField& Goals() const { return goals_ ? *goals_ : front_; }
 
@@ -41,6 +43,8 @@ public:
     // The `count` best, best first, each better than standing still.
     std::vector<UnitPlan> PlansFor(Cell unit, size_t count) const;
 
+    // Whether the player's units in view are worth as much as the enemies' he sees.
+    bool NotWeaker() const { return notWeaker_; }
     // Whether an enemy the player sees can strike the cell in his next turn.
     bool UnderThreat(Cell c) const { return threats_.Incoming(sight_.Index(c)) > 0; }
 
@@ -78,6 +82,8 @@ private:
     bool royalsGoHome_ = false;
     bool royalsMatter_ = false;
     std::vector<Cell> enemyKeepsToTake_;
+    const double boldness_;
+    bool notWeaker_ = false;
     // How much of what the enemy may take from a unit counts against a cell.
     double riskWeight_ = 0.6;
 };

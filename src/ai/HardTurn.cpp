@@ -30,13 +30,18 @@ constexpr size_t kAlternatives = 2;
 constexpr size_t kCandidates = 5;
 constexpr int kTries = 10;
 constexpr int kFewestTries = 4;
+// Two sides that each wait for the other to come would wait for ever. A turn that would pass
+// without a move is now and then, when the player is not the weaker, played boldly instead: the
+// threat to his units counts for little, and he goes forward without rehearsals.
+constexpr double kBoldChance = 0.3;
+constexpr double kBoldness = 0.1;
 
 class HardTurn {
 public:
-    // `goals`, when given, measures the way toward the goals in place of the goals in view, and
-    // `castles` tells where the castles stand.
     // The player's real turn rehearses its moves within `budget`; a turn on a copy of the board
-    // (budget 0) carries out the planner's plans as they come.
+    // (budget 0) carries out the planner's plans as they come. There `goals` measures the way
+    // toward the goals in place of the goals in view, and `castles` tells where the castles
+    // stand.
     HardTurn(Game& game, int player, const OrderWatch& watch, long budget,
              std::vector<uint8_t>& done, const DistanceField* goals = nullptr,
              const PlayerSight* castles = nullptr)
@@ -91,6 +96,8 @@ private:
     const DistanceField* goals_;
     const PlayerSight* castles_;
     long budget_;
+    double boldness_ = 1;
+    bool acted_ = false;
     Clock::time_point lastEvents_ = Clock::now();
 };
 
@@ -104,7 +111,7 @@ void HardTurn::Play() {
         KeepWindowAlive();
         const PlayerSight sight =
             castles_ ? PlayerSight(game_, player_, *castles_) : PlayerSight(game_, player_);
-        const HardPlanner planner(sight, goals_);
+        const HardPlanner planner(sight, goals_, boldness_);
         std::vector<UnitPlan> candidates;
         for (int i = 0; i < sight.CellCount(); ++i) {
             const Cell c = sight.CellAt(i);
@@ -119,8 +126,19 @@ void HardTurn::Play() {
                 candidates.push_back(std::move(plan));
             KeepWindowAlive();
         }
-        if (candidates.empty())
+        // A turn that would pass without a move may turn bold instead.
+        auto passOrDare = [&] {
+            if (acted_ || boldness_ != 1 || !real_ || !planner.NotWeaker() ||
+                game_.Rng().Rnd() >= kBoldChance)
+                return false;
+            boldness_ = kBoldness;
+            return true;
+        };
+        if (candidates.empty()) {
+            if (passOrDare())
+                continue;
             return;
+        }
         std::stable_sort(
             candidates.begin(), candidates.end(),
             [](const UnitPlan& a, const UnitPlan& b) { return Priority(a) > Priority(b); });
@@ -144,10 +162,14 @@ void HardTurn::Play() {
                 return plan.Target || planner.UnderThreat(plan.Unit) ||
                        planner.UnderThreat(End(plan));
             });
-        if (contact)
+        if (contact && boldness_ == 1)
             best = Rehearse(candidates, round, sight, planner.Goals());
-        if (!best)
+        if (!best) {
+            if (passOrDare())
+                continue;
             return;
+        }
+        acted_ = true;
         if (const auto through = Carry(*best))
             done_[CellIndex(*through)] = 1;
     }

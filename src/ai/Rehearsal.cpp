@@ -2,6 +2,8 @@
 
 #include "ai/ComputerTurn.h"
 #include "ai/PlayerSight.h"
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace marovane {
@@ -16,51 +18,40 @@ constexpr uint8_t kExplored = 127;
 Rehearsal::Rehearsal(const Game& game, int player, const std::vector<uint8_t>& done,
                      const PlayerSight& sight, const DistanceField& goals)
     : real_(game), player_(player), done_(done), sight_(sight), goals_(goals),
-      board_(game.BoardWidth, game.BoardHeight, game.NumPlayers) {
+      board_(game.BoardWidth, game.BoardHeight, game.NumPlayers),
+      copy_(std::make_unique<Game>(game.Specs(), port_, 1)) {
     const uint8_t own = static_cast<uint8_t>(1u << player);
     for (int x = 0; x <= game.BoardWidth; ++x) {
         for (int y = 0; y <= game.BoardHeight; ++y)
             board_.BoardMark(x, y) =
                 static_cast<uint8_t>(kExplored & ~own) | (game.BoardMark(x, y) & own);
     }
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y) {
-            // Only what the player sees goes on the copy.
-            const Piece piece = game.VisiblePieceAt(x, y);
-            if (!piece.Alive())
-                continue;
-            board_.BoardUnit(x, y) = static_cast<int16_t>(piece.HitPoints * 10 + piece.MovesLeft);
-            board_.BoardPic(x, y) =
-                static_cast<int16_t>(PictureNumber(piece.Owner, piece.Type) + 1);
-        }
+    // Only what the player sees goes on the copy.
+    std::vector<Cell> units;
+    for (int i = 0; i < sight.CellCount(); ++i) {
+        const Cell c = sight.CellAt(i);
+        const Piece& piece = sight.At(c);
+        if (!piece.Alive())
+            continue;
+        board_.BoardUnit(c.X, c.Y) = static_cast<int16_t>(piece.HitPoints * 10 + piece.MovesLeft);
+        board_.BoardPic(c.X, c.Y) =
+            static_cast<int16_t>(PictureNumber(piece.Owner, piece.Type) + 1);
+        if (piece.Owner == player && piece.Type != unit_type::Wall)
+            units.push_back(c);
     }
-    copy_ = std::make_unique<Game>(game.Specs(), port_, 1);
-
     // An enemy matters when one of his units could meet one of the player's within the two
     // turns a try plays.
     const UnitSpecs& specs = game.Specs();
-    std::vector<Cell> units;
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y) {
-            const Piece piece = game.VisiblePieceAt(x, y);
-            if (piece.Alive() && piece.Owner == player && piece.Type != unit_type::Wall)
-                units.push_back({x, y});
-        }
-    }
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y) {
-            const Piece piece = game.VisiblePieceAt(x, y);
-            if (!piece.Alive() || piece.Type == unit_type::Wall || piece.Owner == player ||
-                game.SameTeam(piece.Owner, player) || near_[piece.Owner])
-                continue;
-            const int reach = 2 * (specs.Moves(piece.Type) + specs.UnitRange[piece.Type]) + 4;
-            for (const Cell c : units) {
-                if (std::abs(c.X - x) <= reach && std::abs(c.Y - y) <= reach) {
-                    near_[piece.Owner] = true;
-                    break;
-                }
-            }
-        }
+    for (int i = 0; i < sight.CellCount(); ++i) {
+        const Cell c = sight.CellAt(i);
+        const Piece& piece = sight.At(c);
+        if (!piece.Alive() || piece.Type == unit_type::Wall || !sight.Enemy(piece.Owner) ||
+            near_[piece.Owner])
+            continue;
+        const int reach = 2 * (specs.Moves(piece.Type) + specs.UnitRange[piece.Type]) + 4;
+        near_[piece.Owner] = std::any_of(units.begin(), units.end(), [&](Cell unit) {
+            return std::abs(unit.X - c.X) <= reach && std::abs(unit.Y - c.Y) <= reach;
+        });
     }
 }
 

@@ -13,13 +13,17 @@ ThreatMap::ThreatMap(const PlayerSight& sight)
         const Piece& enemy = sight.At(at);
         if (!enemy.Alive() || !sight.Enemy(enemy.Owner) || enemy.Type == unit_type::Wall)
             continue;
+        // Next turn the enemy has all his moves again; he strikes with one of them left, and a
+        // piece that never moves never strikes.
+        const int moves = specs.Moves(enemy.Type);
+        if (moves < 1)
+            continue;
         Source source;
         source.Enemy = enemy;
-        // Next turn the enemy has all his moves again.
-        source.Enemy.MovesLeft = specs.Moves(enemy.Type);
+        source.Enemy.MovesLeft = moves;
         source.At = at;
         source.Range = std::max<int>(specs.UnitRange[enemy.Type], 1);
-        source.Reach = source.Enemy.MovesLeft + source.Range;
+        source.Reach = moves - 1 + source.Range;
         sources_.push_back(source);
     }
 }
@@ -32,7 +36,7 @@ double ThreatMap::Damage(Source& source, Cell target) const {
         // He may cross where his own side stands now (those may move away first), never where
         // the player's side stands, and he stops only on a free cell.
         sight_.Reach(
-            source.At, source.Enemy.MovesLeft,
+            source.At, source.Enemy.MovesLeft - 1,
             [&](const Piece& there) {
                 return there.Type != unit_type::Wall && !sight_.Friend(there.Owner);
             },

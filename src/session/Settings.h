@@ -38,8 +38,8 @@ inline constexpr int Count = 3;
 const std::array<const char*, view_option::Count>& ViewOptionCaptions();
 
 // Every setting the game keeps, by meaning: the three options, the computer's strength, whether
-// the about box shows at start, and the host last connected to. Flags are stored as the words True
-// and False; a value missing or unreadable counts as the setting's default.
+// the about box shows at start, and the host last connected to. Flags are stored as the words
+// True and False; a value missing or unreadable counts as the setting's default.
 class PlayerSettings {
 public:
     explicit PlayerSettings(SettingsStore& store) : store_(store) {}

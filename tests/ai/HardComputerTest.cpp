@@ -32,7 +32,7 @@ public:
             PlayHardTurn(
                 game, p,
                 [this](const Game&, Cell from, Cell to, bool attack) { Check(from, to, attack); },
-                kHardRehearsalBudget / 30);
+                kHardRehearsalBudget / 100);
         else
             DoComputerMoves(game, p);
         if (Problem.empty())
