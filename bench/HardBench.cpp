@@ -134,6 +134,17 @@ double Percentile(std::vector<double> values, double share) {
     return values[static_cast<size_t>(share * static_cast<double>(values.size() - 1))];
 }
 
+// The think times of the hard turns, wall clock and processor, and the longest the window waited.
+void ReportTurns(benchmark::State& state, const std::vector<double>& turns,
+                 const std::vector<double>& cpu, double longestGap) {
+    state.counters["turns"] = static_cast<double>(turns.size());
+    state.counters["median_ms"] = 1000 * Percentile(turns, 0.5);
+    state.counters["slowest_ms"] = 1000 * Percentile(turns, 1.0);
+    state.counters["cpu_median_ms"] = 1000 * Percentile(cpu, 0.5);
+    state.counters["cpu_slowest_ms"] = 1000 * Percentile(cpu, 1.0);
+    state.counters["events_gap_ms"] = 1000 * longestGap;
+}
+
 // Every hard turn of seeded games against the standard computer, both seats.
 void BM_HardThinkTime(benchmark::State& state) {
     const int seeds = static_cast<int>(state.range(0));
@@ -152,13 +163,8 @@ void BM_HardThinkTime(benchmark::State& state) {
             }
         }
     }
-    state.counters["turns"] = static_cast<double>(turns.size());
-    state.counters["median_ms"] = 1000 * Percentile(turns, 0.5);
+    ReportTurns(state, turns, cpu, longestGap);
     state.counters["p90_ms"] = 1000 * Percentile(turns, 0.9);
-    state.counters["slowest_ms"] = 1000 * Percentile(turns, 1.0);
-    state.counters["cpu_median_ms"] = 1000 * Percentile(cpu, 0.5);
-    state.counters["cpu_slowest_ms"] = 1000 * Percentile(cpu, 1.0);
-    state.counters["events_gap_ms"] = 1000 * longestGap;
 }
 BENCHMARK(BM_HardThinkTime)->Arg(10)->Iterations(1)->Unit(benchmark::kSecond);
 
@@ -201,12 +207,7 @@ void BM_HardFullBoard(benchmark::State& state) {
         }
     }
     state.counters["pieces"] = pieces;
-    state.counters["turns"] = static_cast<double>(turns.size());
-    state.counters["median_ms"] = 1000 * Percentile(turns, 0.5);
-    state.counters["slowest_ms"] = 1000 * Percentile(turns, 1.0);
-    state.counters["cpu_median_ms"] = 1000 * Percentile(cpu, 0.5);
-    state.counters["cpu_slowest_ms"] = 1000 * Percentile(cpu, 1.0);
-    state.counters["events_gap_ms"] = 1000 * longestGap;
+    ReportTurns(state, turns, cpu, longestGap);
 }
 BENCHMARK(BM_HardFullBoard)->Arg(10)->Iterations(1)->Unit(benchmark::kSecond);
 

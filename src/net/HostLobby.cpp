@@ -122,11 +122,7 @@ std::array<int16_t, HostLobby::kSlots + 1> HostLobby::Begin(int players) {
 void HostLobby::Cancel() {
     if (hosting_)
         link_.StopHost();
-    hosting_ = false;
-    inGame_ = false;
-    remote_ = {};
-    titleChecked_.clear();
-    welcomed_.clear();
+    Reset();
 }
 
 void HostLobby::ReceiveTitle(int index, const std::string& title) {

@@ -135,19 +135,28 @@ std::string SetupModel::BeginProblem() const {
            " cannot be '" + Caption(SelectedKind(stranded)) + ".'";
 }
 
+namespace {
+
+// "a", "a or b", "a, b or c".
+std::string OneOf(const std::vector<std::string>& items) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? " or " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+} // namespace
+
 std::string SetupModel::AllowedTotals() const {
     std::vector<std::string> totals;
     for (int total = 1; total <= kSlots; ++total) {
         if (TotalAllowed(total))
             totals.push_back(std::to_string(total));
     }
-    std::string text;
-    for (size_t i = 0; i < totals.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == totals.size() ? " or " : ", ";
-        text += totals[i];
-    }
-    return text;
+    return OneOf(totals);
 }
 
 std::string SetupModel::SlotsProblem(const std::vector<SlotKind>& kinds) const {
@@ -170,14 +179,11 @@ std::string SetupModel::SlotsProblem(const std::vector<SlotKind>& kinds) const {
         const auto& choices = Choices(i);
         const auto found = std::find(choices.begin(), choices.end(), kind);
         if (found == choices.end()) {
-            std::string offered;
-            for (size_t c = 0; c < choices.size(); ++c)
-                offered += (c == 0                    ? ""
-                            : c + 1 == choices.size() ? " or "
-                                                      : ", ") +
-                           Caption(choices[c]);
+            std::vector<std::string> offered;
+            for (SlotKind choice : choices)
+                offered.push_back(Caption(choice));
             return "Player " + std::to_string(i + 1) + " cannot be '" + Caption(kind) +
-                   "' in this scenario; the slot offers " + offered + ".";
+                   "' in this scenario; the slot offers " + OneOf(offered) + ".";
         }
         chosen.SetSelected(i, static_cast<int>(found - choices.begin()));
     }
