@@ -105,7 +105,9 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     }
     const fs::path target = scenarioFolder_ / (scenarioName_ + ".def");
     try {
-        WriteFileAtomically(target, bytes);
+        // The host sends its scenario at every join: a copy lost to a power cut is fetched again,
+        // and waiting for the disk would hold up the start of the game.
+        WriteFileAtomically(target, bytes, FileSync::Skip);
     } catch (const std::exception& failure) {
         Close(failure.what());
         return;

@@ -49,7 +49,7 @@ fs::path TemporaryBeside(const fs::path& folder, const fs::path& target) {
 
 #ifdef _WIN32
 
-void WriteFileAtomically(const fs::path& name, std::string_view content) {
+void WriteFileAtomically(const fs::path& name, std::string_view content, FileSync) {
     const fs::path target = FollowLinks(name);
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const fs::path temporary = TemporaryBeside(folder, target);
@@ -75,7 +75,7 @@ void WriteFileAtomically(const fs::path& name, std::string_view content) {
 
 #else
 
-void WriteFileAtomically(const fs::path& name, std::string_view content) {
+void WriteFileAtomically(const fs::path& name, std::string_view content, FileSync sync) {
     const fs::path target = FollowLinks(name);
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const fs::path temporary = TemporaryBeside(folder, target);
@@ -105,7 +105,7 @@ void WriteFileAtomically(const fs::path& name, std::string_view content) {
     }
     // The bytes reach the disk before the name points at them: after a power cut the name holds
     // the old file or the whole new one, never an empty one.
-    if (::fsync(fd) != 0)
+    if (sync == FileSync::ToDisk && ::fsync(fd) != 0)
         fail("the disk refused the data");
     const int closed = ::close(fd);
     fd = -1;
@@ -113,6 +113,8 @@ void WriteFileAtomically(const fs::path& name, std::string_view content) {
         fail("the disk refused the data");
     if (::rename(temporary.c_str(), target.c_str()) != 0)
         fail(std::strerror(errno));
+    if (sync == FileSync::Skip)
+        return;
     // And the folder's new entry reaches the disk too. The file is in place whatever this says:
     // some file systems cannot sync a folder, which is no reason to report a failed save.
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
