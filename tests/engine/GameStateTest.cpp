@@ -135,24 +135,6 @@ TEST_F(GameState, TeamArrangements) {
     EXPECT_EQ(teams(0), (Pairs{{1, 4}, {2, 3}}));
 }
 
-TEST_F(GameState, TeamNames) {
-    game.TeamsMode = 0;
-    EXPECT_EQ(game.TeamName(3), "Player 3");
-    game.TeamsMode = 1;
-    game.PlayerComp[2] = true;
-    EXPECT_EQ(game.TeamName(2), "The Computers");
-    EXPECT_EQ(game.TeamName(1), "The Humans");
-    game.TeamsMode = 2;
-    EXPECT_EQ(game.TeamName(3), "The Left Players");
-    EXPECT_EQ(game.TeamName(4), "The Right Players");
-    game.TeamsMode = 3;
-    EXPECT_EQ(game.TeamName(4), "The Top Players");
-    EXPECT_EQ(game.TeamName(2), "The Bottom Players");
-    game.TeamsMode = 4;
-    EXPECT_EQ(game.TeamName(2), "The NW/SE Players");
-    EXPECT_EQ(game.TeamName(3), "The NE/SW Players");
-}
-
 TEST_F(GameState, TeamsMenuFallsBackToTheFirstAllowedArrangement) {
     game.Def.PlayerLimits = 0x0F | (1 << 4) | (1 << 6); // Free for All and Left vs. Right forbidden
     game.ChooseTeams(2);

@@ -9,29 +9,6 @@
 namespace marovane {
 namespace {
 
-TEST(Piece, AnEmptyCellHoldsNobody) {
-    const Piece empty = DecodePiece(-1, 0);
-    EXPECT_TRUE(empty.Empty());
-    EXPECT_FALSE(empty.Alive());
-    EXPECT_EQ(empty.Owner, 0);
-    EXPECT_EQ(empty.Type, -1);
-    EXPECT_EQ(empty, Piece{});
-}
-
-TEST(Piece, PictureNumbersTellOwnerAndType) {
-    struct Case {
-        int picture, owner, type;
-    };
-    for (Case c : {Case{0, 1, 0}, Case{14, 1, 14}, Case{15, 2, 0}, Case{15 + 12, 2, 12},
-                   Case{30 + 7, 3, 7}, Case{59, 4, 14}}) {
-        const Piece piece = DecodePiece(c.picture, 53);
-        EXPECT_EQ(piece.Owner, c.owner) << "picture " << c.picture;
-        EXPECT_EQ(piece.Type, c.type) << "picture " << c.picture;
-        EXPECT_EQ(PictureNumber(c.owner, c.type), c.picture);
-    }
-    EXPECT_EQ(PictureNumber(1, -1), -1) << "type -1 of player 1 clears a cell";
-}
-
 TEST(Piece, StrengthCodesTellHitPointsAndMovesLeft) {
     Piece piece = DecodePiece(3, 53);
     EXPECT_EQ(piece.HitPoints, 5);

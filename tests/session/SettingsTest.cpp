@@ -5,17 +5,6 @@
 namespace marovane {
 namespace {
 
-TEST(Settings, NothingStoredGivesTheFirstStateOfEachSetting) {
-    MemorySettings store;
-    const PlayerSettings settings(store);
-    EXPECT_TRUE(settings.ViewOption(view_option::ShowThinking));
-    EXPECT_FALSE(settings.ViewOption(view_option::HideOpponents));
-    EXPECT_TRUE(settings.ViewOption(view_option::AutoNextTurn));
-    EXPECT_TRUE(settings.ShowAbout());
-    EXPECT_EQ(settings.LastHost(), "");
-    EXPECT_EQ(settings.ComputerStrength(), ComputerLevel::Standard);
-}
-
 TEST(Settings, EverySettingIsWrittenUnderItsKeyAndReadBack) {
     MemorySettings store;
     PlayerSettings settings(store);

@@ -12,22 +12,6 @@
 namespace marovane {
 namespace {
 
-TEST(AboutBox, NamesTheVersionOfTheBuildAndThePlatformItRunsOn) {
-    MemorySettings store;
-    PlayerSettings settings(store);
-    AboutBox about(settings);
-    EXPECT_EQ(about.windowTitle(), "About Marovane v " + AboutBox::Version());
-    EXPECT_TRUE(AboutBox::Version().contains(QRegularExpression("^\\d+\\.\\d+\\.\\d+$")));
-    EXPECT_EQ(about.findChild<QLabel*>("lblMainTitle")->text(), "Marovane");
-    EXPECT_EQ(about.StartupBox()->text(), "Always show this screen on startup");
-    EXPECT_EQ(about.OkButton()->text(), "&OK");
-#ifdef Q_OS_LINUX
-    EXPECT_TRUE(about.PlatformLabel()->text().startsWith(
-        "A Turn-Based Strategy War Game for Linux desktops ("));
-#endif
-    EXPECT_FALSE(about.PlatformLabel()->text().contains("Windows 32-bit"));
-}
-
 TEST(AboutBox, OkAndTheCloseBoxBothStoreTheStartUpChoice) {
     MemorySettings store;
     PlayerSettings settings(store);
