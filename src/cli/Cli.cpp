@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "ai/ComputerOpponent.h"
+#include "cli/EventJson.h"
 #include "cli/NetCommands.h"
 #include "cli/ScriptPlayer.h"
 #include "cli/StateJson.h"
@@ -54,6 +55,7 @@ const char* const kUsage =
     "      (at most 20000), or the turn of a slot it does not play comes up, which stops the\n"
     "      tool there; a scenario starts a new game, by default with a computer in every slot\n"
     "      it allows\n"
+    "      run and play add Events to the state: what happened, in order, one object each\n"
     "  host FILE.def --players T1,T2,... [--option 1] [--option 2] [--teams K] [--port P]\n"
     "       [--levels L1,...] [--timeout S]\n"
     "      hosts a network game: Remote slots wait for guests, computer slots are played here;\n"
@@ -231,6 +233,7 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
     ToolSession tool(dataDir, seed);
     tool.Session.OwnComputer().SetTurnLimit(TurnLimit(args));
     ReadLevels(args, tool.Session.OwnComputer());
+    const EventRecorder events(tool.Session.CurrentGame());
     tool.Session.Load(args.Words[1]);
     tool.Session.PlayPendingComputerTurn();
     ScriptPlayer player(tool.Session.CurrentGame(), tool.Port, &tool.Session);
@@ -238,6 +241,7 @@ int RunScript(const Arguments& args, const fs::path& dataDir, uint64_t seed, std
     tool.SaveIfAsked(args.Option("--save"));
     json::Value state = tool.State();
     state["Previews"] = player.Previews();
+    state["Events"] = events.List();
     out << json::Print(state) << "\n";
     return 0;
 }
@@ -258,6 +262,7 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     computer.SetTurnLimit(TurnLimit(args));
     computer.SetCheckBoard(true);
     ReadLevels(args, computer);
+    const EventRecorder events(tool.Session.CurrentGame());
 
     if (IsSavedGame(given)) {
         for (const char* option : {"--players", "--option", "--teams"}) {
@@ -291,6 +296,7 @@ int PlayCommand(const Arguments& args, const fs::path& dataDir, uint64_t seed, s
     tool.SaveIfAsked(args.Option("--save"));
     json::Value state = tool.State();
     state["Turns"] = computer.TurnsPlayed();
+    state["Events"] = events.List();
     out << json::Print(state) << "\n";
     return 0;
 }

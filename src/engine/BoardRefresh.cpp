@@ -34,8 +34,8 @@ void Game::ReleaseCaptives() {
                 return;
             if ((BoardMark(cx, cy) & bit) && PicNum(cx, cy) == -1) {
                 PlaceUnit(cx, cy, type, p);
+                Publish(game_event::Freed{p, type, Cell{cx, cy}});
                 cx = cy = -1;
-                StepsFinal();
             }
         };
         release(KingX[p], KingY[p], unit_type::King);

@@ -240,9 +240,8 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
         Seen(x2, y2, a) = 1;
     if (effect.Void == VoidAttack::Neighbour)
         return;
-    int d = effect.Damage;
-    if (hitDraw > HitChance(std::abs(x1 - x2), std::abs(y1 - y2), s.UnitRange[t]))
-        d = 0;
+    const bool hit = hitDraw <= HitChance(std::abs(x1 - x2), std::abs(y1 - y2), s.UnitRange[t]);
+    const int d = hit ? effect.Damage : 0;
 
     if (!NoThinking) {
         Highlight(x2, y2, d > 0 ? colour::Black : d < 0 ? colour::White : colour::LightGrey);
@@ -259,10 +258,35 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
     BoardUnit(x1, y1) = static_cast<int16_t>((BoardUnit(x1, y1) / 10) * 10);
     --NextUnitIndex;
 
-    const int code = StrengthAfter(BoardUnit(x2, y2), d, u);
+    const int before = BoardUnit(x2, y2);
+    const int code = StrengthAfter(before, d, u);
+    game_event::Battle fought;
+    fought.Attacker = a;
+    fought.AttackerType = t;
+    fought.Target = o;
+    fought.TargetType = u;
+    fought.From = Cell{x1, y1};
+    fought.To = Cell{x2, y2};
+    fought.Hit = hit;
+    fought.Damage = std::max(d, 0);
+    // Healing and repair restore hit points (a team-mate never strikes back); anything else was a
+    // fight.
+    auto tell = [&] {
+        if (effect.Damage >= 0) {
+            Publish(fought);
+            return;
+        }
+        const int restored = std::max(code / 10 - before / 10, 0);
+        if (u == unit_type::Wall)
+            Publish(game_event::Repair{a, Cell{x1, y1}, Cell{x2, y2}, restored});
+        else
+            Publish(game_event::Heal{a, Cell{x1, y1}, Cell{x2, y2}, u, restored});
+    };
     if (code < 10) {
         BoardUnit(x2, y2) = 0;
         SetPicNum(x2, y2, -1);
+        fought.TargetKilled = true;
+        tell();
         Update();
         CheckLose(o);
         return;
@@ -272,18 +296,24 @@ void Game::Battle(int x1, int y1, int x2, int y2) {
     // A surviving neighbour of the other side strikes back once.
     const std::optional<int> d2 =
         CounterFor(x1, y1, x2, y2, Roll(counterDraw, s.UnitMinDamage[u], s.UnitMaxDamage[u]));
-    if (!d2)
+    fought.Counter = d2;
+    if (!d2) {
+        tell();
         return;
+    }
     int attackerCode = BoardUnit(x1, y1) - 10 * *d2;
     if (attackerCode < 10) {
         BoardUnit(x1, y1) = 0;
         SetPicNum(x1, y1, -1);
         ++KilledThisTurn;
+        fought.AttackerKilled = true;
+        tell();
         Update();
         CheckLose(a);
         return;
     }
     BoardUnit(x1, y1) = static_cast<int16_t>(attackerCode);
+    tell();
 }
 
 } // namespace marovane

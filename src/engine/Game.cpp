@@ -2,6 +2,7 @@
 
 #include "scenario/Options.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace marovane {
@@ -9,6 +10,22 @@ namespace marovane {
 Game::Game(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
            Scheduler& scheduler, uint64_t seed)
     : specs_(specs), view_(view), interaction_(interaction), scheduler_(scheduler), random_(seed) {}
+
+void Game::Listen(GameEventListener* listener) {
+    if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void Game::StopListening(GameEventListener* listener) {
+    std::erase(listeners_, listener);
+}
+
+void Game::Publish(const GameEvent& event) {
+    // A copy: a listener may stop listening while it hears.
+    const std::vector<GameEventListener*> listeners = listeners_;
+    for (GameEventListener* listener : listeners)
+        listener->Heard(*this, event);
+}
 
 void Game::ResizeBoard() {
     ReplaceBoard(BoardArrays(BoardWidth, BoardHeight, NumPlayers));

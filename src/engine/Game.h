@@ -2,6 +2,7 @@
 
 #include "engine/BoardArrays.h"
 #include "engine/ComputerPlayer.h"
+#include "engine/GameEvent.h"
 #include "engine/GameNetwork.h"
 #include "engine/GamePort.h"
 #include "engine/Piece.h"
@@ -106,6 +107,9 @@ public:
     GameNetwork& Network() { return *network_; }
     // Who hears of a human's steps and turns; null means nobody.
     void SetTurnJournal(TurnJournal* journal) { journal_ = journal; }
+    // Listeners hear every event the rules publish, in the order they happen, until they stop.
+    void Listen(GameEventListener* listener);
+    void StopListening(GameEventListener* listener);
 
     // ---- Board ------------------------------------------------------------------------------
     bool OnBoard(int x, int y) const {
@@ -347,6 +351,9 @@ private:
         if (journal_)
             journal_->StepsFinal();
     }
+    void Publish(const GameEvent& event);
+    // Ends the game, as GameOver does, telling how it ended.
+    void Finish(const game_event::GameEnd& end);
 
     const UnitSpecs& specs_;
     BoardView& view_;
@@ -361,6 +368,7 @@ private:
     GameNetwork localGame_;
     GameNetwork* network_ = &localGame_;
     TurnJournal* journal_ = nullptr;
+    std::vector<GameEventListener*> listeners_;
     // Turns in a row that began with no unit able to move; ends a game nobody can go on with.
     int idleTurns_ = 0;
     uint32_t gameSerial_ = 0;

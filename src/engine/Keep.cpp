@@ -28,9 +28,10 @@ void Game::DoKeep(int p) {
             if (PlayerOut[p]) {
                 // The conqueror takes the treasury, as much of it as his own can hold. A player
                 // who is out holds nothing, as after any other defeat: what does not fit is lost.
-                Money[raider] =
-                    static_cast<int16_t>(Money[raider] + MoneyThatFits(raider, treasury));
+                const int taken = MoneyThatFits(raider, treasury);
+                Money[raider] = static_cast<int16_t>(Money[raider] + taken);
                 Money[p] = 0;
+                Publish(game_event::CastleTaken{raider, p, Cell{x, y}, taken});
             } else if (Money[p] > 0) {
                 // A raid takes up to 200, no more than the raider's treasury can hold, so the
                 // message tells exactly what changed hands, and nothing is said when nothing did.
@@ -43,6 +44,7 @@ void Game::DoKeep(int p) {
                 }
                 BoardUnit(x, y) = 0;
                 SetPicNum(x, y, -1);
+                Publish(game_event::Raid{raider, p, Cell{x, y}, stolen});
                 Update();
             }
             interaction_.MoneyChanged();
@@ -83,6 +85,19 @@ void Game::ApplyKeepVisit(const KeepVisit& visit) {
     }
     Update();
     interaction_.MoneyChanged();
+    for (const KeepDeal& deal : visit.Deals()) {
+        switch (deal.What) {
+        case KeepDeal::Kind::Sale:
+            Publish(game_event::Sale{p, deal.Type, Cell{x, y}, deal.Amount});
+            break;
+        case KeepDeal::Kind::Rescue:
+            Publish(game_event::Rescue{p, deal.Type, Cell{x, y}, deal.Amount});
+            break;
+        case KeepDeal::Kind::Purchase:
+            Publish(game_event::Purchase{p, deal.Type, Cell{x, y}, deal.Amount});
+            break;
+        }
+    }
 }
 
 } // namespace marovane

@@ -69,6 +69,7 @@ void KeepVisit::Sell() {
         throw Error("There is nothing to sell in the keep.");
     // A refund must fit in the treasury.
     money_ = CheckedAdd(static_cast<int16_t>(money_), sellValue_, "The treasury");
+    deals_.push_back({KeepDeal::Kind::Sale, pieceType_, sellValue_});
     pieceType_ = -1;
     sellValue_ = 0;
     full_ = false;
@@ -79,6 +80,7 @@ void KeepVisit::Rescue() {
     if (!CanRescue())
         throw Error("There is nobody to rescue in the keep.");
     money_ = CheckedAdd(static_cast<int16_t>(money_), sellValue_, "The treasury");
+    deals_.push_back({KeepDeal::Kind::Rescue, pieceType_, sellValue_});
     pieceType_ = -1;
     sellValue_ = 0;
     rescuable_ = false;
@@ -104,6 +106,7 @@ void KeepVisit::Buy(int type) {
         throw Error(WhyNotForSale(type));
     const int cost = game_.Specs().UnitCost[type];
     money_ -= cost;
+    deals_.push_back({KeepDeal::Kind::Purchase, type, cost});
     pieceType_ = type;
     pieceOwner_ = player_;
     sellValue_ = cost;

@@ -7,6 +7,14 @@ namespace marovane {
 
 class Game;
 
+// One thing done in a keep, in the order it was done.
+struct KeepDeal {
+    enum class Kind { Sale, Rescue, Purchase };
+    Kind What = Kind::Sale;
+    int Type = 0;
+    int Amount = 0; // what the treasury got, or what it paid for a purchase
+};
+
 // One end-of-turn visit to a player's inner keep: the working state that the keep dialog shows
 // and a computer player decides on. The player may sell the unit standing in the keep, rescue a
 // King or Queen standing there for the reward, or buy one unit into the empty keep. The game
@@ -28,6 +36,8 @@ public:
     // A King or Queen was rescued in this visit: brought home, whatever the keep holds later.
     bool Rescued() const { return rescued_; }
     bool Bought() const { return bought_; }
+    // What was sold, rescued and bought in this visit, in that order of events.
+    const std::vector<KeepDeal>& Deals() const { return deals_; }
     // The piece in the keep is at full strength: bought this visit, or unhurt.
     bool AtFullStrength() const { return full_; }
 
@@ -69,6 +79,7 @@ private:
     bool rescued_ = false;
     bool bought_ = false;
     bool full_ = false;
+    std::vector<KeepDeal> deals_;
 };
 
 } // namespace marovane

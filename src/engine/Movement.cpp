@@ -58,7 +58,9 @@ bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
         }
     }
     BoardUnit(x2, y2) = static_cast<int16_t>(BoardUnit(x2, y2) - 1);
-    const bool movesLeft = PieceAt(x2, y2).MovesLeft > 0;
+    const Piece stepped = PieceAt(x2, y2);
+    Publish(game_event::Step{stepped.Owner, stepped.Type, Cell{x1, y1}, Cell{x2, y2}});
+    const bool movesLeft = stepped.MovesLeft > 0;
     if (human || !NoThinking) {
         if (movesLeft) {
             SelectPiece(x2, y2);

@@ -117,6 +117,7 @@ void Game::NextPlayer() {
         PrepareTurn();
         if (serial != gameSerial_)
             return; // the hot-seat announcement let the window run
+        Publish(game_event::TurnStart{CurrentPlayer});
         network_->TurnPassed(CurrentPlayer);
         // A guest follows the turns the host announces; its own turn begins when the host's
         // board arrives (BeginGuestTurn).
@@ -263,7 +264,7 @@ void Game::Win(int p, int reason, bool teams) {
         message = "Player " + std::to_string(p) + (reason == 1 ? " has conquered all!" : " wins!");
     interaction_.ShowMessage(message);
     network_->AnnounceWin(p, message);
-    GameOver();
+    Finish(game_event::GameEnd{p, reason, teams && mateInGame});
 }
 
 void Game::CheckLose(int p) {
@@ -299,6 +300,7 @@ void Game::Lose(int p, int reason) {
     }
     PlayerOut[p] = true;
     Money[p] = 0;
+    Publish(game_event::PlayerOut{p, -reason});
     interaction_.MoneyChanged();
     Update();
     for (int q = 1; q <= NumPlayers && GameOn; ++q)
@@ -342,11 +344,18 @@ void Game::PlayComputerTurnNow() {
 }
 
 void Game::GameOver() {
+    Finish(game_event::GameEnd{});
+}
+
+void Game::Finish(const game_event::GameEnd& end) {
+    const bool wasOn = GameOn;
     StepsFinal();
     HighlightOff();
     network_->AnnounceGameOver();
     GameOn = false;
     idleTurns_ = 0;
+    if (wasOn)
+        Publish(end);
     view_.SetBoardVisible(false);
     interaction_.GameEnded();
 }

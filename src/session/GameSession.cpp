@@ -16,11 +16,13 @@ GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteractio
       game_(specs, view, interaction, scheduler, seed), recent_(settings) {
     game_.SetComputerPlayer(&computer_);
     game_.SetTurnJournal(this);
+    game_.Listen(this);
     computer_.SetAllLevels(settings_.ComputerStrength());
 }
 
 GameSession::~GameSession() {
     game_.SetTurnJournal(nullptr);
+    game_.StopListening(this);
 }
 
 void GameSession::SetComputerStrength(ComputerLevel level) {
@@ -173,6 +175,11 @@ void GameSession::StepTaking(const Game& game) {
     if (HumanToMove() && game.NetMode == 0)
         steps_.Record(game);
     else
+        steps_.Clear();
+}
+
+void GameSession::Heard(const Game&, const GameEvent& event) {
+    if (!std::holds_alternative<game_event::Step>(event))
         steps_.Clear();
 }
 

@@ -19,7 +19,7 @@ namespace marovane {
 // the network. The session owns the game and its computer player, starts new games (at once, or
 // once a running game has stopped), loads and saves them through one checked path, and answers
 // the questions about the current turn that the menus and commands ask.
-class GameSession : private TurnJournal {
+class GameSession : private TurnJournal, private GameEventListener {
 public:
     GameSession(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
                 Scheduler& scheduler, uint64_t seed, std::filesystem::path programDir,
@@ -134,6 +134,8 @@ private:
     void StepTaking(const Game& game) override;
     void StepsFinal() override { steps_.Clear(); }
     void HumanTurnBegins(const Game& game) override;
+    // What the rules did: anything but a step cannot be taken back.
+    void Heard(const Game& game, const GameEvent& event) override;
 
     std::filesystem::path programDir_;
     ScenarioFolders scenarios_;

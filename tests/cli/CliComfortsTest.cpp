@@ -91,6 +91,12 @@ TEST_F(CliComforts, UndoTakesBackAStepButNotABattle) {
     const json::Value after = json::Parse(run.Out);
     for (const char* key : {"BoardUnit", "BoardPic", "Seen", "BoardMark", "Money"})
         EXPECT_EQ(after.at(key).dump(), before.at(key).dump()) << key;
+    // The step happened before it was taken back, and the list of events says so.
+    ASSERT_EQ(after.at("Events").size(), 1u);
+    const json::Value& step = after.at("Events").at(0);
+    EXPECT_EQ(step.at("Kind"), "Step");
+    EXPECT_EQ(step.at("From").dump(), "[2,6]");
+    EXPECT_EQ(step.at("To").dump(), "[1,5]");
 
     for (const char* script : {"undo\n", "attack 2 6 3 6\nundo\n", "move 2 6 1 5\nundo\nundo\n"}) {
         auto refused = Cli({"run", start.string()}, script);
