@@ -243,11 +243,18 @@ TEST_F(ScenarioEditorTest, RefusedSavesLeaveTheFilesAlone) {
 // Built-in scenarios keep their name and the tutorial stays; a player's own scenario is renamed
 // and deleted from the editor, with the list following.
 TEST_F(ScenarioEditorTest, RenameAndDeleteFollowTheScenariosMarks) {
-    test::ModalAnswer answer([](QWidget* modal) {
+    // Rename is asked again, with the rule, for a name no scenario may have.
+    const QString prompt = "Please enter the new name for '#Skirmish':";
+    test::ModalAnswer answer([&](QWidget* modal) {
         if (auto* input = qobject_cast<QInputDialog*>(modal)) {
             EXPECT_EQ(input->windowTitle(), "Rename Scenario");
-            EXPECT_EQ(input->labelText(), "Please enter the new name for '#Skirmish':");
-            input->setTextValue(" Ωmega Ünï ");
+            const bool again = input->labelText() != prompt;
+            if (again) {
+                EXPECT_EQ(input->labelText(), "(Names cannot end in \".def\": the game adds that "
+                                              "to the file itself.)\n\n" +
+                                                  prompt);
+            }
+            input->setTextValue(again ? " Ωmega Ünï " : "Borderlands.Def");
             input->accept();
         }
     });

@@ -267,17 +267,22 @@ void GameSetupDialog::RefreshList() {
 }
 
 bool GameSetupDialog::SelectScenario(const QString& name) {
+    // The whole name first, as the scenario files are looked up: an old scenario may have a
+    // ".def" of its own.
     QString wanted = name;
-    if (wanted.endsWith(".def", Qt::CaseInsensitive))
-        wanted.chop(4);
-    for (int row = 0; row < list_->count(); ++row) {
-        if (list_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
-            list_->blockSignals(true);
-            list_->setCurrentRow(row);
-            list_->blockSignals(false);
-            ScenarioClicked();
-            return true;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int row = 0; row < list_->count(); ++row) {
+            if (list_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
+                list_->blockSignals(true);
+                list_->setCurrentRow(row);
+                list_->blockSignals(false);
+                ScenarioClicked();
+                return true;
+            }
         }
+        if (!wanted.endsWith(".def", Qt::CaseInsensitive))
+            break;
+        wanted.chop(4);
     }
     return false;
 }
