@@ -5,6 +5,7 @@
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
 #include "util/Error.h"
+#include "util/Latin1.h"
 
 namespace marovane {
 
@@ -121,7 +122,9 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     KingY = captives.KingY;
     QueenX = captives.QueenX;
     QueenY = captives.QueenY;
-    ScenarioName = ScenarioNameOf(path);
+    // A scenario's name is its file's name, UTF-8 on this system; the game's texts are Latin-1.
+    const std::string fileName = ScenarioNameOf(path);
+    ScenarioName = IsUtf8(fileName) ? Utf8ToLatin1(fileName) : fileName;
 
     view_.HighlightOff();
     HighX = HighY = 0;

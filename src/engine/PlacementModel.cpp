@@ -94,14 +94,57 @@ std::vector<PlacementModel::PopupEntry> PlacementModel::Popup(int x, int y, int 
 void PlacementModel::Choose(int x, int y, int player, int entry) {
     if (!OnBoard(x, y) || entry < 0 || entry >= kPopupEntries)
         return;
-    const int picture = entry == 0 ? -1 : (player - 1) * kUnitTypes + entry - 1;
     history_.push_back(current_);
+    SetCell(x, y, entry == 0 ? -1 : (player - 1) * kUnitTypes + entry - 1);
+}
+
+void PlacementModel::SetCell(int x, int y, int picture) {
     cells_[Index(x, y)] = picture;
     const size_t at = Index(x, y) + 2;
     if (current_.size() <= at)
         current_.resize(at + 1, board_string::kUnchanged);
     current_[at] =
         picture == Base(x, y) ? board_string::kUnchanged : board_string::EncodeCell(picture);
+}
+
+bool PlacementModel::Paint(int x, int y, int player, int entry) {
+    if (!OnBoard(x, y) || entry < 0 || entry >= kPopupEntries || player < 1 || player > players_)
+        return false;
+    const int picture = entry == 0 ? -1 : (player - 1) * kUnitTypes + entry - 1;
+    if (PicNum(x, y) == picture || !Popup(x, y, player)[static_cast<size_t>(entry)].Offered)
+        return false;
+    if (!strokeStarted_) {
+        history_.push_back(current_);
+        strokeStarted_ = true;
+    }
+    SetCell(x, y, picture);
+    return true;
+}
+
+void PlacementModel::MirrorFirstPlayer() {
+    history_.push_back(current_);
+    const std::vector<int> before = cells_;
+    const auto firstPlayers = [](int picture) { return picture >= 0 && picture < kUnitTypes; };
+    for (int p = 2; p <= players_; ++p) {
+        const int first = (p - 1) * kUnitTypes;
+        for (int& cell : cells_) {
+            if (cell >= first && cell < first + kUnitTypes)
+                cell = -1;
+        }
+        for (int x = 1; x <= width_; ++x) {
+            for (int y = 1; y <= height_; ++y) {
+                const int picture = before[Index(x, y)];
+                if (!firstPlayers(picture))
+                    continue;
+                const Cell to = ToPlayerCorner(Cell{x, y}, p, width_, height_);
+                if (!firstPlayers(before[Index(to.X, to.Y)]))
+                    cells_[Index(to.X, to.Y)] = first + picture;
+            }
+        }
+    }
+    current_ = board_string::Encode(
+        width_, height_, [this](int x, int y) { return PicNum(x, y); },
+        [this](int x, int y) { return Base(x, y); });
 }
 
 void PlacementModel::RestoreBase() {

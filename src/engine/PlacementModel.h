@@ -50,6 +50,17 @@ public:
     // The author chose entry e of a cell's pop-up for player p.
     void Choose(int x, int y, int player, int entry);
 
+    // Painting: the author drags over cells with an entry of the palette (numbered as in the
+    // pop-up) for player p. A cell takes it only where the pop-up would offer it; one Undo takes
+    // back the whole stroke. Paint answers whether the cell changed.
+    void BeginStroke() { strokeStarted_ = false; }
+    bool Paint(int x, int y, int player, int entry);
+
+    // Gives every other player the mirror image of player 1's pieces, each in his own corner, as
+    // the standard layout mirrors the formation: his own pieces go, player 1's are put on the
+    // mirrored cells (a cell where player 1 has a piece himself keeps it).
+    void MirrorFirstPlayer();
+
     // Clear: back to the standard layout. Reset: back to the string handed in.
     void Clear();
     bool CanReset() const;
@@ -71,6 +82,8 @@ private:
     // The current string starts over from the standard layout with `text` executed.
     void Rebuild(std::string_view text);
     bool HasOnBoard(int picture) const;
+    // Shows a picture on a cell and keeps the cell's character of the board string.
+    void SetCell(int x, int y, int picture);
 
     GameDef def_;
     int width_ = 0;
@@ -81,6 +94,7 @@ private:
     std::string current_;
     std::string handedIn_;
     std::vector<std::string> history_;
+    bool strokeStarted_ = false;
 };
 
 } // namespace marovane

@@ -3,6 +3,7 @@
 #include "engine/Game.h"
 #include "net/GuestGame.h"
 #include "net/PeerText.h"
+#include "scenario/ScenarioName.h"
 #include "util/AtomicFile.h"
 
 #include <fstream>
@@ -30,6 +31,13 @@ std::string SafeHostName(const std::string& name) {
     while (!safe.empty() && safe.back() == ' ')
         safe.pop_back();
     return safe.empty() ? std::string("host") : safe;
+}
+
+std::string KeptScenarioName(const std::string& hostName) {
+    // The host's name is cut to fit the longest scenario name, then checked as every name is.
+    const std::string name = "Game on " + SafeHostName(hostName);
+    const ScenarioNameCheck check = CheckScenarioName(name.substr(0, kMaxScenarioNameLength));
+    return check.Accepted() ? check.Name : std::string("Game on host");
 }
 
 GuestLobby::GuestLobby(GuestLink& link, Game& game, GuestGame& protocol, LobbyIdentity identity,
@@ -83,7 +91,7 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     if (!active_)
         return;
     heardFromHost_ = true;
-    scenarioName_ = "Game on " + SafeHostName(name);
+    scenarioName_ = KeptScenarioName(name);
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
     if (error || size > kLargestScenario) {

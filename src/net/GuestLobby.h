@@ -109,5 +109,8 @@ private:
 // The host's network name reduced to a safe part of a file name: letters, digits, spaces,
 // '-' and '_' only, so that no name from the network can reach outside the scenario folder.
 std::string SafeHostName(const std::string& name);
+// The name under which a guest keeps the host's scenario: "Game on " and the host's safe name,
+// a name the scenario list can always find and the editor save again.
+std::string KeptScenarioName(const std::string& hostName);
 
 } // namespace marovane::net

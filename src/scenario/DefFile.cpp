@@ -62,10 +62,10 @@ std::vector<std::string> ListScenarios(const fs::path& folder) {
     return names;
 }
 
-std::optional<fs::path> FindScenario(const fs::path& folder, std::string_view name) {
-    std::string wanted = Lower(name);
-    if (wanted.size() >= 4 && wanted.substr(wanted.size() - 4) == ".def")
-        wanted.resize(wanted.size() - 4);
+namespace {
+
+std::optional<fs::path> FindByName(const fs::path& folder, std::string_view name,
+                                   const std::string& wanted) {
     std::error_code error;
     std::optional<fs::path> found;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -78,6 +78,21 @@ std::optional<fs::path> FindScenario(const fs::path& folder, std::string_view na
             found = it->path();
     }
     return found;
+}
+
+} // namespace
+
+std::optional<fs::path> FindScenario(const fs::path& folder, std::string_view name) {
+    std::string wanted = Lower(name);
+    // A scenario named with a ".def" of its own (saved before such names were refused) is
+    // found by its whole name first, so it can still be renamed, played or deleted.
+    if (auto whole = FindByName(folder, name, wanted))
+        return whole;
+    if (wanted.size() >= 4 && wanted.substr(wanted.size() - 4) == ".def") {
+        wanted.resize(wanted.size() - 4);
+        return FindByName(folder, name.substr(0, name.size() - 4), wanted);
+    }
+    return std::nullopt;
 }
 
 std::optional<fs::path> LocateScenario(const fs::path& folder, const std::string& given) {

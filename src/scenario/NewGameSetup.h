@@ -26,6 +26,9 @@ struct NewGameSetup {
     int TeamsMode = 0;
     // The unit picture set.
     std::string PictureSet = "People";
+    // Whether Game > Recent lists the scenario afterwards: not for a test game of a scenario
+    // that was never saved.
+    bool Remembered = true;
 };
 
 // The player slots named on a command line: "Human,Computer,,Immobile" (any case; "None" or

@@ -1,6 +1,7 @@
 #include "scenario/ScenarioEditorModel.h"
 
 #include "scenario/Options.h"
+#include "scenario/ScenarioName.h"
 #include "util/Error.h"
 #include "util/Latin1.h"
 
@@ -13,7 +14,6 @@ namespace {
 constexpr int kFirstClass = 3;  // Cavalry, Infantry, Archer
 constexpr int kFirstArmour = 6; // Light, Medium, Heavy Armor
 constexpr int kRoyaltyKind = 9;
-constexpr std::string_view kRefusedTitleChars = "/\\:\"?*<>|";
 
 bool Bit(int word, int bit) {
     return (static_cast<uint16_t>(word) >> bit) & 1;
@@ -70,12 +70,6 @@ ScenarioEditorModel::ScenarioEditorModel() : placement_(GameDef::kPlacementSize,
 
 // ---- Title ----------------------------------------------------------------------------------
 
-bool ScenarioEditorModel::TitleCharRefused(uint32_t code) {
-    if (code < 32 || code > 126)
-        return true;
-    return kRefusedTitleChars.find(static_cast<char>(code)) != std::string_view::npos;
-}
-
 std::string ScenarioEditorModel::FreeTitle(const std::function<bool(const std::string&)>& taken) {
     std::string base = kBaseTitle;
     std::string title = base;
@@ -90,24 +84,32 @@ std::string ScenarioEditorModel::FreeTitle(const std::function<bool(const std::s
     return title;
 }
 
-std::string ScenarioEditorModel::TitleProblem(const std::string& title) {
-    if (Trim(title).empty())
-        return "Please give the scenario a title.";
-    for (unsigned char c : title) {
-        if (TitleCharRefused(c))
-            return "A scenario title cannot contain / \\ : \" ? * < > | or characters other than "
-                   "plain letters, digits and punctuation.";
+std::string
+ScenarioEditorModel::SaveProblem(const std::function<bool(const std::string&)>& taken) const {
+    if (!existing_) {
+        const ScenarioNameCheck name = CheckScenarioName(title_);
+        if (!name.Accepted())
+            return name.Problem;
+        // A new scenario never replaces another one of the same name.
+        if (taken(name.Name))
+            return "A scenario named '" + name.Name +
+                   "' already exists. Please choose another title.";
+    }
+    for (int i = 0; i < 2; ++i) {
+        // Saved as it is, the option would silently vanish from the scenario.
+        if (extras_[Index(i)].Ticked && extras_[Index(i)].Type < 0)
+            return "Extra option " + std::to_string(i + 1) +
+                   " is ticked but has no type. Choose its type, or untick it.";
     }
     return {};
 }
 
-std::string
-ScenarioEditorModel::SaveProblem(const std::function<bool(const std::string&)>& taken) const {
-    std::string problem = TitleProblem(title_);
-    // A new scenario never replaces another one of the same name.
-    if (problem.empty() && !existing_ && taken(title_))
-        problem = "A scenario named '" + title_ + "' already exists. Please choose another title.";
-    return problem;
+std::string ScenarioEditorModel::SaveName() const {
+    return existing_ ? title_ : CheckScenarioName(title_).Name;
+}
+
+bool ScenarioEditorModel::CanSave() const {
+    return !Trim(title_).empty();
 }
 
 bool ScenarioEditorModel::ShowsDelete() const {

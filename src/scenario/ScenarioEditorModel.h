@@ -68,19 +68,19 @@ public:
     void SetTitle(std::string title) { title_ = std::move(title); }
     // After Rename: the scenario's file now has this name.
     void Renamed(std::string title) { title_ = std::move(title); }
-    // A character the title box refuses: one that no file name may hold, one above 126, or a
-    // control character (backspace is the box's own business).
-    static bool TitleCharRefused(uint32_t code);
     // The title of a new scenario: "Custom Game", else "Custom Game N" for the first N that is
     // not taken; past 32766 the base gets a "~" in front and N starts again at 1.
     static std::string FreeTitle(const std::function<bool(const std::string&)>& taken);
-    // Why the title cannot name a scenario file, or empty when it can.
-    static std::string TitleProblem(const std::string& title);
-    // Why Save and Close cannot write this scenario: a bad title, or, for a new scenario, the title
-    // of one that exists already. Empty when it can.
+    // Why Save and Close cannot write this scenario, or empty when it can. A new scenario's title
+    // must pass the rule for names and must not be taken by another scenario; an extra option
+    // that is ticked needs a type. A scenario read from a file is saved again under the name it
+    // has, whatever that name is.
     std::string SaveProblem(const std::function<bool(const std::string&)>& taken) const;
+    // The name the scenario is saved under: the checked title of a new scenario, the file's name
+    // of an existing one.
+    std::string SaveName() const;
     // Save and Close is offered only while there is a title.
-    bool CanSave() const { return !title_.empty(); }
+    bool CanSave() const;
     // The scenario came from a file: Delete and Rename apply to it.
     bool Existing() const { return existing_; }
     bool ShowsDelete() const;

@@ -2,8 +2,8 @@
 
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
+#include "scenario/ScenarioName.h"
 #include "util/Error.h"
-#include "util/Latin1.h"
 
 namespace fs = std::filesystem;
 
@@ -38,25 +38,29 @@ std::string Copy(const ScenarioFolders& folders, const std::string& name) {
     return copy;
 }
 
-bool ValidName(const std::string& name) {
-    return !Trim(name).empty() && name.find_first_of("<>?./\\:*") == std::string::npos;
-}
-
-void Rename(const ScenarioFolders& folders, const std::string& from, const std::string& to) {
-    if (Trim(to).empty())
-        throw Error("A scenario needs a name.");
-    if (!ValidName(to))
-        throw Error("The characters < > ? . / \\ : * cannot be part of a scenario name.");
+std::string Rename(const ScenarioFolders& folders, const std::string& from, const std::string& to) {
+    const ScenarioNameCheck name = CheckScenarioName(to);
+    if (!name.Accepted())
+        throw Error(name.Problem);
     const fs::path source = Changeable(folders, from);
-    const fs::path target = source.parent_path() / (to + ".def");
-    auto clash = folders.Find(to);
+    const fs::path target = source.parent_path() / (name.Name + ".def");
+    auto clash = folders.Find(name.Name);
     // Renaming onto another scenario would destroy it; changing only the case is allowed.
     if (clash && !fs::equivalent(*clash, source))
-        throw Error("A scenario named '" + to + "' already exists.");
+        throw Error("A scenario named '" + name.Name + "' already exists.");
     std::error_code error;
     fs::rename(source, target, error);
     if (error)
         throw Error("The scenario '" + from + "' could not be renamed: " + error.message() + ".");
+    return name.Name;
+}
+
+std::string DeleteQuestion(const ScenarioFolders& folders, const std::string& name) {
+    std::string question = "Are you sure you want to delete '" + name + "'?";
+    if (folders.HidesProgramScenario(name))
+        question += "\n\nThe scenario '" + name +
+                    "' that came with the game will then be listed again in its place.";
+    return question;
 }
 
 void Delete(const ScenarioFolders& folders, const std::string& name) {

@@ -15,13 +15,15 @@ namespace scenario_files {
 // tutorial; answers the new name.
 std::string Copy(const ScenarioFolders& folders, const std::string& name);
 
-// Whether a name can be a scenario name: none of < > ? . / \ : * and not blank.
-bool ValidName(const std::string& name);
+// Renames a scenario of the writable folder to a name that CheckScenarioName accepts (trimmed as
+// it trims); refused for a name it refuses, for a scenario that came with the program in a folder
+// that cannot be written, or when another scenario (in either folder) has that name. Answers the
+// new name.
+std::string Rename(const ScenarioFolders& folders, const std::string& from, const std::string& to);
 
-// Renames a scenario of the writable folder; refused for an invalid name, for a scenario that
-// came with the program in a folder that cannot be written, or when another scenario (in either
-// folder) has that name.
-void Rename(const ScenarioFolders& folders, const std::string& from, const std::string& to);
+// The question Delete asks. When the player's own scenario hides one of the same name that came
+// with the program, it says that this one comes back in its place.
+std::string DeleteQuestion(const ScenarioFolders& folders, const std::string& name);
 
 // Deletes a scenario of the writable folder; those that came with an installed program stay.
 void Delete(const ScenarioFolders& folders, const std::string& name);
@@ -30,9 +32,9 @@ void Delete(const ScenarioFolders& folders, const std::string& name);
 inline std::string Copy(const std::filesystem::path& folder, const std::string& name) {
     return Copy(ScenarioFolders(folder, {}), name);
 }
-inline void Rename(const std::filesystem::path& folder, const std::string& from,
-                   const std::string& to) {
-    Rename(ScenarioFolders(folder, {}), from, to);
+inline std::string Rename(const std::filesystem::path& folder, const std::string& from,
+                          const std::string& to) {
+    return Rename(ScenarioFolders(folder, {}), from, to);
 }
 inline void Delete(const std::filesystem::path& folder, const std::string& name) {
     Delete(ScenarioFolders(folder, {}), name);

@@ -79,4 +79,8 @@ bool ScenarioFolders::Changeable(std::string_view name) const {
     return found && fs::equivalent(found->parent_path(), Writable(), ignored);
 }
 
+bool ScenarioFolders::HidesProgramScenario(std::string_view name) const {
+    return UsesPlayerFolder() && FindScenario(player_, name) && FindScenario(program_, name);
+}
+
 } // namespace marovane

@@ -30,6 +30,9 @@ public:
     std::optional<std::filesystem::path> Locate(const std::string& given) const;
     // Whether the player may rename or delete a scenario: it lies in the writable folder.
     bool Changeable(std::string_view name) const;
+    // Whether the player's own scenario of this name hides one of the same name that came with
+    // the program: deleting it brings that one back into the list.
+    bool HidesProgramScenario(std::string_view name) const;
 
 private:
     bool UsesPlayerFolder() const { return !programWritable_ && !player_.empty(); }

@@ -217,4 +217,15 @@ std::vector<SlotKind> SetupModel::Slots() const {
     return kinds;
 }
 
+std::vector<SlotKind> SetupModel::AgainstComputer() const {
+    std::vector<SlotKind> kinds = Slots();
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        const SlotKind wanted = i == 0 ? SlotKind::Human : SlotKind::Computer;
+        const auto& offered = Choices(static_cast<int>(i));
+        if (std::find(offered.begin(), offered.end(), wanted) != offered.end())
+            kinds[i] = wanted;
+    }
+    return kinds;
+}
+
 } // namespace marovane

@@ -50,6 +50,9 @@ public:
     static std::string Caption(SlotKind kind);
     // The kinds of the players to start the game with (the empty slots after them left out).
     std::vector<SlotKind> Slots() const;
+    // The same number of players set for a game against the computer, as the scenario editor's
+    // Test Play starts it: player 1 a human and the others the computer, where the slots offer it.
+    std::vector<SlotKind> AgainstComputer() const;
 
 private:
     struct Slot {

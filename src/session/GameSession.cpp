@@ -62,7 +62,9 @@ bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& set
     steps_.Clear();
     if (!game_.NewGame(scenario, setup))
         return false;
-    recent_.Opened(scenario);
+    // The tutorial is started from the Help menu, not from the recent files.
+    if (setup.Remembered && !OptionSet(option_bit::Tutorial, game_.Def.Options))
+        recent_.Opened(scenario);
     return true;
 }
 

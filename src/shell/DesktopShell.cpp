@@ -3,6 +3,7 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/TutorialCommand.h"
+#include "shell/TutorialGuidePanel.h"
 #include "ui/GameWindow.h"
 #include "ui/KeepDialog.h"
 #include "ui/dialogs/GameSetupDialog.h"
@@ -27,6 +28,18 @@ DesktopShell::DesktopShell(GameWindow& window, const QDir& programDir)
     item("mnuHTutorial", &DesktopShell::StartTutorial);
     item("mnuHAbout", &DesktopShell::ShowAbout);
     connect(&window_, &GameWindow::TutorialStarted, this, &DesktopShell::ShowTutorialHelp);
+    // The guide belongs to one tutorial game: it goes when that game ends or another begins (a
+    // new tutorial game opens it again, afresh).
+    const auto closeGuide = [this] {
+        if (tutorialPanel_)
+            tutorialPanel_->hide();
+    };
+    connect(&window_, &GameWindow::GameBegan, this, closeGuide);
+    connect(&window_, &GameWindow::GameFinished, this, closeGuide);
+    connect(&window_, &GameWindow::PlayerDid, this, [this](PlayerDeed deed) {
+        if (tutorialPanel_ && tutorialPanel_->isVisible())
+            static_cast<TutorialGuidePanel*>(tutorialPanel_->widget())->Did(deed);
+    });
     AddHelpKey(window_, help_context::MainWindow);
     AddHelpKey(*window_.Keep(), help_context::Keep);
     AddHelpKey(*window_.SetupDialog(), help_context::NewGame);
@@ -79,12 +92,14 @@ void DesktopShell::ShowTutorialHelp() {
     if (!tutorialPanel_) {
         tutorialPanel_ = new QDockWidget("Marovane Tutorial", &window_);
         tutorialPanel_->setObjectName("tutorialHelp");
-        tutorialPanel_->setWidget(
-            new HelpWindow("Marovane Tutorial", book_.ContentsPage(), tutorialPanel_));
-        tutorialPanel_->setMinimumWidth(300);
+        auto* guide = new TutorialGuidePanel(tutorialPanel_);
+        connect(guide, &TutorialGuidePanel::HelpWanted, this,
+                [this] { OpenPage(book_.TutorialPage()); });
+        tutorialPanel_->setWidget(guide);
+        tutorialPanel_->setMinimumWidth(260);
         window_.addDockWidget(Qt::RightDockWidgetArea, tutorialPanel_);
     }
-    static_cast<HelpWindow*>(tutorialPanel_->widget())->ShowPage(book_.TutorialPage());
+    static_cast<TutorialGuidePanel*>(tutorialPanel_->widget())->Restart();
     tutorialPanel_->show();
 }
 

@@ -32,12 +32,13 @@ public:
     void ShowAbout();
     // Help > Tutorial.
     void StartTutorial();
-    // The tutorial's page in a panel beside the board.
+    // The tutorial's guide in a panel beside the board, at its first step.
     void ShowTutorialHelp();
     // The about box at start, unless the player switched it off.
     void ShowAboutAtStart();
 
-    // For tests: the help window and the tutorial's panel, once shown.
+    // For tests: the help window and the tutorial's panel (a TutorialGuidePanel inside), once
+    // shown.
     HelpWindow* Help() const { return help_; }
     QDockWidget* TutorialPanel() const { return tutorialPanel_; }
 

@@ -9,8 +9,33 @@
 #include <QKeyEvent>
 
 #include <cmath>
+#include <optional>
 
 namespace marovane {
+
+namespace {
+
+// What a click did, as the tutorial's guide counts it.
+std::optional<PlayerDeed> DeedOf(ClickAction action, ClickOutcome outcome) {
+    switch (outcome) {
+    case ClickOutcome::Selected:
+        return PlayerDeed::Selected;
+    case ClickOutcome::Stepped:
+        return PlayerDeed::Stepped;
+    case ClickOutcome::Fought:
+        if (action == ClickAction::Heal)
+            return PlayerDeed::Healed;
+        if (action == ClickAction::Attack || action == ClickAction::Arrow ||
+            action == ClickAction::Rock || action == ClickAction::Oil)
+            return PlayerDeed::Attacked;
+        return std::nullopt;
+    case ClickOutcome::Nothing:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 BoardInput::BoardInput(GameSession& session, BoardWidget& board, UnitPanel& pointerPanel,
                        const Pointers& pointers, QObject* parent)
@@ -66,7 +91,9 @@ void BoardInput::OnCellClick(int x, int y) {
     if (!session_.HumanToMove() || rightButtonDown_)
         return;
     Game& game = session_.CurrentGame();
-    game.CellClick(x, y);
+    const ClickAction action = game.ClickPreview(x, y);
+    if (const auto deed = DeedOf(action, game.CellClick(x, y)))
+        emit Did(*deed);
     // What the click did is done: the next pointer move tells about the next one.
     pointerPanel_.SetPreview(QString());
     // The floating panel follows: it gives way when the clicked unit became the selection.
@@ -110,6 +137,8 @@ void BoardInput::OnCellMouseMove(int button, int x, int y) {
     const auto preview = game.PreviewAttack(game.HighX, game.HighY, x, y);
     pointerPanel_.SetPreview(preview ? PreviewLines(*preview, action == ClickAction::Repair)
                                      : QString());
+    if (preview && !preview->Heal)
+        emit Did(PlayerDeed::ReadPreview);
 }
 
 QString BoardInput::PreviewLines(const AttackPreview& preview, bool repair) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/TutorialGuide.h"
+
 #include <QObject>
 #include <QString>
 
@@ -32,6 +34,10 @@ public:
     // The floating panel's lines for an attack, a healing or a repair: "Damage 3-5" and
     // "Strikes back 2-3" or "No strike back"; "Heals 2-4"; "Repairs 5-10".
     static QString PreviewLines(const AttackPreview& preview, bool repair);
+
+signals:
+    // What the player's click or pointer did on the board, for the tutorial's guide.
+    void Did(PlayerDeed deed);
 
 private:
     void OnCellMouseDown(int button, int x, int y);

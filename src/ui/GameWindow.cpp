@@ -63,6 +63,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     session_->SetAutosaveFolder(ToLocalPath(QDir(userData).filePath("autosaves")));
     BuildPanels();
     input_ = new BoardInput(*session_, *board_, *panels_[0], pointers_, this);
+    connect(input_, &BoardInput::Did, this, &GameWindow::PlayerDid);
     // After the click has been played: a step may now be taken back, or no longer.
     connect(board_, &BoardWidget::CellClick, this, [this] { EnableComforts(); });
     menus_ = new GameMenus(*menuBar(), this);
@@ -189,8 +190,18 @@ void GameWindow::BuildDialogs() {
     GameSetupDialog::WindowLinks links;
     links.OptionsMenu = menus_->OptionsMenu();
     links.TeamsMenu = menus_->TeamsMenu();
-    links.CurrentPictureSet = [this] { return strip_.Name(); };
-    links.ChoosePictureSet = [this](const QString& name) { LoadPictureSet(name.toStdString()); };
+    // The tutorial keeps its letter pictures until another game begins, whatever the new-game
+    // dialog shows meanwhile; the new game then takes the dialog's set.
+    const auto tutorialShown = [this] {
+        return OptionSet(option_bit::Tutorial, CurrentGame().Def.Options);
+    };
+    links.CurrentPictureSet = [this, tutorialShown] {
+        return tutorialShown() ? QString() : strip_.Name();
+    };
+    links.ChoosePictureSet = [this, tutorialShown](const QString& name) {
+        if (!tutorialShown())
+            LoadPictureSet(name.toStdString());
+    };
     links.ScenarioChosen = [this](const GameDef& def) {
         // The Teams menu offers what the chosen scenario allows.
         for (int k = 0; k < 5; ++k)
@@ -304,8 +315,13 @@ void GameWindow::ShowStatus(const std::string& text) {
 }
 
 void GameWindow::ShowKeep(KeepVisit& visit) {
-    if (!exiting_)
-        keep_->Visit(visit);
+    if (exiting_)
+        return;
+    const int money = visit.Money();
+    keep_->Visit(visit);
+    // Every sale, rescue and purchase changes the treasury.
+    if (visit.Money() != money || visit.Bought() || visit.Rescued())
+        emit PlayerDid(PlayerDeed::UsedKeep);
 }
 
 void GameWindow::ShowUnitPanel(int panel, int x, int y) {
@@ -377,6 +393,7 @@ void GameWindow::ShowBackgroundPictures() {
 void GameWindow::GameStarted() {
     for (int k = 0; k < 5; ++k)
         menus_->Teams(k)->setEnabled(CurrentGame().TeamsAllowed(k));
+    emit GameBegan();
 }
 
 void GameWindow::TurnStarted() {
@@ -439,13 +456,16 @@ void GameWindow::GameEnded() {
     cover_->SetPicture(ProgramPicture("intro.jpg"), "intro.jpg");
     cover_->show();
     EnableComforts();
+    emit GameFinished();
 }
 
 // ---- Input -------------------------------------------------------------------------------------
 
 void GameWindow::NextTurn() {
-    if (session_->HumanToMove())
-        CurrentGame().NextPlayer();
+    if (!session_->HumanToMove())
+        return;
+    emit PlayerDid(PlayerDeed::EndedTurn);
+    CurrentGame().NextPlayer();
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "engine/GamePort.h"
 #include "session/GameSession.h"
+#include "session/TutorialGuide.h"
 #include "ui/GameCommands.h"
 #include "ui/NetworkPlay.h"
 #include "ui/PictureStrip.h"
@@ -111,6 +112,11 @@ public:
 signals:
     // A tutorial game began: its help is wanted beside the board.
     void TutorialStarted();
+    // A game began (new or loaded), and a game ended.
+    void GameBegan();
+    void GameFinished();
+    // What the human at this machine did, for the tutorial's guide.
+    void PlayerDid(PlayerDeed deed);
 
 public slots:
     // Game > Exit: asks while a game is shown, stores the options, ends the program.

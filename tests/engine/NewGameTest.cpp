@@ -169,6 +169,9 @@ TEST_F(NewGameTest, SettingsTreasuriesAndTheFirstTurn) {
         EXPECT_GT(game.PlayerBias[p], -1.0f);
     }
     EXPECT_TRUE(game.HotSeat);
+    // A file named in UTF-8, as the system names files, gives the game's Latin-1 name.
+    ASSERT_TRUE(game.NewGame(dir.Write("Ωmega Ünï", def), test::Humans(3)));
+    EXPECT_EQ(game.ScenarioName, "?mega \xDCn\xEF");
 }
 
 TEST_F(NewGameTest, HomeCornersAreExploredAndPartiesMarkTheirSurroundings) {

@@ -3,6 +3,7 @@
 #include "engine/StandardLayout.h"
 #include "scenario/BoardString.h"
 #include "scenario/Options.h"
+#include "scenario/PlayerCorner.h"
 #include "support/RulesFixture.h"
 
 #include <gtest/gtest.h>
@@ -241,6 +242,67 @@ TEST(PlacementModel, ClearAndResetGoBackToTheLayoutAndToTheHandedInString) {
     EXPECT_EQ(model.Current(), first.Current());
     EXPECT_EQ(model.PicNum(5, 5), 3);
     EXPECT_EQ(model.PicNum(6, 6), -1);
+}
+
+TEST(PlacementModel, PaintingPutsWhatThePopupOffersAndOneUndoTakesBackTheStroke) {
+    GameDef def = EditedDef(10, 10);
+    def.UnitsAllowed = static_cast<int16_t>(0x3FF & ~Bit(2)); // no catapults
+    PlacementModel model;
+    model.Open(def, 2, "");
+    const std::vector<int> opening = Cells(model);
+    model.BeginStroke();
+    EXPECT_FALSE(model.Paint(5, 5, 1, 3)) << "no catapult in this scenario";
+    EXPECT_TRUE(model.Paint(5, 5, 2, 1));
+    EXPECT_FALSE(model.Paint(5, 5, 2, 1)) << "the cell shows it already";
+    EXPECT_TRUE(model.Paint(6, 5, 2, 1));
+    EXPECT_TRUE(model.Paint(7, 5, 2, 13));
+    EXPECT_FALSE(model.Paint(8, 5, 2, 13)) << "one King a player";
+    EXPECT_TRUE(model.Paint(1, 1, 1, 0));
+    EXPECT_EQ(model.PicNum(5, 5), 15);
+    EXPECT_EQ(model.PicNum(7, 5), 15 + 12);
+    EXPECT_EQ(model.PicNum(1, 1), -1);
+    EXPECT_EQ(model.Current()[2], board_string::kEmptied);
+    model.Undo();
+    EXPECT_EQ(Cells(model), opening);
+    EXPECT_FALSE(model.CanUndo()) << "one stroke, one step back";
+}
+
+TEST(PlacementModel, MirrorGivesEveryPlayerPlayerOnesPiecesInHisOwnCorner) {
+    const GameDef def = EditedDef(12, 10);
+    PlacementModel model;
+    model.Open(def, 4, "");
+    model.Choose(5, 3, 1, 11); // a medium cavalryman of player 1
+    model.Choose(2, 6, 1, 13); // his King
+    model.Choose(1, 1, 1, 0);  // his peasant goes
+    model.Choose(6, 6, 2, 15); // a wall of player 2, which the mirror replaces
+    const std::vector<int> before = Cells(model);
+    model.MirrorFirstPlayer();
+    for (int p = 2; p <= 4; ++p) {
+        const int first = (p - 1) * 15;
+        const Cell cavalry = ToPlayerCorner(Cell{5, 3}, p, 12, 10);
+        const Cell king = ToPlayerCorner(Cell{2, 6}, p, 12, 10);
+        const Cell peasant = ToPlayerCorner(Cell{1, 1}, p, 12, 10);
+        const Cell archer = ToPlayerCorner(Cell{3, 4}, p, 12, 10);
+        EXPECT_EQ(model.PicNum(cavalry.X, cavalry.Y), first + 10) << p;
+        EXPECT_EQ(model.PicNum(king.X, king.Y), first + 12) << p;
+        EXPECT_EQ(model.PicNum(peasant.X, peasant.Y), -1) << p;
+        EXPECT_EQ(model.PicNum(archer.X, archer.Y), first + 6) << p << ": his formation stays";
+    }
+    EXPECT_EQ(model.PicNum(6, 6), -1) << "player 2's own wall went";
+    for (int x = 1; x <= 12; ++x) {
+        for (int y = 1; y <= 10; ++y) {
+            const int was = before[static_cast<size_t>((y - 1) * 12 + x - 1)];
+            if (was >= 0 && was < 15) {
+                EXPECT_EQ(model.PicNum(x, y), was) << "player 1 keeps his pieces";
+            }
+        }
+    }
+    // The string says the same, and Undo takes the mirror back.
+    PlacementModel reopened;
+    reopened.Open(def, 4, model.Current());
+    EXPECT_EQ(Cells(reopened), Cells(model));
+    model.Undo();
+    EXPECT_EQ(Cells(model), before);
 }
 
 // ---- What the editor shows is what a new game lays out ------------------------------------------

@@ -61,6 +61,10 @@ TEST(DefFiles, ListingAndLookupIgnoreCase) {
     EXPECT_EQ(FindScenario(dir.Path(), "gamma")->filename(), "Gamma.DEF");
     EXPECT_FALSE(FindScenario(dir.Path(), "Delta"));
     EXPECT_FALSE(FindScenario(dir.Path(), "Folder"));
+    // A file named "Old.def.def" is the scenario "Old.def".
+    dir.WriteBytes("Old.def.def", std::string(kGameDefSize, '\0'));
+    EXPECT_EQ(FindScenario(dir.Path(), "old.DEF")->filename(), "Old.def.def");
+    EXPECT_EQ(FindScenario(dir.Path(), "Old.def.def")->filename(), "Old.def.def");
     EXPECT_TRUE(ListScenarios(dir.Path() / "missing").empty());
 }
 

@@ -386,25 +386,18 @@ TEST(ScenarioEditorModel, NewTitlesTakeTheFirstFreeNumber) {
     EXPECT_EQ(Model::FreeTitle([](const std::string& t) { return t[0] != '~'; }), "~Custom Game 1");
 }
 
-TEST(ScenarioEditorModel, TitlesRefuseWhatNoFileNameMayHold) {
-    for (char c : std::string("/\\:\"?*<>|"))
-        EXPECT_TRUE(Model::TitleCharRefused(static_cast<unsigned char>(c))) << c;
-    for (uint32_t code : {0u, 9u, 31u, 127u, 164u, 0x20ACu})
-        EXPECT_TRUE(Model::TitleCharRefused(code)) << code;
-    for (char c : std::string("aZ09 .-_#~()"))
-        EXPECT_FALSE(Model::TitleCharRefused(static_cast<unsigned char>(c))) << c;
-
-    EXPECT_EQ(Model::TitleProblem("My Map"), "");
-    EXPECT_NE(Model::TitleProblem(""), "");
-    EXPECT_NE(Model::TitleProblem("   "), "");
-    EXPECT_NE(Model::TitleProblem("a/b"), "");
-
+TEST(ScenarioEditorModel, SavingRefusesTakenTitlesAndOptionsWithoutAType) {
     Model model;
     auto taken = [](const std::string& t) { return t == "Skirmish"; };
-    model.SetTitle("Skirmish");
+    model.SetTitle(" Skirmish ");
     EXPECT_EQ(model.SaveProblem(taken),
               "A scenario named 'Skirmish' already exists. Please choose another title.");
     model.SetTitle("Fresh");
+    EXPECT_EQ(model.SaveProblem(taken), "");
+    model.SetExtraTicked(1, true);
+    EXPECT_EQ(model.SaveProblem(taken),
+              "Extra option 2 is ticked but has no type. Choose its type, or untick it.");
+    model.SetExtraType(1, 3);
     EXPECT_EQ(model.SaveProblem(taken), "");
     model.Load(Model().ToDef(), "Skirmish");
     EXPECT_EQ(model.SaveProblem(taken), "") << "an edited scenario replaces its own file";

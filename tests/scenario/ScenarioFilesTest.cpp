@@ -36,9 +36,6 @@ TEST_F(ScenarioFilesTest, ACopyIsAnOrdinaryScenario) {
 }
 
 TEST_F(ScenarioFilesTest, RenamingRefusesBadNamesAndClashes) {
-    for (const char* bad : {"a.b", "a/b", "a\\b", "a:b", "a*b", "a?b", "<a>", "  "})
-        EXPECT_FALSE(scenario_files::ValidName(bad)) << bad;
-    EXPECT_TRUE(scenario_files::ValidName("Siege of the North"));
     EXPECT_THROW(scenario_files::Rename(dir.Path(), "Other", "Battle"), Error);
     auto refusal = [&](const std::string& name) {
         try {
@@ -48,13 +45,30 @@ TEST_F(ScenarioFilesTest, RenamingRefusesBadNamesAndClashes) {
         }
         return std::string("renamed");
     };
-    EXPECT_EQ(refusal("x.y"), "The characters < > ? . / \\ : * cannot be part of a scenario name.");
+    EXPECT_EQ(refusal("x.Def"),
+              "Names cannot end in \".def\": the game adds that to the file itself.");
     EXPECT_EQ(refusal("  "), "A scenario needs a name.");
     EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "Other"})) << "nothing changed";
     scenario_files::Rename(dir.Path(), "Other", "Renamed");
     EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "Renamed"}));
     scenario_files::Rename(dir.Path(), "Renamed", "RENAMED");
     EXPECT_EQ(Names(), (std::vector<std::string>{"Battle", "RENAMED"})) << "a new case is fine";
+}
+
+// An installed game: the player's own "Battle" hides the one that came with the program, and
+// the question says that deleting it brings that one back.
+TEST_F(ScenarioFilesTest, DeletingAPlayersCopyOfABuiltInScenarioSaysItComesBack) {
+    test::TempDir own;
+    own.Write("Battle", test::PlainDef(10, 10));
+    own.Write("Mine", test::PlainDef(10, 10));
+    const ScenarioFolders folders(dir.Path(), own.Path(), false);
+    EXPECT_EQ(scenario_files::DeleteQuestion(folders, "battle"),
+              "Are you sure you want to delete 'battle'?\n\nThe scenario 'battle' that came with "
+              "the game will then be listed again in its place.");
+    EXPECT_EQ(scenario_files::DeleteQuestion(folders, "Mine"),
+              "Are you sure you want to delete 'Mine'?");
+    EXPECT_EQ(scenario_files::DeleteQuestion(ScenarioFolders(dir.Path(), {}), "Battle"),
+              "Are you sure you want to delete 'Battle'?");
 }
 
 TEST_F(ScenarioFilesTest, DeletingRemovesTheFileOrSaysWhy) {

@@ -200,9 +200,15 @@ TEST_F(GameWindowTest, TheKeepDialogBuysIntoTheKeep) {
         EXPECT_FALSE(keep->PurchaseFrame()->isVisible()) << "one unit a visit";
         keep->CloseButton()->click();
     });
+    // What the player does is told, for the tutorial's guide.
+    std::vector<PlayerDeed> deeds;
+    QObject::connect(window.get(), &GameWindow::PlayerDid,
+                     [&](PlayerDeed deed) { deeds.push_back(deed); });
     Click(4, 3);
     Click(5, 4);
     QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
+    EXPECT_EQ(deeds, (std::vector<PlayerDeed>{PlayerDeed::Selected, PlayerDeed::Stepped,
+                                              PlayerDeed::EndedTurn, PlayerDeed::UsedKeep}));
     EXPECT_EQ(game->PicNum(1, 1), 4);
     EXPECT_EQ(game->Money[1], 1500 - specs.UnitCost[4]);
     EXPECT_EQ(game->CurrentPlayer, 2);
@@ -472,10 +478,14 @@ TEST_F(GameWindowTest, TheKeepShowsATeamMatesPieceInItsOwnersColour) {
 TEST_F(GameWindowTest, AnEmptyKeepOffersNoSale) {
     ASSERT_TRUE(StartShipped("Castle Siege"));
     ASSERT_EQ(game->PicNum(1, 1), -1);
+    std::vector<PlayerDeed> deeds;
+    QObject::connect(window.get(), &GameWindow::PlayerDid,
+                     [&](PlayerDeed deed) { deeds.push_back(deed); });
     EXPECT_TRUE(EndTurnThroughTheKeep(*window, [](KeepDialog& keep) {
         EXPECT_FALSE(keep.SellButton()->isVisible());
         EXPECT_FALSE(keep.RescueButton()->isVisible());
     }));
+    EXPECT_EQ(deeds, std::vector<PlayerDeed>{PlayerDeed::EndedTurn}) << "a keep left as it was";
 }
 
 } // namespace

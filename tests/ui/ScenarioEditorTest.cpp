@@ -4,8 +4,8 @@
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
 #include "shell/HelpWindow.h"
-#include "shell/ShellFixture.h"
 #include "ui/BoardWidget.h"
+#include "ui/EditorFixture.h"
 #include "ui/ModalAnswer.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "ui/dialogs/PlacementDialog.h"
@@ -23,7 +23,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 
 #include <fstream>
@@ -34,67 +34,11 @@ namespace marovane {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FolderContents;
+using test::PickFromPopup;
+using test::Shoot;
 
-// Every file of a folder with its bytes, to show that a refusal left the folder as it was.
-std::map<std::string, std::string> FolderContents(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file())
-            continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        files[fs::relative(entry.path(), folder).string()] = bytes.str();
-    }
-    return files;
-}
-
-// Right-clicks a cell of a board and picks the entry with this caption from the unit pop-up that
-// opens.
-void PickFromPopup(BoardWidget* board, int x, int y, const QString& caption) {
-    bool picked = false;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            if (action->text() == caption && action->isVisible()) {
-                menu->setActiveAction(action);
-                QTest::keyClick(menu, Qt::Key_Return);
-                picked = true;
-                return;
-            }
-        }
-        menu->close();
-    });
-    QTest::mouseClick(board, Qt::RightButton, {}, board->CellRect(x, y).center().toPoint());
-    EXPECT_TRUE(picked) << caption.toStdString();
-}
-
-// With MAROVANE_SHOTS naming a folder, the windows are saved there as pictures to look at.
-void Shoot(QWidget* widget, const char* name) {
-    const QByteArray folder = qgetenv("MAROVANE_SHOTS");
-    if (folder.isEmpty())
-        return;
-    QTest::qWait(50);
-    widget->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-}
-
-class ScenarioEditorTest : public test::ShellFixture {
-protected:
-    void SetUp() override {
-        ShellFixture::SetUp();
-        MakeWindow();
-    }
-    GameSetupDialog* Setup() const { return window->SetupDialog(); }
-    static void Click(QAbstractButton* button) {
-        ASSERT_TRUE(button->isVisible() && button->isEnabled()) << button->text().toStdString();
-        // A check box takes clicks on its box and caption only.
-        const QPoint at = qobject_cast<QCheckBox*>(button)
-                              ? QPoint(8, button->height() / 2)
-                              : QPoint(button->width() / 2, button->height() / 2);
-        QTest::mouseClick(button, Qt::LeftButton, {}, at);
-    }
-};
+class ScenarioEditorTest : public test::EditorFixture {};
 
 // A scenario made only through the windows: its file says what the editor showed, and a game
 // started from it through the new-game dialog has every piece where the placement editor put it.
@@ -269,16 +213,28 @@ TEST_F(ScenarioEditorTest, RefusedSavesLeaveTheFilesAlone) {
     QTest::keyClicks(editor->TitleBox(), "Blocked");
     EXPECT_EQ(editor->TitleBox()->text(), "Blocked");
     Click(editor->SaveButton());
+    // A ".def" ending would make a file no list finds again.
+    editor->TitleBox()->clear();
+    QTest::keyClicks(editor->TitleBox(), "Foo.DEF");
+    Click(editor->SaveButton());
+    // An extra option ticked without a type would be lost without a word.
     editor->TitleBox()->setText("Rich");
+    Click(editor->ExtraBox(1));
+    Click(editor->SaveButton());
+    Click(editor->ExtraBox(1));
     editor->CashBox()->setText("40000");
     emit editor->CashBox()->textEdited("40000");
     Click(editor->SaveButton());
 
-    ASSERT_EQ(answer.Messages.size(), 3u);
+    ASSERT_EQ(answer.Messages.size(), 5u);
     EXPECT_EQ(answer.Messages[0],
               "A scenario named 'skirmish' already exists. Please choose another title.");
     EXPECT_TRUE(answer.Messages[1].startsWith("Cannot write")) << answer.Messages[1].toStdString();
-    EXPECT_EQ(answer.Messages[2], "The treasury must be a whole number from -32768 to 32767.");
+    EXPECT_EQ(answer.Messages[2],
+              "Names cannot end in \".def\": the game adds that to the file itself.");
+    EXPECT_EQ(answer.Messages[3],
+              "Extra option 2 is ticked but has no type. Choose its type, or untick it.");
+    EXPECT_EQ(answer.Messages[4], "The treasury must be a whole number from -32768 to 32767.");
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(FolderContents(folder.Path()), before);
     editor->reject();
@@ -287,11 +243,18 @@ TEST_F(ScenarioEditorTest, RefusedSavesLeaveTheFilesAlone) {
 // Built-in scenarios keep their name and the tutorial stays; a player's own scenario is renamed
 // and deleted from the editor, with the list following.
 TEST_F(ScenarioEditorTest, RenameAndDeleteFollowTheScenariosMarks) {
-    test::ModalAnswer answer([](QWidget* modal) {
+    // Rename is asked again, with the rule, for a name no scenario may have.
+    const QString prompt = "Please enter the new name for '#Skirmish':";
+    test::ModalAnswer answer([&](QWidget* modal) {
         if (auto* input = qobject_cast<QInputDialog*>(modal)) {
             EXPECT_EQ(input->windowTitle(), "Rename Scenario");
-            EXPECT_EQ(input->labelText(), "Please enter the new name for '#Skirmish':");
-            input->setTextValue("Borderlands");
+            const bool again = input->labelText() != prompt;
+            if (again) {
+                EXPECT_EQ(input->labelText(), "(Names cannot end in \".def\": the game adds that "
+                                              "to the file itself.)\n\n" +
+                                                  prompt);
+            }
+            input->setTextValue(again ? " Ωmega Ünï " : "Borderlands.Def");
             input->accept();
         }
     });
@@ -319,23 +282,29 @@ TEST_F(ScenarioEditorTest, RenameAndDeleteFollowTheScenariosMarks) {
     ASSERT_EQ(setup->TitleLabel()->text(), "#Skirmish");
     setup->EditSelected();
     EXPECT_FALSE(editor->Badge()->isVisible());
+    // Rename takes the names the editor saves under: letters of any script, blanks trimmed.
+    const QString renamed = "Ωmega Ünï";
+    const fs::path file = folder.Path() / (renamed.toStdString() + ".def");
     Click(editor->RenameButton());
-    EXPECT_EQ(editor->TitleBox()->text(), "Borderlands");
-    EXPECT_TRUE(fs::exists(folder.Path() / "Borderlands.def"));
+    EXPECT_EQ(editor->TitleBox()->text(), renamed);
+    EXPECT_TRUE(fs::exists(file));
     EXPECT_FALSE(fs::exists(folder.Path() / "#Skirmish.def"));
-    // Saving after the rename writes the renamed file.
-    editor->PartyBar()->setValue(4);
-    Click(editor->SaveButton());
-    EXPECT_EQ(setup->TitleLabel()->text(), "Borderlands");
-    EXPECT_EQ(ReadDefFile(folder.Path() / "Borderlands.def").PartySize, 4);
+    // Saving after the rename writes the renamed file, and saving it again works as well.
+    for (int party : {4, 5}) {
+        editor->PartyBar()->setValue(party);
+        Click(editor->SaveButton());
+        EXPECT_TRUE(answer.Messages.empty()) << answer.Messages.back().toStdString();
+        EXPECT_EQ(setup->TitleLabel()->text(), renamed);
+        EXPECT_EQ(ReadDefFile(file).PartySize, party);
+        setup->EditSelected();
+    }
 
-    setup->EditSelected();
     Click(editor->DeleteButton());
     EXPECT_FALSE(editor->isVisible());
     ASSERT_FALSE(answer.Messages.empty());
-    EXPECT_EQ(answer.Messages.back(), "Are you sure you want to delete 'Borderlands'?");
-    EXPECT_FALSE(fs::exists(folder.Path() / "Borderlands.def"));
-    EXPECT_TRUE(setup->ScenarioList()->findItems("Borderlands", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(answer.Messages.back(), "Are you sure you want to delete '" + renamed + "'?");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(setup->ScenarioList()->findItems(renamed, Qt::MatchExactly).isEmpty());
 }
 
 // The placement editor's buttons: Clear and Reset ask first, Undo takes back one step at a time,

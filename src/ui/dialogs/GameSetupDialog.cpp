@@ -185,6 +185,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
     // The scenario editor is there from the start, like the dialog, so the window around can
     // give it its help key.
     editor_ = new ScenarioEditor(programDir_, scenarios_, specs_, this);
+    connect(editor_, &ScenarioEditor::TestPlayWanted, this, &GameSetupDialog::TestPlay);
     connect(editor_, &QDialog::finished, this, [this] {
         RefreshList();
         if (!editor_->ResultName().isEmpty())
@@ -204,7 +205,29 @@ void GameSetupDialog::Open() {
         }
     }
     list_->setFocus();
+    testPlay_ = false;
     open();
+    // Back from a test game: the author goes on with the unsaved scenario.
+    if (editor_->TestPlayed())
+        editor_->Resume();
+}
+
+void GameSetupDialog::TestPlay(const QString& path, const GameDef& def) {
+    if (IsGuest())
+        return;
+    LeaveLobby();
+    SetupModel players;
+    players.SetDefinition(def);
+    testSetup_ = NewGameSetup();
+    testSetup_.Slots = players.AgainstComputer();
+    testSetup_.PictureSet = pictures_->currentText().toStdString();
+    testSetup_.Remembered = false;
+    testPath_ = path;
+    testPlay_ = true;
+    // The Teams menu offers what the tested scenario allows.
+    if (links_.ScenarioChosen)
+        links_.ScenarioChosen(def);
+    accept();
 }
 
 QString GameSetupDialog::SlotCaption(SlotKind kind) {
@@ -212,6 +235,11 @@ QString GameSetupDialog::SlotCaption(SlotKind kind) {
 }
 
 NewGameSetup GameSetupDialog::Setup(int teamsMode) const {
+    if (testPlay_) {
+        NewGameSetup setup = testSetup_;
+        setup.TeamsMode = teamsMode;
+        return setup;
+    }
     NewGameSetup setup;
     setup.Slots = model_.Slots();
     // An option counts when the scenario has it and its box is ticked.
@@ -239,17 +267,22 @@ void GameSetupDialog::RefreshList() {
 }
 
 bool GameSetupDialog::SelectScenario(const QString& name) {
+    // The whole name first, as the scenario files are looked up: an old scenario may have a
+    // ".def" of its own.
     QString wanted = name;
-    if (wanted.endsWith(".def", Qt::CaseInsensitive))
-        wanted.chop(4);
-    for (int row = 0; row < list_->count(); ++row) {
-        if (list_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
-            list_->blockSignals(true);
-            list_->setCurrentRow(row);
-            list_->blockSignals(false);
-            ScenarioClicked();
-            return true;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int row = 0; row < list_->count(); ++row) {
+            if (list_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
+                list_->blockSignals(true);
+                list_->setCurrentRow(row);
+                list_->blockSignals(false);
+                ScenarioClicked();
+                return true;
+            }
         }
+        if (!wanted.endsWith(".def", Qt::CaseInsensitive))
+            break;
+        wanted.chop(4);
     }
     return false;
 }
@@ -496,9 +529,10 @@ void GameSetupDialog::RenameSelected() {
     if (!answer)
         return;
     try {
-        scenario_files::Rename(scenarios_, name.toStdString(), answer->toStdString());
+        const std::string renamed =
+            scenario_files::Rename(scenarios_, name.toStdString(), answer->toStdString());
         RefreshList();
-        SelectScenario(*answer);
+        SelectScenario(QString::fromStdString(renamed));
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
     }
@@ -508,8 +542,9 @@ void GameSetupDialog::DeleteSelected() {
     const QString name = SelectedName();
     if (name.isEmpty())
         return;
-    if (QMessageBox::question(this, "Confirm Delete",
-                              "Are you sure you want to delete '" + name + "'?",
+    const QString question =
+        QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, name.toStdString()));
+    if (QMessageBox::question(this, "Confirm Delete", question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {

@@ -72,8 +72,9 @@ public:
     QLabel* StatusLabel() const { return status_; }
     QLabel* ChooseLabel(int i) const { return choose_[static_cast<size_t>(i)]; }
 
-    // The path of the selected scenario (the dialog's result).
-    const QString& ChosenPath() const { return chosenPath_; }
+    // The path of the selected scenario (the dialog's result), or of the scenario the editor
+    // wants to test play.
+    const QString& ChosenPath() const { return testPlay_ ? testPath_ : chosenPath_; }
     // The choices to start the game with (slot types, ticked options, picture set).
     NewGameSetup Setup(int teamsMode) const;
 
@@ -119,6 +120,8 @@ private:
     void ShowPopup(const QPoint& position);
     QString SelectedName() const;
     void Fail(const QString& message);
+    // The editor's Test Play: the dialog closes with the editor's unsaved scenario as its result.
+    void TestPlay(const QString& path, const GameDef& def);
 
     // The network lobby (GameSetupLobby.cpp).
     void BuildLobby(QGridLayout* slotGrid, QVBoxLayout* middle);
@@ -149,6 +152,9 @@ private:
     SetupModel model_;
     PictureStrip strip_;
     QString chosenPath_;
+    bool testPlay_ = false;
+    QString testPath_;
+    NewGameSetup testSetup_;
     QString rememberedPictures_;
     bool rebuilding_ = false;
 

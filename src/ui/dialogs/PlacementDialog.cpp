@@ -7,13 +7,16 @@
 #include "ui/PictureStrip.h"
 #include "ui/dialogs/UnitPopup.h"
 
+#include <QButtonGroup>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,24 +36,53 @@ PlacementDialog::PlacementDialog(const UnitSpecs& specs, const PictureStrip& pic
     layout->addWidget(board_, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel("Right-click a cell\nto place a unit\nof this player:", this));
+    side->addWidget(new QLabel("Paint with the left button,\nor right-click a cell\nto choose "
+                               "its unit.",
+                               this));
     auto* playerRow = new QHBoxLayout;
-    // Up raises the player number, as the scroll bar's top end is its highest value.
-    player_ = new QScrollBar(Qt::Vertical, this);
+    player_ = new QSpinBox(this);
     player_->setObjectName("vsbPlayer");
-    player_->setInvertedAppearance(true);
-    player_->setInvertedControls(false);
-    player_->setFixedHeight(48);
-    playerLabel_ = new QLabel(this);
+    player_->setPrefix("Player ");
     playerColour_ = new QLabel(this);
     playerColour_->setFixedSize(24, 24);
     playerColour_->setAutoFillBackground(true);
     playerRow->addWidget(player_);
-    playerRow->addWidget(playerLabel_);
     playerRow->addWidget(playerColour_);
     playerRow->addStretch();
     side->addLayout(playerRow);
+
+    // The palette: the unit kinds of the chosen player, in his colour, and the eraser.
+    auto* paletteGrid = new QGridLayout;
+    paletteGrid->setSpacing(2);
+    paletteGroup_ = new QButtonGroup(this);
+    paletteGroup_->setExclusive(true);
+    for (int entry = 0; entry < PlacementModel::kPopupEntries; ++entry) {
+        auto* button = new QToolButton(this);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setIconSize(QSize(28, 28));
+        button->setObjectName("palette" + QString::number(entry));
+        if (entry == 0) {
+            button->setText("Empty");
+            button->setToolTip("Empty the cell");
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        } else {
+            button->setToolTip(QString::fromLatin1(specs_.UnitName[entry - 1].c_str()));
+        }
+        paletteGroup_->addButton(button, entry);
+        paletteGrid->addWidget(button, entry / 4, entry % 4);
+        palette_[static_cast<size_t>(entry)] = button;
+    }
+    palette_[1]->setChecked(true);
+    side->addLayout(paletteGrid);
+    cellLabel_ = new QLabel(this);
+    cellLabel_->setObjectName("lblCell");
+    side->addWidget(cellLabel_);
     side->addStretch();
+    mirror_ = new QPushButton("&Mirror Player 1", this);
+    mirror_->setObjectName("cmdMirror");
+    mirror_->setToolTip("Give every other player player 1's pieces, mirrored into his corner");
+    side->addWidget(mirror_);
     ok_ = new QPushButton("&OK", this);
     ok_->setDefault(true);
     auto* cancel = new QPushButton("&Cancel", this);
@@ -63,7 +95,22 @@ PlacementDialog::PlacementDialog(const UnitSpecs& specs, const PictureStrip& pic
 
     connect(board_, &BoardWidget::CellMouseDown, this,
             [this](int button, int, int x, int y) { CellPressed(button, x, y); });
-    connect(player_, &QScrollBar::valueChanged, this, [this] { ShowPlayer(); });
+    connect(board_, &BoardWidget::CellMouseMove, this,
+            [this](int button, int, int x, int y) { CellMoved(button, x, y); });
+    const auto strokeEnds = [this] {
+        painting_ = false;
+        ShowPalette();
+    };
+    connect(board_, &BoardWidget::CellMouseUp, this, strokeEnds);
+    connect(board_, &BoardWidget::SurfaceMouseUp, this, strokeEnds);
+    connect(board_, &BoardWidget::PointerLeft, this, [this] { cellLabel_->clear(); });
+    connect(player_, &QSpinBox::valueChanged, this, [this] { ShowPlayer(); });
+    connect(mirror_, &QPushButton::clicked, this, [this] {
+        model_.MirrorFirstPlayer();
+        ShowBoard();
+        ShowButtons();
+        ShowPalette();
+    });
     connect(ok_, &QPushButton::clicked, this, [this] {
         result_ = model_.Current();
         accept();
@@ -135,10 +182,32 @@ void PlacementDialog::ShowCell(int x, int y) {
 
 void PlacementDialog::ShowPlayer() {
     const int p = Player();
-    playerLabel_->setText("Player " + QString::number(p));
     QPalette palette = playerColour_->palette();
     palette.setColor(QPalette::Window, QColor(static_cast<QRgb>(kStandardPlayerColors[p])));
     playerColour_->setPalette(palette);
+    ShowPalette();
+}
+
+int PlacementDialog::PaletteEntry() const {
+    return std::max(paletteGroup_->checkedId(), 0);
+}
+
+void PlacementDialog::ShowPalette() {
+    // The kinds this scenario has, in the chosen player's pictures; a King or Queen can be put
+    // only while the player has none on the board.
+    const auto offered = model_.Popup(1, 1, Player());
+    const bool royalty = OptionSet(option_bit::Royalty, model_.Definition().Options);
+    for (int entry = 1; entry < PlacementModel::kPopupEntries; ++entry) {
+        const int type = entry - 1;
+        const bool royal = type == unit_type::King || type == unit_type::Queen;
+        QToolButton* button = palette_[static_cast<size_t>(entry)];
+        button->setIcon(QIcon(pictures_.Picture((Player() - 1) * kUnitTypes + type)));
+        button->setVisible(royal ? royalty : offered[static_cast<size_t>(entry)].Offered);
+        button->setEnabled(offered[static_cast<size_t>(entry)].Offered);
+    }
+    // A kind that can no longer be put leaves the eraser in hand, once the stroke is over.
+    if (!painting_ && !palette_[static_cast<size_t>(PaletteEntry())]->isEnabled())
+        palette_[0]->setChecked(true);
 }
 
 void PlacementDialog::ShowButtons() {
@@ -147,6 +216,12 @@ void PlacementDialog::ShowButtons() {
 }
 
 void PlacementDialog::CellPressed(int button, int x, int y) {
+    if (button == 1) {
+        painting_ = true;
+        model_.BeginStroke();
+        CellMoved(button, x, y);
+        return;
+    }
     if (button != 2)
         return;
     board_->Highlight(x, y, QColor(Qt::white));
@@ -161,10 +236,22 @@ void PlacementDialog::CellPressed(int button, int x, int y) {
     board_->HighlightOff();
 }
 
+void PlacementDialog::CellMoved(int button, int x, int y) {
+    cellLabel_->setText("Cell " + QString::number(x) + ", " + QString::number(y));
+    if (!painting_ || button != 1)
+        return;
+    if (model_.Paint(x, y, Player(), PaletteEntry())) {
+        ShowCell(x, y);
+        ShowButtons();
+        ShowPalette();
+    }
+}
+
 void PlacementDialog::ChooseCell(int x, int y, int entry) {
     model_.Choose(x, y, Player(), entry);
     ShowCell(x, y);
     ShowButtons();
+    ShowPalette();
 }
 
 void PlacementDialog::Clear() {
@@ -175,6 +262,7 @@ void PlacementDialog::Clear() {
     model_.Clear();
     ShowBoard();
     ShowButtons();
+    ShowPalette();
 }
 
 void PlacementDialog::Reset() {
@@ -184,12 +272,14 @@ void PlacementDialog::Reset() {
     model_.Reset();
     ShowBoard();
     ShowButtons();
+    ShowPalette();
 }
 
 void PlacementDialog::Undo() {
     model_.Undo();
     ShowBoard();
     ShowButtons();
+    ShowPalette();
 }
 
 } // namespace marovane

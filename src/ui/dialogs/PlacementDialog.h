@@ -5,11 +5,14 @@
 
 #include <QDialog>
 
+#include <array>
 #include <string>
 
+class QButtonGroup;
 class QLabel;
 class QPushButton;
-class QScrollBar;
+class QSpinBox;
+class QToolButton;
 
 namespace marovane {
 
@@ -17,8 +20,10 @@ class BoardWidget;
 class PictureStrip;
 
 // "Advanced Unit Placement": the whole board of a scenario as a new game lays it out, where the
-// author right-clicks a cell to put any unit of the chosen player there or to empty it. It shows
-// a PlacementModel; the cells it draws are the model's, never read back from the pictures.
+// author right-clicks a cell to put any unit of the chosen player there or to empty it, or paints
+// the palette's unit over the cells with the left button held down. Mirror gives every other
+// player player 1's pieces; the cell under the pointer is named beside the board. It shows a
+// PlacementModel; the cells it draws are the model's, never read back from the pictures.
 class PlacementDialog : public QDialog {
     Q_OBJECT
 
@@ -35,7 +40,12 @@ public:
     // ---- For the scenario editor and the tests --------------------------------------------------
     const PlacementModel& Model() const { return model_; }
     BoardWidget* Board() const { return board_; }
-    QScrollBar* PlayerSelector() const { return player_; }
+    QSpinBox* PlayerSelector() const { return player_; }
+    // The palette: entry 0 empties a cell, entry t + 1 paints unit type t.
+    QToolButton* PaletteButton(int entry) const { return palette_[static_cast<size_t>(entry)]; }
+    int PaletteEntry() const;
+    QPushButton* MirrorButton() const { return mirror_; }
+    QLabel* CellLabel() const { return cellLabel_; }
     int Player() const;
     // What choosing entry e of a cell's pop-up does (entry 0 empties, t + 1 puts type t).
     void ChooseCell(int x, int y, int entry);
@@ -49,7 +59,9 @@ private:
     void ShowCell(int x, int y);
     void ShowPlayer();
     void ShowButtons();
+    void ShowPalette();
     void CellPressed(int button, int x, int y);
+    void CellMoved(int button, int x, int y);
     void Clear();
     void Reset();
     void Undo();
@@ -59,9 +71,13 @@ private:
     PlacementModel model_;
     std::string result_;
     BoardWidget* board_;
-    QScrollBar* player_;
-    QLabel* playerLabel_;
+    QSpinBox* player_;
     QLabel* playerColour_;
+    QButtonGroup* paletteGroup_;
+    std::array<QToolButton*, PlacementModel::kPopupEntries> palette_{};
+    QLabel* cellLabel_;
+    QPushButton* mirror_;
+    bool painting_ = false;
     QPushButton* ok_;
     QPushButton* clear_;
     QPushButton* reset_;

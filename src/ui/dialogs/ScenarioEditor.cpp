@@ -6,7 +6,9 @@
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
 #include "scenario/ScenarioFiles.h"
+#include "scenario/ScenarioName.h"
 #include "ui/BoardWidget.h"
+#include "ui/LocalPath.h"
 #include "ui/dialogs/PlacementDialog.h"
 #include "ui/dialogs/ScenarioNamePrompt.h"
 #include "ui/dialogs/UnitPopup.h"
@@ -19,7 +21,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
 
 namespace marovane {
 
@@ -57,6 +60,8 @@ ScenarioEditor::ScenarioEditor(const QDir& programDir, const ScenarioFolders& sc
     });
 }
 
+ScenarioEditor::~ScenarioEditor() = default;
+
 void ScenarioEditor::Connect() {
     // Every change goes to the model, and the model's answer is shown again, because one box's
     // rule may tick, untick or lock others.
@@ -71,10 +76,10 @@ void ScenarioEditor::Connect() {
     connect(title_, &QLineEdit::textChanged, this,
             then([this](const QString& text) { model_.SetTitle(text.toStdString()); }));
     for (int i = 0; i < 2; ++i) {
-        connect(boardSize_[static_cast<size_t>(i)], &QScrollBar::valueChanged, this,
+        connect(boardSize_[static_cast<size_t>(i)], &QSpinBox::valueChanged, this,
                 then([this, i](int value) { (i == 0 ? model_.Width : model_.Height) = value; }));
     }
-    connect(party_, &QScrollBar::valueChanged, this,
+    connect(party_, &QSpinBox::valueChanged, this,
             then([this](int value) { model_.PartySize = value; }));
     connect(cash_, &QLineEdit::textEdited, this,
             then([this](const QString& text) { model_.Treasury = ToLatin1(text); }));
@@ -138,6 +143,7 @@ void ScenarioEditor::Connect() {
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     connect(delete_, &QPushButton::clicked, this, &ScenarioEditor::Delete);
     connect(rename_, &QPushButton::clicked, this, &ScenarioEditor::Rename);
+    connect(testPlay_, &QPushButton::clicked, this, &ScenarioEditor::TestPlay);
 }
 
 // ---- Opening --------------------------------------------------------------------------------
@@ -167,6 +173,7 @@ bool ScenarioEditor::OpenExisting(const QString& name, const QString& pictureSet
 
 void ScenarioEditor::Begin(const QString& pictureSet) {
     resultName_.clear();
+    testPlayed_ = false;
     strip_.Load(programDir_, pictureSet);
     Show();
     open();
@@ -193,12 +200,9 @@ void ScenarioEditor::Show() {
     delete_->setVisible(m.ShowsDelete() && changeable_);
     rename_->setVisible(m.ShowsRename() && changeable_);
     const int sizes[] = {m.Width, m.Height};
-    for (size_t i = 0; i < 2; ++i) {
+    for (size_t i = 0; i < 2; ++i)
         boardSize_[i]->setValue(sizes[i]);
-        boardSizeLabel_[i]->setText(QString::number(sizes[i]));
-    }
     party_->setValue(m.PartySize);
-    partyLabel_->setText(QString::number(m.PartySize));
     SetTextKeepingCursor(cash_, Latin1(m.Treasury));
     SetTextKeepingCursor(reward_, Latin1(m.Reward));
     reward_->setVisible(m.RewardShown());
@@ -309,23 +313,27 @@ void ScenarioEditor::Save() {
         Fail(QString::fromStdString(problem));
         return;
     }
+    const std::string name = model_.SaveName();
+    // A scenario read from the player's folder is written back to its own file, whatever the
+    // case of its name and extension there.
+    const auto own = model_.Existing() && changeable_ ? scenarios_.Find(name) : std::nullopt;
     try {
         const GameDef def = model_.ToDef();
-        WriteDefFile(scenarios_.Writable() / (model_.Title() + ".def"), def);
+        WriteDefFile(own ? *own : scenarios_.Writable() / (name + ".def"), def);
     } catch (const Error& error) {
         // The editor stays open with everything the author entered.
         Fail(Latin1(error.what()));
         return;
     }
-    resultName_ = QString::fromStdString(model_.Title());
+    resultName_ = QString::fromStdString(name);
     formation_->ClearLines();
     accept();
 }
 
 void ScenarioEditor::Delete() {
-    const QString name = QString::fromStdString(model_.Title());
-    if (QMessageBox::question(this, "Confirm Delete",
-                              "Are you sure you want to delete '" + name + "'?",
+    const QString question =
+        QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, model_.Title()));
+    if (QMessageBox::question(this, "Confirm Delete", question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
@@ -344,14 +352,50 @@ void ScenarioEditor::Rename() {
     if (!answer)
         return;
     try {
-        scenario_files::Rename(scenarios_, model_.Title(), answer->toStdString());
+        const std::string renamed =
+            scenario_files::Rename(scenarios_, model_.Title(), answer->toStdString());
+        model_.Renamed(renamed);
+        resultName_ = QString::fromStdString(renamed);
     } catch (const Error& error) {
         Fail(Latin1(error.what()));
         return;
     }
-    model_.Renamed(answer->toStdString());
-    resultName_ = *answer;
     Show();
+}
+
+void ScenarioEditor::TestPlay() {
+    GameDef def;
+    try {
+        def = model_.ToDef();
+    } catch (const Error& error) {
+        Fail(Latin1(error.what()));
+        return;
+    }
+    // The game is made from a file, as every game is; this one lies outside the scenario
+    // folders, named by the title so the game shows it.
+    const ScenarioNameCheck title = CheckScenarioName(model_.Title());
+    const std::string name = title.Accepted() ? title.Name : std::string("Test Play");
+    testFolder_ = std::make_unique<QTemporaryDir>();
+    const QString path = testFolder_->filePath(QString::fromStdString(name) + ".def");
+    try {
+        if (!testFolder_->isValid())
+            throw Error("No temporary folder can be made for the test game.");
+        WriteDefFile(ToLocalPath(path), def);
+    } catch (const Error& error) {
+        Fail(Latin1(error.what()));
+        return;
+    }
+    testPlayed_ = true;
+    resultName_.clear();
+    hide();
+    setResult(QDialog::Rejected);
+    emit TestPlayWanted(path, def);
+}
+
+void ScenarioEditor::Resume() {
+    testPlayed_ = false;
+    Show();
+    open();
 }
 
 } // namespace marovane

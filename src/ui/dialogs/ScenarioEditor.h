@@ -9,6 +9,7 @@
 #include <QDir>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +17,8 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollBar;
+class QSpinBox;
+class QTemporaryDir;
 
 namespace marovane {
 
@@ -32,6 +34,7 @@ class ScenarioEditor : public QDialog {
 public:
     ScenarioEditor(const QDir& programDir, const ScenarioFolders& scenarios, const UnitSpecs& specs,
                    QWidget* parent = nullptr);
+    ~ScenarioEditor() override;
 
     // Shows the editor without waiting, on a new scenario with every rule at its default, or on
     // a scenario of the list. The pictures are those of the named set. `finished` tells when it
@@ -45,8 +48,8 @@ public:
     // ---- For the new-game dialog and the tests --------------------------------------------------
     const ScenarioEditorModel& Model() const { return model_; }
     QLineEdit* TitleBox() const { return title_; }
-    QScrollBar* BoardSize(int i) const { return boardSize_[static_cast<size_t>(i)]; }
-    QScrollBar* PartyBar() const { return party_; }
+    QSpinBox* BoardSize(int i) const { return boardSize_[static_cast<size_t>(i)]; }
+    QSpinBox* PartyBar() const { return party_; }
     QLineEdit* CashBox() const { return cash_; }
     QLineEdit* RewardBox() const { return reward_; }
     QCheckBox* TotalBox(int i) const { return totals_[static_cast<size_t>(i)]; }
@@ -71,6 +74,7 @@ public:
     QPushButton* SaveButton() const { return save_; }
     QPushButton* DeleteButton() const { return delete_; }
     QPushButton* RenameButton() const { return rename_; }
+    QPushButton* TestPlayButton() const { return testPlay_; }
     QLabel* Badge() const { return badge_; }
     QLabel* NoRewardLabel() const { return noReward_; }
     PlacementDialog* Placement() const { return placement_; }
@@ -78,6 +82,15 @@ public:
     void ChooseFormationCell(int x, int y, int entry);
     void Save();
     void DoAdvanced();
+    // Whether the editor closed for a Test Play and holds the author's unsaved work: Resume
+    // shows it again as it was.
+    bool TestPlayed() const { return testPlayed_; }
+    void Resume();
+
+signals:
+    // "Test Play": a game against the computer of the scenario as the boxes describe it, from
+    // a file outside the scenario folders; nothing is saved.
+    void TestPlayWanted(const QString& path, const GameDef& def);
 
 private:
     struct ExtraControls {
@@ -98,6 +111,7 @@ private:
     void FormationPressed(int button, int x, int y);
     void Delete();
     void Rename();
+    void TestPlay();
     void Fail(const QString& message);
 
     QDir programDir_;
@@ -108,13 +122,14 @@ private:
     QString resultName_;
     bool showing_ = false;
     bool changeable_ = false;
+    bool testPlayed_ = false;
+    // The file of the last Test Play; it lives as long as the editor.
+    std::unique_ptr<QTemporaryDir> testFolder_;
 
     QLineEdit* title_ = nullptr;
     QLabel* badge_ = nullptr;
-    std::array<QScrollBar*, 2> boardSize_{};
-    std::array<QLabel*, 2> boardSizeLabel_{};
-    QScrollBar* party_ = nullptr;
-    QLabel* partyLabel_ = nullptr;
+    std::array<QSpinBox*, 2> boardSize_{};
+    QSpinBox* party_ = nullptr;
     QLineEdit* cash_ = nullptr;
     QLineEdit* reward_ = nullptr;
     QLabel* noReward_ = nullptr;
@@ -139,6 +154,7 @@ private:
     QPushButton* close_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* rename_ = nullptr;
+    QPushButton* testPlay_ = nullptr;
     PlacementDialog* placement_ = nullptr;
 };
 

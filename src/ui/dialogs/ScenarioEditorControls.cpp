@@ -1,6 +1,7 @@
 #include "ui/dialogs/ScenarioEditor.h"
 
 #include "scenario/Options.h"
+#include "scenario/ScenarioName.h"
 #include "ui/BoardWidget.h"
 
 #include <QCheckBox>
@@ -12,7 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -27,23 +28,20 @@ class TitleValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        for (QChar c : input) {
-            if (ScenarioEditorModel::TitleCharRefused(c.unicode()))
+        for (char32_t c : input.toUcs4()) {
+            if (ScenarioNameCharRefused(c))
                 return Invalid;
         }
         return Acceptable;
     }
 };
 
-// The editor's scroll bars count up towards their top end, as a value would on a gauge.
-QScrollBar* CountingBar(QWidget* parent, int minimum, int maximum, const char* name) {
-    auto* bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setObjectName(name);
-    bar->setRange(minimum, maximum);
-    bar->setInvertedAppearance(true);
-    bar->setInvertedControls(false);
-    bar->setFixedHeight(52);
-    return bar;
+// The editor's numbers: the up arrow raises the number, as the mouse wheel does.
+QSpinBox* NumberBox(QWidget* parent, int minimum, int maximum, const char* name) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(minimum, maximum);
+    return box;
 }
 
 } // namespace
@@ -55,7 +53,7 @@ void ScenarioEditor::Build() {
     title_ = new QLineEdit(this);
     title_->setObjectName("txtTitle");
     title_->setValidator(new TitleValidator(title_));
-    title_->setMaxLength(120);
+    title_->setMaxLength(static_cast<int>(kMaxScenarioNameLength));
     qobject_cast<QLabel*>(titleRow->itemAt(0)->widget())->setBuddy(title_);
     titleRow->addWidget(title_, 1);
     badge_ = new QLabel(this);
@@ -74,20 +72,16 @@ void ScenarioEditor::Build() {
     auto* boardGrid = new QGridLayout(boardGroup);
     const char* sizeNames[] = {"Width", "Height"};
     for (int i = 0; i < 2; ++i) {
-        boardSize_[static_cast<size_t>(i)] = CountingBar(
+        boardSize_[static_cast<size_t>(i)] = NumberBox(
             boardGroup, ScenarioEditorModel::kMinBoardSide, ScenarioEditorModel::kMaxBoardSide,
             i == 0 ? "vsbBoardSize0" : "vsbBoardSize1");
-        boardSizeLabel_[static_cast<size_t>(i)] = new QLabel(boardGroup);
-        boardGrid->addWidget(new QLabel(sizeNames[i], boardGroup), 0, i * 2, 1, 2);
-        boardGrid->addWidget(boardSize_[static_cast<size_t>(i)], 1, i * 2);
-        boardGrid->addWidget(boardSizeLabel_[static_cast<size_t>(i)], 1, i * 2 + 1);
+        boardGrid->addWidget(new QLabel(sizeNames[i], boardGroup), 0, i);
+        boardGrid->addWidget(boardSize_[static_cast<size_t>(i)], 1, i);
     }
-    party_ = CountingBar(boardGroup, ScenarioEditorModel::kMinParty, ScenarioEditorModel::kMaxParty,
-                         "vsbParty");
-    partyLabel_ = new QLabel(boardGroup);
-    boardGrid->addWidget(new QLabel("Party", boardGroup), 0, 4, 1, 2);
-    boardGrid->addWidget(party_, 1, 4);
-    boardGrid->addWidget(partyLabel_, 1, 5);
+    party_ = NumberBox(boardGroup, ScenarioEditorModel::kMinParty, ScenarioEditorModel::kMaxParty,
+                       "vsbParty");
+    boardGrid->addWidget(new QLabel("Party", boardGroup), 0, 2);
+    boardGrid->addWidget(party_, 1, 2);
     left->addWidget(boardGroup);
 
     auto* moneyGroup = new QGroupBox("Money", this);
@@ -242,12 +236,16 @@ void ScenarioEditor::Build() {
         extra.Amount->setMaximumWidth(70);
         extra.Choice = new QComboBox(group);
         extra.Choice->setObjectName("cboExtra" + QString::number(i));
+        // The caption box shows all of its characters.
+        extra.Text->setMinimumWidth(
+            extra.Text->fontMetrics().horizontalAdvance(QString(extra.Text->maxLength(), 'n')) +
+            12);
         grid->addWidget(extra.Box, 0, 0);
         grid->addWidget(extra.Label, 0, 1);
-        grid->addWidget(extra.Text, 0, 2, 1, 2);
-        grid->addWidget(extra.Type, 1, 1, 1, 2);
-        grid->addWidget(extra.Amount, 1, 3);
-        grid->addWidget(extra.Choice, 2, 1, 1, 3);
+        grid->addWidget(extra.Text, 1, 1, 1, 3);
+        grid->addWidget(extra.Type, 2, 1, 1, 2);
+        grid->addWidget(extra.Amount, 2, 3);
+        grid->addWidget(extra.Choice, 3, 1, 1, 3);
         right->addWidget(group);
     }
     right->addStretch();
@@ -267,9 +265,13 @@ void ScenarioEditor::Build() {
     delete_->setObjectName("cmdDelete");
     rename_ = new QPushButton("&Rename", this);
     rename_->setObjectName("cmdRename");
+    testPlay_ = new QPushButton("&Test Play", this);
+    testPlay_->setObjectName("cmdTestPlay");
+    testPlay_->setToolTip("Play this scenario against the computer as it stands, without saving");
     buttons->addWidget(delete_);
     buttons->addWidget(rename_);
     buttons->addStretch();
+    buttons->addWidget(testPlay_);
     buttons->addWidget(save_);
     buttons->addWidget(close_);
     layout->addLayout(buttons);

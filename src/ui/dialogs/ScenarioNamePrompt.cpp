@@ -1,6 +1,6 @@
 #include "ui/dialogs/ScenarioNamePrompt.h"
 
-#include "scenario/ScenarioFiles.h"
+#include "scenario/ScenarioName.h"
 
 #include <QInputDialog>
 
@@ -14,11 +14,13 @@ std::optional<QString> AskNewScenarioName(QWidget* parent, const QString& name) 
         bool ok = false;
         answer = QInputDialog::getText(parent, "Rename Scenario", hint + prompt, QLineEdit::Normal,
                                        answer, &ok);
-        if (!ok || answer.isEmpty())
+        if (!ok || answer.trimmed().isEmpty())
             return std::nullopt;
-        if (scenario_files::ValidName(answer.toStdString()))
-            return answer;
-        hint = "(Names cannot contain < > ? . / \\ : * )\n\n";
+        // The same rule as the editor's title, so a renamed scenario can be saved again.
+        const ScenarioNameCheck check = CheckScenarioName(answer.toStdString());
+        if (check.Accepted())
+            return QString::fromStdString(check.Name);
+        hint = "(" + QString::fromStdString(check.Problem) + ")\n\n";
     }
 }
 

@@ -10,7 +10,8 @@ namespace marovane {
 
 // Asks for a scenario's new name, as the scenario list and the editor both rename: the old name
 // to start from, and again with the rule when the name holds a character that no scenario name
-// may. Nothing when the player cancels or leaves the name empty.
+// may (CheckScenarioName). The name as it is stored, trimmed; nothing when the player cancels or
+// leaves the name empty.
 std::optional<QString> AskNewScenarioName(QWidget* parent, const QString& name);
 
 } // namespace marovane
