@@ -69,18 +69,25 @@ std::string Penalty(int value) {
 
 std::string UnitTable(const UnitSpecs& specs) {
     std::ostringstream table;
-    table << "<table id=\"units\">\n<tr><th>Unit</th><th>Hit points</th><th>Moves</th>"
-             "<th>Price</th><th>Damage</th><th>Range</th><th>Close combat</th>"
-             "<th>From a wall</th><th>Across a wall</th></tr>\n";
+    // Headings are broken by hand at their spaces, so no column is narrowed into splitting a
+    // word.
+    table << "<table id=\"units\" width=\"100%\">\n<tr><th>Unit</th><th>Hit<br>points</th>"
+             "<th>Moves</th><th>Price</th><th>Damage</th><th>Range</th><th>Close<br>combat</th>"
+             "<th>From<br>a wall</th><th>Across<br>a wall</th></tr>\n";
     for (int t = 0; t < kUnitTypes; ++t) {
         table << "<tr><td>" << Html(specs.UnitName[t]) << "</td><td>" << specs.HitPoints(t)
               << "</td><td>" << specs.Moves(t) << "</td><td>"
               << (specs.UnitCost[t] < 1 ? std::string("not for sale")
                                         : std::to_string(specs.UnitCost[t]))
               << "</td><td>" << Damage(specs, t) << "</td><td>" << specs.UnitRange[t] << "</td><td>"
-              << Bonus(specs.UnitCloseBonus[t], "cannot fight a neighbour") << "</td><td>"
-              << Bonus(specs.UnitWallBonus[t], "cannot shoot from a wall") << "</td><td>"
-              << Penalty(specs.UnitWallPenalty[t]) << "</td></tr>\n";
+              << Bonus(specs.UnitCloseBonus[t], "cannot fight a neighbour")
+              << "</td><td>"
+              // A catapult cannot shoot from any castle cell, so its bonus from a wall never
+              // counts, whatever the table holds.
+              << (t == unit_type::Catapult
+                      ? std::string("never: no room in a castle")
+                      : Bonus(specs.UnitWallBonus[t], "cannot shoot from a wall"))
+              << "</td><td>" << Penalty(specs.UnitWallPenalty[t]) << "</td></tr>\n";
     }
     table << "</table>";
     return table.str();
