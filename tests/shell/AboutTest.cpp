@@ -26,6 +26,10 @@ TEST(AboutBox, NamesTheVersionOfTheBuildAndThePlatformItRunsOn) {
         "A Turn-Based Strategy War Game for Linux desktops ("));
 #endif
     EXPECT_FALSE(about.PlatformLabel()->text().contains("Windows 32-bit"));
+    // The credits are shown: the authors, and the font the pictures' letters are set in.
+    EXPECT_TRUE(about.CreditsLabel()->isVisibleTo(&about));
+    EXPECT_TRUE(about.CreditsLabel()->text().contains("Marovane developers"));
+    EXPECT_TRUE(about.CreditsLabel()->text().contains("DejaVu Sans"));
 }
 
 TEST(AboutBox, OkAndTheCloseBoxBothStoreTheStartUpChoice) {
