@@ -14,7 +14,6 @@ namespace {
 constexpr int kDefaultGlobWeight = 50; // what the MIME database assumes without a weight
 constexpr int kOurGlobWeight = 80;
 const char* const kDefaultsSection = "[Default Applications]";
-const char* const kIconSizes[] = {"256x256", "48x48", "32x32"};
 
 QString ReadText(const QString& path) {
     QFile file(path);
@@ -343,11 +342,14 @@ QString FreedesktopRegistry::IconOf(const QString& typeKey) const {
 }
 
 bool FreedesktopRegistry::CopyIcons(const DocumentType& type) const {
+    // Every size the program folder has, the scalable one included.
+    const QDir theme(iconSource_.filePath("hicolor"));
     bool copied = true;
-    for (const char* size : kIconSizes) {
+    for (const QString& size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString ending = size == "scalable" ? ".svg" : ".png";
         for (const QString& icon :
-             {"mimetypes/" + type.Icon + ".png", QString("apps/marovane.png")}) {
-            const QString relative = QString("hicolor/") + size + "/" + icon;
+             {"mimetypes/" + type.Icon + ending, QString("apps/marovane") + ending}) {
+            const QString relative = "hicolor/" + size + "/" + icon;
             const QString source = iconSource_.filePath(relative);
             const QString target = folders_.DataHome.filePath("icons/" + relative);
             if (!QFileInfo::exists(source))

@@ -83,7 +83,9 @@ TEST_F(RegistrationTest, TheFirstStartRegistersBothTypesWithoutAsking) {
     EXPECT_TRUE(defaults.contains("application/x-marovane-scenario=marovane-scenario.desktop;\n"));
     EXPECT_FALSE(fs::exists(data.Path() / "applications/mimeapps.list")) << "the deprecated place";
     EXPECT_TRUE(defaults.contains("application/x-marovane-savegame=marovane-savegame.desktop;\n"));
-    for (const char* size : {"256x256", "48x48", "32x32"}) {
+    EXPECT_TRUE(fs::exists(data.Path() /
+                           "icons/hicolor/scalable/mimetypes/application-x-marovane-scenario.svg"));
+    for (const char* size : {"256x256", "48x48", "16x16"}) {
         EXPECT_TRUE(fs::exists(data.Path() / "icons/hicolor" / size /
                                "mimetypes/application-x-marovane-scenario.png"))
             << size;
