@@ -80,7 +80,8 @@ TEST(HelpPages, TheUnitPageGivesTheNumbersOfTheShippedUnitTable) {
     const QString page = Read(kHelp.filePath("units.html"));
     ASSERT_FALSE(page.contains("<!-- unit table -->"));
     const QRegularExpression row(
-        "<tr><td>([^<]*)</td><td>(\\d+)</td><td>(\\d+)</td><td>([^<]*)</td>");
+        "<tr><td>([^<]*)</td><td class=\"n\">(\\d+)</td><td class=\"n\">(\\d+)</td>"
+        "<td class=\"n\">([^<]*)</td>");
     QStringList names;
     for (const auto& match : row.globalMatch(page)) {
         const int t = static_cast<int>(names.size());
