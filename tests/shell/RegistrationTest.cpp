@@ -178,6 +178,43 @@ TEST_F(RegistrationTest, AMachineWideOwnerIsSeenAndTheUsersDefaultsAreRead) {
     EXPECT_FALSE(fs::exists(data.Path() / "applications/mimeapps.list"));
 }
 
+// The game's own package registers both types for the whole machine, with an entry that starts
+// "marovane" from the path: the installed game finds them its own and asks nothing.
+TEST_F(RegistrationTest, TheMachinesRegistrationByTheGamesPackageIsOurs) {
+    test::TempDir games;
+    const fs::path program = games.Path() / "marovane";
+    WriteText(program, "#!/bin/sh\n");
+    fs::permissions(program, fs::perms::owner_all);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", games.Path().string().c_str());
+    const DocumentType installed[] = {
+        FreedesktopRegistry::ScenarioType(QString::fromStdString(program.string())),
+        FreedesktopRegistry::SavedGameType(QString::fromStdString(program.string()))};
+
+    fs::create_directories(system.Path() / "mime/packages");
+    fs::create_directories(system.Path() / "applications");
+    fs::copy_file(fs::path(MAROVANE_SOURCE_DIR) / "data/desktop/marovane.xml",
+                  system.Path() / "mime/packages/marovane.xml");
+    fs::copy_file(fs::path(MAROVANE_SOURCE_DIR) / "data/desktop/marovane.desktop",
+                  system.Path() / "applications/marovane.desktop");
+    WriteText(system.Path() / "applications/mimeinfo.cache",
+              "[MIME Cache]\napplication/x-marovane-scenario=marovane.desktop;\n"
+              "application/x-marovane-savegame=marovane.desktop;\n");
+    for (const DocumentType& type : installed) {
+        fs::create_directories(system.Path() / "icons/hicolor/48x48/mimetypes");
+        fs::copy_file(fs::path(MAROVANE_PROGRAM_DIR) / "icons/hicolor/48x48/mimetypes" /
+                          (type.Icon + ".png").toStdString(),
+                      system.Path() / "icons/hicolor/48x48/mimetypes" /
+                          (type.Icon + ".png").toStdString());
+        EXPECT_EQ(RegisterFileType(registry, type, [&](const QString&) { return true; }),
+                  Registration::AlreadyOurs)
+            << type.Extension.toStdString();
+    }
+    qputenv("PATH", path);
+    EXPECT_FALSE(fs::exists(data.Path() / "mime")) << "nothing written for the user";
+    EXPECT_FALSE(fs::exists(config.Path() / "mimeapps.list"));
+}
+
 // The same lookup from the environment's variables, as the game makes it at start.
 TEST(DesktopFoldersTest, ComeFromTheXdgVariables) {
     test::TempDir home;
