@@ -57,30 +57,41 @@ std::string Damage(const UnitSpecs& specs, int t) {
 }
 
 // A bonus column: 9 means the unit cannot fight that way at all.
-std::string Bonus(int value, const char* never) {
-    return value == 9 ? never : std::to_string(value);
+std::string Bonus(int value) {
+    return value == 9 ? "cannot" : std::to_string(value);
 }
 
 std::string Penalty(int value) {
     if (value == 9)
-        return "cannot attack across a wall";
+        return "cannot";
     return value == 0 ? "0" : "&minus;" + std::to_string(value);
 }
 
 std::string UnitTable(const UnitSpecs& specs) {
     std::ostringstream table;
-    table << "<table id=\"units\">\n<tr><th>Unit</th><th>Hit points</th><th>Moves</th>"
-             "<th>Price</th><th>Damage</th><th>Range</th><th>Close combat</th>"
-             "<th>From a wall</th><th>Across a wall</th></tr>\n";
+    // Headings are broken by hand at their spaces, and every cell but the unit's name is kept on
+    // one line (class "n"), so no column is narrowed into splitting a word; the name column takes
+    // what is left and breaks between words.
+    table << "<table id=\"units\" width=\"100%\">\n<tr><th>Unit</th><th>Hit<br>points</th>"
+             "<th>Moves</th><th>Price</th><th>Damage</th><th>Range</th><th>Close<br>combat</th>"
+             "<th>From<br>a wall</th><th>Across<br>a wall</th></tr>\n";
     for (int t = 0; t < kUnitTypes; ++t) {
-        table << "<tr><td>" << Html(specs.UnitName[t]) << "</td><td>" << specs.HitPoints(t)
-              << "</td><td>" << specs.Moves(t) << "</td><td>"
-              << (specs.UnitCost[t] < 1 ? std::string("not for sale")
-                                        : std::to_string(specs.UnitCost[t]))
-              << "</td><td>" << Damage(specs, t) << "</td><td>" << specs.UnitRange[t] << "</td><td>"
-              << Bonus(specs.UnitCloseBonus[t], "cannot fight a neighbour") << "</td><td>"
-              << Bonus(specs.UnitWallBonus[t], "cannot shoot from a wall") << "</td><td>"
-              << Penalty(specs.UnitWallPenalty[t]) << "</td></tr>\n";
+        const std::string cells[] = {
+            std::to_string(specs.HitPoints(t)),
+            std::to_string(specs.Moves(t)),
+            specs.UnitCost[t] < 1 ? "not for sale" : std::to_string(specs.UnitCost[t]),
+            Damage(specs, t),
+            std::to_string(specs.UnitRange[t]),
+            Bonus(specs.UnitCloseBonus[t]),
+            // A catapult cannot shoot from any castle cell, so its bonus from a wall never
+            // counts, whatever the table holds.
+            t == unit_type::Catapult ? "never" : Bonus(specs.UnitWallBonus[t]),
+            Penalty(specs.UnitWallPenalty[t]),
+        };
+        table << "<tr><td>" << Html(specs.UnitName[t]) << "</td>";
+        for (const std::string& cell : cells)
+            table << "<td class=\"n\">" << cell << "</td>";
+        table << "</tr>\n";
     }
     table << "</table>";
     return table.str();

@@ -1,6 +1,7 @@
 // The game: the main window over the rules, with the desktop around it.
 //
 //   marovane [--data DIR] [--seed N] [--players Human,Computer,...] [GAME.mvg | SCENARIO.def]
+//   marovane --help | --version
 //
 // Naming a saved game loads it; naming a scenario selects it in the new-game dialog (or, with
 // --players, starts it at once with those player slots).
@@ -21,9 +22,27 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cstdio>
+
 using namespace marovane;
 
 int main(int argc, char** argv) {
+    // --help and --version answer before the window system is asked for, so they work without
+    // a display.
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    switch (InfoRequestOf(words)) {
+    case InfoRequest::Help:
+        std::fputs(GameUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    case InfoRequest::Version:
+        std::fputs(GameVersionLine().toLocal8Bit().constData(), stdout);
+        return 0;
+    case InfoRequest::None:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Marovane");
     QApplication::setOrganizationName("Marovane");
@@ -67,7 +86,7 @@ int main(int argc, char** argv) {
                 QMessageBox::warning(&window, "Marovane", QString::fromLatin1(error.what()));
             }
         }
-        OpenStartFile(window, line.File, window.Session().Scenarios().Writable(), players);
+        OpenStartFile(window, line.File, players);
     });
     return app.exec();
 }

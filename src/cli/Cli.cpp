@@ -38,6 +38,10 @@ namespace {
 
 const char* const kUsage =
     "usage: marovane-cli [--data DIR] [--seed N] COMMAND ...\n"
+    "       marovane-cli --help | --version\n"
+    "  --data DIR  reads the unit table and the scenarios from DIR instead of the program's\n"
+    "      data folder\n"
+    "  --seed N    seeds the dice, so the same commands give the same game\n"
     "  scenarios   the names of the scenarios in the data folder, as a JSON list\n"
     "  def show FILE.def\n"
     "  def build SOURCE OUT.def\n"
@@ -316,6 +320,17 @@ bool Latin1Terminal() {
 
 int RunCli(const std::vector<std::string>& argList, const fs::path& programDir, std::ostream& out,
            std::ostream& err, std::istream& in) {
+    // Asked for anywhere on the line, these two answer at once and run nothing else.
+    for (const std::string& word : argList) {
+        if (word == "--help" || word == "-h") {
+            out << kUsage << "\n";
+            return 0;
+        }
+        if (word == "--version") {
+            out << "marovane-cli " << MAROVANE_VERSION << "\n";
+            return 0;
+        }
+    }
     try {
         Arguments args = Split(argList);
         fs::path dataDir = args.Option("--data").value_or(programDir.string());

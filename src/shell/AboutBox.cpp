@@ -39,6 +39,15 @@ QString AboutBox::PlatformLine() {
            QSysInfo::buildCpuArchitecture() + ", Qt " + QT_VERSION_STR + ")";
 }
 
+QString AboutBox::Credits() {
+    return QString("Written by the Marovane developers.\n"
+                   "Every picture, pointer and icon is drawn by the game's own code when it is "
+                   "built. The letters of the Alphabet pictures are set in DejaVu Sans and the "
+                   "title in DejaVu Serif, of the DejaVu fonts (derived from Bitstream Vera). The "
+                   "windows are made with Qt %1.")
+        .arg(QT_VERSION_STR);
+}
+
 AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName("frmAbout");
@@ -53,6 +62,10 @@ AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
     title->setFont(big);
     platform_ = new QLabel(PlatformLine(), this);
     platform_->setWordWrap(true);
+    credits_ = new QLabel(Credits(), this);
+    credits_->setObjectName("lblCredits");
+    credits_->setWordWrap(true);
+    credits_->setTextFormat(Qt::PlainText);
     startup_ = new QCheckBox("Always show this screen on startup", this);
     startup_->setObjectName("chkStartup");
     startup_->setChecked(settings_.ShowAbout());
@@ -64,6 +77,7 @@ AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
     auto* text = new QVBoxLayout;
     text->addWidget(title);
     text->addWidget(platform_);
+    text->addWidget(credits_);
     text->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);

@@ -54,6 +54,36 @@ CommandLine ParseCommandLine(const QStringList& words) {
     return line;
 }
 
+InfoRequest InfoRequestOf(const QStringList& words) {
+    for (const QString& word : words) {
+        if (word == "--help" || word == "-h")
+            return InfoRequest::Help;
+        if (word == "--version")
+            return InfoRequest::Version;
+    }
+    return InfoRequest::None;
+}
+
+QString GameUsage() {
+    return "usage: marovane [--data DIR] [--seed N] [--players T1,T2,...] "
+           "[GAME.mvg | SCENARIO.def]\n"
+           "  GAME.mvg      loads the saved game\n"
+           "  SCENARIO.def  brings the scenario into the scenario folder (under a free name when\n"
+           "                another scenario has its name), selects it and opens the new-game\n"
+           "                dialog\n"
+           "  --players T1,T2,...\n"
+           "                starts the scenario at once with these player slots: Human,\n"
+           "                Computer, Immobile, or nothing for an empty slot\n"
+           "  --data DIR    reads the unit table, scenarios, pictures and help pages from DIR\n"
+           "  --seed N      seeds the dice, so the same moves give the same game\n"
+           "  --help        shows this text and ends\n"
+           "  --version     shows the version and ends\n";
+}
+
+QString GameVersionLine() {
+    return QString("marovane ") + MAROVANE_VERSION + "\n";
+}
+
 QString CleanStartFileName(const QString& word) {
     QString name = word.trimmed();
     if (name.startsWith('"'))

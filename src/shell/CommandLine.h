@@ -25,6 +25,13 @@ struct CommandLine {
 // Reads the words after the program's own name.
 CommandLine ParseCommandLine(const QStringList& words);
 
+// What the game answers at once, without a window (and so without a display): its usage for
+// --help or -h, its version for --version. Asked before anything else starts.
+enum class InfoRequest { None, Help, Version };
+InfoRequest InfoRequestOf(const QStringList& words);
+QString GameUsage();
+QString GameVersionLine();
+
 // What a file named on the command line is taken for, by its name alone.
 enum class StartFileKind {
     None,      // nothing named

@@ -11,8 +11,10 @@
 #include "ui/dialogs/ScenarioEditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QShortcut>
+#include <QWindow>
 
 namespace marovane {
 
@@ -62,6 +64,12 @@ void DesktopShell::OpenPage(const QString& page) {
         help_ = new HelpWindow("Marovane Help", book_.ContentsPage());
     help_->ShowPage(page);
     help_->show();
+    // A modal dialog (the keep, the new-game dialog) holds back the input of every window but
+    // its own; the help window becomes one of them, as a transient window of the dialog, so its
+    // links, Back and scrolling work beside it. It stays open when the dialog closes.
+    QWidget* modal = QApplication::activeModalWidget();
+    help_->windowHandle()->setTransientParent(modal && modal != help_ ? modal->windowHandle()
+                                                                      : nullptr);
     help_->raise();
     help_->activateWindow();
 }

@@ -25,9 +25,9 @@ void RegisterDocumentTypes(QWidget* parent, const QDir& programDir) {
     const std::vector<DocumentType> types = {WindowsRegistry::ScenarioType(program),
                                              WindowsRegistry::SavedGameType(program)};
 #else
-    const QDir dataHome = FreedesktopRegistry::UserDataHome();
     const QDir icons(programDir.filePath("icons"));
-    FreedesktopRegistry registry(dataHome, icons, &FreedesktopRegistry::RefreshDesktopCaches);
+    FreedesktopRegistry registry(DesktopFolders::FromEnvironment(), icons,
+                                 &FreedesktopRegistry::RefreshDesktopCaches);
     const std::vector<DocumentType> types = {FreedesktopRegistry::ScenarioType(program),
                                              FreedesktopRegistry::SavedGameType(program)};
 #endif

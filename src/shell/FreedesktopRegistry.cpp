@@ -14,7 +14,6 @@ namespace {
 constexpr int kDefaultGlobWeight = 50; // what the MIME database assumes without a weight
 constexpr int kOurGlobWeight = 80;
 const char* const kDefaultsSection = "[Default Applications]";
-const char* const kIconSizes[] = {"256x256", "48x48", "32x32"};
 
 QString ReadText(const QString& path) {
     QFile file(path);
@@ -45,15 +44,46 @@ QString PackageName(const QString& mimeType) {
     return QString(mimeType).replace('/', '-') + ".xml";
 }
 
-// The Exec line's program: quoted, with the characters that are special inside quotes escaped.
-QString ExecLine(const QString& programPath) {
+// A program in an Exec line: quoted, with the characters that are special inside quotes escaped.
+QString QuotedProgram(const QString& programPath) {
     QString quoted;
     for (const QChar c : programPath) {
         if (c == '"' || c == '`' || c == '$' || c == '\\')
             quoted += '\\';
         quoted += c;
     }
-    return "\"" + quoted + "\" %f";
+    return "\"" + quoted + "\"";
+}
+
+QString ExecLine(const QString& programPath) {
+    return QuotedProgram(programPath) + " %f";
+}
+
+// An Exec line with its program found on the PATH and quoted as ExecLine quotes it, so that
+// "marovane %f" of an installed entry and the running program's own line compare equal.
+QString CanonicalExec(const QString& exec) {
+    QString program;
+    qsizetype end = 0;
+    if (exec.startsWith('"')) {
+        for (end = 1; end < exec.size() && exec[end] != '"'; ++end) {
+            if (exec[end] == '\\' && end + 1 < exec.size())
+                ++end;
+            program += exec[end];
+        }
+        ++end; // past the closing quote
+    } else {
+        end = exec.indexOf(' ');
+        if (end < 0)
+            end = exec.size();
+        program = exec.left(end);
+    }
+    if (!QFileInfo(program).isAbsolute()) {
+        const QString found = QStandardPaths::findExecutable(program);
+        if (found.isEmpty())
+            return exec;
+        program = found;
+    }
+    return QuotedProgram(program) + exec.mid(end);
 }
 
 DocumentType MakeType(const QString& extension, const QString& kind, const QString& description,
@@ -72,35 +102,91 @@ struct GlobOwner {
     int Weight = -1;
 };
 
-// The heaviest glob for "*EXT" among the MIME packages; `skip` leaves out one type's own.
-GlobOwner HeaviestGlob(const QDir& packages, const QString& extension, const QString& skip = {}) {
-    GlobOwner owner;
-    const QString pattern = "*" + extension;
-    for (const QString& name : packages.entryList({"*.xml"}, QDir::Files, QDir::Name)) {
-        QFile file(packages.filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
+// Takes a claim of `type` on the pattern when it outweighs the owner so far; on equal weights
+// the claim seen first stays.
+void Claim(GlobOwner& owner, const QString& type, int weight, const QString& skip) {
+    if (!type.isEmpty() && type.compare(skip, Qt::CaseInsensitive) != 0 && weight > owner.Weight)
+        owner = {type, weight};
+}
+
+// The claims of one MIME folder's compiled globs file: lines "weight:type:glob[:flags]".
+void GlobsFileClaims(const QDir& mime, const QString& pattern, const QString& skip,
+                     GlobOwner& owner) {
+    for (const QString& line : ReadText(mime.filePath("globs2")).split('\n')) {
+        if (line.startsWith('#'))
             continue;
-        QXmlStreamReader xml(&file);
+        const QStringList fields = line.split(':');
+        if (fields.size() < 3 || fields[2].compare(pattern, Qt::CaseInsensitive) != 0)
+            continue;
+        bool ok = false;
+        const int weight = fields[0].toInt(&ok);
+        if (ok)
+            Claim(owner, fields[1], weight, skip);
+    }
+}
+
+// The claims of one MIME folder's package sources, which are newer than its globs file until
+// the desktop has rebuilt it. Packages that do not mention the pattern are not parsed.
+void PackageClaims(const QDir& mime, const QString& pattern, const QString& skip,
+                   GlobOwner& owner) {
+    const QDir packages(mime.filePath("packages"));
+    for (const QString& name : packages.entryList({"*.xml"}, QDir::Files, QDir::Name)) {
+        const QString text = ReadText(packages.filePath(name));
+        if (!text.contains(pattern, Qt::CaseInsensitive))
+            continue;
+        QXmlStreamReader xml(text);
         QString type;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (xml.name() == u"mime-type") {
                 type = xml.attributes().value("type").toString();
-            } else if (xml.name() == u"glob" && !type.isEmpty() &&
-                       type.compare(skip, Qt::CaseInsensitive) != 0 &&
-                       xml.attributes().value("pattern").compare(pattern, Qt::CaseInsensitive) ==
-                           0) {
+            } else if (xml.name() == u"glob" && xml.attributes().value("pattern").compare(
+                                                    pattern, Qt::CaseInsensitive) == 0) {
                 bool ok = false;
                 int weight = xml.attributes().value("weight").toInt(&ok);
                 if (!ok)
                     weight = kDefaultGlobWeight;
-                if (weight > owner.Weight)
-                    owner = {type, weight};
+                Claim(owner, type, weight, skip);
             }
         }
     }
+}
+
+// The user's data folder first, then the system's in order.
+QList<QDir> DataFolders(const DesktopFolders& folders) {
+    return QList<QDir>{folders.DataHome} + folders.DataDirs;
+}
+
+// The heaviest glob for "*EXT" in the merged MIME database; `skip` leaves out one type's own.
+GlobOwner HeaviestGlob(const DesktopFolders& folders, const QString& extension,
+                       const QString& skip = {}) {
+    GlobOwner owner;
+    const QString pattern = "*" + extension;
+    for (const QDir& data : DataFolders(folders)) {
+        const QDir mime(data.filePath("mime"));
+        GlobsFileClaims(mime, pattern, skip, owner);
+        PackageClaims(mime, pattern, skip, owner);
+    }
     return owner;
+}
+
+// The base folders a list of absolute paths names, as the XDG variables give them.
+QList<QDir> FolderList(const char* variable, const QString& fallback) {
+    QString value = qEnvironmentVariable(variable);
+    if (value.isEmpty())
+        value = fallback;
+    QList<QDir> folders;
+    for (const QString& path : value.split(':', Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(path))
+            folders.append(QDir(path));
+    }
+    return folders;
+}
+
+QDir HomeFolder(const char* variable, const QString& fallback) {
+    const QString value = qEnvironmentVariable(variable);
+    return QDir(QDir::isAbsolutePath(value) ? value : QDir::home().filePath(fallback));
 }
 
 // The value of a key in one section of an ini-like desktop file; empty when absent.
@@ -150,9 +236,18 @@ QString WithIniValue(const QString& text, const QString& section, const QString&
 
 } // namespace
 
-FreedesktopRegistry::FreedesktopRegistry(const QDir& dataHome, const QDir& iconSource,
+DesktopFolders DesktopFolders::FromEnvironment() {
+    DesktopFolders folders;
+    folders.DataHome = HomeFolder("XDG_DATA_HOME", ".local/share");
+    folders.DataDirs = FolderList("XDG_DATA_DIRS", "/usr/local/share/:/usr/share/");
+    folders.ConfigHome = HomeFolder("XDG_CONFIG_HOME", ".config");
+    folders.ConfigDirs = FolderList("XDG_CONFIG_DIRS", "/etc/xdg");
+    return folders;
+}
+
+FreedesktopRegistry::FreedesktopRegistry(DesktopFolders folders, const QDir& iconSource,
                                          std::function<void(const QDir&)> refresh)
-    : dataHome_(dataHome), iconSource_(iconSource), refresh_(std::move(refresh)) {}
+    : folders_(std::move(folders)), iconSource_(iconSource), refresh_(std::move(refresh)) {}
 
 DocumentType FreedesktopRegistry::ScenarioType(const QString& programPath) {
     return MakeType(".def", "scenario", "Marovane Game Definition File", programPath);
@@ -160,10 +255,6 @@ DocumentType FreedesktopRegistry::ScenarioType(const QString& programPath) {
 
 DocumentType FreedesktopRegistry::SavedGameType(const QString& programPath) {
     return MakeType(".mvg", "savegame", "Marovane Saved Game File", programPath);
-}
-
-QDir FreedesktopRegistry::UserDataHome() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 void FreedesktopRegistry::RefreshDesktopCaches(const QDir& dataHome) {
@@ -176,46 +267,91 @@ void FreedesktopRegistry::RefreshDesktopCaches(const QDir& dataHome) {
 }
 
 QString FreedesktopRegistry::TypeOfExtension(const QString& extension) const {
-    return HeaviestGlob(QDir(dataHome_.filePath("mime/packages")), extension).Type;
+    return HeaviestGlob(folders_, extension).Type;
+}
+
+QString FreedesktopRegistry::EntryPath(const QString& entry) const {
+    for (const QDir& data : DataFolders(folders_)) {
+        const QString path = data.filePath("applications/" + entry);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
 }
 
 QString FreedesktopRegistry::DefaultEntry(const QString& typeKey) const {
-    const QString list = ReadText(dataHome_.filePath("applications/mimeapps.list"));
-    return IniValue(list, kDefaultsSection, typeKey).section(';', 0, 0).trimmed();
+    // The user's choice comes first, then the system's; the data folders' lists are the older
+    // places, still read but never written.
+    QStringList lists{folders_.ConfigHome.filePath("mimeapps.list")};
+    for (const QDir& config : folders_.ConfigDirs)
+        lists << config.filePath("mimeapps.list");
+    for (const QDir& data : DataFolders(folders_))
+        lists << data.filePath("applications/mimeapps.list");
+    for (const QString& list : lists) {
+        const QString value = IniValue(ReadText(list), kDefaultsSection, typeKey);
+        for (const QString& entry : value.split(';', Qt::SkipEmptyParts)) {
+            if (!EntryPath(entry.trimmed()).isEmpty())
+                return entry.trimmed();
+        }
+    }
+    // Without a default the desktop takes an entry that opens the type, the user's first.
+    for (const QDir& data : DataFolders(folders_)) {
+        const QString cache = ReadText(data.filePath("applications/mimeinfo.cache"));
+        const QString entry = IniValue(cache, "[MIME Cache]", typeKey).section(';', 0, 0).trimmed();
+        if (!entry.isEmpty() && !EntryPath(entry).isEmpty())
+            return entry;
+    }
+    return {};
 }
 
 QString FreedesktopRegistry::OpenCommand(const QString& typeKey) const {
     const QString entry = DefaultEntry(typeKey);
     if (entry.isEmpty())
         return {};
-    return IniValue(ReadText(dataHome_.filePath("applications/" + entry)), "[Desktop Entry]",
-                    "Exec");
+    return CanonicalExec(IniValue(ReadText(EntryPath(entry)), "[Desktop Entry]", "Exec"));
 }
 
 QString FreedesktopRegistry::IconOf(const QString& typeKey) const {
-    QFile file(dataHome_.filePath("mime/packages/" + PackageName(typeKey)));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"icon") {
-            const QString name = xml.attributes().value("name").toString();
-            // A type whose icon file is gone is not fully registered.
-            const QString icon = "icons/hicolor/48x48/mimetypes/" + name + ".png";
-            return QFileInfo::exists(dataHome_.filePath(icon)) ? name : QString();
+    for (const QDir& data : DataFolders(folders_)) {
+        const QDir packages(data.filePath("mime/packages"));
+        for (const QString& name : packages.entryList({"*.xml"}, QDir::Files, QDir::Name)) {
+            const QString text = ReadText(packages.filePath(name));
+            if (!text.contains(typeKey))
+                continue;
+            QXmlStreamReader xml(text);
+            bool inType = false;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == u"mime-type") {
+                    inType = xml.attributes().value("type") == typeKey;
+                } else if (inType && xml.name() == u"icon") {
+                    const QString icon = xml.attributes().value("name").toString();
+                    // A type whose icon file is gone is not fully registered.
+                    for (const QDir& iconData : DataFolders(folders_)) {
+                        if (QFileInfo::exists(iconData.filePath("icons/hicolor/48x48/mimetypes/" +
+                                                                icon + ".png")))
+                            return icon;
+                    }
+                    return {};
+                }
+            }
         }
     }
     return {};
 }
 
 bool FreedesktopRegistry::CopyIcons(const DocumentType& type) const {
+    // Every size the program folder has, the scalable one included.
+    const QDir theme(iconSource_.filePath("hicolor"));
     bool copied = true;
-    for (const char* size : kIconSizes) {
+    for (const QString& size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString ending = size == "scalable" ? ".svg" : ".png";
         for (const QString& icon :
-             {"mimetypes/" + type.Icon + ".png", QString("apps/marovane.png")}) {
-            const QString relative = QString("hicolor/") + size + "/" + icon;
+             {"mimetypes/" + type.Icon + ending, QString("apps/marovane") + ending}) {
+            const QString relative = "hicolor/" + size + "/" + icon;
             const QString source = iconSource_.filePath(relative);
-            const QString target = dataHome_.filePath("icons/" + relative);
+            const QString target = folders_.DataHome.filePath("icons/" + relative);
             if (!QFileInfo::exists(source))
                 continue;
             QDir().mkpath(QFileInfo(target).path());
@@ -228,8 +364,7 @@ bool FreedesktopRegistry::CopyIcons(const DocumentType& type) const {
 
 bool FreedesktopRegistry::Write(const DocumentType& type) {
     // Taking an extension over means outweighing every other type that claims it.
-    const GlobOwner other =
-        HeaviestGlob(QDir(dataHome_.filePath("mime/packages")), type.Extension, type.TypeKey);
+    const GlobOwner other = HeaviestGlob(folders_, type.Extension, type.TypeKey);
     const int weight = std::min(100, std::max(kOurGlobWeight, other.Weight + 1));
     const QString package =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -264,16 +399,17 @@ bool FreedesktopRegistry::Write(const DocumentType& type) {
                           ";\n"
                           "NoDisplay=true\n"
                           "Terminal=false\n";
-    const QString listPath = dataHome_.filePath("applications/mimeapps.list");
+    const QString listPath = folders_.ConfigHome.filePath("mimeapps.list");
     const QString list =
         WithIniValue(ReadText(listPath), kDefaultsSection, type.TypeKey, entryName + ";");
     const bool written =
         CopyIcons(type) &&
-        WriteText(dataHome_.filePath("mime/packages/" + PackageName(type.TypeKey)), package) &&
-        WriteText(dataHome_.filePath("applications/" + entryName), entry) &&
+        WriteText(folders_.DataHome.filePath("mime/packages/" + PackageName(type.TypeKey)),
+                  package) &&
+        WriteText(folders_.DataHome.filePath("applications/" + entryName), entry) &&
         WriteText(listPath, list);
     if (written && refresh_)
-        refresh_(dataHome_);
+        refresh_(folders_.DataHome);
     return written;
 }
 

@@ -16,6 +16,7 @@ HelpWindow::HelpWindow(const QString& title, const QString& contentsPage, QWidge
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
     auto* back = new QPushButton("&Back", this);
+    back->setObjectName("back");
     back->setEnabled(false);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);

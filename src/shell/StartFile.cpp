@@ -2,9 +2,11 @@
 
 #include "ui/LocalPath.h"
 
+#include "session/ScenarioImport.h"
 #include "shell/CommandLine.h"
 #include "ui/GameWindow.h"
 #include "ui/dialogs/GameSetupDialog.h"
+#include "util/Error.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -17,15 +19,9 @@ namespace {
 
 const char* const kProductName = "Marovane";
 
-bool SameFolder(const fs::path& a, const fs::path& b) {
-    std::error_code error;
-    return fs::equivalent(a, b, error);
-}
-
-// The scenario's file in the scenario folder, copied there when it lies elsewhere; nothing
-// (after a message) when it cannot be found or copied.
-std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name,
-                                        const fs::path& folder) {
+// The scenario's file among the game's scenarios, brought there when it lies elsewhere; nothing
+// (after a message) when it cannot be found, is damaged, or cannot be copied.
+std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name) {
     const fs::path given = ToLocalPath(name);
     std::error_code error;
     if (!fs::is_regular_file(given, error)) {
@@ -35,24 +31,19 @@ std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name,
         QMessageBox::information(&window, kProductName, "Invalid File: " + name);
         return std::nullopt;
     }
-    const fs::path source = fs::absolute(given, error);
-    if (SameFolder(source.parent_path(), folder))
-        return source;
-    const fs::path target = folder / source.filename();
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-    if (error) {
+    try {
+        return ImportScenario(window.Session().Scenarios(), fs::absolute(given, error)).Path;
+    } catch (const Error& refusal) {
         QMessageBox::warning(&window, kProductName,
-                             "The scenario " + name + " could not be copied into " +
-                                 FromLocalPath(folder) + ": " +
-                                 QString::fromStdString(error.message()) + ".");
+                             "The scenario " + name + " was not opened.\n\n" +
+                                 QString::fromLatin1(refusal.what()));
         return std::nullopt;
     }
-    return target;
 }
 
 } // namespace
 
-bool OpenStartFile(GameWindow& window, const QString& name, const fs::path& scenarioFolder,
+bool OpenStartFile(GameWindow& window, const QString& name,
                    const std::optional<NewGameSetup>& players) {
     switch (KindOfStartFile(name)) {
     case StartFileKind::None:
@@ -65,7 +56,7 @@ bool OpenStartFile(GameWindow& window, const QString& name, const fs::path& scen
     case StartFileKind::Scenario:
         break;
     }
-    const auto scenario = BringIntoFolder(window, name, scenarioFolder);
+    const auto scenario = BringIntoFolder(window, name);
     if (!scenario)
         return false;
     if (players)

@@ -3,6 +3,7 @@
 #include "scenario/DefFile.h"
 #include "scenario/ScenarioEditorModel.h"
 #include "scenario/ScenarioFiles.h"
+#include "session/ScenarioImport.h"
 #include "support/TestGame.h"
 #include "util/Error.h"
 
@@ -11,9 +12,10 @@
 namespace marovane {
 namespace {
 
-// One name given three ways: typed as a new scenario's title, typed into Rename, and sent as the
-// host's name with a scenario the guest keeps. Title and Rename must agree, and whatever name a
-// scenario ends up with must be found again and saved again by the editor.
+// One name given four ways: typed as a new scenario's title, typed into Rename, as the name of a
+// file opened from elsewhere, and sent as the host's name with a scenario the guest keeps. Title,
+// Rename and the copy must agree, and whatever name a scenario ends up with must be found again
+// and saved again by the editor.
 struct NameCase {
     const char* Given;
     const char* Stored;   // what title and rename store, or nullptr when both refuse
@@ -56,6 +58,26 @@ TEST_P(ScenarioNames, TitleRenameAndReceivedFileFollowOneRule) {
         renamed = scenario_files::Rename(dir.Path(), "Source", c.Given);
     } catch (const Error& error) {
         renameProblem = error.what();
+    }
+
+    // A file of that name opened from another folder (a name no file can carry is left out).
+    std::string copied;
+    std::string copyProblem;
+    const std::string fileName = std::string(c.Given) + ".def";
+    if (fileName.find('/') == std::string::npos) {
+        test::TempDir elsewhere, program, player;
+        WriteDefFile(elsewhere.Path() / fileName, test::PlainDef(10, 10));
+        try {
+            copied = ScenarioNameOf(
+                ImportScenario({program.Path(), player.Path(), false}, elsewhere.Path() / fileName)
+                    .Path);
+        } catch (const Error& error) {
+            copyProblem = error.what();
+        }
+        if (c.Stored)
+            EXPECT_EQ(copied, c.Stored);
+        else
+            EXPECT_EQ(copyProblem, titleProblem) << "the same rule, the same words";
     }
 
     if (c.Stored) {

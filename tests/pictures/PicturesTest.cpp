@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -145,6 +147,34 @@ TEST(Icons, ComeInThreeSizesInTheResourceAndTheProgramFolder) {
     EXPECT_GT(MeanDifference(large[0], all, large[1], all), 10.0);
     EXPECT_GT(MeanDifference(large[0], all, large[2], all), 10.0);
     EXPECT_GT(MeanDifference(large[1], all, large[2], all), 10.0);
+}
+
+// The desktop's icon theme: every size it asks for, and a scalable drawing that looks like the
+// drawn icons.
+TEST(Icons, TheThemeHasEverySizeAndAScalableDrawingOfTheSameIcon) {
+    for (const char* theme : {"apps/marovane", "mimetypes/application-x-marovane-scenario",
+                              "mimetypes/application-x-marovane-savegame"}) {
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage file(QString("%1/icons/hicolor/%2x%2/%3.png")
+                                  .arg(MAROVANE_PROGRAM_DIR)
+                                  .arg(size)
+                                  .arg(theme));
+            EXPECT_EQ(file.size(), QSize(size, size)) << theme << " " << size;
+        }
+        QSvgRenderer svg(
+            QString("%1/icons/hicolor/scalable/%2.svg").arg(MAROVANE_PROGRAM_DIR, theme));
+        ASSERT_TRUE(svg.isValid()) << theme;
+        QImage drawn(256, 256, QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        svg.render(&painter);
+        painter.end();
+        const QImage png =
+            QImage(QString("%1/icons/hicolor/256x256/%2.png").arg(MAROVANE_PROGRAM_DIR, theme))
+                .convertToFormat(QImage::Format_ARGB32);
+        const QRect all(0, 0, 256, 256);
+        EXPECT_LT(MeanDifference(drawn, all, png, all), 4.0) << theme;
+    }
 }
 
 } // namespace

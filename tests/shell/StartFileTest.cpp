@@ -24,7 +24,7 @@ protected:
     // Opens what a command line names, as the game does at start.
     bool Start(const QStringList& words) {
         const CommandLine line = ParseCommandLine(words);
-        return OpenStartFile(*window, line.File, folder.Path(), std::nullopt);
+        return OpenStartFile(*window, line.File, std::nullopt);
     }
     void ExpectTitlePicture() {
         EXPECT_FALSE(window->CurrentGame().GameOn);
@@ -44,11 +44,27 @@ TEST_F(StartFileTest, AScenarioFromAnotherFolderIsCopiedSelectedAndOffered) {
     EXPECT_EQ(setup.ScenarioList()->selectedItems().first()->text(), "Long Siege");
     EXPECT_FALSE(window->CurrentGame().GameOn) << "the player chooses the slots first";
 
-    // Named again, the copy in the scenario folder is replaced by the file named.
+    // Another scenario of that name never replaces the first: it takes a free name.
     setup.reject();
     fs::copy_file(folder.Path() / "Skirmish.def", source, fs::copy_options::overwrite_existing);
     ASSERT_TRUE(Start({QString::fromStdString(source.string())}));
-    EXPECT_EQ(fs::file_size(folder.Path() / "Long Siege.def"), fs::file_size(source));
+    EXPECT_EQ(setup.ScenarioList()->selectedItems().first()->text(), "Long Siege (2)");
+    EXPECT_EQ(ReadDefFile(folder.Path() / "Long Siege.def"),
+              ReadDefFile(folder.Path() / "Castle Siege.def"));
+}
+
+TEST_F(StartFileTest, ADamagedScenarioIsRefusedAndCopiedNowhere) {
+    const fs::path damaged = elsewhere.WriteBytes("Tutorial.def", std::string(700, '\x01'));
+    const auto shipped = ReadDefFile(folder.Path() / "Tutorial.def");
+    test::ModalAnswer answer;
+    EXPECT_FALSE(Start({QString::fromStdString(damaged.string())}));
+    ASSERT_EQ(answer.Messages.size(), 1u);
+    EXPECT_TRUE(answer.Messages[0].startsWith(
+        "The scenario " + QString::fromStdString(damaged.string()) + " was not opened."))
+        << answer.Messages[0].toStdString();
+    EXPECT_EQ(ReadDefFile(folder.Path() / "Tutorial.def"), shipped);
+    EXPECT_EQ(ListScenarios(folder.Path()).size(), 6u);
+    ExpectTitlePicture();
 }
 
 TEST_F(StartFileTest, AScenarioOfTheScenarioFolderIsSelectedWhereItIs) {
@@ -92,7 +108,7 @@ TEST_F(StartFileTest, ADamagedSaveOrAMissingScenarioLeavesTheTitlePicture) {
 
 TEST_F(StartFileTest, WithPlayerSlotsTheScenarioStartsAtOnce) {
     NewGameSetup players = test::Humans(2);
-    ASSERT_TRUE(OpenStartFile(*window, "castle siege.def", folder.Path(), players));
+    ASSERT_TRUE(OpenStartFile(*window, "castle siege.def", players));
     EXPECT_TRUE(window->CurrentGame().GameOn);
     EXPECT_EQ(window->CurrentGame().ScenarioName, "Castle Siege");
 }

@@ -2,9 +2,11 @@
 
 #include "Paint.h"
 
+#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 namespace marovane::art {
 
@@ -42,22 +44,26 @@ QPainterPath TowerShape(const QRectF& box) {
 // tower, ringed in gold.
 void Emblem(QPainter& painter, const QRectF& box, double line) {
     const QPainterPath shield = ShieldShape(box);
-    painter.save();
-    painter.setClipPath(shield, Qt::IntersectClip);
+    // The quarters are cut to the shield's outline as shapes, not by clipping, so the same
+    // drawing also makes the scalable icon (an SVG keeps no clip).
     const QPointF centre(box.center().x(), box.top() + box.height() * 0.45);
     const QRectF all = box.adjusted(-2, -2, 2, 2);
-    painter.fillRect(QRectF(all.topLeft(), centre), Mix(PlayerColour(1), Qt::black, 0.12));
-    painter.fillRect(QRectF(QPointF(centre.x(), all.top()), QPointF(all.right(), centre.y())),
-                     Mix(PlayerColour(2), Qt::black, 0.08));
-    painter.fillRect(QRectF(QPointF(all.left(), centre.y()), QPointF(centre.x(), all.bottom())),
-                     Mix(PlayerColour(3), Qt::black, 0.05));
-    painter.fillRect(QRectF(centre, all.bottomRight()), Mix(PlayerColour(4), Qt::black, 0.12));
+    const auto quarter = [&](const QRectF& part, const QColor& colour) {
+        QPainterPath area;
+        area.addRect(part);
+        painter.fillPath(shield.intersected(area), colour);
+    };
+    quarter(QRectF(all.topLeft(), centre), Mix(PlayerColour(1), Qt::black, 0.12));
+    quarter(QRectF(QPointF(centre.x(), all.top()), QPointF(all.right(), centre.y())),
+            Mix(PlayerColour(2), Qt::black, 0.08));
+    quarter(QRectF(QPointF(all.left(), centre.y()), QPointF(centre.x(), all.bottom())),
+            Mix(PlayerColour(3), Qt::black, 0.05));
+    quarter(QRectF(centre, all.bottomRight()), Mix(PlayerColour(4), Qt::black, 0.12));
     QLinearGradient gloss(box.topLeft(), box.bottomLeft());
     gloss.setColorAt(0, QColor(255, 255, 255, 110));
     gloss.setColorAt(0.5, QColor(255, 255, 255, 0));
     gloss.setColorAt(1, QColor(0, 0, 0, 60));
-    painter.fillRect(all, gloss);
-    painter.restore();
+    painter.fillPath(shield, gloss);
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Ink(), line * 2.6));
@@ -184,12 +190,11 @@ QString IconResourceName(IconKind kind) {
     return "savegame";
 }
 
-QImage MakeIcon(IconKind kind, int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+namespace {
+
+// Draws an icon on the 256 x 256 canvas.
+void DrawIcon(QPainter& painter, IconKind kind) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / kCanvas, size / kCanvas);
     switch (kind) {
     case IconKind::Program:
         Emblem(painter, QRectF(28, 16, 200, 228), 7);
@@ -201,7 +206,31 @@ QImage MakeIcon(IconKind kind, int size) {
         SavedGameIcon(painter);
         break;
     }
+}
+
+} // namespace
+
+QImage MakeIcon(IconKind kind, int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(size / kCanvas, size / kCanvas);
+    DrawIcon(painter, kind);
     return image;
+}
+
+QByteArray MakeScalableIcon(IconKind kind) {
+    QBuffer buffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(kCanvas, kCanvas));
+    svg.setViewBox(QRectF(0, 0, kCanvas, kCanvas));
+    svg.setTitle(IconName(kind));
+    svg.setDescription("Marovane");
+    QPainter painter(&svg);
+    DrawIcon(painter, kind);
+    painter.end();
+    return buffer.data();
 }
 
 } // namespace marovane::art

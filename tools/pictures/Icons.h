@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
 namespace marovane::art {
+
+// The sizes in pixels the icons are drawn at for the desktop's icon theme, besides the scalable
+// one.
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // The program's icon and the icons of its two document types.
 enum class IconKind { Program, Scenario, SavedGame };
@@ -16,5 +21,7 @@ QString IconResourceName(IconKind kind);
 
 // Drawn as vectors at every size, so small icons stay sharp instead of being shrunk.
 QImage MakeIcon(IconKind kind, int size);
+// The same drawing as a scalable (SVG) icon.
+QByteArray MakeScalableIcon(IconKind kind);
 
 } // namespace marovane::art

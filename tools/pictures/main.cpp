@@ -16,7 +16,9 @@
 #include "Pointers.h"
 #include "UnitStrip.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -43,16 +45,26 @@ void WritePointers(const QString& folder) {
 void WriteIcons(const QString& programDir, const QString& resourceDir) {
     for (IconKind kind : {IconKind::Program, IconKind::Scenario, IconKind::SavedGame}) {
         const QString context = kind == IconKind::Program ? "apps" : "mimetypes";
-        for (int size : {256, 48, 32}) {
+        // Laid out as a freedesktop icon theme, ready to install or to copy into the user's icon
+        // folder: every size a desktop asks for, and the scalable drawing.
+        for (int size : kIconSizes) {
             const QImage icon = MakeIcon(kind, size);
-            const QString suffix = size == 256 ? QString() : QString("-%1").arg(size);
-            SavePng(icon, resourceDir + "/icons/" + IconResourceName(kind) + suffix + ".png");
-            // Laid out as a freedesktop icon theme, ready to copy into the user's icon folder.
             SavePng(icon, QString("%1/icons/hicolor/%2x%2/%3/%4.png")
                               .arg(programDir)
                               .arg(size)
                               .arg(context, IconName(kind)));
+            if (size == 256 || size == 48 || size == 32) {
+                const QString suffix = size == 256 ? QString() : QString("-%1").arg(size);
+                SavePng(icon, resourceDir + "/icons/" + IconResourceName(kind) + suffix + ".png");
+            }
         }
+        const QString scalable =
+            QString("%1/icons/hicolor/scalable/%2/%3.svg").arg(programDir, context, IconName(kind));
+        QDir().mkpath(QFileInfo(scalable).path());
+        QFile svg(scalable);
+        if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            svg.write(MakeScalableIcon(kind)) < 0 || !svg.flush())
+            throw std::runtime_error("Cannot write " + scalable.toStdString());
     }
 }
 
