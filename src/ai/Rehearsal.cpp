@@ -88,7 +88,7 @@ void Rehearsal::Reset(uint64_t seed) {
     copy.NoThinking = true;
     copy.HideOpponents = false;
     // The teams of a guest's game are those the host told it.
-    copy.NetMode = game.NetMode == 1 ? 1 : 0;
+    copy.Role = game.Role == NetworkRole::Guest ? NetworkRole::Guest : NetworkRole::Local;
     copy.MyPlayer = game.MyPlayer;
     copy.NetTeam = game.NetTeam;
     copy.ReplaceBoard(board_);

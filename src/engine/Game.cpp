@@ -88,14 +88,24 @@ bool Game::IsVacant(int p) const {
 }
 
 bool Game::PlayedRemotely(int p) const {
-    switch (NetMode) {
-    case 1:
+    switch (Role) {
+    case NetworkRole::Guest:
+        // A guest marks the players of the other machines as played by the computer.
         return p != MyPlayer && PlayerComp[p];
-    case 2:
+    case NetworkRole::Host:
         return RemotePlayer[p] != 0;
-    default:
-        return false;
+    case NetworkRole::Local:
+        break;
     }
+    return false;
+}
+
+SeatKind Game::Seat(int p) const {
+    if (IsVacant(p))
+        return SeatKind::Vacant;
+    if (PlayedRemotely(p))
+        return SeatKind::Remote;
+    return PlayerComp[p] ? SeatKind::Computer : SeatKind::HumanHere;
 }
 
 void Game::SetHideOpponents(bool hide) {

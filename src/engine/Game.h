@@ -162,6 +162,8 @@ public:
     // ---- Players ----------------------------------------------------------------------------
     bool IsVacant(int p) const;
     bool PlayedRemotely(int p) const;
+    // Who plays player p, as this machine sees it.
+    SeatKind Seat(int p) const;
 
     // ---- Teams ------------------------------------------------------------------------------
     bool SameTeam(int p, int q) const;
@@ -329,8 +331,7 @@ public:
     // Whether "Next Turn" may be pressed: set once the current human moved, kept in saved games.
     bool NextTurnEnabled = false;
 
-    // Network play: 0 local, 1 guest, 2 host.
-    int16_t NetMode = 0;
+    NetworkRole Role = NetworkRole::Local;
     int16_t MyPlayer = 0;
     PerPlayer<int16_t> RemotePlayer{};
     PerPlayer<bool> NetTeam{};

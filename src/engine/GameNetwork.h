@@ -4,6 +4,14 @@
 
 namespace marovane {
 
+// What this machine is in a game: alone, a guest of a host, or the host of guests. It lives only
+// while the game runs; no file or message carries it.
+enum class NetworkRole { Local, Guest, Host };
+
+// Who plays a player's seat, as this machine sees it: a human at this machine, the computer here,
+// somebody at another machine, or nobody (a slot left empty).
+enum class SeatKind { HumanHere, Computer, Remote, Vacant };
+
 // What a game in progress tells the other machines. A local game has nobody to tell, which is
 // what this base class does.
 class GameNetwork {

@@ -153,7 +153,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
         PlayerBias[p] = -random_.RndSingle(); // in (-1, 0]
         SlotKind kind = setup.Slots[static_cast<size_t>(p - 1)];
         // A guest plays only its own slot; the others are played elsewhere and count as computers.
-        if (NetMode == 1)
+        if (Role == NetworkRole::Guest)
             kind = p == MyPlayer ? SlotKind::Human : SlotKind::Computer;
         PlayerComp[p] = kind == SlotKind::Computer;
         if (PlayerComp[p]) {
@@ -170,7 +170,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     if (humans == 0 && computers > 0 && HideOpponents)
         SetHideOpponents(false);
 
-    if (NetMode != 1) {
+    if (Role != NetworkRole::Guest) {
         ChooseTeams(setup.TeamsMode);
         bool allOnOneTeam = true;
         for (int p = 1; p <= NumPlayers; ++p)

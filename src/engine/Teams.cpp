@@ -6,7 +6,7 @@ namespace marovane {
 
 bool Game::SameTeam(int p, int q) const {
     // A guest does not know the arrangement; the host tells it who is on its side.
-    if (NetMode == 1)
+    if (Role == NetworkRole::Guest)
         return NetTeam[p] == NetTeam[q];
     switch (TeamsMode) {
     case 0: // Free for All
@@ -47,7 +47,7 @@ bool Game::TeamsAllowed(int mode) const {
 
 void Game::ChooseTeams(int k) {
     int mode = k;
-    if (NetMode != 1) {
+    if (Role != NetworkRole::Guest) {
         // The scenario forbids some arrangements; a forbidden choice falls to the first allowed.
         uint16_t mask = static_cast<uint16_t>(Def.PlayerLimits);
         if (k < 0) {
@@ -67,7 +67,7 @@ void Game::ChooseTeams(int k) {
     }
     TeamsMode = static_cast<int16_t>(mode);
     interaction_.TeamsChanged();
-    if (NetMode == 2)
+    if (Role == NetworkRole::Host)
         network_->TeamsChanged();
 }
 

@@ -36,14 +36,14 @@ void Game::EndTurn() {
         DoKeep(CurrentPlayer);
     // A guest's copy of the board is a turn behind for the players of other machines: the host
     // judges them.
-    if (!PlayedRemotely(CurrentPlayer) || NetMode != 1)
+    if (!PlayedRemotely(CurrentPlayer) || Role != NetworkRole::Guest)
         CheckWin(CurrentPlayer);
     if (!GameOn)
         return;
     KilledThisTurn = 0;
     // A guest's copy of the board is replaced by the host's before this machine plays again:
     // renewing the moves of another machine's player here would be work thrown away.
-    if (NetMode == 1 && PlayedRemotely(CurrentPlayer))
+    if (Role == NetworkRole::Guest && PlayedRemotely(CurrentPlayer))
         return;
     // Every piece gets its moves back, also one of a type without hit points whose strength code
     // fell to 0 as it used its last move: the picture tells that a piece stands there.
@@ -53,7 +53,7 @@ void Game::EndTurn() {
             Seen(x, y, CurrentPlayer) = 0;
         }
     }
-    if (NetMode == 1 && CurrentPlayer == MyPlayer)
+    if (Role == NetworkRole::Guest && CurrentPlayer == MyPlayer)
         network_->SendBoardToHost(CurrentPlayer);
 }
 
@@ -64,7 +64,7 @@ void Game::PrepareTurn() {
     // A player shown on this machine sees his own board; anyone else's turn is hidden when
     // opponents' turns are hidden or the player sits at another machine.
     if (PlayedRemotely(p) || HideOpponents) {
-        if (!PlayedRemotely(p) && !PlayerComp[p]) {
+        if (Seat(p) == SeatKind::HumanHere) {
             if (HotSeat) {
                 view_.SetBoardVisible(false);
                 interaction_.ShowMessage("Player " + std::to_string(p) + "'s Turn");
@@ -121,7 +121,7 @@ void Game::NextPlayer() {
         network_->TurnPassed(CurrentPlayer);
         // A guest follows the turns the host announces; its own turn begins when the host's
         // board arrives (BeginGuestTurn).
-        if (NetMode == 1)
+        if (Role == NetworkRole::Guest)
             return;
         const std::optional<bool> movable = JudgeTurnStart(serial);
         if (!movable)
@@ -155,13 +155,13 @@ void Game::NextPlayer() {
             // The players keep passing without buying: rather than end turn after turn at
             // once, this one plays his turn like anybody, and his keep at its end lets him buy.
             // A human here ends it with Next Turn.
-            if (!PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer))
+            if (Seat(CurrentPlayer) == SeatKind::HumanHere)
                 SetNextTurnEnabled(true);
         } else {
             idleTurns_ = 0;
         }
 
-        if (PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer)) {
+        if (Seat(CurrentPlayer) == SeatKind::Computer) {
             if (!computer_)
                 return; // nobody plays the computer: wait like for a human
             const bool goOn = computer_->PlayTurn(*this);
@@ -170,7 +170,7 @@ void Game::NextPlayer() {
                 return;
             continue;
         }
-        if (journal_ && !PlayerComp[CurrentPlayer] && !PlayedRemotely(CurrentPlayer))
+        if (journal_ && Seat(CurrentPlayer) == SeatKind::HumanHere)
             journal_->HumanTurnBegins(*this);
         network_->HandOverTurn(CurrentPlayer);
         return;
@@ -189,7 +189,7 @@ std::optional<bool> Game::JudgeTurnStart(uint32_t serial) {
 }
 
 void Game::BeginGuestTurn() {
-    if (!GameOn || NetMode != 1 || CurrentPlayer != MyPlayer)
+    if (!GameOn || Role != NetworkRole::Guest || CurrentPlayer != MyPlayer)
         return;
     const uint32_t serial = gameSerial_;
     PrepareTurn();

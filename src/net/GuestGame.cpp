@@ -32,7 +32,7 @@ void GuestGame::Drain() {
 }
 
 void GuestGame::Handle(const std::string& data) {
-    if (!game_.GameOn || game_.NetMode != 1 || data.empty())
+    if (!game_.GameOn || game_.Role != NetworkRole::Guest || data.empty())
         return;
     switch (data[0]) {
     case kShowMessage:
@@ -96,12 +96,12 @@ void GuestGame::SendBoard() {
 void GuestGame::SendBoardToHost(int /*player*/) {
     // Only a turn the host handed over goes back; stepping past this machine's player while
     // following the host's announcements sends nothing.
-    if (ownTurn_ && game_.NetMode == 1)
+    if (ownTurn_ && game_.Role == NetworkRole::Guest)
         SendBoard();
 }
 
 void GuestGame::EndNetGame() {
-    if (game_.NetMode != 1)
+    if (game_.Role != NetworkRole::Guest)
         return;
     // A game that ended during this machine's turn (a victory, a resignation) hands its board
     // back first, so the host sees how it ended.
@@ -109,18 +109,18 @@ void GuestGame::EndNetGame() {
         SendBoard();
     // Out of network mode before the connection closes, so the closing is not taken for being
     // dropped by the host.
-    game_.NetMode = 0;
+    game_.Role = NetworkRole::Local;
     game_.MyPlayer = 0;
     link_.Disconnect();
 }
 
 void GuestGame::AnnounceWin(int /*player*/, const std::string& message) {
-    if (game_.NetMode == 1)
+    if (game_.Role == NetworkRole::Guest)
         link_.SendData(Message(kShowMessage, message));
 }
 
 void GuestGame::AnnounceLoss(int player, const std::string& message) {
-    if (game_.NetMode != 1)
+    if (game_.Role != NetworkRole::Guest)
         return;
     link_.SendData(Message(kShowMessage, message));
     link_.SendData(WithPlayer(kOutMessage, player));

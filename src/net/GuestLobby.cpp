@@ -68,9 +68,9 @@ void GuestLobby::Connect(const std::string& host, int port) {
 }
 
 void GuestLobby::Cancel() {
-    if (started_ && game_.NetMode == 1) {
+    if (started_ && game_.Role == NetworkRole::Guest) {
         // Leaving a game under way: the host's computer takes over this player.
-        game_.NetMode = 0;
+        game_.Role = NetworkRole::Local;
         game_.MyPlayer = 0;
     }
     active_ = false;
@@ -147,7 +147,8 @@ void GuestLobby::ReceiveSetupInfo(const std::string& data) {
         if (message->Number != teamsMode_) {
             teamsMode_ = message->Number;
             if (view_)
-                view_->TeamsModeChanged(teamsMode_, game_.GameOn && game_.NetMode == 1);
+                view_->TeamsModeChanged(teamsMode_,
+                                        game_.GameOn && game_.Role == NetworkRole::Guest);
         }
         return;
     case HostSetupMessage::Kind::Options:
@@ -189,13 +190,13 @@ void GuestLobby::Start(int slot, int players) {
     setup.Slots.assign(static_cast<size_t>(players), SlotKind::Computer);
     setup.OptionTicked = options_;
     setup.TeamsMode = teamsMode_;
-    game_.NetMode = 1;
+    game_.Role = NetworkRole::Guest;
     game_.MyPlayer = static_cast<int16_t>(me);
     game_.SetNetwork(&protocol_);
     protocol_.HoldUntilGameStarts();
     started_ = true;
     if (!view_->StartGame(scenario_, setup) || !game_.GameOn) {
-        game_.NetMode = 0;
+        game_.Role = NetworkRole::Local;
         game_.MyPlayer = 0;
         Close({});
         return;
@@ -247,13 +248,13 @@ void GuestLobby::Leave(const std::string& message) {
     if (!active_)
         return;
     active_ = false;
-    droppedFromGame_ = started_ && game_.NetMode == 1 && game_.GameOn;
+    droppedFromGame_ = started_ && game_.Role == NetworkRole::Guest && game_.GameOn;
     // A game that ended as usual has left network mode already: its closing is no news.
-    const bool inNetwork = !started_ || game_.NetMode == 1;
+    const bool inNetwork = !started_ || game_.Role == NetworkRole::Guest;
     if (inNetwork && view_)
         view_->ShowMessage(message);
-    if (started_ && game_.NetMode == 1) {
-        game_.NetMode = 0;
+    if (started_ && game_.Role == NetworkRole::Guest) {
+        game_.Role = NetworkRole::Local;
         if (game_.GameOn)
             game_.GameOver();
     }

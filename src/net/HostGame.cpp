@@ -12,7 +12,7 @@
 namespace marovane::net {
 
 bool HostGame::Active() const {
-    return game_.GameOn && game_.NetMode == 2;
+    return game_.GameOn && game_.Role == NetworkRole::Host;
 }
 
 int HostGame::PlayerOf(int index) const {
@@ -155,11 +155,11 @@ int HostGame::OpenSeats() const {
 }
 
 void HostGame::KeepListeningForReturns() {
-    if (game_.NetMode != 2)
+    if (game_.Role != NetworkRole::Host)
         return;
     const int open = OpenSeats();
     if (link_.Connections() == 0 && open == 0) {
-        game_.NetMode = 0;
+        game_.Role = NetworkRole::Local;
         StopHosting();
         return;
     }
@@ -209,7 +209,7 @@ void HostGame::HandBackSeat(int p) {
 }
 
 void HostGame::SendTeams() {
-    if (game_.NetMode != 2)
+    if (game_.Role != NetworkRole::Host)
         return;
     for (int p = 1; p <= game_.NumPlayers; ++p) {
         const int index = game_.RemotePlayer[p];
@@ -229,14 +229,14 @@ void HostGame::TeamsChanged() {
 }
 
 void HostGame::EndNetGame() {
-    if (game_.NetMode != 2)
+    if (game_.Role != NetworkRole::Host)
         return;
     // Every guest ends with the host's board, then hears that the game is over.
     link_.SendData(0, Message(kFinalBoardMessage, BoardStateText(game_)));
     link_.SendData(0, std::string(kGameOverMessage));
     // Leave network mode before the connections close, so their closing is not taken for
     // guests walking out of a game.
-    game_.NetMode = 0;
+    game_.Role = NetworkRole::Local;
     game_.RemotePlayer = {};
     StopHosting();
 }
@@ -249,12 +249,12 @@ void HostGame::StopHosting() {
 }
 
 void HostGame::AnnounceWin(int /*player*/, const std::string& message) {
-    if (game_.NetMode == 2)
+    if (game_.Role == NetworkRole::Host)
         link_.SendData(0, Message(kShowMessage, message));
 }
 
 void HostGame::AnnounceLoss(int player, const std::string& message) {
-    if (game_.NetMode != 2)
+    if (game_.Role != NetworkRole::Host)
         return;
     link_.SendData(0, Message(kShowMessage, message));
     if (player < 1 || player > game_.NumPlayers)
@@ -270,7 +270,7 @@ void HostGame::AnnounceGameOver() {
 }
 
 void HostGame::TurnPassed(int player) {
-    if (game_.NetMode != 2)
+    if (game_.Role != NetworkRole::Host)
         return;
     HandBackSeat(player);
     const int index = game_.RemotePlayer[player];
@@ -278,7 +278,7 @@ void HostGame::TurnPassed(int player) {
 }
 
 void HostGame::HandOverTurn(int player) {
-    if (game_.NetMode != 2 || player < 1 || player > game_.NumPlayers)
+    if (game_.Role != NetworkRole::Host || player < 1 || player > game_.NumPlayers)
         return;
     reportedOut_ = {};
     if (const int index = game_.RemotePlayer[player]; index != 0)

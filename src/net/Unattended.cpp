@@ -14,7 +14,7 @@ GameSession::StartResult BeginHostedGame(GameSession& session, HostLobby& lobby,
                                          const fs::path& scenario, const NewGameSetup& setup) {
     const auto remotePlayer = lobby.Begin(static_cast<int>(setup.Slots.size()));
     Game& game = session.CurrentGame();
-    game.NetMode = 2;
+    game.Role = NetworkRole::Host;
     game.MyPlayer = 0;
     for (int p = 1; p <= kMaxPlayers; ++p)
         game.RemotePlayer[p] = remotePlayer[static_cast<size_t>(p)];

@@ -166,7 +166,7 @@ bool GameSession::ComputerSwitchAllowed() const {
 // ---- Steps back, autosaves and recent files ---------------------------------------------------
 
 bool GameSession::UndoAllowed() const {
-    return HumanToMove() && game_.NetMode == 0 && !steps_.Empty();
+    return HumanToMove() && game_.Role == NetworkRole::Local && !steps_.Empty();
 }
 
 bool GameSession::Undo() {
@@ -174,7 +174,7 @@ bool GameSession::Undo() {
 }
 
 void GameSession::StepTaking(const Game& game) {
-    if (HumanToMove() && game.NetMode == 0)
+    if (HumanToMove() && game.Role == NetworkRole::Local)
         steps_.Record(game);
     else
         steps_.Clear();
@@ -187,7 +187,7 @@ void GameSession::Heard(const Game&, const GameEvent& event) {
 
 void GameSession::HumanTurnBegins(const Game& game) {
     steps_.Clear();
-    if (!autosaves_ || game.NetMode != 0)
+    if (!autosaves_ || game.Role != NetworkRole::Local)
         return;
     try {
         autosaves_->Write(game);

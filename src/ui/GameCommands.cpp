@@ -40,7 +40,7 @@ GameCommands::GameCommands(GameSession& session, GameSetupDialog& setup, Network
 void GameCommands::NewGame() {
     Game& game = session_.CurrentGame();
     // A network game stops first, for every machine in it, and only when the player says so.
-    if ((game.GameOn && game.NetMode == 2) || network_.Joined()) {
+    if ((game.GameOn && game.Role == NetworkRole::Host) || network_.Joined()) {
         if (QMessageBox::question(&window_, kProductName,
                                   "Are you sure you want to stop the network game?",
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
@@ -99,7 +99,7 @@ void GameCommands::LeaveNetworkGame() {
 
 void GameCommands::ConnectToHost() {
     Game& game = session_.CurrentGame();
-    if (game.NetMode == 2 || network_.Hosting()) {
+    if (game.Role == NetworkRole::Host || network_.Hosting()) {
         if (QMessageBox::question(&window_, kProductName,
                                   "Are you sure you want to stop the network game?",
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)

@@ -402,7 +402,7 @@ void GameWindow::TurnStarted() {
     if (p < 1)
         return;
     menus_->PlayerMenu()->setEnabled(!game.PlayedRemotely(p));
-    menus_->TeamsMenu()->setEnabled(game.NetMode != 1);
+    menus_->TeamsMenu()->setEnabled(game.Role != NetworkRole::Guest);
     menus_->Computer()->setChecked(game.PlayerComp[p]);
     menus_->Computer()->setEnabled(session_->ComputerSwitchAllowed());
     menus_->Resign()->setEnabled(!game.PlayerComp[p]);

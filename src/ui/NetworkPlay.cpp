@@ -11,8 +11,8 @@ NetworkPlay::~NetworkPlay() {
     // The lobbies stop listening to their connections before those go.
     hostLobby_.reset();
     guestLobby_.reset();
-    if (session_.CurrentGame().NetMode != 0)
-        session_.CurrentGame().NetMode = 0;
+    if (session_.CurrentGame().Role != NetworkRole::Local)
+        session_.CurrentGame().Role = NetworkRole::Local;
     session_.SetNetwork(nullptr);
 }
 
@@ -54,14 +54,14 @@ net::GuestLobby& NetworkPlay::Guest() {
 
 void NetworkPlay::PrepareLocalGame() {
     Game& game = session_.CurrentGame();
-    game.NetMode = 0;
+    game.Role = NetworkRole::Local;
     game.MyPlayer = 0;
     game.RemotePlayer = {};
     session_.SetNetwork(nullptr);
 }
 
 void NetworkPlay::TeamsChosen(int mode) {
-    if (hostLobby_ && hostLobby_->Hosting() && session_.CurrentGame().NetMode != 2)
+    if (hostLobby_ && hostLobby_->Hosting() && session_.CurrentGame().Role != NetworkRole::Host)
         hostLobby_->SetTeamsMode(mode);
 }
 

@@ -94,13 +94,13 @@ TEST_F(GameState, VacantSlotsAndRemotePlay) {
     EXPECT_FALSE(game.IsVacant(2));
 
     EXPECT_FALSE(game.PlayedRemotely(2)) << "local game";
-    game.NetMode = 1;
+    game.Role = NetworkRole::Guest;
     game.MyPlayer = 1;
     game.PlayerComp[2] = true;
     EXPECT_TRUE(game.PlayedRemotely(2));
     game.PlayerComp[1] = true;
     EXPECT_FALSE(game.PlayedRemotely(1)) << "a guest plays its own slot";
-    game.NetMode = 2;
+    game.Role = NetworkRole::Host;
     game.RemotePlayer[3] = 1;
     EXPECT_TRUE(game.PlayedRemotely(3));
     EXPECT_FALSE(game.PlayedRemotely(2));
@@ -130,7 +130,7 @@ TEST_F(GameState, TeamArrangements) {
     EXPECT_TRUE(game.SameTeam(3, 3));
 
     // A guest follows the flags its host sent.
-    game.NetMode = 1;
+    game.Role = NetworkRole::Guest;
     game.NetTeam = {false, true, false, false, true};
     EXPECT_EQ(teams(0), (Pairs{{1, 4}, {2, 3}}));
 }
@@ -144,7 +144,7 @@ TEST_F(GameState, TeamsMenuFallsBackToTheFirstAllowedArrangement) {
     // A negative argument checks against its own complement: Not -18 = 17 forbids mode 0 only.
     game.ChooseTeams(-18);
     EXPECT_EQ(game.TeamsMode, 1);
-    game.NetMode = 1;
+    game.Role = NetworkRole::Guest;
     game.ChooseTeams(0);
     EXPECT_EQ(game.TeamsMode, 0) << "a guest takes what the host decided";
 }

@@ -81,7 +81,7 @@ TEST(NetGame, HostAndThreeGuestsPlayEveryShippedScenarioToTheSameEnd) {
         }
         ASSERT_TRUE(ended) << scenario.filename() << " stalled";
         EXPECT_FALSE(host.GameOn);
-        EXPECT_EQ(host.NetMode, 0) << "the host leaves network mode";
+        EXPECT_EQ(host.Role, NetworkRole::Local) << "the host leaves network mode";
         EXPECT_EQ(BoardProblem(host), "");
         // The board each guest was sent with its loss, or else the last one it was sent.
         std::map<std::string, std::string> lastSent;
@@ -99,7 +99,7 @@ TEST(NetGame, HostAndThreeGuestsPlayEveryShippedScenarioToTheSameEnd) {
         for (size_t g = 0; g < net.guestMachines.size(); ++g) {
             Game& guest = net.guestMachines[g]->game();
             EXPECT_FALSE(guest.GameOn) << scenario.filename() << " guest " << g + 1;
-            EXPECT_EQ(guest.NetMode, 0);
+            EXPECT_EQ(guest.Role, NetworkRole::Local);
             const std::string key = std::to_string(g + 1);
             ASSERT_TRUE(lastSent.contains(key)) << scenario.filename() << " guest " << g + 1;
             EXPECT_TRUE(BoardOf(guest) == lastSent[key])
@@ -179,7 +179,7 @@ TEST(NetGame, ADroppedGuestComesBackToItsSeatAndPlaysToTheEnd) {
         net.net.Pump(1);
     ASSERT_TRUE(net.guests[0]->Dropped());
     EXPECT_TRUE(host.PlayerComp[2]) << "the computer plays the seat meanwhile";
-    EXPECT_EQ(host.NetMode, 2) << "the host still listens for the guest to come back";
+    EXPECT_EQ(host.Role, NetworkRole::Host) << "the host still listens for the guest to come back";
 
     const int before = itsComputer.TurnsPlayed();
     net.guests[0]->Rejoin("127.0.0.1", 1920);

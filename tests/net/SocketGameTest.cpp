@@ -88,12 +88,12 @@ TEST(SocketGame, AHostAndThreeGuestsPlayEveryShippedScenarioOverTheLoopback) {
             },
             10000))
             << name << ": a guest never heard the end";
-        EXPECT_EQ(hostGame.NetMode, 0);
+        EXPECT_EQ(hostGame.Role, NetworkRole::Local);
         EXPECT_EQ(BoardProblem(hostGame), "");
         const std::string hostBoard = net::BoardStateText(hostGame).substr(1);
         for (size_t g = 0; g < machines.size(); ++g) {
             Game& guest = machines[g]->session.CurrentGame();
-            EXPECT_EQ(guest.NetMode, 0) << name << " guest " << g + 1;
+            EXPECT_EQ(guest.Role, NetworkRole::Local) << name << " guest " << g + 1;
             EXPECT_TRUE(guests[g]->Started()) << name << " guest " << g + 1;
             if (!hostGame.PlayerOut[static_cast<int>(g) + 2]) {
                 EXPECT_TRUE(net::BoardStateText(guest).substr(1) == hostBoard)

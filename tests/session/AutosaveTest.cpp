@@ -57,10 +57,10 @@ TEST_F(AutosaveTest, EveryHumanTurnIsKeptAndTheLastThreeStay) {
         EXPECT_EQ(FileBytes(files[i]), kept[kept.size() - 1 - i]) << files[i];
 
     // A game played over the network is not kept.
-    game().NetMode = 2;
+    game().Role = NetworkRole::Host;
     game().NextPlayer();
     EXPECT_EQ(session.AutosaveFiles().front(), files.front());
-    game().NetMode = 0;
+    game().Role = NetworkRole::Local;
 
     // Resuming brings back the newest, as a game without a file of its own.
     game().Money[1] = 999;

@@ -63,10 +63,9 @@ TEST_F(ScenarioImportTest, ADamagedOrUnplayableOrBadlyNamedFileIsRefusedBeforeAn
     GameDef badFormation = test::PlainDef(10, 10);
     badFormation.StartPos[0][0] = 40;
     const std::vector<fs::path> refused = {
-        downloads.WriteBytes("Short.def", std::string(100, 'x')),
-        downloads.Write("Tiny", tiny),
+        downloads.WriteBytes("Short.def", std::string(100, 'x')), downloads.Write("Tiny", tiny),
         downloads.Write("Formation", badFormation),
-        downloads.Write("My.Map", test::PlainDef(10, 10)),
+        downloads.Write("Old.def", test::PlainDef(10, 10)), // "Old.def.def"
     };
     for (const fs::path& file : refused)
         EXPECT_THROW(ImportScenario(installed, file), Error) << file;

@@ -166,15 +166,15 @@ TEST_F(UndoTest, NeverOfferedForTheComputerOrInANetworkGame) {
     game().SwitchComputer();
     EXPECT_FALSE(session.UndoAllowed()) << "and the steps before it stay";
 
-    for (int16_t mode : {1, 2}) {
+    for (NetworkRole mode : {NetworkRole::Guest, NetworkRole::Host}) {
         Start();
         ExploreAll(1);
-        game().NetMode = mode;
+        game().Role = mode;
         game().MyPlayer = 1;
         Step(1, 1, 2, 2);
-        EXPECT_FALSE(session.UndoAllowed()) << "network mode " << mode;
+        EXPECT_FALSE(session.UndoAllowed()) << "network role " << static_cast<int>(mode);
         EXPECT_FALSE(session.Undo());
-        game().NetMode = 0;
+        game().Role = NetworkRole::Local;
     }
 }
 
