@@ -105,7 +105,7 @@ struct World {
 
 // Whether the host's game has no use for a data message from connection `index`.
 bool HostIgnores(const Game& game, int index, const std::string& data) {
-    if (!game.GameOn || game.NetMode != 2 || data.empty())
+    if (!game.GameOn || game.Role != NetworkRole::Host || data.empty())
         return true;
     int player = 0;
     for (int p = 1; p <= game.NumPlayers; ++p) {
@@ -120,7 +120,7 @@ bool HostIgnores(const Game& game, int index, const std::string& data) {
 }
 
 bool GuestIgnores(const Game& game, const std::string& data) {
-    if (!game.GameOn || game.NetMode != 1 || data.empty())
+    if (!game.GameOn || game.Role != NetworkRole::Guest || data.empty())
         return true;
     return std::string("MGLOBPF").find(data[0]) == std::string::npos;
 }
