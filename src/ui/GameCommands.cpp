@@ -4,7 +4,7 @@
 #include "savegame/SavedGame.h"
 #include "session/GameSession.h"
 #include "ui/LocalPath.h"
-#include "ui/NetworkPlay.h"
+#include "net/NetworkPlay.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 

@@ -4,7 +4,7 @@
 #include "session/GameSession.h"
 #include "session/TutorialGuide.h"
 #include "ui/GameCommands.h"
-#include "ui/NetworkPlay.h"
+#include "net/NetworkPlay.h"
 #include "ui/PictureStrip.h"
 #include "ui/Pointers.h"
 #include "ui/QtSettingsStore.h"

@@ -95,6 +95,7 @@ TEST_F(Robustness, AGuestThatDropsInTheMiddleOfAFileLeavesNothingBehind) {
     // A temporary folder of this test's own, so that no other test's files are counted.
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
+    const bool systemFolderSet = qEnvironmentVariableIsSet("TMPDIR");
     const QByteArray systemFolder = qgetenv("TMPDIR");
     qputenv("TMPDIR", folder.path().toLocal8Bit());
     ASSERT_EQ(QDir(QDir::tempPath()), QDir(folder.path()));
@@ -108,7 +109,11 @@ TEST_F(Robustness, AGuestThatDropsInTheMiddleOfAFileLeavesNothingBehind) {
     leaver->abort();
     const bool left = WaitFor([&] { return hostLog.Has("left " + std::to_string(index)); });
     const std::set<std::string> remaining = TemporaryFiles();
-    qputenv("TMPDIR", systemFolder);
+    // Put back as it was: an empty TMPDIR is not the same as none, and later tests would fail.
+    if (systemFolderSet)
+        qputenv("TMPDIR", systemFolder);
+    else
+        qunsetenv("TMPDIR");
 
     EXPECT_TRUE(started);
     EXPECT_TRUE(left);

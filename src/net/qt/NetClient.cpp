@@ -9,48 +9,39 @@
 
 namespace marovane::net {
 
-namespace {
-
-// A 0xFF at the end of what the host sent is taken as a frame mark after this much quiet.
-constexpr int kQuietMs = 100;
-
-// Bytes are taken from the socket in pieces of this size, and the events in each raised before
-// the next is read.
-constexpr qint64 kReadPiece = 64 * 1024;
-
-} // namespace
-
-NetClient::NetClient(QObject* parent) : QObject(parent), quiet_(new QTimer(this)) {
-    quiet_->setSingleShot(true);
-    quiet_->setInterval(kQuietMs);
-    connect(quiet_, &QTimer::timeout, this, [this] { Pump(connection_, true); });
+NetClient::NetClient(QObject* parent) : QObject(parent) {
+    link_.MakeQuietTimer(this, [this] { Pump(connection_, true); });
 }
 
 NetClient::~NetClient() {
     *alive_ = false;
-    if (socket_) {
-        QObject::disconnect(socket_, nullptr, this, nullptr);
-        socket_->abort();
+    if (link_.socket) {
+        QObject::disconnect(link_.socket, nullptr, this, nullptr);
+        link_.socket->abort();
     }
 }
 
 void NetClient::Connect(const std::string& host, int port, const std::string& title,
                         const std::string& version) {
-    if (socket_)
+    if (link_.socket)
         return;
     title_ = title;
     version_ = version;
-    incoming_.Reset();
-    reading_ = false;
-    socket_ = new QTcpSocket(this);
+    link_.incoming.Reset();
+    link_.reading = false;
+    link_.socket = new QTcpSocket(this);
     const std::uint64_t connection = ++connection_;
-    connect(socket_, &QTcpSocket::connected, this, [this, connection] { OnConnected(connection); });
-    connect(socket_, &QTcpSocket::readyRead, this, [this, connection] { Pump(connection, false); });
-    connect(socket_, &QTcpSocket::disconnected, this, [this, connection] { OnClosed(connection); });
-    connect(socket_, &QTcpSocket::errorOccurred, this,
+    connect(link_.socket, &QTcpSocket::connected, this,
+            [this, connection] { OnConnected(connection); });
+    connect(link_.socket, &QTcpSocket::readyRead, this,
+            [this, connection] { Pump(connection, false); });
+    connect(link_.socket, &QTcpSocket::disconnected, this,
+            [this, connection] { OnClosed(connection); });
+    connect(link_.socket, &QTcpSocket::errorOccurred, this,
             [this, connection](QAbstractSocket::SocketError error) { OnError(connection, error); });
-    socket_->connectToHost(QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size())),
-                           static_cast<quint16>(port));
+    link_.socket->connectToHost(
+        QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size())),
+        static_cast<quint16>(port));
     // A host that neither takes nor refuses the connection is given up after a while.
     QTimer::singleShot(connectTimeoutMs_, this, [this, connection] {
         if (!Current(connection) || connected_)
@@ -64,7 +55,7 @@ void NetClient::Connect(const std::string& host, int port, const std::string& ti
 }
 
 void NetClient::Disconnect() {
-    if (socket_) {
+    if (link_.socket) {
         CloseAndReport(true);
     } else {
         connected_ = false;
@@ -83,17 +74,17 @@ void NetClient::Send(FrameType type, std::string_view payload) {
         return;
     }
     bytes += kFrameMark;
-    WriteBytes(*socket_, bytes);
+    WriteBytes(*link_.socket, bytes);
     CloseIfHostTooSlow();
 }
 
 void NetClient::CloseIfHostTooSlow() {
-    if (!socket_ || static_cast<std::size_t>(socket_->bytesToWrite()) <= kMaxQueuedBytes)
+    if (!link_.socket || static_cast<std::size_t>(link_.socket->bytesToWrite()) <= kMaxQueuedBytes)
         return;
     const std::shared_ptr<bool> alive = alive_;
     if (events_)
         events_->Error(OwnError(kErrorTooSlow, "The host does not read what it is sent."));
-    if (*alive && socket_)
+    if (*alive && link_.socket)
         CloseAndReport(false);
 }
 
@@ -115,23 +106,23 @@ void NetClient::SendFile(const std::filesystem::path& path, std::string_view rem
             events_->Error(error);
         return;
     }
-    WriteFile(*socket_, *contents, remoteName);
+    WriteFile(*link_.socket, *contents, remoteName);
     CloseIfHostTooSlow();
 }
 
 bool NetClient::IsConnected() const {
-    return socket_ && connected_ && socket_->state() == QAbstractSocket::ConnectedState;
+    return link_.socket && connected_ && link_.socket->state() == QAbstractSocket::ConnectedState;
 }
 
 bool NetClient::Busy() const {
-    return socket_ && socket_->state() != QAbstractSocket::ConnectedState &&
-           socket_->state() != QAbstractSocket::UnconnectedState;
+    return link_.socket && link_.socket->state() != QAbstractSocket::ConnectedState &&
+           link_.socket->state() != QAbstractSocket::UnconnectedState;
 }
 
 std::string NetClient::HostIP() const {
-    if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState)
+    if (!link_.socket || link_.socket->state() != QAbstractSocket::ConnectedState)
         return {};
-    return AddressText(socket_->peerAddress());
+    return AddressText(link_.socket->peerAddress());
 }
 
 void NetClient::OnConnected(std::uint64_t connection) {
@@ -139,41 +130,23 @@ void NetClient::OnConnected(std::uint64_t connection) {
         return;
     // Game messages are small and answered at once: waiting to fill a packet would hold every
     // turn back.
-    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    link_.socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     // Title and version go out together, so the host can judge both before anything else.
-    WriteBytes(*socket_, EncodeFrame(kTitleFrame, title_) + EncodeFrame(kVersionFrame, version_) +
-                             kFrameMark);
+    WriteBytes(*link_.socket, EncodeFrame(kTitleFrame, title_) +
+                                  EncodeFrame(kVersionFrame, version_) + kFrameMark);
     connected_ = true;
     if (events_)
         events_->Connected();
 }
 
 void NetClient::Pump(std::uint64_t connection, bool judgeMark) {
-    if (!Current(connection) || reading_)
-        return; // the outer call goes on with these bytes once its event returns
+    if (!Current(connection))
+        return;
     const std::shared_ptr<bool> alive = alive_;
-    reading_ = true;
-    quiet_->stop();
-    bool judge = judgeMark;
-    for (;;) {
-        if (socket_->bytesAvailable() > 0) {
-            incoming_.Feed(socket_->read(kReadPiece));
-        } else if (judge) {
-            incoming_.JudgePendingMark();
-            judge = false;
-        }
-        std::optional<IncomingStream::Message> message;
-        while ((message = incoming_.Next())) {
-            Dispatch(connection, std::move(*message));
-            if (!*alive || !Current(connection))
-                return;
-        }
-        if (socket_->bytesAvailable() == 0 && !judge)
-            break;
-    }
-    reading_ = false;
-    if (incoming_.HasPendingMark())
-        quiet_->start();
+    link_.Pump(judgeMark, [&](IncomingStream::Message message) {
+        Dispatch(connection, std::move(message));
+        return *alive && Current(connection);
+    });
 }
 
 void NetClient::Dispatch(std::uint64_t connection, IncomingStream::Message message) {
@@ -231,25 +204,14 @@ void NetClient::OnError(std::uint64_t connection, QAbstractSocket::SocketError e
         return; // a close like any other: the disconnect follows
     const std::shared_ptr<bool> alive = alive_;
     if (events_)
-        events_->Error(SocketError(error, socket_->errorString()));
+        events_->Error(SocketError(error, link_.socket->errorString()));
     if (*alive && Current(connection))
         CloseAndReport(false);
 }
 
 void NetClient::CloseAndReport(bool graceful) {
-    QTcpSocket* socket = socket_;
-    socket_ = nullptr;
     connected_ = false;
-    reading_ = false;
-    quiet_->stop();
-    incoming_.Reset();
-    QObject::disconnect(socket, nullptr, this, nullptr);
-    if (graceful) {
-        CloseGracefully(socket);
-    } else {
-        socket->abort();
-        socket->deleteLater();
-    }
+    link_.Close(this, graceful);
     if (events_)
         events_->Dropped();
 }

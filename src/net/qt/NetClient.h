@@ -1,7 +1,7 @@
 #pragma once
 
 #include "net/NetLinks.h"
-#include "net/qt/IncomingStream.h"
+#include "net/qt/StreamConnection.h"
 
 #include <QAbstractSocket>
 #include <QObject>
@@ -42,7 +42,9 @@ public:
     void SetConnectTimeout(int ms) { connectTimeoutMs_ = ms; }
 
 private:
-    bool Current(std::uint64_t connection) const { return socket_ && connection_ == connection; }
+    bool Current(std::uint64_t connection) const {
+        return link_.socket && connection_ == connection;
+    }
     void OnConnected(std::uint64_t connection);
     void Pump(std::uint64_t connection, bool judgeMark);
     void Dispatch(std::uint64_t connection, IncomingStream::Message message);
@@ -55,14 +57,11 @@ private:
     void CloseIfHostTooSlow();
 
     GuestEvents* events_ = nullptr;
-    QTcpSocket* socket_ = nullptr; // null while closed
+    StreamConnection link_; // its socket is null while closed
     std::uint64_t connection_ = 0;
     bool connected_ = false;
-    bool reading_ = false;
     std::string title_;
     std::string version_;
-    IncomingStream incoming_;
-    QTimer* quiet_ = nullptr;
     int connectTimeoutMs_ = 10000;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -13,17 +13,6 @@
 
 namespace marovane::net {
 
-namespace {
-
-// A 0xFF at the end of what a guest sent is taken as a frame mark after this much quiet.
-constexpr int kQuietMs = 100;
-
-// Bytes are taken from a socket in pieces of this size, and the events in each piece raised,
-// before the next is read: what waits in the stream reader stays small.
-constexpr qint64 kReadPiece = 64 * 1024;
-
-} // namespace
-
 NetHost::NetHost(QObject* parent) : QObject(parent) {}
 
 NetHost::~NetHost() {
@@ -267,11 +256,8 @@ void NetHost::OnNewConnection() {
 void NetHost::Open(int slot, QTcpSocket* socket) {
     if (slot > static_cast<int>(guests_.size())) {
         auto guest = std::make_unique<Guest>();
-        guest->quiet = new QTimer(this);
-        guest->quiet->setSingleShot(true);
-        guest->quiet->setInterval(kQuietMs);
-        connect(guest->quiet, &QTimer::timeout, this,
-                [this, slot] { Pump(slot, guests_[slot - 1]->connection, true); });
+        guest->MakeQuietTimer(this,
+                              [this, slot] { Pump(slot, guests_[slot - 1]->connection, true); });
         guests_.push_back(std::move(guest));
     }
     Guest& guest = *guests_[slot - 1];
@@ -292,34 +278,13 @@ void NetHost::Open(int slot, QTcpSocket* socket) {
 
 void NetHost::Pump(int index, std::uint64_t connection, bool judgeMark) {
     Guest* guest = Current(index, connection);
-    if (!guest || guest->reading)
-        return; // the outer call goes on with these bytes once its event returns
+    if (!guest)
+        return;
     const std::shared_ptr<bool> alive = alive_;
-    guest->reading = true;
-    guest->quiet->stop();
-    bool judge = judgeMark;
-    for (;;) {
-        if (guest->socket->bytesAvailable() > 0) {
-            guest->incoming.Feed(guest->socket->read(kReadPiece));
-        } else if (judge) {
-            guest->incoming.JudgePendingMark();
-            judge = false;
-        }
-        std::optional<IncomingStream::Message> message;
-        while ((message = guest->incoming.Next())) {
-            Dispatch(index, connection, std::move(*message));
-            if (!*alive)
-                return;
-            guest = Current(index, connection);
-            if (!guest)
-                return;
-        }
-        if (guest->socket->bytesAvailable() == 0 && !judge)
-            break;
-    }
-    guest->reading = false;
-    if (guest->incoming.HasPendingMark())
-        guest->quiet->start();
+    guest->Pump(judgeMark, [&](IncomingStream::Message message) {
+        Dispatch(index, connection, std::move(message));
+        return *alive && Current(index, connection) != nullptr;
+    });
 }
 
 void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Message message) {
@@ -389,19 +354,7 @@ void NetHost::OnError(int index, std::uint64_t connection, QAbstractSocket::Sock
 }
 
 void NetHost::Close(int index, bool graceful) {
-    Guest& guest = *guests_[index - 1];
-    QTcpSocket* socket = guest.socket;
-    guest.socket = nullptr;
-    guest.incoming.Reset();
-    guest.quiet->stop();
-    guest.reading = false;
-    QObject::disconnect(socket, nullptr, this, nullptr);
-    if (graceful) {
-        CloseGracefully(socket);
-    } else {
-        socket->abort();
-        socket->deleteLater();
-    }
+    guests_[index - 1]->Close(this, graceful);
 }
 
 void NetHost::CloseAndReport(int index, bool graceful) {

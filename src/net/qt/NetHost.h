@@ -1,7 +1,7 @@
 #pragma once
 
 #include "net/NetLinks.h"
-#include "net/qt/IncomingStream.h"
+#include "net/qt/StreamConnection.h"
 
 #include <QAbstractSocket>
 #include <QObject>
@@ -48,12 +48,8 @@ public:
     int EnumClients(bool first) override;
 
 private:
-    struct Guest {
-        QTcpSocket* socket = nullptr; // null while the slot is closed
+    struct Guest : StreamConnection {
         std::uint64_t connection = 0; // tells this slot's successive guests apart
-        IncomingStream incoming;
-        QTimer* quiet = nullptr; // judges a 0xFF left at the end after a moment of quiet
-        bool reading = false;
     };
 
     // The guest in slot index if it is still the given connection, else null.

@@ -12,9 +12,11 @@ namespace marovane {
 
 class GameSession;
 
-// The window's part in network games: one connection for hosting and one for joining, each with
-// its lobby and its game protocol. They live as long as the window, since a game begun in the
-// lobby goes on after the new-game dialog has closed.
+// A machine's part in network games as a window plays them: one connection for hosting and one
+// for joining, each with its lobby and its game protocol, made when first needed. They live as
+// long as the window, since a game begun in the lobby goes on after the new-game dialog has
+// closed. (The unattended host and guest of the command-line tool hold one of each for a single
+// game.)
 class NetworkPlay {
 public:
     struct Links {

@@ -1,4 +1,4 @@
-#include "ui/NetworkPlay.h"
+#include "net/NetworkPlay.h"
 
 #include "session/GameSession.h"
 

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "net/qt/IncomingStream.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <optional>
+
+namespace marovane::net {
+
+// One end of a game connection as both the host's slots and the guest hold it: the socket, the
+// messages read from it so far, and the timer that judges a 0xFF left at the end after a moment
+// of quiet.
+struct StreamConnection {
+    // Bytes are taken from the socket in pieces of this size, and the events in each piece
+    // raised, before the next is read: what waits in the stream reader stays small.
+    static constexpr qint64 kReadPiece = 64 * 1024;
+    // How long a 0xFF at the end of what arrived waits for what may follow it.
+    static constexpr int kQuietMs = 100;
+
+    QTcpSocket* socket = nullptr; // null while closed
+    IncomingStream incoming;
+    QTimer* quiet = nullptr;
+    bool reading = false;
+
+    // Makes the quiet timer, owned by `owner`; its timeout calls `judge`.
+    template <typename Judge> void MakeQuietTimer(QObject* owner, Judge judge) {
+        quiet = new QTimer(owner);
+        quiet->setSingleShot(true);
+        quiet->setInterval(kQuietMs);
+        QObject::connect(quiet, &QTimer::timeout, owner, judge);
+    }
+
+    // Reads what the socket holds and hands every whole message to `dispatch`, until nothing is
+    // left; with `judgeMark`, a 0xFF left at the end is judged too. `dispatch` answers false when
+    // its event closed this connection or ended its owner: nothing is touched after that. A call
+    // from inside an event returns at once; the outer call goes on with the bytes.
+    template <typename Dispatch> void Pump(bool judgeMark, Dispatch dispatch) {
+        if (!socket || reading)
+            return;
+        reading = true;
+        quiet->stop();
+        bool judge = judgeMark;
+        for (;;) {
+            if (socket->bytesAvailable() > 0) {
+                incoming.Feed(socket->read(kReadPiece));
+            } else if (judge) {
+                incoming.JudgePendingMark();
+                judge = false;
+            }
+            std::optional<IncomingStream::Message> message;
+            while ((message = incoming.Next())) {
+                if (!dispatch(std::move(*message)))
+                    return;
+            }
+            if (socket->bytesAvailable() == 0 && !judge)
+                break;
+        }
+        reading = false;
+        if (incoming.HasPendingMark())
+            quiet->start();
+    }
+
+    // Lets go of the socket: it hears nothing more from `owner`, and closes gracefully (what was
+    // written still leaves) or at once. The connection is closed afterwards.
+    void Close(QObject* owner, bool graceful);
+};
+
+} // namespace marovane::net
