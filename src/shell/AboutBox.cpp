@@ -1,4 +1,5 @@
 #include "shell/AboutBox.h"
+#include "ui/ProductName.h"
 
 #include "session/Settings.h"
 
@@ -13,8 +14,6 @@
 namespace marovane {
 
 namespace {
-
-const char* const kProductName = "Marovane";
 
 QString OperatingSystem() {
 #if defined(Q_OS_WIN)

@@ -1,10 +1,11 @@
 #include "ui/GameCommands.h"
+#include "ui/ProductName.h"
 
+#include "net/NetworkPlay.h"
 #include "net/Unattended.h"
 #include "savegame/SavedGame.h"
 #include "session/GameSession.h"
 #include "ui/LocalPath.h"
-#include "net/NetworkPlay.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
@@ -20,7 +21,6 @@ namespace marovane {
 namespace {
 
 const char* const kSaveFilter = "Saved Marovane Game (*.mvg);;All Files (*.*)";
-const char* const kProductName = "Marovane";
 
 } // namespace
 

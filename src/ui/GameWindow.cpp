@@ -1,9 +1,9 @@
 #include "ui/GameWindow.h"
 #include "net/qt/NetClient.h"
 #include "net/qt/NetHost.h"
+#include "ui/ProductName.h"
 #include "ui/QtText.h"
 
-#include "engine/KeepVisit.h"
 #include "scenario/Options.h"
 #include "ui/BoardInput.h"
 #include "ui/BoardPort.h"
@@ -13,7 +13,6 @@
 #include "ui/GameMenus.h"
 #include "ui/KeepDialog.h"
 #include "ui/LocalPath.h"
-#include "ui/PlainMessage.h"
 #include "ui/SidePanel.h"
 #include "ui/UnitPanel.h"
 #include "ui/dialogs/GameSetupDialog.h"
@@ -36,9 +35,6 @@ namespace marovane {
 namespace {
 
 constexpr int kLeftPanelWidth = 190;
-const char* const kProductName = "Marovane";
-// How long a message on the status line stays.
-constexpr int kStatusMs = 15000;
 
 // The connections of network play: sockets.
 NetworkPlay::Links QtNetworkLinks(int port = net::kGamePort) {
@@ -302,161 +298,6 @@ void GameWindow::LayOut() {
     board_->move(kLeftPanelWidth + std::max(0, (areaWidth - board_->width()) / 2),
                  std::max(0, (innerHeight - board_->height()) / 2));
     panels_[0]->raise();
-}
-
-// ---- What the rules tell the player -----------------------------------------------------------
-
-void GameWindow::ShowMessage(const std::string& text) {
-    ShowPlainMessage(this, QMessageBox::Information, kProductName, Latin1(text));
-}
-
-void GameWindow::ShowStatus(const std::string& text) {
-    statusBar()->showMessage(Latin1(text), kStatusMs);
-}
-
-void GameWindow::ShowKeep(KeepVisit& visit) {
-    if (exiting_)
-        return;
-    const int money = visit.Money();
-    keep_->Visit(visit);
-    // Every sale, rescue and purchase changes the treasury.
-    if (visit.Money() != money || visit.Bought() || visit.Rescued())
-        emit PlayerDid(PlayerDeed::UsedKeep);
-}
-
-void GameWindow::ShowUnitPanel(int panel, int x, int y) {
-    const Game& game = CurrentGame();
-    UnitPanel* target = panels_[static_cast<size_t>(panel == 0 ? 0 : 1)];
-    const Piece piece = x >= 1 && game.OnBoard(x, y) ? game.PieceAt(x, y) : Piece{};
-    if (piece.Empty()) {
-        target->hide();
-        return;
-    }
-    target->ShowPiece(QString::fromLatin1(specs_.UnitName[piece.Type]),
-                      strip_.Picture(game.PicNum(x, y)), piece.HitPoints, piece.MovesLeft,
-                      specs_.HitPoints(piece.Type));
-    // The floating panel sits beside the piece's cell.
-    if (panel == 0)
-        target->FloatAt(
-            board_->mapTo(centralWidget(), board_->CellRect(x, y).bottomRight().toPoint()));
-    target->show();
-}
-
-void GameWindow::NoMovesLeft() {
-    side_->NoMovesMarker()->show();
-    board_->setCursor(Qt::ForbiddenCursor);
-    if (session_->ViewOption(view_option::AutoNextTurn))
-        nextTurnTimer_.start();
-}
-
-void GameWindow::HideNoMovesMarker() {
-    side_->NoMovesMarker()->hide();
-}
-
-void GameWindow::DisarmNextTurnTimer() {
-    nextTurnTimer_.stop();
-}
-
-void GameWindow::NextTurnEnabledChanged() {
-    side_->NextTurnButton()->setEnabled(CurrentGame().NextTurnEnabled);
-}
-
-void GameWindow::Beep() {
-    QApplication::beep();
-}
-
-void GameWindow::ViewOptionsChanged() {
-    if (!menus_)
-        return;
-    for (int i = 0; i < view_option::Count; ++i)
-        menus_->Option(i)->setChecked(session_->ViewOption(i));
-    // A hidden turn shows no thinking.
-    menus_->Option(view_option::ShowThinking)
-        ->setEnabled(!session_->ViewOption(view_option::HideOpponents));
-}
-
-void GameWindow::TeamsChanged() {
-    for (int k = 0; k < 5; ++k)
-        menus_->Teams(k)->setChecked(k == CurrentGame().TeamsMode);
-    if (network_)
-        network_->TeamsChosen(CurrentGame().TeamsMode);
-}
-
-void GameWindow::ShowBackgroundPictures() {
-    board_->SetPicture(ProgramPicture("grass.jpg"));
-    cover_->SetPicture(ProgramPicture("hide.jpg"), "hide.jpg");
-    resumeButton_->hide();
-    side_->ShowGameControls(true);
-    LayOut();
-}
-
-void GameWindow::GameStarted() {
-    for (int k = 0; k < 5; ++k)
-        menus_->Teams(k)->setEnabled(CurrentGame().TeamsAllowed(k));
-    emit GameBegan();
-}
-
-void GameWindow::TurnStarted() {
-    const Game& game = CurrentGame();
-    const int p = game.CurrentPlayer;
-    if (p < 1)
-        return;
-    menus_->PlayerMenu()->setEnabled(!game.PlayedRemotely(p));
-    menus_->TeamsMenu()->setEnabled(game.Role != NetworkRole::Guest);
-    menus_->Computer()->setChecked(game.PlayerComp[p]);
-    menus_->Computer()->setEnabled(session_->ComputerSwitchAllowed());
-    menus_->Resign()->setEnabled(!game.PlayerComp[p]);
-    EnableSaving();
-    const Rgb colour = game.PlayerColor[p];
-    side_->ShowPlayer(p, QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF));
-    setWindowTitle(Latin1(game.ScenarioName) + " - " + kProductName + " - Player " +
-                   QString::number(p));
-    MoneyChanged();
-    side_->NextTurnButton()->setEnabled(game.NextTurnEnabled);
-    board_->setCursor(Qt::ArrowCursor);
-}
-
-void GameWindow::MoneyChanged() {
-    const Game& game = CurrentGame();
-    if (game.CurrentPlayer >= 1)
-        side_->ShowMoney(Latin1(FormatMoney(game.Money[game.CurrentPlayer])));
-}
-
-void GameWindow::EnableSaving() {
-    menus_->Save()->setEnabled(session_->SavingAllowed());
-    menus_->SaveAs()->setEnabled(session_->SavingAllowed());
-    EnableComforts();
-}
-
-void GameWindow::EnableComforts() {
-    if (!menus_ || !resumeButton_)
-        return;
-    menus_->Undo()->setEnabled(session_->UndoAllowed());
-    menus_->Leave()->setEnabled(network_ && network_->Joined() && CurrentGame().GameOn);
-    const bool kept = session_->AutosaveKept();
-    menus_->Resume()->setEnabled(kept);
-    // The title picture offers the kept game while no game is on.
-    resumeButton_->setVisible(kept && !CurrentGame().GameOn &&
-                              cover_->PictureName() == "intro.jpg");
-}
-
-void GameWindow::UndoStep() {
-    if (session_->Undo())
-        board_->setCursor(Qt::ArrowCursor);
-    EnableComforts();
-}
-
-void GameWindow::GameEnded() {
-    nextTurnTimer_.stop();
-    EnableSaving();
-    boardPort_->SetBoardVisible(false);
-    board_->SetSize(1, 1);
-    side_->ShowGameControls(false);
-    setWindowTitle(kProductName);
-    cover_->SetPicture(ProgramPicture("intro.jpg"), "intro.jpg");
-    cover_->show();
-    EnableComforts();
-    emit GameFinished();
 }
 
 // ---- Input -------------------------------------------------------------------------------------

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "engine/GamePort.h"
+#include "net/NetworkPlay.h"
 #include "session/GameSession.h"
 #include "session/TutorialGuide.h"
 #include "ui/GameCommands.h"
-#include "net/NetworkPlay.h"
 #include "ui/PictureStrip.h"
 #include "ui/Pointers.h"
 #include "ui/QtSettingsStore.h"

@@ -30,11 +30,17 @@ protected:
             if (entry.is_directory())
                 fs::copy(entry.path(), folder.Path() / entry.path().filename(),
                          fs::copy_options::recursive);
-            else if (extension == ".txt" || extension == ".def" || extension == ".bmp" ||
-                     extension == ".jpg")
+            else if (extension == ".txt" || extension == ".bmp" || extension == ".jpg" ||
+                     (extension == ".def" && Shipped(entry.path())))
                 fs::copy_file(entry.path(), folder.Path() / entry.path().filename());
         }
         specs = LoadSpecs(folder.Path() / "specs.txt");
+    }
+    // Only the scenarios the game ships: tests running beside this one (a network guest, say)
+    // add and remove scenarios of their own in the built program folder.
+    static bool Shipped(const std::filesystem::path& scenario) {
+        return std::filesystem::exists(std::filesystem::path(MAROVANE_SOURCE_DIR) /
+                                       "data/scenarios" / (scenario.stem().string() + ".json"));
     }
     void TearDown() override {
         shell.reset();
