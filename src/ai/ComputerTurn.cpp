@@ -126,8 +126,7 @@ void ComputerTurn::Act(const PartyPiece& row) {
 
     guard_.ProcessEvents();
     if (game_.NoThinking) {
-        game_.HighX = static_cast<int16_t>(x_);
-        game_.HighY = static_cast<int16_t>(y_);
+        game_.SelectQuietly(x_, y_);
     } else {
         game_.SelectPiece(x_, y_);
     }

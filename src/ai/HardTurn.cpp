@@ -249,8 +249,7 @@ bool HardTurn::MayStrike(Cell from, Cell to) const {
 std::optional<Cell> HardTurn::Carry(const UnitPlan& plan) {
     Cell at = plan.Unit;
     if (game_.NoThinking) {
-        game_.HighX = static_cast<int16_t>(at.X);
-        game_.HighY = static_cast<int16_t>(at.Y);
+        game_.SelectQuietly(at.X, at.Y);
     } else {
         game_.SelectPiece(at.X, at.Y);
     }

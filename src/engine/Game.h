@@ -321,6 +321,11 @@ public:
 
     // ---- Human input --------------------------------------------------------------------------
     void SelectPiece(int x, int y);
+    // The selection moves to the cell without being shown (a computer that hides its thinking).
+    void SelectQuietly(int x, int y) {
+        HighX = static_cast<int16_t>(x);
+        HighY = static_cast<int16_t>(y);
+    }
     void UnselectPiece();
     // Shows the piece on a cell in a unit panel (0: under the pointer, 1: the selection).
     void DispStats(int x, int y, int panel);

@@ -284,7 +284,7 @@ SavedGame ReadSavedGame(const fs::path& path, const UnitSpecs& specs) {
 void LoadGame(Game& game, const fs::path& path) {
     SavedGame saved = ReadSavedGame(path, game.Specs());
     RestoreSavedGame(saved, game);
-    game.SaveFile = path.string();
+    game.SetSaveFile(path.string());
 }
 
 } // namespace marovane
