@@ -17,12 +17,14 @@ GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteractio
     game_.SetComputerPlayer(&computer_);
     game_.SetTurnJournal(this);
     game_.Listen(this);
+    game_.Listen(&record_);
     computer_.SetAllLevels(settings_.ComputerStrength());
 }
 
 GameSession::~GameSession() {
     game_.SetTurnJournal(nullptr);
     game_.StopListening(this);
+    game_.StopListening(&record_);
 }
 
 void GameSession::SetComputerStrength(ComputerLevel level) {
@@ -91,6 +93,7 @@ void GameSession::LoadChecked(const fs::path& path) {
         game_.Interaction().LoadPictureSet("Alphabet");
     RestoreSavedGame(saved, game_);
     game_.SaveFile = path.string();
+    record_.Resume(game_);
     ShowLoadedGame();
 }
 
@@ -170,7 +173,11 @@ bool GameSession::UndoAllowed() const {
 }
 
 bool GameSession::Undo() {
-    return UndoAllowed() && steps_.Undo(game_);
+    if (!UndoAllowed() || !steps_.Undo(game_))
+        return false;
+    // The same game on a board put back: its counts go on.
+    record_.Follow(game_);
+    return true;
 }
 
 void GameSession::StepTaking(const Game& game) {
@@ -228,6 +235,18 @@ bool GameSession::ResumeLastGame() {
     }
     interaction.ShowMessage("There is no autosaved game to resume.");
     return false;
+}
+
+// ---- Leaving the game on the board ------------------------------------------------------------
+
+GameSession::LeavingQuestion GameSession::QuestionBeforeLeaving() const {
+    if (!game_.GameOn || game_.Role != NetworkRole::Local)
+        return LeavingQuestion::None;
+    return SavingAllowed() ? LeavingQuestion::SaveFirst : LeavingQuestion::DiscardUnsaved;
+}
+
+std::string GameSession::ResignQuestion() const {
+    return "Resign Player " + std::to_string(game_.CurrentPlayer) + "'s game?";
 }
 
 // ---- The Options menu -------------------------------------------------------------------------
