@@ -91,9 +91,10 @@ void GameSummaryDialog::ShowFor(const Game& game, const GameRecord& record) {
         for (int c = 0; c < kColumns; ++c) {
             auto* cell = new QLabel(values[c], this);
             cell->setAlignment(c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+            // The player's name on his colour, as beside the board.
             if (c == 0)
-                cell->setStyleSheet(QString("QLabel { border-left: 12px solid #%1; padding-left: "
-                                            "4px; }")
+                cell->setStyleSheet(QString("QLabel { background: #%1; color: black; padding: 2px "
+                                            "6px; }")
                                         .arg(colour & 0xFFFFFF, 6, 16, QChar('0')));
             table_->addWidget(cell, p, c);
         }

@@ -9,6 +9,7 @@
 #include "ui/UnitPanel.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -22,7 +23,9 @@ namespace {
 
 // What the window tells the player while he plays: the round and whose turn it is, the keep's
 // offer, and the summary of a game won. One scripted game of two humans on an empty 12 x 12
-// board with castles and keeps: player 1 buys a unit, then destroys player 2's last one.
+// board with castles and keeps: player 1 buys a unit, then destroys player 2's last one. With
+// MAROVANE_SHOTS set to a folder, the keep, the side panel, the Game menu and the summary are
+// photographed there.
 class TurnFeedbackTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -63,6 +66,14 @@ protected:
         QTest::mouseClick(window->NextTurnButton(), Qt::LeftButton);
     }
 
+    static void Shot(QWidget* widget, const char* name) {
+        const QByteArray folder = qgetenv("MAROVANE_SHOTS");
+        if (folder.isEmpty())
+            return;
+        QTest::qWait(100);
+        widget->grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(name));
+    }
+
     static constexpr int kInfantry = 3;
     UnitSpecs specs;
     test::TempDir dir;
@@ -90,6 +101,7 @@ TEST_F(TurnFeedbackTest, TheKeepListsEachUnitWithItsNumbersAndTheTreasuryFollows
                 << "type " << t;
         }
         ASSERT_TRUE(keep.UnitButton(kInfantry)->isVisible());
+        Shot(&keep, "keep.png");
         QTest::mouseClick(keep.UnitButton(kInfantry), Qt::LeftButton);
         moneyAfterBuying = window->MoneyLabel()->text();
     });
@@ -109,16 +121,24 @@ TEST_F(TurnFeedbackTest, AWonGameIsSummedUpFromWhatHappened) {
     EXPECT_EQ(window->RoundLabel()->text(), "Round 1 - Player 2's turn");
     EndTurn([](KeepDialog&) {});
     EXPECT_EQ(window->RoundLabel()->text(), "Round 2 - Player 1's turn");
+    Click(5, 5);
+    Shot(window.get(), "side-panel.png");
+    if (!qgetenv("MAROVANE_SHOTS").isEmpty()) {
+        QMenu* menu = window->findChild<QMenu*>("mnuGame");
+        menu->popup(window->mapToGlobal(QPoint(0, 0)));
+        Shot(menu, "game-menu.png");
+        menu->hide();
+    }
 
     // Player 2's last unit, nearly dead, with nothing left to buy another.
     game->BoardUnit(6, 5) = 11;
     game->Money[2] = 0;
     test::ModalAnswer answer;
-    Click(5, 5);
     Click(6, 5);
     ASSERT_FALSE(game->GameOn);
     GameSummaryDialog* summary = window->Summary();
     ASSERT_TRUE(summary->isVisible());
+    Shot(summary, "summary.png");
     EXPECT_EQ(summary->WinnerText(), "Player 1 wins by conquest.");
     EXPECT_EQ(summary->RoundsText(), "Rounds played: 2");
     EXPECT_EQ(summary->Row(1),
