@@ -113,13 +113,16 @@ TEST_F(TurnFeedbackTest, TheKeepListsEachUnitWithItsNumbersAndTheTreasuryFollows
 
 TEST_F(TurnFeedbackTest, AWonGameIsSummedUpFromWhatHappened) {
     EXPECT_EQ(window->RoundLabel()->text(), "Round 1 - Player 1's turn");
-    // The floating panel over a piece does not outlast the turn.
-    QTest::mouseMove(window->Board(), Centre(6, 5));
-    ASSERT_TRUE(window->PointerPanel()->isVisible());
     EndTurn([](KeepDialog& keep) { keep.UnitButton(kInfantry)->click(); });
-    EXPECT_FALSE(window->PointerPanel()->isVisible());
     EXPECT_EQ(window->RoundLabel()->text(), "Round 1 - Player 2's turn");
-    EndTurn([](KeepDialog&) {});
+    // Player 2 strikes; the floating panel shows his target, and goes when the turn changes
+    // (with nothing to do in his keep, no window comes between).
+    Click(6, 5);
+    Click(5, 5);
+    ASSERT_TRUE(window->PointerPanel()->isVisible());
+    game->Money[2] = 0;
+    EndTurn([](KeepDialog&) { ADD_FAILURE() << "nothing to do in the keep"; });
+    EXPECT_FALSE(window->PointerPanel()->isVisible());
     EXPECT_EQ(window->RoundLabel()->text(), "Round 2 - Player 1's turn");
     Click(5, 5);
     Shot(window.get(), "side-panel.png");
@@ -132,7 +135,6 @@ TEST_F(TurnFeedbackTest, AWonGameIsSummedUpFromWhatHappened) {
 
     // Player 2's last unit, nearly dead, with nothing left to buy another.
     game->BoardUnit(6, 5) = 11;
-    game->Money[2] = 0;
     test::ModalAnswer answer;
     Click(6, 5);
     ASSERT_FALSE(game->GameOn);
