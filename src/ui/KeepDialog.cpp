@@ -61,6 +61,7 @@ KeepDialog::KeepDialog(const UnitSpecs& specs, const PictureStrip& pictures, QWi
     purchase_ = new QGroupBox("Purchase", this);
     auto* grid = new QGridLayout(purchase_);
     grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(1);
     const char* headings[kFacts] = {"Unit", "Price", "Attack", "Hit points", "Moves", "Range"};
     for (int c = 0; c < kFacts; ++c) {
         auto* heading = new QLabel(QString("<b>%1</b>").arg(headings[c]), purchase_);
@@ -69,9 +70,10 @@ KeepDialog::KeepDialog(const UnitSpecs& specs, const PictureStrip& pictures, QWi
     }
     // One row per type in type order; the picture is the button that buys it.
     for (int t = 0; t < kUnitTypes; ++t) {
+        // Compact rows, so that all of them fit an 800 x 600 screen.
         auto* button = new QPushButton(purchase_);
-        button->setIconSize(QSize(40, 40));
-        button->setFixedSize(52, 52);
+        button->setIconSize(QSize(28, 28));
+        button->setFixedSize(32, 32);
         button->setToolTip("Buy " + QString::fromLatin1(specs.UnitName[t]));
         grid->addWidget(button, t + 1, 0);
         const int low = specs.UnitMinDamage[t], high = specs.UnitMaxDamage[t];
