@@ -17,7 +17,6 @@ bool ValidPlayer(int p) {
 } // namespace
 
 void GameRecord::Begin(const Game& game, bool firstRound, int lastTurn) {
-    serial_ = game.GameSerial();
     started_ = true;
     round_ = 1;
     roundKnown_ = firstRound;
@@ -39,8 +38,8 @@ std::string GameRecord::RoundText() const {
 }
 
 void GameRecord::Heard(const Game& game, const GameEvent& event) {
-    // A new game makes a new board: its first event starts the count.
-    if (!started_ || game.GameSerial() != serial_)
+    // A new game is counted from its first event.
+    if (!started_)
         Begin(game, true, 0);
     if (const auto* turn = std::get_if<game_event::TurnStart>(&event)) {
         // The turn went round past the last slot to an earlier one.

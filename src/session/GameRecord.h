@@ -22,12 +22,11 @@ public:
         bool operator==(const Tally&) const = default;
     };
 
-    // A game was loaded (or put back as it was): counting starts afresh from its current turn.
-    // Its round is known only while it is still in its first round.
+    // A new game is about to start: counting starts afresh with its first event.
+    void Restart() { started_ = false; }
+    // A game was loaded: counting starts afresh from its current turn. Its round is known only
+    // while it is still in its first round.
     void Resume(const Game& game);
-    // The game is the same one as before, on a board put back by a step taken back: the counts
-    // stay.
-    void Follow(const Game& game) { serial_ = game.GameSerial(); }
 
     void Heard(const Game& game, const GameEvent& event) override;
 
@@ -49,7 +48,6 @@ public:
 private:
     void Begin(const Game& game, bool firstRound, int lastTurn);
 
-    uint32_t serial_ = 0;
     bool started_ = false;
     int round_ = 1;
     bool roundKnown_ = true;

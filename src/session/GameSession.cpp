@@ -62,8 +62,14 @@ bool GameSession::StartPendingGame() {
 bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& setup) {
     pending_.reset();
     steps_.Clear();
-    if (!game_.NewGame(scenario, setup))
+    // The new game is counted from its first event; a refused one leaves the running game's
+    // counts as they were.
+    const GameRecord running = record_;
+    record_.Restart();
+    if (!game_.NewGame(scenario, setup)) {
+        record_ = running;
         return false;
+    }
     // The tutorial is started from the Help menu, not from the recent files.
     if (setup.Remembered && !OptionSet(option_bit::Tutorial, game_.Def.Options))
         recent_.Opened(scenario);
@@ -173,11 +179,7 @@ bool GameSession::UndoAllowed() const {
 }
 
 bool GameSession::Undo() {
-    if (!UndoAllowed() || !steps_.Undo(game_))
-        return false;
-    // The same game on a board put back: its counts go on.
-    record_.Follow(game_);
-    return true;
+    return UndoAllowed() && steps_.Undo(game_);
 }
 
 void GameSession::StepTaking(const Game& game) {
