@@ -173,6 +173,8 @@ private:
     GameCommands* commands_ = nullptr;
     QTimer nextTurnTimer_;
     bool exiting_ = false;
+    // The summary of the game that ended last was shown.
+    bool summarised_ = false;
 };
 
 } // namespace marovane

@@ -119,6 +119,7 @@ void GameWindow::ShowBackgroundPictures() {
 }
 
 void GameWindow::GameStarted() {
+    summarised_ = false;
     for (int k = 0; k < 5; ++k)
         menus_->Teams(k)->setEnabled(CurrentGame().TeamsAllowed(k));
     emit GameBegan();
@@ -212,9 +213,12 @@ void GameWindow::GameEnded() {
     EnableComforts();
     emit GameFinished();
     // A game won is summed up; one given up for another, or stopped, is not.
+    // Once: ending a game already over (GameOver on a finished game) shows nothing new.
     const auto& ending = session_->Record().Ending();
-    if (ending && ending->Winner >= 1 && !exiting_)
+    if (ending && ending->Winner >= 1 && !exiting_ && !summarised_) {
+        summarised_ = true;
         summary_->ShowFor(CurrentGame(), session_->Record());
+    }
 }
 
 } // namespace marovane
