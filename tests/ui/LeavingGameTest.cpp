@@ -1,6 +1,5 @@
-#include "ui/GameWindow.h"
+#include "ui/WindowFixture.h"
 
-#include "support/TestGame.h"
 #include "ui/GameSummaryDialog.h"
 #include "ui/ModalAnswer.h"
 #include "ui/dialogs/GameSetupDialog.h"
@@ -10,10 +9,6 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
@@ -22,33 +17,21 @@ namespace {
 
 // Every command that ends the running game asks first, and a cancelled question leaves the game
 // exactly as it was.
-class LeavingGameTest : public ::testing::Test {
+class LeavingGameTest : public test::WindowFixture {
 protected:
     void SetUp() override {
-        QSettings("Marovane", "Marovane").clear();
-        specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
-        window = std::make_unique<GameWindow>(QDir(MAROVANE_PROGRAM_DIR), specs, 7);
+        WindowFixture::SetUp();
         window->Session().SetAutosaveFolder(dir.Path() / "autosaves");
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        game = &window->CurrentGame();
     }
     // A game of two humans with a file of its own, so Save writes without asking where.
     void StartSaved() {
-        ASSERT_TRUE(window->StartNewGame(
-            QString::fromStdString(dir.Write("Leaving", test::PlainDef(8, 8)).string()),
-            test::Humans(2)));
+        ASSERT_TRUE(Start(test::PlainDef(8, 8), test::Humans(2)));
         ASSERT_TRUE(window->SaveTo(SavePath()));
         fs::remove(SavePath().toStdString());
         // Resume Last Game is offered from the game kept at this turn.
         window->EnableComforts();
     }
     QString SavePath() const { return QString::fromStdString((dir.Path() / "mine.mvg").string()); }
-
-    UnitSpecs specs;
-    test::TempDir dir;
-    std::unique_ptr<GameWindow> window;
-    Game* game = nullptr;
 };
 
 TEST_F(LeavingGameTest, EveryCommandThatEndsTheGameAsksToSaveItFirst) {

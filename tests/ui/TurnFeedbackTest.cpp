@@ -1,7 +1,6 @@
-#include "ui/GameWindow.h"
+#include "ui/WindowFixture.h"
 
 #include "scenario/Options.h"
-#include "support/TestGame.h"
 #include "ui/BoardWidget.h"
 #include "ui/GameSummaryDialog.h"
 #include "ui/KeepDialog.h"
@@ -11,12 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-namespace fs = std::filesystem;
 
 namespace marovane {
 namespace {
@@ -26,21 +21,15 @@ namespace {
 // board with castles and keeps: player 1 buys a unit, then destroys player 2's last one. With
 // MAROVANE_SHOTS set to a folder, the keep, the side panel, the Game menu and the summary are
 // photographed there.
-class TurnFeedbackTest : public ::testing::Test {
+class TurnFeedbackTest : public test::WindowFixture {
 protected:
     void SetUp() override {
-        QSettings("Marovane", "Marovane").clear();
-        specs = LoadSpecs(fs::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
-        window = std::make_unique<GameWindow>(QDir(MAROVANE_PROGRAM_DIR), specs, 7);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        game = &window->CurrentGame();
+        WindowFixture::SetUp();
         GameDef def = test::PlainDef(12, 12);
         def.Options =
             static_cast<int16_t>((1 << option_bit::Castle) | (1 << option_bit::LoseConquest) |
                                  (1 << option_bit::WinConquest));
-        ASSERT_TRUE(window->StartNewGame(
-            QString::fromStdString(dir.Write("Feedback", def).string()), test::Humans(2)));
+        ASSERT_TRUE(Start(def, test::Humans(2)));
         for (int x = 1; x <= 12; ++x) {
             for (int y = 1; y <= 12; ++y)
                 game->SetUnit(x, y, -1, 1);
@@ -75,10 +64,6 @@ protected:
     }
 
     static constexpr int kInfantry = 3;
-    UnitSpecs specs;
-    test::TempDir dir;
-    std::unique_ptr<GameWindow> window;
-    Game* game = nullptr;
 };
 
 TEST_F(TurnFeedbackTest, TheKeepListsEachUnitWithItsNumbersAndTheTreasuryFollowsAtOnce) {
