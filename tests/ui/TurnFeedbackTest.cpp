@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 
-
 namespace marovane {
 namespace {
 
