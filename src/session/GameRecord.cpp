@@ -17,11 +17,18 @@ bool ValidPlayer(int p) {
 } // namespace
 
 void GameRecord::Begin(const Game& game, bool firstRound, int lastTurn) {
+    Restart();
     started_ = true;
-    round_ = 1;
     roundKnown_ = firstRound;
     lastTurn_ = lastTurn;
     numPlayers_ = game.NumPlayers;
+}
+
+void GameRecord::Restart() {
+    started_ = false;
+    round_ = 1;
+    roundKnown_ = true;
+    lastTurn_ = 0;
     tallies_ = {};
     ending_.reset();
 }

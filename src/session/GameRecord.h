@@ -22,8 +22,9 @@ public:
         bool operator==(const Tally&) const = default;
     };
 
-    // A new game is about to start: counting starts afresh with its first event.
-    void Restart() { started_ = false; }
+    // A new game is about to start: nothing counted yet, and its players are known from its
+    // first event.
+    void Restart();
     // A game was loaded: counting starts afresh from its current turn. Its round is known only
     // while it is still in its first round.
     void Resume(const Game& game);
