@@ -76,7 +76,9 @@ bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
     Update();
     if (!movesLeft)
         --NextUnitIndex;
-    if (explored)
+    // Under fog a newly explored cell shows the player ground he had not seen; without fog
+    // nothing is hidden, so exploring teaches nothing a step back could unlearn.
+    if (explored && FogOn)
         StepsFinal();
     for (size_t i = 0; i < seenBefore.size() && i < visible_.size(); ++i) {
         if (visible_[i] && !seenBefore[i]) {

@@ -17,12 +17,14 @@ GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteractio
     game_.SetComputerPlayer(&computer_);
     game_.SetTurnJournal(this);
     game_.Listen(this);
+    game_.Listen(&record_);
     computer_.SetAllLevels(settings_.ComputerStrength());
 }
 
 GameSession::~GameSession() {
     game_.SetTurnJournal(nullptr);
     game_.StopListening(this);
+    game_.StopListening(&record_);
 }
 
 void GameSession::SetComputerStrength(ComputerLevel level) {
@@ -60,8 +62,14 @@ bool GameSession::StartPendingGame() {
 bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& setup) {
     pending_.reset();
     steps_.Clear();
-    if (!game_.NewGame(scenario, setup))
+    // The new game is counted from its first event; a refused one leaves the running game's
+    // counts as they were.
+    const GameRecord running = record_;
+    record_.Restart();
+    if (!game_.NewGame(scenario, setup)) {
+        record_ = running;
         return false;
+    }
     // The tutorial is started from the Help menu, not from the recent files.
     if (setup.Remembered && !OptionSet(option_bit::Tutorial, game_.Def.Options))
         recent_.Opened(scenario);
@@ -91,6 +99,7 @@ void GameSession::LoadChecked(const fs::path& path) {
         game_.Interaction().LoadPictureSet("Alphabet");
     RestoreSavedGame(saved, game_);
     game_.SetSaveFile(path.string());
+    record_.Resume(game_);
     ShowLoadedGame();
 }
 
@@ -225,6 +234,18 @@ bool GameSession::ResumeLastGame() {
     }
     interaction.ShowMessage("There is no autosaved game to resume.");
     return false;
+}
+
+// ---- Leaving the game on the board ------------------------------------------------------------
+
+GameSession::LeavingQuestion GameSession::QuestionBeforeLeaving() const {
+    if (!game_.GameOn || game_.Role != NetworkRole::Local)
+        return LeavingQuestion::None;
+    return SavingAllowed() ? LeavingQuestion::SaveFirst : LeavingQuestion::DiscardUnsaved;
+}
+
+std::string GameSession::ResignQuestion() const {
+    return "Resign Player " + std::to_string(game_.CurrentPlayer) + "'s game?";
 }
 
 // ---- The Options menu -------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "scenario/NewGameSetup.h"
 #include "scenario/ScenarioFolders.h"
 #include "session/Autosaves.h"
+#include "session/GameRecord.h"
 #include "session/RecentFiles.h"
 #include "session/Settings.h"
 #include "session/StepHistory.h"
@@ -112,6 +113,23 @@ public:
     // Game > Recent: the saved games and scenarios opened last, those that still exist.
     std::vector<std::filesystem::path> RecentFiles() { return recent_.Existing(); }
 
+    // ---- Leaving the game on the board ----------------------------------------------------
+    // What the player is asked before a command ends the running game of this machine (New,
+    // Load, a recent file, Resume Last Game, the tutorial, Connect to Host): nothing for no game
+    // or a network game (whose own questions stay), whether to save it first during a human's
+    // turn, and whether to give it up unsaved while a computer moves (saving waits for a human).
+    enum class LeavingQuestion { None, SaveFirst, DiscardUnsaved };
+    LeavingQuestion QuestionBeforeLeaving() const;
+    static constexpr const char* kSaveFirstQuestion = "Save the current game first?";
+    static constexpr const char* kDiscardUnsavedQuestion =
+        "The current game can be saved only during a human's turn. Discard it?";
+    // Player > Resign asks first: "Resign Player N's game?".
+    std::string ResignQuestion() const;
+
+    // The round and what each player lost, destroyed and spent, from the rules' events.
+    const GameRecord& Record() const { return record_; }
+    GameRecord& Record() { return record_; }
+
     // ---- The Options menu ---------------------------------------------------------------------
     // "Show Computer Thinking" and "Hide Opponents Turn" are the game's view settings (hiding
     // also stops the thinking from showing); "Auto Next Turn" is the session's.
@@ -147,6 +165,7 @@ private:
     ComputerPlayer* computerPlayer_ = &computer_;
     bool autoNextTurn_ = true;
     StepHistory steps_;
+    GameRecord record_;
     std::optional<Autosaves> autosaves_;
     mutable std::optional<bool> autosaveKept_;
     bool autosaveFailureShown_ = false;

@@ -27,6 +27,8 @@ DesktopShell::DesktopShell(GameWindow& window, const QDir& programDir)
         connect(action, &QAction::triggered, this, command);
     };
     item("mnuHContents", &DesktopShell::ShowContents);
+    // F1 in the window itself is the menu item's key, shown beside it.
+    item("mnuHWindow", &DesktopShell::ShowWindowHelp);
     item("mnuHTutorial", &DesktopShell::StartTutorial);
     item("mnuHAbout", &DesktopShell::ShowAbout);
     connect(&window_, &GameWindow::TutorialStarted, this, &DesktopShell::ShowTutorialHelp);
@@ -42,7 +44,6 @@ DesktopShell::DesktopShell(GameWindow& window, const QDir& programDir)
         if (tutorialPanel_ && tutorialPanel_->isVisible())
             static_cast<TutorialGuidePanel*>(tutorialPanel_->widget())->Did(deed);
     });
-    AddHelpKey(window_, help_context::MainWindow);
     AddHelpKey(*window_.Keep(), help_context::Keep);
     AddHelpKey(*window_.SetupDialog(), help_context::NewGame);
     // The scenario page tells about the editors too.
@@ -76,6 +77,10 @@ void DesktopShell::OpenPage(const QString& page) {
 
 void DesktopShell::ShowHelp(int context) {
     OpenPage(book_.ContextPage(context));
+}
+
+void DesktopShell::ShowWindowHelp() {
+    ShowHelp(help_context::MainWindow);
 }
 
 void DesktopShell::ShowContents() {

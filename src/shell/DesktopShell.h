@@ -28,6 +28,8 @@ public:
     void ShowHelp(int context);
     // Help > Contents.
     void ShowContents();
+    // Help > Help on This Window (F1): the page of the main window.
+    void ShowWindowHelp();
     // Help > About, modal.
     void ShowAbout();
     // Help > Tutorial.

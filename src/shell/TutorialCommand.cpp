@@ -27,10 +27,8 @@ TutorialCommand::TutorialCommand(GameWindow& window, const QDir& programDir)
 }
 
 void TutorialCommand::Start() {
-    if (window_.CurrentGame().GameOn &&
-        QMessageBox::question(&window_, kProductName,
-                              "Are you sure you want to quit this game and start the tutorial?",
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    // The running game ends: the player may save it first, as for any other new game.
+    if (!window_.Commands().MayLeaveRunningGame())
         return;
     const QString path = programDir_.filePath("Tutorial.def");
     if (!QFileInfo(path).isFile()) {

@@ -6,6 +6,7 @@
 #include "savegame/SavedGame.h"
 #include "session/GameSession.h"
 #include "ui/LocalPath.h"
+#include "ui/QtText.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
@@ -13,7 +14,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QWidget>
 
 namespace marovane {
@@ -21,6 +25,8 @@ namespace marovane {
 namespace {
 
 const char* const kSaveFilter = "Saved Marovane Game (*.mvg);;All Files (*.*)";
+// How long "Game saved to ..." stays on the status line.
+constexpr int kSavedStatusMs = 15000;
 
 } // namespace
 
@@ -49,9 +55,42 @@ void GameCommands::NewGame() {
             network_.Guest().Cancel();
         else
             game.GameOver();
+    } else if (!MayLeaveRunningGame()) {
+        return;
     }
     game.SaveFile.clear();
     setup_.Open();
+}
+
+bool GameCommands::MayLeaveRunningGame() {
+    switch (session_.QuestionBeforeLeaving()) {
+    case GameSession::LeavingQuestion::None:
+        return true;
+    case GameSession::LeavingQuestion::SaveFirst:
+        switch (QMessageBox::question(
+            &window_, kProductName, GameSession::kSaveFirstQuestion,
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+        case QMessageBox::Save:
+            // A save that was cancelled or failed keeps the game: nothing is lost unasked.
+            return Save();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+        }
+    case GameSession::LeavingQuestion::DiscardUnsaved:
+        return QMessageBox::question(&window_, kProductName, GameSession::kDiscardUnsavedQuestion,
+                                     QMessageBox::Discard | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Discard;
+    }
+    return false;
+}
+
+QString GameCommands::SavedGamesFolder() const {
+    const QString folder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("saves");
+    QDir().mkpath(folder);
+    return folder;
 }
 
 void GameCommands::NewGameChosen() {
@@ -107,6 +146,9 @@ void GameCommands::ConnectToHost() {
             game.GameOver();
         network_.Host().Cancel();
     }
+    // Joining a host ends a game of this machine.
+    if (!MayLeaveRunningGame())
+        return;
     if (lastHost_.isEmpty())
         lastHost_ = QString::fromStdString(session_.Settings().LastHost());
     bool ok = false;
@@ -132,8 +174,10 @@ void GameCommands::JoinHost(const QString& host) {
 }
 
 void GameCommands::Load() {
+    if (!MayLeaveRunningGame())
+        return;
     const std::string& saveFile = session_.CurrentGame().SaveFile;
-    const QString start = saveFile.empty() ? programDir_.path() : FromLocalPath(saveFile);
+    const QString start = saveFile.empty() ? SavedGamesFolder() : FromLocalPath(saveFile);
     const QString path = QFileDialog::getOpenFileName(&window_, "Load Game", start, kSaveFilter);
     if (!path.isEmpty())
         LoadFrom(path);
@@ -158,7 +202,10 @@ bool GameCommands::Save() {
         return false;
     QString path = FromLocalPath(session_.CurrentGame().SaveFile);
     if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(&window_, "Save Game", programDir_.path(), kSaveFilter);
+        // A first save is offered in the player's folder under the scenario's name.
+        const QString name = Latin1(session_.CurrentGame().ScenarioName) + ".mvg";
+        path = QFileDialog::getSaveFileName(&window_, "Save Game",
+                                            QDir(SavedGamesFolder()).filePath(name), kSaveFilter);
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -183,10 +230,15 @@ bool GameCommands::SaveTo(const QString& path) {
         QMessageBox::warning(&window_, kProductName, QString::fromLatin1(error.what()));
         return false;
     }
+    if (auto* main = qobject_cast<QMainWindow*>(&window_))
+        main->statusBar()->showMessage("Game saved to " + QDir::toNativeSeparators(path),
+                                       kSavedStatusMs);
     return true;
 }
 
 bool GameCommands::ResumeLastGame() {
+    if (!MayLeaveRunningGame())
+        return false;
     // The session tells of a damaged kept game it passed over, and when none was left.
     if (!session_.ResumeLastGame())
         return false;
@@ -197,6 +249,8 @@ bool GameCommands::ResumeLastGame() {
 }
 
 void GameCommands::OpenRecent(const QString& path) {
+    if (!MayLeaveRunningGame())
+        return;
     if (QFileInfo(path).suffix().compare("mvg", Qt::CaseInsensitive) == 0) {
         LoadFrom(path);
         return;

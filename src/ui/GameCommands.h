@@ -29,6 +29,13 @@ public:
     // Called after a saved game replaced the running one.
     std::function<void()> Loaded;
 
+    // Before a command ends the running game of this machine: asks whether to save it first
+    // (Save, Discard, Cancel) and saves it when told. False when the player cancelled, or the
+    // game he wanted saved was not: then nothing changed and the command stops.
+    bool MayLeaveRunningGame();
+    // Where the file dialogs of saved games start: the player's own folder for saved games.
+    QString SavedGamesFolder() const;
+
     // Game > New: opens the new-game dialog; the chosen game starts when it closes, or once the
     // running game has stopped.
     void NewGame();

@@ -56,9 +56,15 @@ void GameMenus::SetRecentFiles(const QStringList& paths) {
 GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     QMenu* game = bar.addMenu("&Game");
     game->setObjectName("mnuGame");
-    connect(AddItem(game, "mnuGNew", "&New"), &QAction::triggered, this, &GameMenus::NewGame);
-    connect(AddItem(game, "mnuGLoad", "&Load"), &QAction::triggered, this, &GameMenus::Load);
+    // The standard keys of every desktop program, shown beside the items.
+    QAction* newGame = AddItem(game, "mnuGNew", "&New");
+    newGame->setShortcut(QKeySequence::New);
+    connect(newGame, &QAction::triggered, this, &GameMenus::NewGame);
+    QAction* load = AddItem(game, "mnuGLoad", "&Load");
+    load->setShortcut(QKeySequence::Open);
+    connect(load, &QAction::triggered, this, &GameMenus::Load);
     save_ = AddItem(game, "mnuGSave", "&Save");
+    save_->setShortcut(QKeySequence::Save);
     save_->setEnabled(false);
     connect(save_, &QAction::triggered, this, &GameMenus::SaveGame);
     saveAs_ = AddItem(game, "mnuGSaveAs", "Save &As...");
@@ -122,10 +128,15 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
         connect(item, &QAction::triggered, this, [this, k] { emit TeamsChosen(k); });
         teams_[static_cast<size_t>(k)] = item;
     }
+    // Both act on a running game only.
+    SetGameMenusEnabled(false, false);
 
     QMenu* help = bar.addMenu("&Help");
     help->setObjectName("mnuHelp");
     AddItem(help, "mnuHContents", "&Contents")->setEnabled(false);
+    QAction* windowHelp = AddItem(help, "mnuHWindow", "&Help on This Window");
+    windowHelp->setShortcut(QKeySequence::HelpContents);
+    windowHelp->setEnabled(false);
     AddItem(help, "mnuHTutorial", "&Tutorial")->setEnabled(false);
     help->addSeparator()->setObjectName("mnuHSep2");
     AddItem(help, "mnuHAbout", "&About")->setEnabled(false);
@@ -151,6 +162,13 @@ void GameMenus::SetPictureSets(const QStringList& names) {
 
 QList<QAction*> GameMenus::PictureSetItems() const {
     return pictureGroup_->actions();
+}
+
+void GameMenus::SetGameMenusEnabled(bool player, bool teams) {
+    // The menu bar's entries only: the new-game dialog opens the Teams menu itself, before any
+    // game runs.
+    playerMenu_->menuAction()->setEnabled(player);
+    teamsMenu_->menuAction()->setEnabled(teams);
 }
 
 } // namespace marovane

@@ -39,6 +39,9 @@ public:
     QAction* Leave() const { return leave_; }
     QMenu* RecentMenu() const { return recentMenu_; }
 
+    // The Player and Teams entries of the menu bar; both are off while no game runs.
+    void SetGameMenusEnabled(bool player, bool teams);
+
     // Game > Recent: one item per file, its name shown and its path kept; "(none)" when empty.
     void SetRecentFiles(const QStringList& paths);
 

@@ -11,6 +11,7 @@
 #include "ui/CoverPicture.h"
 #include "ui/GameCommands.h"
 #include "ui/GameMenus.h"
+#include "ui/GameSummaryDialog.h"
 #include "ui/KeepDialog.h"
 #include "ui/LocalPath.h"
 #include "ui/SidePanel.h"
@@ -165,7 +166,7 @@ void GameWindow::ConnectMenus() {
         if (CurrentGame().GameOn)
             CurrentGame().SwitchComputer();
     });
-    connect(menus_, &GameMenus::ResignChosen, this, [this] { CurrentGame().Resign(); });
+    connect(menus_, &GameMenus::ResignChosen, this, &GameWindow::ResignAsked);
     connect(menus_, &GameMenus::TeamsChosen, this,
             [this](int mode) { CurrentGame().ChooseTeams(mode); });
     const QStringList sets = PictureStrip::SetNames(programDir_);
@@ -176,6 +177,12 @@ void GameWindow::ConnectMenus() {
 
 void GameWindow::BuildDialogs() {
     keep_ = std::make_unique<KeepDialog>(specs_, strip_, this);
+    // The treasury beside the board follows every deal in the keep at once.
+    connect(keep_.get(), &KeepDialog::TreasuryChanged, this,
+            [this](int money) { side_->ShowMoney(Latin1(FormatMoney(money))); });
+    summary_ = new GameSummaryDialog(this);
+    connect(summary_, &GameSummaryDialog::NewGameWanted, this, [this] { commands_->NewGame(); });
+    session_->Record().Changed = [this] { ShowRound(); };
     nextTurnTimer_.setSingleShot(true);
     nextTurnTimer_.setInterval(600);
     connect(&nextTurnTimer_, &QTimer::timeout, this, [this] {

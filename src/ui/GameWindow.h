@@ -31,6 +31,7 @@ class BoardWidget;
 class CoverPicture;
 class GameMenus;
 class GameSetupDialog;
+class GameSummaryDialog;
 class KeepDialog;
 class UnitPanel;
 
@@ -76,6 +77,9 @@ public:
     // "Resume Last Game" on the title picture, shown while a kept game waits.
     QPushButton* ResumeButton() const { return resumeButton_; }
     KeepDialog* Keep() const { return keep_.get(); }
+    // The summary shown when a game has been won.
+    GameSummaryDialog* Summary() const { return summary_; }
+    QLabel* RoundLabel() const { return side_->RoundLabel(); }
     GameSetupDialog* SetupDialog() const { return setup_.get(); }
     const PictureStrip& Pictures() const { return strip_; }
 
@@ -139,6 +143,8 @@ private:
     void ChoosePictureSet(int index);
     void EnableSaving();
     void UndoStep();
+    void ResignAsked();
+    void ShowRound();
     void SetOption(int index, bool checked);
     QPixmap ProgramPicture(const QString& file) const;
 
@@ -161,11 +167,14 @@ private:
     // The floating panel under the pointer (0) and the selected unit's panel (1).
     std::array<UnitPanel*, 2> panels_{};
     std::unique_ptr<KeepDialog> keep_;
+    GameSummaryDialog* summary_ = nullptr;
     std::unique_ptr<GameSetupDialog> setup_;
     std::unique_ptr<NetworkPlay> network_;
     GameCommands* commands_ = nullptr;
     QTimer nextTurnTimer_;
     bool exiting_ = false;
+    // The summary of the game that ended last was shown.
+    bool summarised_ = false;
 };
 
 } // namespace marovane

@@ -7,6 +7,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
 #include "ui/GameMenus.h"
+#include "ui/GameSummaryDialog.h"
 #include "ui/KeepDialog.h"
 #include "ui/PlainMessage.h"
 #include "ui/ProductName.h"
@@ -118,6 +119,7 @@ void GameWindow::ShowBackgroundPictures() {
 }
 
 void GameWindow::GameStarted() {
+    summarised_ = false;
     for (int k = 0; k < 5; ++k)
         menus_->Teams(k)->setEnabled(CurrentGame().TeamsAllowed(k));
     emit GameBegan();
@@ -130,6 +132,11 @@ void GameWindow::TurnStarted() {
         return;
     menus_->PlayerMenu()->setEnabled(!game.PlayedRemotely(p));
     menus_->TeamsMenu()->setEnabled(game.Role != NetworkRole::Guest);
+    menus_->SetGameMenusEnabled(!game.PlayedRemotely(p), game.Role != NetworkRole::Guest);
+    // What the pointer showed of the last player's turn (the computer's last target, say) is
+    // no longer news, and would cover cells.
+    panels_[0]->hide();
+    ShowRound();
     menus_->Computer()->setChecked(game.PlayerComp[p]);
     menus_->Computer()->setEnabled(session_->ComputerSwitchAllowed());
     menus_->Resign()->setEnabled(!game.PlayerComp[p]);
@@ -141,6 +148,26 @@ void GameWindow::TurnStarted() {
     MoneyChanged();
     side_->NextTurnButton()->setEnabled(game.NextTurnEnabled);
     board_->setCursor(Qt::ArrowCursor);
+}
+
+void GameWindow::ShowRound() {
+    const Game& game = CurrentGame();
+    if (game.CurrentPlayer < 1)
+        return;
+    side_->ShowRound(QString::fromStdString(session_->Record().RoundText()) + " - Player " +
+                     QString::number(game.CurrentPlayer) + "'s turn");
+}
+
+void GameWindow::ResignAsked() {
+    Game& game = CurrentGame();
+    if (!game.GameOn)
+        return;
+    if (QMessageBox::question(
+            this, kProductName, QString::fromStdString(session_->ResignQuestion()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    game.Resign();
+    EnableComforts();
 }
 
 void GameWindow::MoneyChanged() {
@@ -182,8 +209,16 @@ void GameWindow::GameEnded() {
     setWindowTitle(kProductName);
     cover_->SetPicture(ProgramPicture("intro.jpg"), "intro.jpg");
     cover_->show();
+    menus_->SetGameMenusEnabled(false, false);
     EnableComforts();
     emit GameFinished();
+    // A game won is summed up; one given up for another, or stopped, is not.
+    // Once: ending a game already over (GameOver on a finished game) shows nothing new.
+    const auto& ending = session_->Record().Ending();
+    if (ending && ending->Winner >= 1 && !exiting_ && !summarised_) {
+        summarised_ = true;
+        summary_->ShowFor(CurrentGame(), session_->Record());
+    }
 }
 
 } // namespace marovane

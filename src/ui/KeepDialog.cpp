@@ -60,26 +60,37 @@ KeepDialog::KeepDialog(const UnitSpecs& specs, const PictureStrip& pictures, QWi
 
     purchase_ = new QGroupBox("Purchase", this);
     auto* grid = new QGridLayout(purchase_);
-    const char* columns[] = {"Light", "Medium", "Heavy"};
-    for (int c = 0; c < 3; ++c) {
-        auto* caption = new QLabel(columns[c], purchase_);
-        caption->setAlignment(Qt::AlignCenter);
-        grid->addWidget(caption, 0, c);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(1);
+    const char* headings[kFacts] = {"Unit", "Price", "Attack", "Hit points", "Moves", "Range"};
+    for (int c = 0; c < kFacts; ++c) {
+        auto* heading = new QLabel(QString("<b>%1</b>").arg(headings[c]), purchase_);
+        heading->setAlignment(c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        grid->addWidget(heading, 0, c + 1);
     }
-    // Five rows of three in type order, so each column of the fighting units holds one armour.
+    // One row per type in type order; the picture is the button that buys it.
     for (int t = 0; t < kUnitTypes; ++t) {
-        auto* cell = new QVBoxLayout;
+        // Compact rows, so that all of them fit an 800 x 600 screen.
         auto* button = new QPushButton(purchase_);
-        button->setIconSize(QSize(40, 40));
-        button->setFixedSize(52, 52);
-        button->setToolTip(QString::fromLatin1(specs.UnitName[t]));
-        auto* cost = new QLabel(Money(specs.UnitCost[t]), purchase_);
-        cost->setAlignment(Qt::AlignCenter);
-        cell->addWidget(button, 0, Qt::AlignCenter);
-        cell->addWidget(cost);
-        grid->addLayout(cell, 1 + t / 3, t % 3);
+        button->setIconSize(QSize(28, 28));
+        button->setFixedSize(32, 32);
+        button->setToolTip("Buy " + QString::fromLatin1(specs.UnitName[t]));
+        grid->addWidget(button, t + 1, 0);
+        const int low = specs.UnitMinDamage[t], high = specs.UnitMaxDamage[t];
+        const QString facts[kFacts] = {QString::fromLatin1(specs.UnitName[t]),
+                                       Money(specs.UnitCost[t]),
+                                       low == high ? QString::number(high)
+                                                   : QString("%1-%2").arg(low).arg(high),
+                                       QString::number(specs.HitPoints(t)),
+                                       QString::number(specs.Moves(t)),
+                                       QString::number(specs.UnitRange[t])};
+        for (int c = 0; c < kFacts; ++c) {
+            auto* label = new QLabel(facts[c], purchase_);
+            label->setAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            grid->addWidget(label, t + 1, c + 1);
+            facts_[static_cast<size_t>(t)][static_cast<size_t>(c)] = label;
+        }
         units_[static_cast<size_t>(t)] = button;
-        costs_[static_cast<size_t>(t)] = cost;
         connect(button, &QPushButton::clicked, this, [this, t] { Buy(t); });
     }
     layout->addWidget(purchase_);
@@ -121,7 +132,8 @@ void KeepDialog::Refresh() {
         const bool offered = v.CanBuy(t);
         units_[static_cast<size_t>(t)]->setVisible(offered);
         units_[static_cast<size_t>(t)]->setEnabled(offered);
-        costs_[static_cast<size_t>(t)]->setVisible(offered);
+        for (QLabel* fact : facts_[static_cast<size_t>(t)])
+            fact->setVisible(offered);
         if (offered)
             units_[static_cast<size_t>(t)]->setIcon(
                 QIcon(pictures_.Picture(PictureNumber(owner, t))));
@@ -130,6 +142,14 @@ void KeepDialog::Refresh() {
     purchase_->setVisible(any);
     purchase_->setEnabled(any);
     adjustSize();
+    emit TreasuryChanged(v.Money());
+}
+
+QStringList KeepDialog::RowText(int type) const {
+    QStringList texts;
+    for (const QLabel* fact : facts_[static_cast<size_t>(type)])
+        texts << fact->text();
+    return texts;
 }
 
 void KeepDialog::Act(void (KeepVisit::*action)()) {

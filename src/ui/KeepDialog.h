@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
@@ -15,7 +16,8 @@ class PictureStrip;
 struct UnitSpecs;
 
 // The inner keep at the end of a human's turn: sell the piece standing in the keep, rescue a King
-// or Queen standing there, or buy one unit into the empty keep. A view over the visit: every
+// or Queen standing there, or buy one unit into the empty keep; each unit for sale is a row with
+// its picture, name, price and numbers. A view over the visit: every
 // button acts on the visit, and the game reads the visit back when the dialog closes.
 class KeepDialog : public QDialog {
     Q_OBJECT
@@ -35,6 +37,13 @@ public:
     QLabel* SellLabel() const { return sellValue_; }
     QLabel* PiecePicture() const { return piece_; }
     QGroupBox* PurchaseFrame() const { return purchase_; }
+    // What the purchase row of a type tells: name, price, attack, hit points, moves, range.
+    QStringList RowText(int type) const;
+
+signals:
+    // The treasury changed in the visit (a sale, a rescue, a purchase): the window's money
+    // follows at once.
+    void TreasuryChanged(int money);
 
 private:
     void Refresh();
@@ -53,7 +62,9 @@ private:
     QPushButton* close_;
     QGroupBox* purchase_;
     std::array<QPushButton*, 15> units_{};
-    std::array<QLabel*, 15> costs_{};
+    // Per type: name, price, attack, hit points, moves, range.
+    static constexpr int kFacts = 6;
+    std::array<std::array<QLabel*, kFacts>, 15> facts_{};
 };
 
 } // namespace marovane

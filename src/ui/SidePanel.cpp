@@ -31,6 +31,10 @@ SidePanel::SidePanel(QWidget* parent) : QFrame(parent) {
     money_->setFont(big);
     playerLayout->addWidget(money_);
     layout->addWidget(playerPanel_);
+    round_ = new QLabel(this);
+    round_->setObjectName("lblRound");
+    round_->setWordWrap(true);
+    layout->addWidget(round_);
 
     selected_ = new UnitPanel(false, this);
     selected_->hide();
@@ -59,6 +63,7 @@ int SidePanel::PlayerPanelHeight() const {
 
 void SidePanel::ShowGameControls(bool shown) {
     playerPanel_->setVisible(shown);
+    round_->setVisible(shown);
     next_->setVisible(shown);
     if (!shown) {
         selected_->hide();
@@ -76,6 +81,10 @@ void SidePanel::ShowPlayer(int player, const QColor& colour) {
 
 void SidePanel::ShowMoney(const QString& money) {
     money_->setText(money);
+}
+
+void SidePanel::ShowRound(const QString& text) {
+    round_->setText(text);
 }
 
 } // namespace marovane

@@ -9,8 +9,9 @@ namespace marovane {
 
 class UnitPanel;
 
-// The column left of the board: the current player's number and money on his colour, the
-// selected unit, "Next Turn" and the marker that no unit can move any more.
+// The column left of the board: the round and whose turn it is, the current player's number and
+// money on his colour, the selected unit, "Next Turn" and the marker that no unit can move any
+// more.
 class SidePanel : public QFrame {
     Q_OBJECT
 
@@ -21,6 +22,7 @@ public:
     UnitPanel* SelectedPanel() const { return selected_; }
     QLabel* MoneyLabel() const { return money_; }
     QLabel* NoMovesMarker() const { return noMoves_; }
+    QLabel* RoundLabel() const { return round_; }
     // The height the player panel needs, which the window keeps in view.
     int PlayerPanelHeight() const;
 
@@ -28,6 +30,8 @@ public:
     void ShowGameControls(bool shown);
     void ShowPlayer(int player, const QColor& colour);
     void ShowMoney(const QString& money);
+    // The round under way and whose turn it is.
+    void ShowRound(const QString& text);
 
 signals:
     void NextTurnClicked();
@@ -36,6 +40,7 @@ private:
     QFrame* playerPanel_ = nullptr;
     QLabel* playerNumber_ = nullptr;
     QLabel* money_ = nullptr;
+    QLabel* round_ = nullptr;
     UnitPanel* selected_ = nullptr;
     QPushButton* next_ = nullptr;
     QLabel* noMoves_ = nullptr;

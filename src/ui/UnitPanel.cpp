@@ -35,7 +35,7 @@ UnitPanel::UnitPanel(bool withHitChance, QWidget* parent) : QFrame(parent) {
         preview_->hide();
         layout->addWidget(preview_);
     }
-    setMinimumWidth(140);
+    setMinimumWidth(150);
 }
 
 void UnitPanel::ShowPiece(const QString& name, const QPixmap& picture, int hitPoints, int movesLeft,
@@ -96,6 +96,15 @@ void UnitPanel::paintEvent(QPaintEvent* event) {
     painter.fillRect(QRect(x, top, kBar, redHeight), QColor(220, 0, 0));
     painter.fillRect(QRect(x + kBar + 3, top + yellowTop, kBar, h - yellowTop),
                      QColor(240, 220, 0));
+
+    // What the bars stand for, in numbers beside them.
+    const int textLeft = x + 2 * kBar + 9;
+    const QRect textRect(textLeft, top, std::max(0, width() - textLeft - 4), h);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop,
+                     QString("HP %1/%2").arg(hitPoints_).arg(full_));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignBottom,
+                     QString("Moves %1").arg(movesLeft_));
 }
 
 void UnitPanel::FloatAt(const QPoint& corner) {

@@ -9,8 +9,8 @@ namespace marovane {
 
 // The panel that shows one piece: its name, its picture and three bars beside the picture:
 // green for its full hit points, red over the part it has lost, yellow for the moves it has left
-// (a third of the picture per move, three moves filling it). The floating panel also shows the
-// chance to hit and what an attack there would do.
+// (a third of the picture per move, three moves filling it), each with its numbers. The floating
+// panel also shows the chance to hit and what an attack there would do.
 class UnitPanel : public QFrame {
     Q_OBJECT
 

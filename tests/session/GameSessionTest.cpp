@@ -177,5 +177,24 @@ TEST_F(GameSessionTest, ViewOptionsComeBackAsThePlayerLeftThem) {
     EXPECT_FALSE(again.ViewOption(view_option::AutoNextTurn));
 }
 
+// What a command that ends the game on the board asks first: a human's game may be saved, a
+// computer's turn cannot be, and a network game keeps its own questions.
+TEST_F(GameSessionTest, LeavingAGameAsksWhatCanBeDoneWithIt) {
+    using Q = GameSession::LeavingQuestion;
+    EXPECT_EQ(session.QuestionBeforeLeaving(), Q::None) << "no game";
+    ASSERT_TRUE(session.StartNewGame(Scenario("Leave"), test::Humans(2)));
+    Game& game = session.CurrentGame();
+    EXPECT_EQ(session.QuestionBeforeLeaving(), Q::SaveFirst);
+    EXPECT_EQ(session.ResignQuestion(), "Resign Player 1's game?");
+    game.PlayerComp[1] = true; // the computer is moving
+    EXPECT_EQ(session.QuestionBeforeLeaving(), Q::DiscardUnsaved);
+    game.PlayerComp[1] = false;
+    game.Role = NetworkRole::Host;
+    EXPECT_EQ(session.QuestionBeforeLeaving(), Q::None);
+    game.Role = NetworkRole::Local;
+    game.GameOver();
+    EXPECT_EQ(session.QuestionBeforeLeaving(), Q::None) << "a game over";
+}
+
 } // namespace
 } // namespace marovane

@@ -102,7 +102,7 @@ TEST_F(UndoTest, EachEventThatCannotBeUndoneStopsTheUndo) {
              t.game().CellClick(4, 2);
              ASSERT_LT(t.game().PieceAt(3, 2).MovesLeft, 4) << "the attack was fought";
          }},
-        {"a newly explored cell", false,
+        {"a newly explored cell under fog", true,
          [](UndoTest& t) {
              for (int x = 0; x <= 10; ++x) {
                  for (int y = 4; y <= 10; ++y)
@@ -153,6 +153,21 @@ TEST_F(UndoTest, EachEventThatCannotBeUndoneStopsTheUndo) {
         EXPECT_FALSE(session.UndoAllowed()) << c.what << " cannot be taken back";
         EXPECT_FALSE(session.Undo()) << c.what;
     }
+}
+
+// Without fog nothing is hidden: a step into ground never explored may be taken back.
+TEST_F(UndoTest, ExploringWithoutFogStopsNothing) {
+    Start();
+    for (int x = 0; x <= 10; ++x) {
+        for (int y = 4; y <= 10; ++y)
+            game().BoardMark(x, y) = 0;
+    }
+    Step(1, 1, 2, 2);
+    const std::string before = Step(2, 2, 3, 3); // row 4 comes into the explored area
+    ASSERT_NE(game().BoardMark(3, 4) & (1 << 1), 0) << "the step explored";
+    ASSERT_TRUE(session.UndoAllowed());
+    EXPECT_TRUE(session.Undo());
+    EXPECT_EQ(EncodeSavedGame(game()), before);
 }
 
 TEST_F(UndoTest, NeverOfferedForTheComputerOrInANetworkGame) {

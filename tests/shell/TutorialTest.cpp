@@ -55,18 +55,17 @@ TEST_F(TutorialTest, StartsWithTheLetterPicturesAndItsHelpBesideTheBoard) {
     EXPECT_LE(window->Board()->geometry().right(), window->centralWidget()->width());
 }
 
-TEST_F(TutorialTest, AGameInProgressEndsOnlyWhenThePlayerSaysYes) {
+TEST_F(TutorialTest, AGameInProgressEndsOnlyWhenThePlayerLetsItGo) {
     ASSERT_TRUE(window->StartNewGame(InFolder("Skirmish.def"), test::Humans(2)));
     test::ModalAnswer answer;
-    answer.QuestionAnswer = QMessageBox::No;
+    answer.QuestionAnswer = QMessageBox::Cancel;
     window->Action("mnuHTutorial")->trigger();
     ASSERT_EQ(answer.Messages.size(), 1u);
-    EXPECT_EQ(answer.Messages[0],
-              "Are you sure you want to quit this game and start the tutorial?");
+    EXPECT_EQ(answer.Messages[0], "Save the current game first?");
     EXPECT_EQ(window->CurrentGame().ScenarioName, "Skirmish");
     EXPECT_TRUE(window->CurrentGame().GameOn);
 
-    answer.QuestionAnswer = QMessageBox::Yes;
+    answer.QuestionAnswer = QMessageBox::Discard;
     window->Action("mnuHTutorial")->trigger();
     ASSERT_TRUE(WaitForTutorial());
     EXPECT_EQ(answer.Messages.size(), 2u);
@@ -78,7 +77,7 @@ TEST_F(TutorialTest, AMissingTutorialIsReportedAndTheRunningGameStays) {
     std::filesystem::remove(folder.Path() / "Tutorial.def");
     ASSERT_TRUE(window->StartNewGame(InFolder("Skirmish.def"), test::Humans(2)));
     test::ModalAnswer answer;
-    answer.QuestionAnswer = QMessageBox::Yes;
+    answer.QuestionAnswer = QMessageBox::Discard;
     window->Action("mnuHTutorial")->trigger();
     ASSERT_EQ(answer.Messages.size(), 2u);
     EXPECT_EQ(answer.Messages[1], "Error loading tutorial.");
@@ -91,6 +90,7 @@ TEST_F(TutorialTest, AMissingTutorialIsReportedAndTheRunningGameStays) {
 // chosen next takes the dialog's pictures.
 TEST_F(TutorialTest, GameNewKeepsTheTutorialsLettersUntilAnotherGameBegins) {
     test::ModalAnswer answer;
+    answer.QuestionAnswer = QMessageBox::Discard;
     window->Action("mnuHTutorial")->trigger();
     ASSERT_EQ(window->Pictures().Name(), "Alphabet");
     GameSetupDialog* setup = window->SetupDialog();

@@ -204,6 +204,8 @@ TEST_F(ComfortsTest, RecentListsTheFilesStillThere) {
 
     // Choosing a saved game loads it.
     game->Money[1] = 1;
+    test::ModalAnswer answer;
+    answer.QuestionAnswer = QMessageBox::Discard;
     items[0]->trigger();
     EXPECT_NE(game->Money[1], 1);
     EXPECT_EQ(game->SaveFile, first.toStdString());

@@ -140,6 +140,7 @@ TEST_F(GameSetupTest, ANewGameDuringAGameStartsFromTheTimer) {
             dialog->BeginButton()->click();
         }
     });
+    answer.QuestionAnswer = QMessageBox::Discard;
     window->NewGameCommand();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->Session().HasPendingGame(); }, 2000));
     EXPECT_FALSE(window->CurrentGame().GameOn) << "the old game stops at once";
@@ -202,6 +203,7 @@ TEST_F(GameSetupTest, AGameChosenDuringAnotherTakesClicks) {
             dialog->BeginButton()->click();
         }
     });
+    answer.QuestionAnswer = QMessageBox::Discard;
     window->Action("mnuGNew")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->Session().HasPendingGame(); }, 2000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->CurrentGame().GameOn; }, 2000));

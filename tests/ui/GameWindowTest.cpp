@@ -275,9 +275,9 @@ TEST_F(GameWindowTest, TheLastDefeatBringsTheTitleBack) {
     ASSERT_TRUE(StartShipped("Skirmish"));
     test::ModalAnswer answer;
     window->Action("mnuPResign")->trigger();
-    ASSERT_EQ(answer.Messages.size(), 2u);
-    EXPECT_EQ(answer.Messages[0], "Player 1 resigns!");
-    EXPECT_EQ(answer.Messages[1], "Player 2 has conquered all!");
+    ASSERT_EQ(answer.Messages.size(), 3u);
+    EXPECT_EQ(answer.Messages[1], "Player 1 resigns!");
+    EXPECT_EQ(answer.Messages[2], "Player 2 has conquered all!");
     EXPECT_FALSE(game->GameOn);
     EXPECT_FALSE(window->Board()->isVisible());
     EXPECT_EQ(window->Cover()->PictureName(), "intro.jpg");
