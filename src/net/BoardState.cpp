@@ -5,6 +5,8 @@
 #include "util/Bytes.h"
 #include "util/Error.h"
 
+#include <span>
+
 namespace marovane::net {
 
 namespace {
@@ -32,6 +34,7 @@ size_t BoardStateSize(int width, int height, int players) {
 
 std::string BoardStateText(const Game& game) {
     ByteWriter out;
+    out.Reserve(1 + BoardStateSize(game.BoardWidth, game.BoardHeight, game.NumPlayers));
     out.Byte(static_cast<uint8_t>(game.CurrentPlayer));
     WriteBoardArrays(out, game.Board());
     for (const PerPlayer<int16_t>* row :
@@ -96,23 +99,23 @@ bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bo
     } catch (const Error& error) {
         return refuse(error.what());
     }
-    // The rules' own check of a whole board runs on the game itself; a refusal puts the old
-    // board back untouched.
-    BoardArrays previous = game.Board();
-    game.ReplaceBoard(std::move(state.Board));
-    if (std::string fault = BoardProblem(game); !fault.empty()) {
-        game.ReplaceBoard(std::move(previous));
+    // The rules' own check of a whole board, judged as the game stands, before the board takes
+    // the place of the game's: a refusal leaves the game untouched.
+    if (std::string fault = BoardProblem(game, state.Board); !fault.empty())
         return refuse(fault);
-    }
+    game.ReplaceBoard(std::move(state.Board));
     game.KingX = state.KingX;
     game.KingY = state.KingY;
     game.QueenX = state.QueenX;
     game.QueenY = state.QueenY;
     game.Money = state.Money;
     game.PlayerResult = state.PlayerResult;
+    // Every cell's picture is shown again: the view learns of the new board cell by cell.
+    BoardView& view = game.View();
+    const std::span<const int16_t> pictures = game.Board().BoardPicArray();
     for (int x = 1; x <= game.BoardWidth; ++x) {
         for (int y = 1; y <= game.BoardHeight; ++y)
-            game.SetPicNum(x, y, game.PicNum(x, y));
+            view.CellPictureChanged(x, y, pictures[game.Board().CellIndex(x, y)] - 1);
     }
     game.Interaction().MoneyChanged();
     return true;

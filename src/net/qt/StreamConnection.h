@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace marovane::net {
 
@@ -23,6 +25,7 @@ struct StreamConnection {
     IncomingStream incoming;
     QTimer* quiet = nullptr;
     bool reading = false;
+    std::string piece; // what was read last
 
     // Makes the quiet timer, owned by `owner`; its timeout calls `judge`.
     template <typename Judge> void MakeQuietTimer(QObject* owner, Judge judge) {
@@ -44,7 +47,12 @@ struct StreamConnection {
         bool judge = judgeMark;
         for (;;) {
             if (socket->bytesAvailable() > 0) {
-                incoming.Feed(socket->read(kReadPiece));
+                // Read into a buffer kept for the connection: a new piece of 64 KiB for every
+                // message would cost more than the message.
+                piece.resize(static_cast<std::size_t>(kReadPiece));
+                const qint64 got = socket->read(piece.data(), kReadPiece);
+                if (got > 0)
+                    incoming.Feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
             } else if (judge) {
                 incoming.JudgePendingMark();
                 judge = false;
