@@ -113,9 +113,12 @@ bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bo
     // Every cell's picture is shown again: the view learns of the new board cell by cell.
     BoardView& view = game.View();
     const std::span<const int16_t> pictures = game.Board().BoardPicArray();
+    const auto width = static_cast<size_t>(game.BoardWidth);
     for (int x = 1; x <= game.BoardWidth; ++x) {
         for (int y = 1; y <= game.BoardHeight; ++y)
-            view.CellPictureChanged(x, y, pictures[game.Board().CellIndex(x, y)] - 1);
+            view.CellPictureChanged(
+                x, y,
+                pictures[static_cast<size_t>(y - 1) * width + static_cast<size_t>(x - 1)] - 1);
     }
     game.Interaction().MoneyChanged();
     return true;

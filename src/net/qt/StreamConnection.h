@@ -25,7 +25,7 @@ struct StreamConnection {
     IncomingStream incoming;
     QTimer* quiet = nullptr;
     bool reading = false;
-    std::string piece; // what was read last
+    std::string piece; // the buffer each piece is read into
 
     // Makes the quiet timer, owned by `owner`; its timeout calls `judge`.
     template <typename Judge> void MakeQuietTimer(QObject* owner, Judge judge) {
@@ -46,14 +46,9 @@ struct StreamConnection {
         quiet->stop();
         bool judge = judgeMark;
         for (;;) {
-            if (socket->bytesAvailable() > 0) {
-                // Read into a buffer kept for the connection: a new piece of 64 KiB for every
-                // message would cost more than the message.
-                piece.resize(static_cast<std::size_t>(kReadPiece));
-                const qint64 got = socket->read(piece.data(), kReadPiece);
-                if (got > 0)
-                    incoming.Feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
-            } else if (judge) {
+            // A piece that did not fill the buffer took everything there was.
+            const bool more = ReadPiece();
+            if (!more && judge) {
                 incoming.JudgePendingMark();
                 judge = false;
             }
@@ -62,7 +57,7 @@ struct StreamConnection {
                 if (!dispatch(std::move(*message)))
                     return;
             }
-            if (socket->bytesAvailable() == 0 && !judge)
+            if (!more && !judge)
                 break;
         }
         reading = false;
@@ -70,9 +65,18 @@ struct StreamConnection {
             quiet->start();
     }
 
+    // Whether the peer's end of the stream was reached: the socket is no longer connected.
+    bool PeerGone() const { return socket && socket->state() != QAbstractSocket::ConnectedState; }
+
     // Lets go of the socket: it hears nothing more from `owner`, and closes gracefully (what was
     // written still leaves) or at once. The connection is closed afterwards.
     void Close(QObject* owner, bool graceful);
+
+private:
+    // Reads one piece into the stream reader; true when it filled the buffer, so that more may
+    // wait. A new piece of 64 KiB for every message would cost more than the message: the buffer
+    // is kept.
+    bool ReadPiece();
 };
 
 } // namespace marovane::net
