@@ -27,32 +27,6 @@ bool IsReportedType(unsigned char type) {
     }
 }
 
-std::uint64_t Word(const char* bytes) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-}
-
-// The high bit of each byte of `word` that is 0xFF, and no other bit.
-std::uint64_t MarksIn(std::uint64_t word) {
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    const std::uint64_t inverted = ~word; // a 0xFF byte is now 0x00
-    return ~(((inverted & kLow7) + kLow7) | inverted | kLow7);
-}
-
-std::size_t CountMarks(std::string_view bytes) {
-    std::size_t count = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8)
-        // One bit per mark moved to the bottom of its byte; the multiplication adds up the
-        // eight bytes in the top one (the machine may have no instruction to count bits).
-        count += static_cast<std::size_t>(
-            ((MarksIn(Word(bytes.data() + i)) >> 7) * 0x0101010101010101ULL) >> 56);
-    for (; i < bytes.size(); ++i)
-        count += bytes[i] == kFrameMark ? 1 : 0;
-    return count;
-}
-
 // Inside a frame body every 0xFF is followed by its 0x00: the mark search saw to that.
 std::string Unescape(std::string_view body) {
     // Runs between marks are copied whole; each mark drops the 0x00 after it.
@@ -80,39 +54,30 @@ std::string EscapePayload(std::string_view payload) {
 }
 
 void AppendEscaped(std::string& out, std::string_view payload) {
-    // Board states are thousands of bytes, sent several times a turn, with anything from no 0xFF
-    // to hundreds: the marks are counted and runs without one copied eight bytes at a time.
-    const std::size_t marks = CountMarks(payload);
-    if (marks == 0) {
-        out.append(payload);
-        return;
-    }
-    const std::size_t start = out.size();
-    out.resize(start + payload.size() + marks);
-    char* to = out.data() + start;
+    // Board states are thousands of bytes, sent several times a turn, with a few 0xFF among
+    // them: the runs between marks are found by memchr, which looks at many bytes at a time,
+    // and copied whole; each mark gets its 0x00. Room for some marks is made at once.
+    out.reserve(out.size() + payload.size() + payload.size() / 64 + 16);
     const char* from = payload.data();
     const char* const end = from + payload.size();
     while (from < end) {
-        if (end - from >= 8 && MarksIn(Word(from)) == 0) {
-            std::memcpy(to, from, 8);
-            to += 8;
-            from += 8;
-            continue;
+        const void* mark = std::memchr(from, kFrameMark, static_cast<std::size_t>(end - from));
+        if (!mark) {
+            out.append(from, end);
+            break;
         }
-        const std::size_t count = std::min<std::size_t>(8, static_cast<std::size_t>(end - from));
-        for (std::size_t i = 0; i < count; ++i) {
-            const char byte = *from++;
-            *to++ = byte;
-            if (byte == kFrameMark)
-                *to++ = '\0';
-        }
+        const char* const after = static_cast<const char*>(mark) + 1;
+        out.append(from, after);
+        out.push_back('\0');
+        from = after;
     }
 }
 
 std::string EncodeFrame(FrameType type, std::string_view payload) {
     std::string out;
-    // Room for the extra mark the senders add, so that adding it copies nothing.
-    out.reserve(payload.size() + 4);
+    // Room for some escaped marks and the extra mark the senders add, so that adding them
+    // copies nothing.
+    out.reserve(payload.size() + payload.size() / 64 + 20);
     out.push_back(kFrameMark);
     out.push_back(static_cast<char>(type));
     AppendEscaped(out, payload);
