@@ -135,18 +135,21 @@ void NetHost::SendHeld(Guest& guest) {
         return;
     const std::string bytes = std::move(guest.held);
     guest.held.clear();
-    if (guest.socket && guest.socket->state() == QAbstractSocket::ConnectedState)
+    if (guest.socket && guest.socket->state() == QAbstractSocket::ConnectedState) {
         WriteBytes(*guest.socket, bytes);
+        sentHeld_ = true;
+    }
 }
 
 void NetHost::SendHeld() {
-    bool any = false;
-    for (auto& guest : guests_) {
-        any = any || !guest->held.empty();
+    for (auto& guest : guests_)
         SendHeld(*guest);
-    }
-    if (any)
+    // Guests too slow for what was sent are closed once the handling is done, not from inside
+    // it or from the event loop's own signals.
+    if (handling_ == 0 && sentHeld_) {
+        sentHeld_ = false;
         CloseSlowGuests();
+    }
 }
 
 void NetHost::CloseSlowGuests() {

@@ -95,6 +95,7 @@ private:
     std::uint64_t connections_ = 0;
     int handling_ = 0; // guests' messages being handled, one inside another
     bool heldSentByLoop_ = false;
+    bool sentHeld_ = false; // held bytes went out since the last look for slow guests
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

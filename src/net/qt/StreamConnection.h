@@ -2,6 +2,7 @@
 
 #include "net/qt/IncomingStream.h"
 
+#include <QAbstractEventDispatcher>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -26,13 +27,24 @@ struct StreamConnection {
     QTimer* quiet = nullptr;
     bool reading = false;
     std::string piece; // the buffer each piece is read into
+    // How often the event loop ran (it may run inside an event: a computer turn lets the window
+    // run), when it can be watched.
+    unsigned loopRuns = 0;
+    bool loopWatched = false;
 
-    // Makes the quiet timer, owned by `owner`; its timeout calls `judge`.
+    // Makes the quiet timer, owned by `owner`; its timeout calls `judge`. Also starts counting
+    // the runs of the event loop.
     template <typename Judge> void MakeQuietTimer(QObject* owner, Judge judge) {
         quiet = new QTimer(owner);
         quiet->setSingleShot(true);
         quiet->setInterval(kQuietMs);
         QObject::connect(quiet, &QTimer::timeout, owner, judge);
+        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance(owner->thread())) {
+            QObject::connect(loop, &QAbstractEventDispatcher::awake, owner, [this] { ++loopRuns; });
+            QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, owner,
+                             [this] { ++loopRuns; });
+            loopWatched = true;
+        }
     }
 
     // Reads what the socket holds and hands every whole message to `dispatch`, until nothing is
@@ -46,18 +58,24 @@ struct StreamConnection {
         quiet->stop();
         bool judge = judgeMark;
         for (;;) {
+            const unsigned runs = loopRuns;
             // A piece that did not fill the buffer took everything there was.
             const bool more = ReadPiece();
             if (!more && judge) {
                 incoming.JudgePendingMark();
                 judge = false;
             }
+            bool handled = false;
             std::optional<IncomingStream::Message> message;
             while ((message = incoming.Next())) {
+                handled = true;
                 if (!dispatch(std::move(*message)))
                     return;
             }
-            if (!more && !judge)
+            // Bytes that came while an event let the event loop run are not announced again
+            // (the call from inside the event returned at once): they are read now.
+            const bool loopRan = handled && (!loopWatched || loopRuns != runs);
+            if (!more && !judge && !loopRan)
                 break;
         }
         reading = false;
