@@ -4,6 +4,7 @@
 
 #include "engine/HeadlessPort.h"
 #include "net/BoardState.h"
+#include "net/Framing.h"
 #include "net/GameMessages.h"
 #include "net/Unattended.h"
 #include "net/qt/NetClient.h"
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -63,6 +65,25 @@ struct Machine {
     GameSession Session;
 };
 
+// Border Wars on a board of 30 x 30, written into `folder`.
+fs::path BigScenario(const fs::path& folder) {
+    GameDef def = ReadDefFile(Scenario("Border Wars"));
+    def.Width = def.Height = 30;
+    const fs::path big = folder / "Big.def";
+    WriteDefFile(big, def);
+    return big;
+}
+
+// A game for four computers that nobody plays: the board as it starts.
+Game& StartStill(Machine& machine, const fs::path& scenario) {
+    machine.Session.SetComputerPlayer(nullptr);
+    NewGameSetup setup;
+    setup.Slots.assign(4, SlotKind::Computer);
+    if (!machine.Session.StartNewGame(scenario, setup))
+        throw std::runtime_error("the game did not start");
+    return machine.Session.CurrentGame();
+}
+
 // What one side of the round trip hears.
 struct Listener : net::HostEvents, net::GuestEvents {
     void ReceiveData(int, const std::string& data) override { Received = data; }
@@ -74,17 +95,8 @@ struct Listener : net::HostEvents, net::GuestEvents {
 // sends it, and the other reads and checks it.
 void BM_BoardStateRoundTrip(benchmark::State& state) {
     ScratchDir dir;
-    GameDef def = ReadDefFile(Scenario("Border Wars"));
-    def.Width = def.Height = 30;
-    const fs::path big = dir.Path / "Big.def";
-    WriteDefFile(big, def);
     Machine machine(1);
-    machine.Session.SetComputerPlayer(nullptr); // nobody moves: the board as it starts
-    NewGameSetup setup;
-    setup.Slots.assign(4, SlotKind::Computer);
-    if (!machine.Session.StartNewGame(big, setup))
-        throw std::runtime_error("the 30 x 30 game did not start");
-    const Game& game = machine.Session.CurrentGame();
+    const Game& game = StartStill(machine, BigScenario(dir.Path));
 
     net::NetHost host;
     net::NetClient guest;
@@ -108,6 +120,34 @@ void BM_BoardStateRoundTrip(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(net::BoardStateText(game).size() + 1);
 }
 BENCHMARK(BM_BoardStateRoundTrip)->Unit(benchmark::kMicrosecond);
+
+// The work of one board handed over, without the sockets: the host encodes the board into the
+// bytes it sends, the guest takes the frame out of the stream and puts the board in place of its
+// own, with every check a board from another machine gets.
+void BM_BoardMessageCodec(benchmark::State& state) {
+    ScratchDir dir;
+    const fs::path big = BigScenario(dir.Path);
+    Machine host(1), guest(2);
+    const Game& game = StartStill(host, big);
+    Game& copy = StartStill(guest, big);
+    std::string problem;
+    for (auto _ : state) {
+        const std::string bytes =
+            net::EncodeFrame(net::kDataFrame,
+                             net::Message(net::kBoardMessage, net::BoardStateText(game))) +
+            net::kFrameMark;
+        net::StreamReader reader;
+        reader.Feed(bytes);
+        const std::optional<net::StreamEvent> event = reader.Next();
+        if (!event ||
+            !net::ApplyBoardState(copy, std::string_view(event->Text).substr(1), &problem))
+            throw std::runtime_error("the board was refused: " + problem);
+    }
+    const std::string text = net::BoardStateText(game);
+    state.counters["marks"] =
+        static_cast<double>(std::count(text.begin(), text.end(), net::kFrameMark));
+}
+BENCHMARK(BM_BoardMessageCodec)->Unit(benchmark::kMicrosecond);
 
 constexpr int kTurnLimit = 400;
 

@@ -23,5 +23,8 @@ std::string CaptiveProblem(int x, int y, int width, int height, const char* who,
 // empty text. Every reader of a whole board (a saved game, a board sent over the network) runs it
 // before the board replaces a game's.
 std::string BoardProblem(const Game& game);
+// The same check of a board about to replace the game's, judged as the game stands (its players,
+// who is out, its unit types); the board has the game's size.
+std::string BoardProblem(const Game& game, const BoardArrays& board);
 
 } // namespace marovane

@@ -4,6 +4,7 @@
 #include "scenario/Options.h"
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 
 namespace marovane {
@@ -62,9 +63,14 @@ void Game::TakeSavedState(const GameState& state, BoardArrays board) {
 }
 
 void Game::ShowWholeBoard() {
+    // Straight from the array: a board from another machine is shown at every turn.
+    const std::span<const int16_t> pictures = board_.BoardPicArray();
+    const auto width = static_cast<size_t>(BoardWidth);
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y)
-            view_.CellPictureChanged(x, y, PicNum(x, y));
+            view_.CellPictureChanged(
+                x, y,
+                pictures[static_cast<size_t>(y - 1) * width + static_cast<size_t>(x - 1)] - 1);
     }
     interaction_.MoneyChanged();
 }

@@ -44,6 +44,7 @@ size_t BoardStateSize(int width, int height, int players) {
 
 std::string BoardStateText(const Game& game) {
     ByteWriter out;
+    out.Reserve(1 + BoardStateSize(game.BoardWidth, game.BoardHeight, game.NumPlayers));
     out.Byte(static_cast<uint8_t>(game.CurrentPlayer));
     WriteBoardArrays(out, game.Board());
     ForEachRow(game.State(), [&](const StateField&, const PerPlayer<int16_t>& row) {
@@ -104,14 +105,11 @@ bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bo
     } catch (const Error& error) {
         return refuse(error.what());
     }
-    // The rules' own check of a whole board runs on the game itself; a refusal puts the old
-    // board back untouched.
-    BoardArrays previous = game.Board();
-    game.ReplaceBoard(std::move(state.Board));
-    if (std::string fault = BoardProblem(game); !fault.empty()) {
-        game.ReplaceBoard(std::move(previous));
+    // The rules' own check of a whole board, judged as the game stands, before the board takes
+    // the place of the game's: a refusal leaves the game untouched.
+    if (std::string fault = BoardProblem(game, state.Board); !fault.empty())
         return refuse(fault);
-    }
+    game.ReplaceBoard(std::move(state.Board));
     game.TakeFields(state, carried::BoardMessage);
     game.ShowWholeBoard();
     return true;

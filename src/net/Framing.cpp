@@ -1,6 +1,7 @@
 #include "net/Framing.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace marovane::net {
 
@@ -47,28 +48,39 @@ std::string Unescape(std::string_view body) {
 } // namespace
 
 std::string EscapePayload(std::string_view payload) {
-    // Runs between marks are copied whole; each mark gets its 0x00.
     std::string out;
-    out.reserve(payload.size() +
-                static_cast<std::size_t>(std::count(payload.begin(), payload.end(), kFrameMark)));
-    std::size_t from = 0;
-    while (from < payload.size()) {
-        const std::size_t mark = payload.find(kFrameMark, from);
-        if (mark == std::string_view::npos) {
-            out.append(payload.substr(from));
-            break;
-        }
-        out.append(payload.substr(from, mark + 1 - from));
-        out.push_back('\0');
-        from = mark + 1;
-    }
+    AppendEscaped(out, payload);
     return out;
 }
 
+void AppendEscaped(std::string& out, std::string_view payload) {
+    // Board states are thousands of bytes, sent several times a turn, with a few 0xFF among
+    // them: the runs between marks are found by memchr, which looks at many bytes at a time,
+    // and copied whole; each mark gets its 0x00. Room for some marks is made at once.
+    out.reserve(out.size() + payload.size() + payload.size() / 64 + 16);
+    const char* from = payload.data();
+    const char* const end = from + payload.size();
+    while (from < end) {
+        const void* mark = std::memchr(from, kFrameMark, static_cast<std::size_t>(end - from));
+        if (!mark) {
+            out.append(from, end);
+            break;
+        }
+        const char* const after = static_cast<const char*>(mark) + 1;
+        out.append(from, after);
+        out.push_back('\0');
+        from = after;
+    }
+}
+
 std::string EncodeFrame(FrameType type, std::string_view payload) {
-    std::string out(1, kFrameMark);
+    std::string out;
+    // Room for some escaped marks and the extra mark the senders add, so that adding them
+    // copies nothing.
+    out.reserve(payload.size() + payload.size() / 64 + 20);
+    out.push_back(kFrameMark);
     out.push_back(static_cast<char>(type));
-    out += EscapePayload(payload);
+    AppendEscaped(out, payload);
     out.push_back(kFrameMark);
     return out;
 }

@@ -61,6 +61,8 @@ inline constexpr int kErrorTooSlow = 1005;
 
 // The payload with each 0xFF doubled into 0xFF 0x00.
 std::string EscapePayload(std::string_view payload);
+// The same, added to the end of `out`.
+void AppendEscaped(std::string& out, std::string_view payload);
 
 // 0xFF, type, the escaped payload, 0xFF. Leave and accept frames have an empty payload. Not for
 // file headers, whose payload is never escaped: use EncodeFileHeader.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace marovane {
 
@@ -41,6 +42,11 @@ void ByteWriter::Bytes(std::string_view bytes) {
 }
 
 void ByteWriter::Int16s(std::span<const int16_t> values) {
+    // A little-endian machine holds the values as they are written: a board is copied whole.
+    if constexpr (std::endian::native == std::endian::little) {
+        out_.append(reinterpret_cast<const char*>(values.data()), 2 * values.size());
+        return;
+    }
     const size_t start = out_.size();
     out_.resize(start + 2 * values.size());
     char* at = out_.data() + start;
@@ -80,6 +86,10 @@ std::string_view ByteReader::Bytes(size_t count, std::string_view what) {
 
 void ByteReader::Int16s(std::span<int16_t> values, std::string_view what) {
     const std::string_view b = Bytes(2 * values.size(), what);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(values.data(), b.data(), b.size());
+        return;
+    }
     for (size_t i = 0; i < values.size(); ++i)
         values[i] = static_cast<int16_t>(static_cast<uint16_t>(
             static_cast<uint8_t>(b[2 * i]) | (static_cast<uint8_t>(b[2 * i + 1]) << 8)));

@@ -28,6 +28,8 @@ public:
     void Int16s(std::span<const int16_t> values);
     void Bytes(std::span<const uint8_t> values);
 
+    // Room for `size` bytes in all, so that writing up to that many moves nothing.
+    void Reserve(size_t size) { out_.reserve(size); }
     size_t Size() const { return out_.size(); }
     const std::string& Data() const { return out_; }
     std::string Take() { return std::move(out_); }

@@ -70,6 +70,21 @@ TEST(FrameWriting, EveryFrameTypeByteForByte) {
     EXPECT_EQ(EncodeFrame(kDataFrame, ""), "\xFF\xFE\xFF"s);
 }
 
+TEST(FrameWriting, EveryMarkOfALongPayloadIsDoubledWhereverItFalls) {
+    // Runs of 0 to 20 other bytes between marks put a mark at every place of the eight-byte
+    // words the writer copies whole; a run of marks and a long run without one close it.
+    std::string payload, escaped;
+    for (int run = 0; run <= 20; ++run) {
+        const std::string other(static_cast<size_t>(run), static_cast<char>('a' + run));
+        payload += other + "\xFF";
+        escaped += other + "\xFF\x00"s;
+    }
+    payload += "\xFF\xFF\xFF" + std::string(30, 'z');
+    escaped += "\xFF\x00\xFF\x00\xFF\x00"s + std::string(30, 'z');
+    EXPECT_EQ(EncodeFrame(kDataFrame, payload), "\xFF\xFE" + escaped + "\xFF");
+    EXPECT_EQ(EscapePayload(std::string(37, '\x7F')), std::string(37, '\x7F'));
+}
+
 TEST(FrameWriting, FileHeaderPadsOrCutsTheNameToTenAndNeverEscapes) {
     EXPECT_EQ(EncodeFileHeader("Game.def", 2060), "\xFF\xFDGame.def  2060\xFF"s);
     EXPECT_EQ(EncodeFileHeader("Game on Host.def", 0), "\xFF\xFDGame on Ho0\xFF"s);

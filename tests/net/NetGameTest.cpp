@@ -414,5 +414,56 @@ TEST(BoardState, TheBytesFollowTheArraysAndSurviveTheTrip) {
     EXPECT_THROW(net::DecodeBoardState(text, 9, 8, 3), Error) << "another game's size";
 }
 
+// A board from another machine with any fault is refused, the fault named cell and all, and the
+// game stays as it was; the same board without the fault is taken.
+TEST(BoardState, ABoardWithAnyFaultIsRefusedByName) {
+    HeadlessPort port;
+    test::TempDir dir;
+    const fs::path scenario = dir.Write("Small", test::PlainDef(8, 9));
+    Game game(TestSpecs(), port, 1), sender(TestSpecs(), port, 1);
+    ASSERT_TRUE(game.NewGame(scenario, test::Humans(2)));
+    ASSERT_TRUE(sender.NewGame(scenario, test::Humans(2)));
+    const BoardArrays start = sender.Board();
+    // Picture value 1 is player 1's type 0: 2 hit points and 1 move at full strength (21).
+    struct Case {
+        int16_t Unit, Picture;
+        uint8_t Seen;
+        const char* Refusal;
+    };
+    const Case cases[] = {
+        {-1, 0, 0, "Cell (4, 5) holds the strength code -1."},
+        {0, 61, 0, "Cell (4, 5) holds the picture value 61, outside 0..60."},
+        {21, 0, 0, "Cell (4, 5) holds a unit without a picture."},
+        {21, 31, 0, "Cell (4, 5) holds a piece of player 3 in a game of 2 players."},
+        {0, 0, 2, "Cell (4, 5) is marked as seen by player 2 with 2 instead of 0 or 1."},
+        {0, 1, 0, "The cell (4, 5) shows a picture without a unit."},
+        {31, 1, 0, "The unit on (4, 5) has more hit points than at full strength."},
+        {22, 1, 0, "The unit on (4, 5) has more moves left than its type has."},
+    };
+    const test::Snapshot before(game);
+    std::string problem;
+    for (const Case& c : cases) {
+        sender.ReplaceBoard(start);
+        sender.BoardUnit(4, 5) = c.Unit;
+        sender.BoardPic(4, 5) = c.Picture;
+        sender.Seen(4, 5, 2) = c.Seen;
+        EXPECT_FALSE(net::ApplyBoardState(game, net::BoardStateText(sender), &problem));
+        EXPECT_EQ(problem, c.Refusal);
+        EXPECT_EQ(test::Snapshot(game), before) << c.Refusal;
+    }
+
+    // Player 2 is out here, yet the board gives him his pieces.
+    sender.ReplaceBoard(start);
+    game.PlayerOut[2] = true;
+    EXPECT_FALSE(net::ApplyBoardState(game, net::BoardStateText(sender), &problem));
+    EXPECT_TRUE(problem.starts_with("Player 2 is out but still owns the piece on (")) << problem;
+    game.PlayerOut[2] = false;
+
+    sender.BoardUnit(4, 5) = 21;
+    sender.BoardPic(4, 5) = 1;
+    EXPECT_TRUE(net::ApplyBoardState(game, net::BoardStateText(sender), &problem)) << problem;
+    EXPECT_EQ(game.Board(), sender.Board());
+}
+
 } // namespace
 } // namespace marovane

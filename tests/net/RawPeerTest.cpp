@@ -96,6 +96,37 @@ TEST_F(NetTest, AHostReadsAndWritesTheBytesOfTheFrameTable) {
     EXPECT_EQ(hostLog.Log.back(), "left 1");
 }
 
+TEST_F(NetTest, WhatTheHostWritesWhileHandlingAMessageLeavesInOrderByteForByte) {
+    // Written while a guest's message is handled, two messages leave together as the same bytes
+    // they are one by one, and a file or a goodbye written after them follows them.
+    QTcpSocket socket;
+    RawPeer peer(&socket);
+    socket.connectToHost("127.0.0.1", static_cast<quint16>(port));
+    ASSERT_TRUE(peer.Receives("\xFF\xF9\xFF\xFF"s));
+    QTemporaryDir folder;
+    const std::filesystem::path path = std::filesystem::path(folder.path().toStdString()) / "f";
+    WriteFile(path, "abc");
+    hostLog.OnData = [&](int index, const std::string& data) {
+        host.SendData(index, "one");
+        host.SendData(0, "two\xFF"s);
+        if (data == "file")
+            host.SendFile(index, path, "f");
+        if (data == "bye")
+            host.Kick(index);
+    };
+    const std::string answers = "\xFF\xFEone\xFF\xFF\xFF\xFEtwo\xFF\x00\xFF\xFF"s;
+    for (const auto& [message, after] : {std::pair{"hi"s, ""s},
+                                         std::pair{"file"s, "\xFF\xFD"
+                                                            "f         3\xFF"
+                                                            "abc\xFF"s},
+                                         std::pair{"bye"s, "\xFF\xF8\xFF\xFF"s}}) {
+        peer.received.clear();
+        peer.Write("\xFF\xFE" + message + "\xFF\xFF");
+        EXPECT_TRUE(peer.Receives(answers + after)) << message;
+    }
+    EXPECT_TRUE(peer.Closed());
+}
+
 TEST_F(NetTest, AHostSendsAFileAsHeaderAndRawBytes) {
     QTcpSocket socket;
     RawPeer peer(&socket);

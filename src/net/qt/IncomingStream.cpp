@@ -19,10 +19,6 @@ IncomingStream::Message Failure(std::string why) {
 IncomingStream::IncomingStream() = default;
 IncomingStream::~IncomingStream() = default;
 
-void IncomingStream::Feed(const QByteArray& bytes) {
-    reader_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
 void IncomingStream::Reset() {
     file_.reset();
     fileName_.clear();

@@ -34,7 +34,7 @@ public:
     IncomingStream(const IncomingStream&) = delete;
     IncomingStream& operator=(const IncomingStream&) = delete;
 
-    void Feed(const QByteArray& bytes);
+    void Feed(std::string_view bytes) { reader_.Feed(bytes); }
     // The next frame or complete file.
     std::optional<Message> Next();
 

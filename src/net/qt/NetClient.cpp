@@ -39,9 +39,11 @@ void NetClient::Connect(const std::string& host, int port, const std::string& ti
             [this, connection] { OnClosed(connection); });
     connect(link_.socket, &QTcpSocket::errorOccurred, this,
             [this, connection](QAbstractSocket::SocketError error) { OnError(connection, error); });
+    // Unbuffered: the socket is read when it has bytes, once, straight into the stream reader,
+    // rather than asked how much it holds and read into a buffer of Qt's first.
     link_.socket->connectToHost(
         QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size())),
-        static_cast<quint16>(port));
+        static_cast<quint16>(port), QIODevice::ReadWrite | QIODevice::Unbuffered);
     // A host that neither takes nor refuses the connection is given up after a while.
     QTimer::singleShot(connectTimeoutMs_, this, [this, connection] {
         if (!Current(connection) || connected_)
@@ -143,10 +145,23 @@ void NetClient::Pump(std::uint64_t connection, bool judgeMark) {
     if (!Current(connection))
         return;
     const std::shared_ptr<bool> alive = alive_;
-    link_.Pump(judgeMark, [&](IncomingStream::Message message) {
+    const auto dispatch = [&](IncomingStream::Message message) {
         Dispatch(connection, std::move(message));
         return *alive && Current(connection);
-    });
+    };
+    link_.Pump(judgeMark, dispatch);
+    // The read that reaches the end of the host's stream, or fails, closes the socket without a
+    // signal: what the host sent last was read above, and its last 0xFF is a mark now. A failure
+    // other than the host closing is reported as the signal would have.
+    if (!*alive || !Current(connection) || link_.reading || !link_.PeerGone())
+        return;
+    link_.Pump(true, dispatch);
+    if (!*alive || !Current(connection))
+        return;
+    if (const auto error = link_.socket->error(); error != QAbstractSocket::UnknownSocketError)
+        OnError(connection, error);
+    if (*alive && Current(connection))
+        CloseAndReport(false);
 }
 
 void NetClient::Dispatch(std::uint64_t connection, IncomingStream::Message message) {

@@ -3,8 +3,10 @@
 #include "net/Framing.h"
 #include "net/qt/SocketTools.h"
 
+#include <QAbstractEventDispatcher>
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -40,6 +42,15 @@ bool NetHost::IsConnected(int index) const {
 }
 
 bool NetHost::BeginHost() {
+    if (!heldSentByLoop_) {
+        // Whatever the handling of a message holds leaves whenever the event loop runs again,
+        // also inside that handling (a computer turn lets the window run).
+        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance(thread())) {
+            connect(loop, &QAbstractEventDispatcher::awake, this, [this] { SendHeld(); });
+            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, [this] { SendHeld(); });
+            heldSentByLoop_ = true;
+        }
+    }
     if (!server_) {
         server_ = new QTcpServer(this);
         connect(server_, &QTcpServer::newConnection, this, &NetHost::OnNewConnection);
@@ -76,6 +87,7 @@ void NetHost::Kick(int index) {
     Guest& guest = *guests_[index - 1];
     const std::uint64_t connection = guest.connection;
     if (guest.socket->state() == QAbstractSocket::ConnectedState) {
+        SendHeld(guest);
         WriteBytes(*guest.socket, EncodeFrame(kLeaveFrame) + kFrameMark);
         guest.socket->flush();
     }
@@ -88,7 +100,7 @@ template <typename Each> void NetHost::ForTargets(int index, Each each) {
     for (int slot = 1; slot <= static_cast<int>(guests_.size()); ++slot) {
         const bool chosen = index == 0 || slot == index || (index < 0 && slot != -index);
         if (chosen && IsConnected(slot))
-            each(*guests_[slot - 1]->socket);
+            each(*guests_[slot - 1]);
     }
 }
 
@@ -100,8 +112,44 @@ void NetHost::SendFrame(int index, FrameType type, std::string_view payload) {
         return;
     }
     bytes += kFrameMark;
-    ForTargets(index, [&](QTcpSocket& socket) { WriteBytes(socket, bytes); });
-    CloseSlowGuests();
+    ForTargets(index, [&](Guest& guest) { Write(guest, bytes); });
+    if (handling_ == 0)
+        CloseSlowGuests();
+}
+
+void NetHost::Write(Guest& guest, std::string_view bytes) {
+    // A turn handed on sends several messages to the same guest (whose turn it is, the board):
+    // held while the message that made them is handled, they leave in one piece, the very bytes
+    // they would have been one by one. A peer that sends much makes us hold no more than a piece.
+    if (handling_ == 0) {
+        WriteBytes(*guest.socket, bytes);
+        return;
+    }
+    guest.held.append(bytes);
+    if (guest.held.size() >= kFilePieceSize)
+        SendHeld(guest);
+}
+
+void NetHost::SendHeld(Guest& guest) {
+    if (guest.held.empty())
+        return;
+    const std::string bytes = std::move(guest.held);
+    guest.held.clear();
+    if (guest.socket && guest.socket->state() == QAbstractSocket::ConnectedState) {
+        WriteBytes(*guest.socket, bytes);
+        sentHeld_ = true;
+    }
+}
+
+void NetHost::SendHeld() {
+    for (auto& guest : guests_)
+        SendHeld(*guest);
+    // Guests too slow for what was sent are closed once the handling is done, not from inside
+    // it or from the event loop's own signals.
+    if (handling_ == 0 && sentHeld_) {
+        sentHeld_ = false;
+        CloseSlowGuests();
+    }
 }
 
 void NetHost::CloseSlowGuests() {
@@ -132,7 +180,7 @@ void NetHost::SendProperVersion(int index, std::string_view version) {
 
 void NetHost::SendFile(int index, const std::filesystem::path& path, std::string_view remoteName) {
     bool anyone = false;
-    ForTargets(index, [&](QTcpSocket&) { anyone = true; });
+    ForTargets(index, [&](Guest&) { anyone = true; });
     if (!anyone)
         return;
     NetError error;
@@ -142,7 +190,10 @@ void NetHost::SendFile(int index, const std::filesystem::path& path, std::string
             events_->Error(std::max(index, 0), error);
         return;
     }
-    ForTargets(index, [&](QTcpSocket& socket) { WriteFile(socket, *contents, remoteName); });
+    ForTargets(index, [&](Guest& guest) {
+        SendHeld(guest);
+        WriteFile(*guest.socket, *contents, remoteName);
+    });
     CloseSlowGuests();
 }
 
@@ -264,6 +315,7 @@ void NetHost::Open(int slot, QTcpSocket* socket) {
     const std::uint64_t connection = ++connections_;
     guest.socket = socket;
     guest.connection = connection;
+    guest.held.clear();
     guest.incoming.Reset();
     guest.reading = false;
     connect(socket, &QTcpSocket::readyRead, this,
@@ -281,10 +333,25 @@ void NetHost::Pump(int index, std::uint64_t connection, bool judgeMark) {
     if (!guest)
         return;
     const std::shared_ptr<bool> alive = alive_;
-    guest->Pump(judgeMark, [&](IncomingStream::Message message) {
+    // What the messages make us send is held until they are handled (see Write).
+    ++handling_;
+    const auto handled = qScopeGuard([this, alive] {
+        if (*alive && --handling_ == 0)
+            SendHeld();
+    });
+    const auto dispatch = [&](IncomingStream::Message message) {
         Dispatch(index, connection, std::move(message));
         return *alive && Current(index, connection) != nullptr;
-    });
+    };
+    guest->Pump(judgeMark, dispatch);
+    // The read that reaches the end of the guest's stream closes the socket without a signal:
+    // what the guest sent last was read above, and its last 0xFF is a mark now.
+    guest = *alive ? Current(index, connection) : nullptr;
+    if (!guest || guest->reading || !guest->PeerGone())
+        return;
+    guest->Pump(true, dispatch);
+    if (*alive && Current(index, connection))
+        CloseAndReport(index, false);
 }
 
 void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Message message) {
@@ -354,7 +421,12 @@ void NetHost::OnError(int index, std::uint64_t connection, QAbstractSocket::Sock
 }
 
 void NetHost::Close(int index, bool graceful) {
-    guests_[index - 1]->Close(this, graceful);
+    Guest& guest = *guests_[index - 1];
+    // What was held still leaves before a graceful close; an abort drops it with the rest.
+    if (graceful)
+        SendHeld(guest);
+    guest.held.clear();
+    guest.Close(this, graceful);
 }
 
 void NetHost::CloseAndReport(int index, bool graceful) {

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QTcpServer;
@@ -50,6 +52,9 @@ public:
 private:
     struct Guest : StreamConnection {
         std::uint64_t connection = 0; // tells this slot's successive guests apart
+        // What was written to this guest while a guest's message was being handled: it leaves
+        // in one piece when the handling is done or the event loop runs again.
+        std::string held;
     };
 
     // The guest in slot index if it is still the given connection, else null.
@@ -72,6 +77,11 @@ private:
 
     template <typename Each> void ForTargets(int index, Each each);
     void SendFrame(int index, FrameType type, std::string_view payload);
+    // Writes to the guest at once, or holds the bytes while a guest's message is being handled.
+    void Write(Guest& guest, std::string_view bytes);
+    // Sends what is held for one guest, for every guest.
+    void SendHeld(Guest& guest);
+    void SendHeld();
     // Guests that leave more than kMaxQueuedBytes unread are closed as too slow; the others go on.
     void CloseSlowGuests();
 
@@ -83,6 +93,9 @@ private:
     bool hosting_ = false;
     int cursor_ = 0;
     std::uint64_t connections_ = 0;
+    int handling_ = 0; // guests' messages being handled, one inside another
+    bool heldSentByLoop_ = false;
+    bool sentHeld_ = false; // held bytes went out since the last look for slow guests
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -4,6 +4,15 @@
 
 namespace marovane::net {
 
+bool StreamConnection::ReadPiece() {
+    piece.resize(static_cast<std::size_t>(kReadPiece));
+    const qint64 got = socket->read(piece.data(), kReadPiece);
+    if (got <= 0)
+        return false;
+    incoming.Feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
+    return got == kReadPiece;
+}
+
 void StreamConnection::Close(QObject* owner, bool graceful) {
     QTcpSocket* closing = socket;
     socket = nullptr;

@@ -2,10 +2,13 @@
 
 #include "net/qt/IncomingStream.h"
 
+#include <QAbstractEventDispatcher>
 #include <QTcpSocket>
 #include <QTimer>
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace marovane::net {
 
@@ -23,13 +26,25 @@ struct StreamConnection {
     IncomingStream incoming;
     QTimer* quiet = nullptr;
     bool reading = false;
+    std::string piece; // the buffer each piece is read into
+    // How often the event loop ran (it may run inside an event: a computer turn lets the window
+    // run), when it can be watched.
+    unsigned loopRuns = 0;
+    bool loopWatched = false;
 
-    // Makes the quiet timer, owned by `owner`; its timeout calls `judge`.
+    // Makes the quiet timer, owned by `owner`; its timeout calls `judge`. Also starts counting
+    // the runs of the event loop.
     template <typename Judge> void MakeQuietTimer(QObject* owner, Judge judge) {
         quiet = new QTimer(owner);
         quiet->setSingleShot(true);
         quiet->setInterval(kQuietMs);
         QObject::connect(quiet, &QTimer::timeout, owner, judge);
+        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance(owner->thread())) {
+            QObject::connect(loop, &QAbstractEventDispatcher::awake, owner, [this] { ++loopRuns; });
+            QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, owner,
+                             [this] { ++loopRuns; });
+            loopWatched = true;
+        }
     }
 
     // Reads what the socket holds and hands every whole message to `dispatch`, until nothing is
@@ -43,18 +58,24 @@ struct StreamConnection {
         quiet->stop();
         bool judge = judgeMark;
         for (;;) {
-            if (socket->bytesAvailable() > 0) {
-                incoming.Feed(socket->read(kReadPiece));
-            } else if (judge) {
+            const unsigned runs = loopRuns;
+            // A piece that did not fill the buffer took everything there was.
+            const bool more = ReadPiece();
+            if (!more && judge) {
                 incoming.JudgePendingMark();
                 judge = false;
             }
+            bool handled = false;
             std::optional<IncomingStream::Message> message;
             while ((message = incoming.Next())) {
+                handled = true;
                 if (!dispatch(std::move(*message)))
                     return;
             }
-            if (socket->bytesAvailable() == 0 && !judge)
+            // Bytes that came while an event let the event loop run are not announced again
+            // (the call from inside the event returned at once): they are read now.
+            const bool loopRan = handled && (!loopWatched || loopRuns != runs);
+            if (!more && !judge && !loopRan)
                 break;
         }
         reading = false;
@@ -62,9 +83,18 @@ struct StreamConnection {
             quiet->start();
     }
 
+    // Whether the peer's end of the stream was reached: the socket is no longer connected.
+    bool PeerGone() const { return socket && socket->state() != QAbstractSocket::ConnectedState; }
+
     // Lets go of the socket: it hears nothing more from `owner`, and closes gracefully (what was
     // written still leaves) or at once. The connection is closed afterwards.
     void Close(QObject* owner, bool graceful);
+
+private:
+    // Reads one piece into the stream reader; true when it filled the buffer, so that more may
+    // wait. A new piece of 64 KiB for every message would cost more than the message: the buffer
+    // is kept.
+    bool ReadPiece();
 };
 
 } // namespace marovane::net
