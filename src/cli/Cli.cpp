@@ -218,7 +218,7 @@ int ShowSavedGame(const Arguments& args, const fs::path& dataDir, std::ostream& 
     HeadlessPort port;
     Game game(specs, port, 0);
     RestoreSavedGame(ReadSavedGame(args.Words[1], specs), game);
-    game.SaveFile = args.Words[1];
+    game.SetSaveFile(args.Words[1]);
     out << json::Print(GameStateToJson(game, {})) << "\n";
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "cli/StateJson.h"
 
 #include "engine/Game.h"
+#include "engine/GameStateFields.h"
 #include "scenario/DefJson.h"
 #include "util/Latin1.h"
 
@@ -42,42 +43,41 @@ json::Value GameStateToJson(const Game& game, const std::vector<std::string>& me
     const int w = board.Width();
     const int h = board.Height();
     json::Value out = json::Value::object();
-    out["GameOn"] = game.GameOn;
-    out["CurrentPlayer"] = game.CurrentPlayer;
-    out["NumPlayers"] = game.NumPlayers;
-    out["KilledThisTurn"] = game.KilledThisTurn;
-    out["BoardWidth"] = game.BoardWidth;
-    out["BoardHeight"] = game.BoardHeight;
-    out["BoardUnit"] = Rows(1, 1, w, h, [&](int x, int y) { return board.BoardUnit(x, y); });
-    out["BoardPic"] = Rows(1, 1, w, h, [&](int x, int y) { return board.BoardPic(x, y); });
-    json::Value seen = json::Value::array();
-    for (int p = 1; p <= board.Players(); ++p)
-        seen.push_back(Rows(1, 1, w, h, [&](int x, int y) { return board.Seen(x, y, p); }));
-    out["Seen"] = std::move(seen);
-    out["BoardMark"] = w > 0 ? Rows(0, 0, w, h, [&](int x, int y) { return board.BoardMark(x, y); })
-                             : json::Value::array();
-    out["KingX"] = Players(game.KingX);
-    out["KingY"] = Players(game.KingY);
-    out["QueenX"] = Players(game.QueenX);
-    out["QueenY"] = Players(game.QueenY);
-    out["Money"] = Players(game.Money);
-    out["PlayerOut"] = Players(game.PlayerOut);
-    out["PlayerResult"] = Players(game.PlayerResult);
-    out["PlayerComp"] = Players(game.PlayerComp);
-    out["PlayerBias"] = Players(game.PlayerBias);
-    out["RoundFlag"] = game.RoundFlag;
-    out["HighX"] = game.HighX;
-    out["HighY"] = game.HighY;
-    out["HighOn"] = game.HighOn;
-    out["FogOn"] = game.FogOn;
-    out["Reward"] = game.Reward;
-    out["MaxParty"] = game.MaxParty;
-    out["TeamsMode"] = game.TeamsMode;
-    out["WinCond"] = json::Value::array({game.WinCond[1], game.WinCond[2]});
-    out["LoseCond"] = json::Value::array(
-        {game.LoseCond[0], game.LoseCond[1], game.LoseCond[2], game.LoseCond[3]});
-    out["ScenarioName"] = Latin1ToUtf8(game.ScenarioName);
-    out["Def"] = DefToJson(game.Def);
+    json::Value def;
+    auto print = [&](const StateField& field, const auto& value) {
+        using T = std::remove_cvref_t<decltype(value)>;
+        if (!field.In(carried::StateJson))
+            return;
+        const std::string name(field.Name);
+        if constexpr (std::is_same_v<T, BoardArraysSlot>) {
+            out["BoardUnit"] =
+                Rows(1, 1, w, h, [&](int x, int y) { return board.BoardUnit(x, y); });
+            out["BoardPic"] = Rows(1, 1, w, h, [&](int x, int y) { return board.BoardPic(x, y); });
+            json::Value seen = json::Value::array();
+            for (int p = 1; p <= board.Players(); ++p)
+                seen.push_back(Rows(1, 1, w, h, [&](int x, int y) { return board.Seen(x, y, p); }));
+            out["Seen"] = std::move(seen);
+            out["BoardMark"] =
+                w > 0 ? Rows(0, 0, w, h, [&](int x, int y) { return board.BoardMark(x, y); })
+                      : json::Value::array();
+        } else if constexpr (std::is_same_v<T, GameDef>) {
+            def = DefToJson(value);
+        } else if constexpr (std::is_same_v<T, std::string>) {
+            out[name] = Latin1ToUtf8(value);
+        } else if constexpr (std::is_same_v<T, std::array<bool, 3>>) {
+            out[name] = json::Value::array({value[1], value[2]}); // index 0 means nothing
+        } else if constexpr (std::is_same_v<T, std::array<bool, 4>>) {
+            out[name] = json::Value::array({value[0], value[1], value[2], value[3]});
+        } else if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, int16_t>) {
+            out[name] = value;
+        } else if constexpr (requires { Players(value); }) {
+            out[name] = Players(value);
+        }
+    };
+    // The scenario's fields close the printed state, its name before its long record.
+    VisitPlayFields(game.State(), print);
+    VisitScenarioFields(game.State(), print);
+    out["Def"] = std::move(def);
     json::Value shown = json::Value::array();
     for (const auto& message : messages)
         shown.push_back(Latin1ToUtf8(message));

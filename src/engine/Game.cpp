@@ -1,5 +1,6 @@
 #include "engine/Game.h"
 
+#include "engine/GameStateFields.h"
 #include "scenario/Options.h"
 
 #include <algorithm>
@@ -38,6 +39,26 @@ void Game::ReplaceBoard(BoardArrays board) {
     ++gameSerial_;
     board_ = std::move(board);
     visible_.assign(static_cast<size_t>(BoardWidth) * static_cast<size_t>(BoardHeight), 1);
+}
+
+void Game::TakeState(const GameState& state, unsigned carried, BoardArrays board) {
+    GameState next = *this;
+    CopyCarriedFields(state, next, carried);
+    if (board.Width() != next.BoardWidth || board.Height() != next.BoardHeight ||
+        board.Players() != next.NumPlayers)
+        throw std::invalid_argument("a board of another size than the state's");
+    static_cast<GameState&>(*this) = std::move(next);
+    ReplaceBoard(std::move(board));
+}
+
+void Game::TakeSavedState(const GameState& state, BoardArrays board) {
+    TakeState(state, carried::SavedFile, std::move(board));
+    NextUnitIndex = 0;
+    ResetIdleTurns();
+    int humans = 0;
+    for (int p = 1; p <= NumPlayers; ++p)
+        humans += !PlayerComp[p] && !PlayerOut[p];
+    HotSeat = humans > 1;
 }
 
 void Game::SetPicNum(int x, int y, int picture) {
@@ -98,6 +119,26 @@ bool Game::PlayedRemotely(int p) const {
         break;
     }
     return false;
+}
+
+void Game::SetNetworkRole(NetworkRole role, int myPlayer) {
+    Role = role;
+    MyPlayer = static_cast<int16_t>(myPlayer);
+}
+
+void Game::LeaveNetwork() {
+    SetNetworkRole(NetworkRole::Local, 0);
+    RemotePlayer = {};
+}
+
+void Game::SeatRemote(int p, int connection) {
+    RemotePlayer[p] = static_cast<int16_t>(connection);
+    PlayerComp[p] = false;
+}
+
+void Game::SeatComputer(int p) {
+    RemotePlayer[p] = 0;
+    PlayerComp[p] = true;
 }
 
 SeatKind Game::Seat(int p) const {

@@ -5,6 +5,8 @@
 #include "engine/GameEvent.h"
 #include "engine/GameNetwork.h"
 #include "engine/GamePort.h"
+#include "engine/GameState.h"
+#include "engine/GameStateFields.h"
 #include "engine/Piece.h"
 #include "engine/Random.h"
 #include "engine/TurnJournal.h"
@@ -22,17 +24,6 @@
 #include <vector>
 
 namespace marovane {
-
-inline constexpr int kMaxPlayers = 4;
-// The largest board side a game accepts. Saved games and the network carry whole boards, and
-// their readers bound what they allocate by this size.
-inline constexpr int kMaxBoardSide = 60;
-
-// Per-player values, indexed by player number 1..4 (index 0 is unused).
-template <typename T> using PerPlayer = std::array<T, kMaxPlayers + 1>;
-
-// The players' colours in a new game: bright green, red, blue and cyan.
-inline constexpr PerPlayer<Rgb> kStandardPlayerColors{0, 0x00FF00, 0xFF0000, 0x0000FF, 0x00FFFF};
 
 // One row of a player's piece list: a board cell and the piece's type; -1 in all three for the
 // rows after the last piece.
@@ -84,9 +75,10 @@ struct AttackPreview {
 // message a new game shows; empty when it can.
 std::string ScenarioRefusal(const GameDef& def, const std::string& name);
 
-// The state of one game and the rules that act on it. Fields carry the names the rules use;
-// numbers are 16-bit like the files and messages that carry them.
-class Game {
+// One game: its state (GameState, whose fields it shows as its own) and the rules that act on it.
+// Only the rules and the session write the state; the formats that carry it walk its field
+// table (GameStateFields.h).
+class Game : public GameState {
 public:
     Game(const UnitSpecs& specs, BoardView& view, GameInteraction& interaction,
          Scheduler& scheduler, uint64_t seed);
@@ -96,6 +88,7 @@ public:
     Game& operator=(const Game&) = delete;
 
     const UnitSpecs& Specs() const { return specs_; }
+    const GameState& State() const { return *this; }
     BoardView& View() { return view_; }
     GameInteraction& Interaction() { return interaction_; }
     Scheduler& Schedule() { return scheduler_; }
@@ -155,6 +148,19 @@ public:
     // NumPlayers; otherwise std::invalid_argument is thrown and nothing changes.
     void ReplaceBoard(BoardArrays board);
     uint32_t GameSerial() const { return gameSerial_; }
+    // Puts another state in place of the game's: the fields of the table that `carried` names
+    // (see GameStateFields.h), and the whole board, which must be of the state's size and
+    // players (std::invalid_argument otherwise, and nothing changes). Nothing is shown; the front
+    // end shows the whole board again (a loaded game, a board received from another machine).
+    void TakeState(const GameState& state, unsigned carried, BoardArrays board);
+    // The same for the fields alone, the board staying as it is.
+    void TakeFields(const GameState& state, unsigned carried) {
+        CopyCarriedFields(state, *this, carried);
+    }
+    // A saved game takes the place of this one: its saved fields and board, as TakeState. What
+    // no file keeps starts afresh: no unit offered yet this turn, no idle turns, and hot-seat
+    // play when more than one human still plays.
+    void TakeSavedState(const GameState& state, BoardArrays board);
 
     bool CastlesInForce() const;
     bool KeepsInForce() const;
@@ -165,6 +171,22 @@ public:
     // Who plays player p, as this machine sees it.
     SeatKind Seat(int p) const;
 
+    // ---- This machine's part in a network game ------------------------------------------------
+    // The machine's role, and the player it plays (0 for none: a host, or a local game).
+    void SetNetworkRole(NetworkRole role, int myPlayer);
+    // The game is played here alone from now on: no guests, no host.
+    void LeaveNetwork();
+    // On the host: player p is played by the guest on that connection, or by the computer here.
+    void SeatRemote(int p, int connection);
+    void SeatComputer(int p);
+    // On the host, before a new game: the connection of the guest playing each player (0: none).
+    void SetRemoteSeats(const PerPlayer<int16_t>& connections) { RemotePlayer = connections; }
+    // On a guest: the host handed player p a turn, so p is in the game, whatever this machine
+    // thought.
+    void ReturnToPlay(int p) { PlayerOut[p] = false; }
+    // On a guest: the players on this guest's side, as the host told it.
+    void SetNetTeam(const PerPlayer<bool>& team) { NetTeam = team; }
+
     // ---- Teams ------------------------------------------------------------------------------
     bool SameTeam(int p, int q) const;
     std::string TeamName(int p) const;
@@ -172,6 +194,8 @@ public:
     // k. A negative k checks against the mask Not k (with k taken as 0) instead of the scenario's.
     void ChooseTeams(int k);
     bool TeamsAllowed(int mode) const;
+    // On a guest: the arrangement the host chose, taken as it is (the host kept to the scenario).
+    void TakeTeamsFromHost(int mode);
 
     // ---- View options that the rules read ----------------------------------------------------
     // "Hide Opponents Turn": switching it on also switches "Show Computer Thinking" off.
@@ -261,6 +285,11 @@ public:
     void Win(int p, int reason, bool teams);
     void CheckLose(int p);
     void Lose(int p, int reason);
+    // A player another machine reports out of the game: out, with his pieces off the board and
+    // his treasury empty, as the rules leave a player who lost there. Nothing is announced (that
+    // machine did it). Without this the board would hold pieces of a player who is out until the
+    // next board arrived, and for good when none came (the guest whose turn it was left first).
+    void TakeOutPlayer(int p);
     // The current player gives up.
     void Resign();
     // Player > Computer: the current player changes between human and computer control; a
@@ -270,11 +299,17 @@ public:
     // unless the player changed hands meanwhile. Without a computer player the turn waits.
     void PlayComputerTurnNow();
     void GameOver();
+    // Stops a running game without ending it: no turn goes on, nothing can be taken back, and
+    // work that lets window events run returns at its next check. A new game or a network game
+    // replaces it next.
+    void Stop();
     // Whether p could buy some unit in his keep now.
     bool CanBuySomething(int p) const;
     // A game starts or is loaded: no turn of it has passed without a move yet.
     void ResetIdleTurns() { idleTurns_ = 0; }
     void SetNextTurnEnabled(bool enabled);
+    // The file the game was loaded from or saved to last.
+    void SetSaveFile(std::string path) { SaveFile = std::move(path); }
 
     // ---- Keep and treasury ------------------------------------------------------------------
     // The end-of-turn visit to p's keep: an enemy there raids it; otherwise p may sell, rescue
@@ -294,47 +329,6 @@ public:
     ClickAction ClickPreview(int x, int y, double* hitChance = nullptr) const;
     // The same for the unit on (sx, sy) as the selection.
     ClickAction ClickActionFrom(int sx, int sy, int x, int y, double* hitChance = nullptr) const;
-
-    // ---- State ------------------------------------------------------------------------------
-    GameDef Def;
-    bool GameOn = false;
-    int16_t CurrentPlayer = 0;
-    int16_t NumPlayers = 0;
-    int16_t KilledThisTurn = 0;
-    int16_t BoardWidth = 0;
-    int16_t BoardHeight = 0;
-
-    PerPlayer<int16_t> Money{};
-    PerPlayer<bool> PlayerOut{};
-    PerPlayer<bool> PlayerComp{};
-    PerPlayer<int16_t> PlayerResult{};
-    PerPlayer<float> PlayerBias{};
-    PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
-    PerPlayer<Rgb> PlayerColor = kStandardPlayerColors;
-
-    bool FogOn = false;
-    int16_t Reward = 0;
-    int16_t MaxParty = 0;
-    std::array<bool, 3> WinCond{};  // 1: conquest, 2: royal victory
-    std::array<bool, 4> LoseCond{}; // 0: resigned, 1: conquered, 2: royals lost, 3: castle taken
-    bool HotSeat = false;
-    bool HideOpponents = false;
-    bool NoThinking = false;
-    int16_t TeamsMode = 0;
-    std::string ScenarioName;
-    std::string SaveFile;
-    int16_t RoundFlag = 0;
-    int16_t HighX = 0;
-    int16_t HighY = 0;
-    bool HighOn = false;
-    int16_t NextUnitIndex = 0;
-    // Whether "Next Turn" may be pressed: set once the current human moved, kept in saved games.
-    bool NextTurnEnabled = false;
-
-    NetworkRole Role = NetworkRole::Local;
-    int16_t MyPlayer = 0;
-    PerPlayer<int16_t> RemotePlayer{};
-    PerPlayer<bool> NetTeam{};
 
 private:
     size_t CellIndex(int x, int y) const { return board_.CellIndex(x, y); }

@@ -45,6 +45,11 @@ bool Game::TeamsAllowed(int mode) const {
     return TeamsAllowedBy(Def, mode);
 }
 
+void Game::TakeTeamsFromHost(int mode) {
+    TeamsMode = static_cast<int16_t>(mode);
+    interaction_.TeamsChanged();
+}
+
 void Game::ChooseTeams(int k) {
     int mode = k;
     if (Role != NetworkRole::Guest) {

@@ -347,6 +347,27 @@ void Game::GameOver() {
     Finish(game_event::GameEnd{});
 }
 
+void Game::TakeOutPlayer(int p) {
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y) {
+            if (PieceAt(x, y).Owner == p) {
+                BoardUnit(x, y) = 0;
+                SetPicNum(x, y, -1);
+            }
+        }
+    }
+    PlayerOut[p] = true;
+    Money[p] = 0;
+    interaction_.MoneyChanged();
+    Update();
+}
+
+void Game::Stop() {
+    StepsFinal();
+    GameOn = false;
+    idleTurns_ = 0;
+}
+
 void Game::Finish(const game_event::GameEnd& end) {
     const bool wasOn = GameOn;
     StepsFinal();

@@ -2,23 +2,35 @@
 
 #include "engine/BoardArraysBytes.h"
 #include "engine/BoardCheck.h"
+#include "engine/GameStateBytes.h"
+#include "engine/GameStateFields.h"
 #include "util/Bytes.h"
 #include "util/Error.h"
+
+#include <type_traits>
 
 namespace marovane::net {
 
 namespace {
 
-constexpr int kPerPlayerRows = 6; // KingX, KingY, QueenX, QueenY, Money, PlayerResult
-
-void WriteRow(ByteWriter& out, const PerPlayer<int16_t>& row) {
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        out.Int16(row[p]);
+// The rows of per-player values a board message carries after the board, in the table's order.
+template <typename State, typename Each> void ForEachRow(State& state, Each&& each) {
+    VisitPlayFields(state, [&](const StateField& field, auto& value) {
+        if constexpr (std::is_same_v<std::remove_const_t<std::remove_reference_t<decltype(value)>>,
+                                     PerPlayer<int16_t>>) {
+            if (field.In(carried::BoardMessage))
+                each(field, value);
+        }
+    });
 }
 
-void ReadRow(ByteReader& in, PerPlayer<int16_t>& row, std::string_view what) {
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        row[p] = in.Int16(what);
+constexpr size_t RowCount() {
+    size_t rows = 0;
+    ForEachPlayField([&](const StateField& field, auto member) {
+        if constexpr (std::is_member_object_pointer_v<decltype(member)>)
+            rows += field.In(carried::BoardMessage);
+    });
+    return rows;
 }
 
 } // namespace
@@ -27,16 +39,16 @@ size_t BoardStateSize(int width, int height, int players) {
     const size_t w = static_cast<size_t>(width), h = static_cast<size_t>(height);
     const size_t cells = w * h;
     return cells * 2 * 2 + cells * static_cast<size_t>(players) + (w + 1) * (h + 1) +
-           kPerPlayerRows * kMaxPlayers * 2;
+           RowCount() * kMaxPlayers * 2;
 }
 
 std::string BoardStateText(const Game& game) {
     ByteWriter out;
     out.Byte(static_cast<uint8_t>(game.CurrentPlayer));
     WriteBoardArrays(out, game.Board());
-    for (const PerPlayer<int16_t>* row :
-         {&game.KingX, &game.KingY, &game.QueenX, &game.QueenY, &game.Money, &game.PlayerResult})
-        WriteRow(out, *row);
+    ForEachRow(game.State(), [&](const StateField&, const PerPlayer<int16_t>& row) {
+        WriteStateValue(out, row);
+    });
     return out.Take();
 }
 
@@ -57,10 +69,10 @@ BoardState DecodeBoardState(std::string_view body, int width, int height, int pl
     state.Board = ReadBoardArrays(in, width, height, players, "the board");
     if (std::string problem = BoardValuesProblem(state.Board, players); !problem.empty())
         throw Error(problem);
-    ReadRow(in, state.KingX, "the captives");
-    ReadRow(in, state.KingY, "the captives");
-    ReadRow(in, state.QueenX, "the captives");
-    ReadRow(in, state.QueenY, "the captives");
+    ForEachRow(static_cast<GameState&>(state),
+               [&](const StateField& field, PerPlayer<int16_t>& row) {
+                   ReadStateValue(in, row, field.Name);
+               });
     for (int p = 1; p <= kMaxPlayers; ++p) {
         for (const std::string& problem :
              {CaptiveProblem(state.KingX[p], state.KingY[p], width, height, "King", p),
@@ -68,10 +80,6 @@ BoardState DecodeBoardState(std::string_view body, int width, int height, int pl
             if (!problem.empty())
                 throw Error(problem);
         }
-    }
-    ReadRow(in, state.Money, "the treasuries");
-    ReadRow(in, state.PlayerResult, "the player results");
-    for (int p = 1; p <= kMaxPlayers; ++p) {
         if (state.Money[p] < 0)
             throw Error("Player " + std::to_string(p) + "'s treasury holds " +
                         std::to_string(state.Money[p]) + ".");
@@ -104,33 +112,13 @@ bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bo
         game.ReplaceBoard(std::move(previous));
         return refuse(fault);
     }
-    game.KingX = state.KingX;
-    game.KingY = state.KingY;
-    game.QueenX = state.QueenX;
-    game.QueenY = state.QueenY;
-    game.Money = state.Money;
-    game.PlayerResult = state.PlayerResult;
+    game.TakeFields(state, carried::BoardMessage);
     for (int x = 1; x <= game.BoardWidth; ++x) {
         for (int y = 1; y <= game.BoardHeight; ++y)
             game.SetPicNum(x, y, game.PicNum(x, y));
     }
     game.Interaction().MoneyChanged();
     return true;
-}
-
-void TakeOutPlayer(Game& game, int player) {
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y) {
-            if (game.PieceAt(x, y).Owner == player) {
-                game.BoardUnit(x, y) = 0;
-                game.SetPicNum(x, y, -1);
-            }
-        }
-    }
-    game.PlayerOut[player] = true;
-    game.Money[player] = 0;
-    game.Interaction().MoneyChanged();
-    game.Update();
 }
 
 } // namespace marovane::net

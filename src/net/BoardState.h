@@ -2,6 +2,7 @@
 
 #include "engine/BoardArrays.h"
 #include "engine/Game.h"
+#include "engine/GameState.h"
 
 #include <string>
 #include <string_view>
@@ -12,10 +13,11 @@ namespace marovane::net {
 // board arrays, then the captives' cells, the treasuries and the players' results, all raw
 // little-endian values without headers. Both machines play the same scenario, so the sizes are
 // implied by the game.
-struct BoardState {
+// The state's fields it carries are those of the field table (GameStateFields.h) that name the
+// board message; the others keep their defaults.
+struct BoardState : GameState {
     int Player = 0; // whose turn the board is for
     BoardArrays Board;
-    PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{}, Money{}, PlayerResult{};
 };
 
 // The number of bytes of a board state (without the player code) for such a game.
@@ -34,11 +36,5 @@ BoardState DecodeBoardState(std::string_view body, int width, int height, int pl
 // tells why.
 bool ApplyBoardState(Game& game, std::string_view body, std::string* problem = nullptr,
                      bool anyPlayer = false);
-
-// A player another machine reports out of the game: out, with his pieces off the board and his
-// treasury empty, as the rules leave a player who lost there. Nothing is announced (that machine
-// did it). Without this the board would hold pieces of a player who is out until the next board
-// arrived, and for good when none came (the guest whose turn it was left first).
-void TakeOutPlayer(Game& game, int player);
 
 } // namespace marovane::net

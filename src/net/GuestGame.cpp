@@ -48,12 +48,12 @@ void GuestGame::Handle(const std::string& data) {
             return;
         const int p = PlayerFromCode(data[1]);
         if (p >= 1 && p <= game_.NumPlayers)
-            TakeOutPlayer(game_, p);
+            game_.TakeOutPlayer(p);
         return;
     }
     case kBoardMessage: {
         const int me = game_.MyPlayer;
-        game_.PlayerOut[me] = false;
+        game_.ReturnToPlay(me);
         AdvanceTo(me);
         if (!game_.GameOn || game_.CurrentPlayer != me)
             return;
@@ -109,8 +109,7 @@ void GuestGame::EndNetGame() {
         SendBoard();
     // Out of network mode before the connection closes, so the closing is not taken for being
     // dropped by the host.
-    game_.Role = NetworkRole::Local;
-    game_.MyPlayer = 0;
+    game_.LeaveNetwork();
     link_.Disconnect();
 }
 

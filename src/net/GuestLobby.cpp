@@ -70,8 +70,7 @@ void GuestLobby::Connect(const std::string& host, int port) {
 void GuestLobby::Cancel() {
     if (started_ && game_.Role == NetworkRole::Guest) {
         // Leaving a game under way: the host's computer takes over this player.
-        game_.Role = NetworkRole::Local;
-        game_.MyPlayer = 0;
+        game_.LeaveNetwork();
     }
     active_ = false;
     link_.Disconnect();
@@ -169,10 +168,13 @@ void GuestLobby::ReceiveSetupInfo(const std::string& data) {
     case HostSetupMessage::Kind::Start:
         Start(message->Number, message->Players);
         return;
-    case HostSetupMessage::Kind::TeamFlags:
+    case HostSetupMessage::Kind::TeamFlags: {
+        PerPlayer<bool> team{};
         for (int q = 1; q <= kMaxPlayers; ++q)
-            game_.NetTeam[q] = message->Bytes[static_cast<size_t>(q - 1)] >= 1;
+            team[q] = message->Bytes[static_cast<size_t>(q - 1)] >= 1;
+        game_.SetNetTeam(team);
         return;
+    }
     }
 }
 
@@ -190,14 +192,12 @@ void GuestLobby::Start(int slot, int players) {
     setup.Slots.assign(static_cast<size_t>(players), SlotKind::Computer);
     setup.OptionTicked = options_;
     setup.TeamsMode = teamsMode_;
-    game_.Role = NetworkRole::Guest;
-    game_.MyPlayer = static_cast<int16_t>(me);
+    game_.SetNetworkRole(NetworkRole::Guest, me);
     game_.SetNetwork(&protocol_);
     protocol_.HoldUntilGameStarts();
     started_ = true;
     if (!view_->StartGame(scenario_, setup) || !game_.GameOn) {
-        game_.Role = NetworkRole::Local;
-        game_.MyPlayer = 0;
+        game_.LeaveNetwork();
         Close({});
         return;
     }
@@ -254,7 +254,7 @@ void GuestLobby::Leave(const std::string& message) {
     if (inNetwork && view_)
         view_->ShowMessage(message);
     if (started_ && game_.Role == NetworkRole::Guest) {
-        game_.Role = NetworkRole::Local;
+        game_.LeaveNetwork();
         if (game_.GameOn)
             game_.GameOver();
     }

@@ -99,7 +99,7 @@ void HostGame::SettleReportedDefeats(int index) {
         if (!reportedOut_[static_cast<size_t>(p)] || game_.PlayerOut[p] ||
             game_.FindParty(p)[0].X >= 0)
             continue;
-        TakeOutPlayer(game_, p);
+        game_.TakeOutPlayer(p);
         link_.SendData(-index, WithPlayer(kOutMessage, p));
     }
     reportedOut_ = {};
@@ -124,8 +124,7 @@ void HostGame::HandleLeft(int index) {
         game_.Interaction().ShowMessage(text);
         link_.SendData(-index, Message(kShowMessage, text));
     }
-    game_.PlayerComp[p] = true;
-    game_.RemotePlayer[p] = 0;
+    game_.SeatComputer(p);
     formerGuest_[static_cast<size_t>(p)] = true;
     KeepListeningForReturns();
     // The departed player was to move: the computer plays that turn now.
@@ -159,7 +158,7 @@ void HostGame::KeepListeningForReturns() {
         return;
     const int open = OpenSeats();
     if (link_.Connections() == 0 && open == 0) {
-        game_.Role = NetworkRole::Local;
+        game_.LeaveNetwork();
         StopHosting();
         return;
     }
@@ -201,8 +200,7 @@ void HostGame::HandBackSeat(int p) {
     returning_[seat] = 0;
     if (game_.PlayerOut[p])
         return;
-    game_.RemotePlayer[p] = static_cast<int16_t>(index);
-    game_.PlayerComp[p] = false;
+    game_.SeatRemote(p, index);
     const std::string text = "Player " + std::to_string(p) + " is back in the game.";
     game_.Interaction().ShowStatus(text);
     link_.SendData(-index, Message(kShowMessage, text));
@@ -236,8 +234,7 @@ void HostGame::EndNetGame() {
     link_.SendData(0, std::string(kGameOverMessage));
     // Leave network mode before the connections close, so their closing is not taken for
     // guests walking out of a game.
-    game_.Role = NetworkRole::Local;
-    game_.RemotePlayer = {};
+    game_.LeaveNetwork();
     StopHosting();
 }
 

@@ -12,7 +12,7 @@ NetworkPlay::~NetworkPlay() {
     hostLobby_.reset();
     guestLobby_.reset();
     if (session_.CurrentGame().Role != NetworkRole::Local)
-        session_.CurrentGame().Role = NetworkRole::Local;
+        session_.CurrentGame().LeaveNetwork();
     session_.SetNetwork(nullptr);
 }
 
@@ -53,10 +53,7 @@ net::GuestLobby& NetworkPlay::Guest() {
 }
 
 void NetworkPlay::PrepareLocalGame() {
-    Game& game = session_.CurrentGame();
-    game.Role = NetworkRole::Local;
-    game.MyPlayer = 0;
-    game.RemotePlayer = {};
+    session_.CurrentGame().LeaveNetwork();
     session_.SetNetwork(nullptr);
 }
 

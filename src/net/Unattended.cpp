@@ -14,10 +14,8 @@ GameSession::StartResult BeginHostedGame(GameSession& session, HostLobby& lobby,
                                          const fs::path& scenario, const NewGameSetup& setup) {
     const auto remotePlayer = lobby.Begin(static_cast<int>(setup.Slots.size()));
     Game& game = session.CurrentGame();
-    game.Role = NetworkRole::Host;
-    game.MyPlayer = 0;
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        game.RemotePlayer[p] = remotePlayer[static_cast<size_t>(p)];
+    game.SetNetworkRole(NetworkRole::Host, 0);
+    game.SetRemoteSeats(remotePlayer);
     session.SetNetwork(&protocol);
     return session.RequestNewGame(scenario, setup);
 }
@@ -90,7 +88,7 @@ bool UnattendedGuest::StartGame(const fs::path& scenario, const NewGameSetup& se
         return false;
     Game& game = session_.CurrentGame();
     // The computer plays this machine's player; its turn starts when the host's board arrives.
-    game.PlayerComp[game.MyPlayer] = true;
+    game.SeatComputer(game.MyPlayer);
     started_ = true;
     return true;
 }

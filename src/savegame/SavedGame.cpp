@@ -2,6 +2,8 @@
 
 #include "engine/BoardArraysBytes.h"
 #include "engine/BoardCheck.h"
+#include "engine/GameStateBytes.h"
+#include "engine/GameStateFields.h"
 #include "engine/HeadlessPort.h"
 #include "engine/Piece.h"
 #include "util/AtomicFile.h"
@@ -37,26 +39,168 @@ std::string Players(int n) {
     throw Error(std::string(kInvalidSaveFile) + "\n" + detail);
 }
 
-// Whole rows of per-player values, players 1..4 in order.
-template <typename T> void WritePerPlayerInt16(ByteWriter& out, const PerPlayer<T>& values) {
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        out.Int16(static_cast<int16_t>(values[p]));
+// Reads the saved fields one by one, in the table's order, checking each value as it comes; the
+// header's sizes are checked before the board is allocated.
+class FieldReader {
+public:
+    FieldReader(ByteReader& in, std::string_view bytes, SavedGame& saved)
+        : in_(in), bytes_(bytes), saved_(saved) {}
+
+    void operator()(const StateField& field, GameDef& def) {
+        if (field.In(carried::SavedFile))
+            def = ReadGameDef(in_);
+    }
+    void operator()(const StateField& field, std::string& name) {
+        if (!field.In(carried::SavedFile))
+            return;
+        nameLength_ = in_.Int16("the scenario name");
+        if (nameLength_ < 0 || nameLength_ > kMaxSavedNameLength)
+            Refuse("The scenario name is said to be " + std::to_string(nameLength_) +
+                   " characters long.");
+        name = in_.Text(static_cast<size_t>(nameLength_), "the scenario name");
+    }
+    void operator()(const StateField& field, PerPlayer<Rgb>& colours) {
+        if (!field.In(carried::SavedFile))
+            return;
+        for (int p = 1; p <= kMaxPlayers; ++p) {
+            uint32_t colour = in_.UInt32("the player colours");
+            if (colour > 0xFFFFFF)
+                Refuse("Player " + std::to_string(p) + "'s colour value " + std::to_string(colour) +
+                       " is not a colour.");
+            colours[p] = FromFileColour(colour);
+        }
+    }
+    void operator()(const StateField& field, PerPlayer<float>& biases) {
+        if (!field.In(carried::SavedFile))
+            return;
+        ReadStateValue(in_, biases, field.Name);
+        for (int p = 1; p <= kMaxPlayers; ++p) {
+            // Drawn as -Rnd; a value outside (also NaN) would upset the computer player's sums.
+            if (!(biases[p] >= -1.0f && biases[p] <= 0.0f))
+                Refuse("Player " + std::to_string(p) + "'s bias " + std::to_string(biases[p]) +
+                       " is outside -1..0.");
+        }
+    }
+    void operator()(const StateField& field, BoardArraysSlot) {
+        if (!field.In(carried::SavedFile))
+            return;
+        CheckHeader();
+        saved_.Board = ReadBoardArrays(in_, saved_.BoardWidth, saved_.BoardHeight,
+                                       saved_.NumPlayers, "the board");
+        if (std::string problem = BoardValuesProblem(saved_.Board, saved_.NumPlayers);
+            !problem.empty())
+            Refuse(problem);
+    }
+    void operator()(const StateField& field, LayoutGuardSlot) {
+        // The window's layout guard was saved at a moment when no layout ran; it means nothing now.
+        if (field.In(carried::SavedFile))
+            in_.Flag("of the layout");
+    }
+    template <typename T> void operator()(const StateField& field, T& value) {
+        // Types no binary format carries belong to fields no saved game carries either.
+        if constexpr (requires { ReadStateValue(in_, value, field.Name); }) {
+            if (field.In(carried::SavedFile))
+                ReadStateValue(in_, value, field.Name);
+        }
+    }
+
+private:
+    void CheckHeader() const {
+        const int n = saved_.NumPlayers;
+        const int w = saved_.BoardWidth;
+        const int h = saved_.BoardHeight;
+        if (n < 1 || n > kMaxPlayers)
+            Refuse("It is a game of " + Players(n) + "; a game has 1 to 4.");
+        if (saved_.CurrentPlayer < 0 || saved_.CurrentPlayer > n)
+            Refuse("It is the turn of player " + std::to_string(saved_.CurrentPlayer) +
+                   " in a game of " + Players(n) + ".");
+        if (saved_.KilledThisTurn < 0)
+            Refuse("The count of units destroyed this turn is " +
+                   std::to_string(saved_.KilledThisTurn) + ".");
+        if (w < 4 || h < 4 || w > kMaxBoardSide || h > kMaxBoardSide)
+            Refuse("The board is " + std::to_string(w) + " x " + std::to_string(h) +
+                   " cells; a board has 4 to " + std::to_string(kMaxBoardSide) + " cells a side.");
+        // The sizes are known and sane: the rest must be there in full before anything is
+        // allocated.
+        const size_t needed =
+            SavedGameSize(static_cast<size_t>(nameLength_), static_cast<size_t>(w),
+                          static_cast<size_t>(h), static_cast<size_t>(n));
+        if (bytes_.size() < needed)
+            Refuse("The file holds " + std::to_string(bytes_.size()) + " bytes; this game needs " +
+                   std::to_string(needed) + ".");
+    }
+
+    ByteReader& in_;
+    std::string_view bytes_;
+    SavedGame& saved_;
+    int nameLength_ = 0;
+};
+
+// The values that only make sense together, checked once the whole state is read.
+void CheckSavedValues(const SavedGame& saved) {
+    const int w = saved.BoardWidth;
+    const int h = saved.BoardHeight;
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        for (const std::string& problem :
+             {CaptiveProblem(saved.KingX[p], saved.KingY[p], w, h, "King", p),
+              CaptiveProblem(saved.QueenX[p], saved.QueenY[p], w, h, "Queen", p)}) {
+            if (!problem.empty())
+                Refuse(problem);
+        }
+    }
+    if (saved.RoundFlag != -1 && saved.RoundFlag != 0)
+        Refuse("RoundFlag holds " + std::to_string(saved.RoundFlag) + " instead of -1 or 0.");
+    // HighX 0 means nothing is selected; otherwise the selection is a board cell, and the window
+    // selects the piece there again when the highlight was shown.
+    const bool selected = saved.HighX != 0 || saved.HighOn;
+    if (saved.HighY < 0 || saved.HighY > h ||
+        (selected && !(saved.HighX >= 1 && saved.HighX <= w && saved.HighY >= 1)))
+        Refuse("The selected cell " + CellText(saved.HighX, saved.HighY) + " is off the board.");
+    if (saved.TeamsMode < 0 || saved.TeamsMode > 4)
+        Refuse("The team arrangement " + std::to_string(saved.TeamsMode) + " is outside 0..4.");
 }
 
-void WritePerPlayerFlag(ByteWriter& out, const PerPlayer<bool>& values) {
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        out.Flag(values[p]);
-}
+// Writes the saved fields in the table's order.
+class FieldWriter {
+public:
+    FieldWriter(ByteWriter& out, const BoardArrays& board) : out_(out), board_(board) {}
 
-void ReadPerPlayerInt16(ByteReader& in, PerPlayer<int16_t>& values, std::string_view what) {
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        values[p] = in.Int16(what);
-}
+    void operator()(const StateField& field, const GameDef& def) {
+        if (field.In(carried::SavedFile))
+            WriteGameDef(out_, def);
+    }
+    void operator()(const StateField& field, const std::string& name) {
+        if (!field.In(carried::SavedFile))
+            return;
+        out_.Int16(static_cast<int16_t>(name.size()));
+        out_.Bytes(name);
+    }
+    void operator()(const StateField& field, const PerPlayer<Rgb>& colours) {
+        if (!field.In(carried::SavedFile))
+            return;
+        for (int p = 1; p <= kMaxPlayers; ++p)
+            out_.UInt32(ToFileColour(colours[p]));
+    }
+    void operator()(const StateField& field, BoardArraysSlot) {
+        if (field.In(carried::SavedFile))
+            WriteBoardArrays(out_, board_);
+    }
+    void operator()(const StateField& field, LayoutGuardSlot) {
+        // No layout runs while a game is saved.
+        if (field.In(carried::SavedFile))
+            out_.Flag(false);
+    }
+    template <typename T> void operator()(const StateField& field, const T& value) {
+        if constexpr (requires { WriteStateValue(out_, value); }) {
+            if (field.In(carried::SavedFile))
+                WriteStateValue(out_, value);
+        }
+    }
 
-void ReadPerPlayerFlag(ByteReader& in, PerPlayer<bool>& values, std::string_view what) {
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        values[p] = in.Flag(what);
-}
+private:
+    ByteWriter& out_;
+    const BoardArrays& board_;
+};
 
 } // namespace
 
@@ -67,103 +211,9 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
     in.Bytes(kSavedGameTag.size(), "the tag");
 
     SavedGame saved;
-    saved.Def = ReadGameDef(in);
-
-    const int nameLength = in.Int16("the scenario name");
-    if (nameLength < 0 || nameLength > kMaxSavedNameLength)
-        Refuse("The scenario name is said to be " + std::to_string(nameLength) +
-               " characters long.");
-    saved.ScenarioName = in.Text(static_cast<size_t>(nameLength), "the scenario name");
-
-    saved.GameOn = in.Flag("GameOn");
-    saved.CurrentPlayer = in.Int16("the turn state");
-    saved.NumPlayers = in.Int16("the turn state");
-    saved.KilledThisTurn = in.Int16("the turn state");
-    const int w = in.Int16("the board size");
-    const int h = in.Int16("the board size");
-    const int n = saved.NumPlayers;
-    if (n < 1 || n > kMaxPlayers)
-        Refuse("It is a game of " + Players(n) + "; a game has 1 to 4.");
-    if (saved.CurrentPlayer < 0 || saved.CurrentPlayer > n)
-        Refuse("It is the turn of player " + std::to_string(saved.CurrentPlayer) +
-               " in a game of " + Players(n) + ".");
-    if (saved.KilledThisTurn < 0)
-        Refuse("The count of units destroyed this turn is " + std::to_string(saved.KilledThisTurn) +
-               ".");
-    if (w < 4 || h < 4 || w > kMaxBoardSide || h > kMaxBoardSide)
-        Refuse("The board is " + std::to_string(w) + " x " + std::to_string(h) +
-               " cells; a board has 4 to " + std::to_string(kMaxBoardSide) + " cells a side.");
-
-    // The sizes are known and sane: the rest must be there in full before anything is allocated.
-    const size_t needed = SavedGameSize(static_cast<size_t>(nameLength), static_cast<size_t>(w),
-                                        static_cast<size_t>(h), static_cast<size_t>(n));
-    if (bytes.size() < needed)
-        Refuse("The file holds " + std::to_string(bytes.size()) + " bytes; this game needs " +
-               std::to_string(needed) + ".");
-
-    saved.Board = ReadBoardArrays(in, w, h, n, "the board");
-    if (std::string problem = BoardValuesProblem(saved.Board, n); !problem.empty())
-        Refuse(problem);
-
-    ReadPerPlayerInt16(in, saved.KingX, "the captives");
-    ReadPerPlayerInt16(in, saved.KingY, "the captives");
-    ReadPerPlayerInt16(in, saved.QueenX, "the captives");
-    ReadPerPlayerInt16(in, saved.QueenY, "the captives");
-    for (int p = 1; p <= kMaxPlayers; ++p) {
-        for (const std::string& problem :
-             {CaptiveProblem(saved.KingX[p], saved.KingY[p], w, h, "King", p),
-              CaptiveProblem(saved.QueenX[p], saved.QueenY[p], w, h, "Queen", p)}) {
-            if (!problem.empty())
-                Refuse(problem);
-        }
-    }
-    ReadPerPlayerInt16(in, saved.Money, "the treasuries");
-    for (int p = 1; p <= kMaxPlayers; ++p) {
-        uint32_t colour = in.UInt32("the player colours");
-        if (colour > 0xFFFFFF)
-            Refuse("Player " + std::to_string(p) + "'s colour value " + std::to_string(colour) +
-                   " is not a colour.");
-        saved.PlayerColor[p] = FromFileColour(colour);
-    }
-    ReadPerPlayerFlag(in, saved.PlayerOut, "PlayerOut");
-    ReadPerPlayerInt16(in, saved.PlayerResult, "the player results");
-    ReadPerPlayerFlag(in, saved.PlayerComp, "PlayerComp");
-    for (int p = 1; p <= kMaxPlayers; ++p) {
-        float bias = in.Float("the player biases");
-        // Drawn as -Rnd; a value outside (also NaN) would upset the computer player's sums.
-        if (!(bias >= -1.0f && bias <= 0.0f))
-            Refuse("Player " + std::to_string(p) + "'s bias " + std::to_string(bias) +
-                   " is outside -1..0.");
-        saved.PlayerBias[p] = bias;
-    }
-
-    // The window's layout guard was saved at a moment when no layout ran; it means nothing now.
-    in.Flag("of the layout");
-    saved.RoundFlag = in.Int16("RoundFlag");
-    if (saved.RoundFlag != -1 && saved.RoundFlag != 0)
-        Refuse("RoundFlag holds " + std::to_string(saved.RoundFlag) + " instead of -1 or 0.");
-    saved.HighX = in.Int16("the selection");
-    saved.HighY = in.Int16("the selection");
-    saved.HighOn = in.Flag("HighOn");
-    // HighX 0 means nothing is selected; otherwise the selection is a board cell, and the window
-    // selects the piece there again when the highlight was shown.
-    const bool selected = saved.HighX != 0 || saved.HighOn;
-    if (saved.HighY < 0 || saved.HighY > h ||
-        (selected && !(saved.HighX >= 1 && saved.HighX <= w && saved.HighY >= 1)))
-        Refuse("The selected cell " + CellText(saved.HighX, saved.HighY) + " is off the board.");
-    saved.FogOn = in.Flag("FogOn");
-    saved.Reward = in.Int16("Reward");
-    saved.MaxParty = in.Int16("MaxParty");
-    saved.HideOpponents = in.Flag("HideOpponents");
-    saved.NoThinking = in.Flag("NoThinking");
-    saved.TeamsMode = in.Int16("TeamsMode");
-    if (saved.TeamsMode < 0 || saved.TeamsMode > 4)
-        Refuse("The team arrangement " + std::to_string(saved.TeamsMode) + " is outside 0..4.");
-    for (int i = 1; i <= 2; ++i)
-        saved.WinCond[i] = in.Flag("WinCond");
-    for (int i = 0; i <= 3; ++i)
-        saved.LoseCond[i] = in.Flag("LoseCond");
-    saved.NextTurnEnabled = in.Flag("of Next Turn");
+    FieldReader reader(in, bytes, saved);
+    VisitStateFields(static_cast<GameState&>(saved), reader);
+    CheckSavedValues(saved);
     return saved;
 }
 
@@ -180,47 +230,8 @@ std::string EncodeSavedGame(const Game& game) {
 
     ByteWriter out;
     out.Bytes(kSavedGameTag);
-    WriteGameDef(out, game.Def);
-    out.Int16(static_cast<int16_t>(game.ScenarioName.size()));
-    out.Bytes(game.ScenarioName);
-
-    out.Flag(game.GameOn);
-    out.Int16(game.CurrentPlayer);
-    out.Int16(game.NumPlayers);
-    out.Int16(game.KilledThisTurn);
-    out.Int16(game.BoardWidth);
-    out.Int16(game.BoardHeight);
-    WriteBoardArrays(out, board);
-
-    WritePerPlayerInt16(out, game.KingX);
-    WritePerPlayerInt16(out, game.KingY);
-    WritePerPlayerInt16(out, game.QueenX);
-    WritePerPlayerInt16(out, game.QueenY);
-    WritePerPlayerInt16(out, game.Money);
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        out.UInt32(ToFileColour(game.PlayerColor[p]));
-    WritePerPlayerFlag(out, game.PlayerOut);
-    WritePerPlayerInt16(out, game.PlayerResult);
-    WritePerPlayerFlag(out, game.PlayerComp);
-    for (int p = 1; p <= kMaxPlayers; ++p)
-        out.Float(game.PlayerBias[p]);
-
-    out.Flag(false); // the window's layout guard: no layout runs while a game is saved
-    out.Int16(game.RoundFlag);
-    out.Int16(game.HighX);
-    out.Int16(game.HighY);
-    out.Flag(game.HighOn);
-    out.Flag(game.FogOn);
-    out.Int16(game.Reward);
-    out.Int16(game.MaxParty);
-    out.Flag(game.HideOpponents);
-    out.Flag(game.NoThinking);
-    out.Int16(game.TeamsMode);
-    for (int i = 1; i <= 2; ++i)
-        out.Flag(game.WinCond[i]);
-    for (int i = 0; i <= 3; ++i)
-        out.Flag(game.LoseCond[i]);
-    out.Flag(game.NextTurnEnabled);
+    FieldWriter writer(out, board);
+    VisitStateFields(game.State(), writer);
 
     // Never write what could not be loaded again: a value out of its range would make the file
     // useless, and the player would only learn it when loading.
@@ -237,55 +248,7 @@ std::string EncodeSavedGame(const Game& game) {
 }
 
 void RestoreSavedGame(const SavedGame& saved, Game& game) {
-    // Checked before anything changes, so the game is replaced whole or not at all.
-    if (saved.Board.Players() != saved.NumPlayers)
-        throw std::invalid_argument("a saved board for another number of players");
-    game.Def = saved.Def;
-    game.ScenarioName = saved.ScenarioName;
-    game.GameOn = saved.GameOn;
-    game.CurrentPlayer = saved.CurrentPlayer;
-    game.NumPlayers = saved.NumPlayers;
-    game.KilledThisTurn = saved.KilledThisTurn;
-    game.BoardWidth = static_cast<int16_t>(saved.Board.Width());
-    game.BoardHeight = static_cast<int16_t>(saved.Board.Height());
-    game.ReplaceBoard(saved.Board);
-
-    game.KingX = saved.KingX;
-    game.KingY = saved.KingY;
-    game.QueenX = saved.QueenX;
-    game.QueenY = saved.QueenY;
-    game.Money = saved.Money;
-    game.PlayerColor = saved.PlayerColor;
-    game.PlayerOut = saved.PlayerOut;
-    game.PlayerResult = saved.PlayerResult;
-    game.PlayerComp = saved.PlayerComp;
-    game.PlayerBias = saved.PlayerBias;
-    game.RoundFlag = saved.RoundFlag;
-    game.HighX = saved.HighX;
-    game.HighY = saved.HighY;
-    game.HighOn = saved.HighOn;
-    game.FogOn = saved.FogOn;
-    game.Reward = saved.Reward;
-    game.MaxParty = saved.MaxParty;
-    game.HideOpponents = saved.HideOpponents;
-    game.NoThinking = saved.NoThinking;
-    game.TeamsMode = saved.TeamsMode;
-    game.WinCond = saved.WinCond;
-    game.LoseCond = saved.LoseCond;
-
-    // Next Turn comes back as it was saved: a player who had already moved may end his turn at
-    // once, one who had not must still move first, exactly as before saving.
-    game.NextTurnEnabled = saved.NextTurnEnabled;
-
-    // Not in the file. The turn's count of offered units and the count of turns nobody could
-    // move start again; a hot-seat game is one with more than one human still playing, which
-    // is all the turn announcement needs.
-    game.NextUnitIndex = 0;
-    game.ResetIdleTurns();
-    int humans = 0;
-    for (int p = 1; p <= saved.NumPlayers; ++p)
-        humans += !saved.PlayerComp[p] && !saved.PlayerOut[p];
-    game.HotSeat = humans > 1;
+    game.TakeSavedState(saved, saved.Board);
 }
 
 void SaveGame(const Game& game, const fs::path& path) {

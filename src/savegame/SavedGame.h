@@ -2,6 +2,7 @@
 
 #include "engine/BoardArrays.h"
 #include "engine/Game.h"
+#include "engine/GameState.h"
 #include "scenario/GameDef.h"
 
 #include <array>
@@ -42,36 +43,11 @@ constexpr size_t SavedGameSize(size_t nameLength, size_t width, size_t height, s
 inline constexpr size_t kMaxSavedGameSize =
     SavedGameSize(kMaxSavedNameLength, kMaxBoardSide, kMaxBoardSide, kMaxPlayers);
 
-// The state held by a saved game, read and checked, before it replaces a running game's.
-struct SavedGame {
-    GameDef Def;
-    std::string ScenarioName; // Latin-1
-    bool GameOn = false;
-    int16_t CurrentPlayer = 0;
-    int16_t NumPlayers = 0;
-    int16_t KilledThisTurn = 0;
-    // BoardWidth and BoardHeight are the board's size; its players are NumPlayers.
+// The state held by a saved game, read and checked, before it replaces a running game's: the
+// fields of the state that a saved game carries (see GameStateFields.h), and the board, whose
+// size is BoardWidth x BoardHeight and whose players are NumPlayers.
+struct SavedGame : GameState {
     BoardArrays Board;
-    PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
-    PerPlayer<int16_t> Money{};
-    PerPlayer<Rgb> PlayerColor{};
-    PerPlayer<bool> PlayerOut{};
-    PerPlayer<int16_t> PlayerResult{};
-    PerPlayer<bool> PlayerComp{};
-    PerPlayer<float> PlayerBias{};
-    int16_t RoundFlag = 0;
-    int16_t HighX = 0;
-    int16_t HighY = 0;
-    bool HighOn = false;
-    bool FogOn = false;
-    int16_t Reward = 0;
-    int16_t MaxParty = 0;
-    bool HideOpponents = false;
-    bool NoThinking = false;
-    int16_t TeamsMode = 0;
-    std::array<bool, 3> WinCond{};  // index 1..2
-    std::array<bool, 4> LoseCond{}; // index 0..3
-    bool NextTurnEnabled = false;
 };
 
 // The bytes of a saved game of the running game. Throws marovane::Error when the state could not
@@ -95,8 +71,8 @@ SavedGame CheckSavedGame(std::string_view bytes, const UnitSpecs& specs);
 // refused the same way.
 SavedGame ReadSavedGame(const std::filesystem::path& path, const UnitSpecs& specs);
 
-// Replaces the whole state of the game by a saved one: Def, ScenarioName, every saved field, the
-// board as a whole. Nothing is shown: the window redraws the board, selects the piece at
+// Replaces the whole state of the game by a saved one (Game::TakeSavedState): every saved field
+// and the board as a whole. Nothing is shown: the window redraws the board, selects the piece at
 // (HighX, HighY) again when HighOn is set, runs the Teams menu with TeamsMode and brings its
 // view menus in line with HideOpponents and NoThinking. SaveFile and the network fields are left
 // to the caller.

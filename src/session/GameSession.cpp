@@ -42,7 +42,7 @@ GameSession::StartResult GameSession::RequestNewGame(const fs::path& scenario,
     if (game_.GameOn) {
         // Work of the running game that lets window events run notices at its next check that
         // the game is off, and returns; only then may the new board replace the old one.
-        game_.GameOn = false;
+        game_.Stop();
         pending_ = PendingGame{scenario, setup};
         return StartResult::Deferred;
     }
@@ -90,7 +90,7 @@ void GameSession::LoadChecked(const fs::path& path) {
     if (OptionSet(option_bit::Tutorial, saved.Def.Options))
         game_.Interaction().LoadPictureSet("Alphabet");
     RestoreSavedGame(saved, game_);
-    game_.SaveFile = path.string();
+    game_.SetSaveFile(path.string());
     ShowLoadedGame();
 }
 
@@ -129,7 +129,7 @@ void GameSession::ShowLoadedGame() {
 
 void GameSession::Save(const fs::path& path) {
     SaveGame(game_, path);
-    game_.SaveFile = path.string();
+    game_.SetSaveFile(path.string());
     recent_.Opened(path);
 }
 

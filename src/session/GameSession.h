@@ -64,6 +64,8 @@ public:
     bool StartPendingGame();
     // Starts a game at once; false (after the message) when the scenario was refused.
     bool StartNewGame(const std::filesystem::path& scenario, const NewGameSetup& setup);
+    // Stops the running game, as a new or a network game is about to replace it (Game::Stop).
+    void StopGame() { game_.Stop(); }
     // A scenario given by path, or by its name in the scenario list; nothing when neither.
     std::optional<std::filesystem::path> FindScenarioFile(const std::string& given) const;
 

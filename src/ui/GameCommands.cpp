@@ -127,7 +127,7 @@ void GameCommands::ConnectToHost() {
 
 void GameCommands::JoinHost(const QString& host) {
     // A game running here stops: its work unwinds before the host's game arrives.
-    session_.CurrentGame().GameOn = false;
+    session_.StopGame();
     setup_.OpenAsGuest(network_.Guest());
     network_.Guest().Connect(host.toStdString(), network_.Port());
 }

@@ -208,8 +208,7 @@ void GameWindow::BuildDialogs() {
         return commands_->StartNewGame(path, setup);
     };
     links.TeamsFromHost = [this](int mode) {
-        CurrentGame().TeamsMode = static_cast<int16_t>(mode);
-        TeamsChanged();
+        CurrentGame().TakeTeamsFromHost(mode);
         return menus_->Teams(mode)->text();
     };
     setup_ =

@@ -93,19 +93,6 @@ std::string ReadAll(const fs::path& path) {
     return content.str();
 }
 
-// The Snapshot of the test helpers plus what it leaves out.
-struct FullState {
-    explicit FullState(const Game& game)
-        : Snap(game), PlayerColor(game.PlayerColor), NextTurnEnabled(game.NextTurnEnabled),
-          SaveFile(game.SaveFile) {}
-    bool operator==(const FullState&) const = default;
-
-    test::Snapshot Snap;
-    PerPlayer<Rgb> PlayerColor;
-    bool NextTurnEnabled;
-    std::string SaveFile;
-};
-
 class SavedGameTest : public ::testing::Test {
 protected:
     // A fresh game of human players on a plain board, from a scenario file of the given name.
@@ -261,7 +248,7 @@ TEST_F(SavedGameTest, LoadingRestoresEveryField) {
     loaded->NextTurnEnabled = false;
     LoadGame(*loaded, file);
 
-    EXPECT_EQ(FullState(*loaded), FullState(*saved));
+    EXPECT_EQ(test::Snapshot(*loaded), test::Snapshot(*saved));
     EXPECT_EQ(loaded->SaveFile, file.string());
     // Writing the loaded game gives the same bytes again.
     EXPECT_EQ(EncodeSavedGame(*loaded), ReadAll(file));
@@ -377,7 +364,8 @@ TEST_F(SavedGameTest, TrailingBytesAreIgnored) {
     fs::path file = dir.WriteBytes("old.mvg", bytes + std::string(5000, '\x7F'));
     auto loaded = StartGame("Other", 9, 9, 2);
     LoadGame(*loaded, file);
-    EXPECT_EQ(test::Snapshot(*loaded), test::Snapshot(*game));
+    EXPECT_EQ(test::Snapshot(*loaded, carried::SavedFile),
+              test::Snapshot(*game, carried::SavedFile));
 }
 
 // ---- Refused files ---------------------------------------------------------------------------
@@ -414,7 +402,7 @@ TEST_F(SavedGameTest, RefusedFilesLeaveTheGameUntouched) {
 
     auto running = StartGame("Running", 12, 11, 3, 5);
     running->SaveFile = "/somewhere/else.mvg";
-    const FullState before(*running);
+    const test::Snapshot before(*running);
     int index = 0;
     for (const std::string& bytes : {lower, wide, strong, good.substr(0, at::BoardMark),
                                      good.substr(0, at::End - 1), std::string()}) {
@@ -425,7 +413,7 @@ TEST_F(SavedGameTest, RefusedFilesLeaveTheGameUntouched) {
         } catch (const Error& error) {
             EXPECT_EQ(FirstLine(error.what()), "Invalid save file.");
         }
-        EXPECT_EQ(FullState(*running), before) << file;
+        EXPECT_EQ(test::Snapshot(*running), before) << file;
         EXPECT_EQ(ReadAll(file), bytes) << "the file itself is not touched";
     }
     for (fs::path missing : {dir.Path() / "none.mvg", dir.Path()}) {
@@ -435,7 +423,7 @@ TEST_F(SavedGameTest, RefusedFilesLeaveTheGameUntouched) {
         } catch (const Error& error) {
             EXPECT_EQ(FirstLine(error.what()), "Invalid save file.");
         }
-        EXPECT_EQ(FullState(*running), before);
+        EXPECT_EQ(test::Snapshot(*running), before);
     }
 }
 
@@ -532,7 +520,8 @@ TEST_F(SavedGameTest, TheLargestGameIsReadInFull) {
     EXPECT_EQ(fs::file_size(file), kMaxSavedGameSize);
     auto loaded = StartGame("Other", 8, 8, 2);
     LoadGame(*loaded, file);
-    EXPECT_EQ(test::Snapshot(*loaded), test::Snapshot(*game));
+    EXPECT_EQ(test::Snapshot(*loaded, carried::SavedFile),
+              test::Snapshot(*game, carried::SavedFile));
 }
 
 TEST_F(SavedGameTest, GarbageNeverCrashes) {

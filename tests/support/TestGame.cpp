@@ -1,5 +1,6 @@
 #include "support/TestGame.h"
 
+#include "engine/GameStateFields.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
 
@@ -93,29 +94,37 @@ NewGameSetup Humans(int n) {
     return setup;
 }
 
-Snapshot::Snapshot(const Game& game)
-    : Def(game.Def), Board(game.Board()), ScenarioName(game.ScenarioName) {
-    Numbers = {game.GameOn,     game.CurrentPlayer, game.NumPlayers,    game.KilledThisTurn,
-               game.BoardWidth, game.BoardHeight,   game.FogOn,         game.Reward,
-               game.MaxParty,   game.HotSeat,       game.HideOpponents, game.NoThinking,
-               game.TeamsMode,  game.RoundFlag,     game.HighX,         game.HighY,
-               game.HighOn,     game.NextUnitIndex};
-    for (int p = 1; p <= kMaxPlayers; ++p) {
-        for (int value : {int(game.Money[p]), int(game.PlayerOut[p]), int(game.PlayerComp[p]),
-                          int(game.PlayerResult[p]), int(game.KingX[p]), int(game.KingY[p]),
-                          int(game.QueenX[p]), int(game.QueenY[p])})
-            Numbers.push_back(value);
-        Numbers.push_back(static_cast<int>(game.PlayerBias[p] * 1e6f));
-    }
-    for (int i = 1; i <= 2; ++i)
-        Numbers.push_back(game.WinCond[i]);
-    for (int i = 0; i <= 3; ++i)
-        Numbers.push_back(game.LoseCond[i]);
-}
-
 } // namespace marovane::test
 
 namespace marovane {
+
+void PrintTo(const GameState& state, std::ostream* out) {
+    auto print = [&](const StateField& field, const auto& value) {
+        using T = std::remove_cvref_t<decltype(value)>;
+        *out << "\n" << field.Name << ":";
+        if constexpr (std::is_arithmetic_v<T> || std::is_same_v<T, std::string>)
+            *out << ' ' << value;
+        else if constexpr (std::is_enum_v<T>)
+            *out << ' ' << static_cast<int>(value);
+        else if constexpr (requires {
+                               value.size();
+                               value[0];
+                           })
+            for (const auto& element : value)
+                *out << ' ' << +element;
+        else if constexpr (std::is_same_v<T, GameDef>)
+            *out << " (" << value.Width << " x " << value.Height << ")";
+    };
+    VisitStateFields(state, print);
+}
+
+namespace test {
+void PrintTo(const Snapshot& snapshot, std::ostream* out) {
+    marovane::PrintTo(snapshot.State, out);
+    *out << "\n";
+    marovane::PrintTo(snapshot.Board, out);
+}
+} // namespace test
 
 void PrintTo(const BoardArrays& board, std::ostream* out) {
     const int w = board.Width();

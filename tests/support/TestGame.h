@@ -2,6 +2,7 @@
 
 #include "engine/BoardArrays.h"
 #include "engine/Game.h"
+#include "engine/GameStateFields.h"
 #include "scenario/GameDef.h"
 
 #include <filesystem>
@@ -43,16 +44,19 @@ private:
 // Slot types for n human players.
 NewGameSetup Humans(int n);
 
-// Everything of a game's state that a refused new game must not touch. The board is compared
-// as a whole value, so whatever BoardArrays comes to hold is compared too.
+// Everything of a game's state that a refused new game must not touch: the state as a value, and
+// the board as a whole value, so whatever either comes to hold is compared too.
 struct Snapshot {
-    explicit Snapshot(const Game& game);
+    explicit Snapshot(const Game& game) : State(game.State()), Board(game.Board()) {}
+    // Only the fields that a format carries (see GameStateFields.h), the others left at their
+    // defaults.
+    Snapshot(const Game& game, unsigned format) : Board(game.Board()) {
+        CopyCarriedFields(game.State(), State, format);
+    }
     bool operator==(const Snapshot&) const = default;
 
-    GameDef Def;
-    std::vector<int> Numbers;
+    GameState State;
     BoardArrays Board;
-    std::string ScenarioName;
 };
 
 } // namespace marovane::test
@@ -61,5 +65,11 @@ namespace marovane {
 
 // How a board shows in a failed expectation: its size, then each array row by row.
 void PrintTo(const BoardArrays& board, std::ostream* out);
+// How a state shows: every field of its table by name.
+void PrintTo(const GameState& state, std::ostream* out);
+
+namespace test {
+void PrintTo(const Snapshot& snapshot, std::ostream* out);
+} // namespace test
 
 } // namespace marovane
