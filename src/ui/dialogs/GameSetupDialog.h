@@ -13,7 +13,6 @@
 #include <QDialog>
 #include <QDir>
 
-#include <array>
 #include <functional>
 
 class QCheckBox;

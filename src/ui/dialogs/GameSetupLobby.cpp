@@ -17,6 +17,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <array>
+
 namespace marovane {
 
 void GameSetupDialog::SyncHostSlots() {
