@@ -61,6 +61,14 @@ void Game::TakeSavedState(const GameState& state, BoardArrays board) {
     HotSeat = humans > 1;
 }
 
+void Game::ShowWholeBoard() {
+    for (int x = 1; x <= BoardWidth; ++x) {
+        for (int y = 1; y <= BoardHeight; ++y)
+            view_.CellPictureChanged(x, y, PicNum(x, y));
+    }
+    interaction_.MoneyChanged();
+}
+
 void Game::SetPicNum(int x, int y, int picture) {
     BoardPic(x, y) = static_cast<int16_t>(picture + 1);
     view_.CellPictureChanged(x, y, picture);

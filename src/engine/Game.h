@@ -148,6 +148,9 @@ public:
     // NumPlayers; otherwise std::invalid_argument is thrown and nothing changes.
     void ReplaceBoard(BoardArrays board);
     uint32_t GameSerial() const { return gameSerial_; }
+    // After the state was replaced whole (a load, a step taken back, a board from another
+    // machine): the view shows every cell's picture and the treasuries again.
+    void ShowWholeBoard();
     // Puts another state in place of the game's: the fields of the table that `carried` names
     // (see GameStateFields.h), and the whole board, which must be of the state's size and
     // players (std::invalid_argument otherwise, and nothing changes). Nothing is shown; the front

@@ -113,11 +113,7 @@ bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bo
         return refuse(fault);
     }
     game.TakeFields(state, carried::BoardMessage);
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y)
-            game.SetPicNum(x, y, game.PicNum(x, y));
-    }
-    game.Interaction().MoneyChanged();
+    game.ShowWholeBoard();
     return true;
 }
 

@@ -19,17 +19,37 @@ NetworkPlay::~NetworkPlay() {
 void NetworkPlay::UseLinks(Links links) {
     hostLobby_.reset();
     hostGame_.reset();
-    hostLink_.reset();
+    hostLink_ = nullptr;
+    ownHostLink_.reset();
     guestLobby_.reset();
     guestGame_.reset();
-    guestLink_.reset();
+    guestLink_ = nullptr;
+    ownGuestLink_.reset();
     links_ = std::move(links);
+}
+
+void NetworkPlay::UseHostLink(net::HostLink& link) {
+    hostLobby_.reset();
+    hostGame_.reset();
+    ownHostLink_.reset();
+    hostLink_ = &link;
+}
+
+void NetworkPlay::UseGuestLink(net::GuestLink& link, std::filesystem::path scenarioFolder) {
+    guestLobby_.reset();
+    guestGame_.reset();
+    ownGuestLink_.reset();
+    guestLink_ = &link;
+    guestScenarioFolder_ = std::move(scenarioFolder);
 }
 
 net::HostLobby& NetworkPlay::Host() {
     if (!hostLobby_) {
-        hostLink_ = links_.MakeHost();
-        hostLink_->SetLocalPort(links_.Port);
+        if (!hostLink_) {
+            ownHostLink_ = links_.MakeHost();
+            ownHostLink_->SetLocalPort(links_.Port);
+            hostLink_ = ownHostLink_.get();
+        }
         hostGame_ = std::make_unique<net::HostGame>(session_.CurrentGame(), *hostLink_);
         hostLobby_ = std::make_unique<net::HostLobby>(*hostLink_, *hostGame_, identity_);
     }
@@ -43,13 +63,26 @@ net::HostGame& NetworkPlay::HostProtocol() {
 
 net::GuestLobby& NetworkPlay::Guest() {
     if (!guestLobby_) {
-        guestLink_ = links_.MakeGuest();
+        if (!guestLink_) {
+            ownGuestLink_ = links_.MakeGuest();
+            guestLink_ = ownGuestLink_.get();
+        }
         guestGame_ = std::make_unique<net::GuestGame>(session_.CurrentGame(), *guestLink_);
-        guestLobby_ =
-            std::make_unique<net::GuestLobby>(*guestLink_, session_.CurrentGame(), *guestGame_,
-                                              identity_, session_.Scenarios().Writable());
+        guestLobby_ = std::make_unique<net::GuestLobby>(
+            *guestLink_, session_.CurrentGame(), *guestGame_, identity_,
+            guestScenarioFolder_.value_or(session_.Scenarios().Writable()));
     }
     return *guestLobby_;
+}
+
+GameSession::StartResult NetworkPlay::BeginHostedGame(const std::filesystem::path& scenario,
+                                                      const NewGameSetup& setup) {
+    const auto remotePlayer = Host().Begin(static_cast<int>(setup.Slots.size()));
+    Game& game = session_.CurrentGame();
+    game.SetNetworkRole(NetworkRole::Host, 0);
+    game.SetRemoteSeats(remotePlayer);
+    session_.SetNetwork(hostGame_.get());
+    return session_.RequestNewGame(scenario, setup);
 }
 
 void NetworkPlay::PrepareLocalGame() {

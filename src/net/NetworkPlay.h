@@ -5,18 +5,20 @@
 #include "net/HostGame.h"
 #include "net/HostLobby.h"
 
+#include "scenario/NewGameSetup.h"
+#include "session/GameSession.h"
+
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace marovane {
 
-class GameSession;
-
-// A machine's part in network games as a window plays them: one connection for hosting and one
-// for joining, each with its lobby and its game protocol, made when first needed. They live as
-// long as the window, since a game begun in the lobby goes on after the new-game dialog has
-// closed. (The unattended host and guest of the command-line tool hold one of each for a single
-// game.)
+// A machine's part in network games: one connection for hosting and one for joining, each with
+// its lobby and its game protocol, made when first needed. The window keeps one as long as it
+// lives, since a game begun in the lobby goes on after the new-game dialog has closed; the
+// unattended host and guest of the command-line tool keep one for a single game.
 class NetworkPlay {
 public:
     struct Links {
@@ -33,6 +35,10 @@ public:
 
     // Other connections, for a window whose network play has not begun.
     void UseLinks(Links links);
+    // A connection made elsewhere (by the tool, by a test), which its owner keeps alive as long as
+    // this; a guest keeps the host's scenario in the given folder.
+    void UseHostLink(net::HostLink& link);
+    void UseGuestLink(net::GuestLink& link, std::filesystem::path scenarioFolder);
 
     net::HostLobby& Host();
     net::HostGame& HostProtocol();
@@ -44,6 +50,11 @@ public:
     bool Hosting() const { return hostLobby_ && hostLobby_->Hosting(); }
     bool Joined() const { return guestLobby_ && guestLobby_->Active(); }
 
+    // The host begins: every guest hears which slot it holds, the game enters network mode with
+    // the guests in their players' places, and the session starts the new game (at once, or once
+    // a running game has stopped).
+    GameSession::StartResult BeginHostedGame(const std::filesystem::path& scenario,
+                                             const NewGameSetup& setup);
     // A local game is about to start: nothing of a network game may stay attached to it.
     void PrepareLocalGame();
     // The arrangement of teams changed in the lobby: the guests follow it.
@@ -53,10 +64,13 @@ private:
     GameSession& session_;
     Links links_;
     net::LobbyIdentity identity_;
-    std::unique_ptr<net::HostLink> hostLink_;
+    std::unique_ptr<net::HostLink> ownHostLink_;
+    net::HostLink* hostLink_ = nullptr;
     std::unique_ptr<net::HostGame> hostGame_;
     std::unique_ptr<net::HostLobby> hostLobby_;
-    std::unique_ptr<net::GuestLink> guestLink_;
+    std::unique_ptr<net::GuestLink> ownGuestLink_;
+    net::GuestLink* guestLink_ = nullptr;
+    std::optional<std::filesystem::path> guestScenarioFolder_;
     std::unique_ptr<net::GuestGame> guestGame_;
     std::unique_ptr<net::GuestLobby> guestLobby_;
 };

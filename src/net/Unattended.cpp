@@ -10,41 +10,31 @@ namespace fs = std::filesystem;
 
 namespace marovane::net {
 
-GameSession::StartResult BeginHostedGame(GameSession& session, HostLobby& lobby, HostGame& protocol,
-                                         const fs::path& scenario, const NewGameSetup& setup) {
-    const auto remotePlayer = lobby.Begin(static_cast<int>(setup.Slots.size()));
-    Game& game = session.CurrentGame();
-    game.SetNetworkRole(NetworkRole::Host, 0);
-    game.SetRemoteSeats(remotePlayer);
-    session.SetNetwork(&protocol);
-    return session.RequestNewGame(scenario, setup);
-}
-
 // ---- UnattendedHost ---------------------------------------------------------------------------
 
 UnattendedHost::UnattendedHost(GameSession& session, HostLink& link, LobbyIdentity identity,
                                fs::path scenario, NewGameSetup setup)
-    : session_(session), link_(link), protocol_(session.CurrentGame(), link),
-      lobby_(link, protocol_, std::move(identity)), scenario_(std::move(scenario)),
-      setup_(std::move(setup)) {
-    lobby_.SetView(this);
+    : session_(session), link_(link), play_(session, {}, std::move(identity)),
+      scenario_(std::move(scenario)), setup_(std::move(setup)) {
+    play_.UseHostLink(link);
+    Lobby().SetView(this);
 }
 
 bool UnattendedHost::Open(std::string& problem) {
     try {
         ReadDefFile(scenario_); // refused here rather than after the guests came
-        lobby_.SetScenario(scenario_, ScenarioNameOf(scenario_));
+        Lobby().SetScenario(scenario_, ScenarioNameOf(scenario_));
     } catch (const Error& error) {
         problem = error.what();
         return false;
     }
-    lobby_.SetTeamsMode(setup_.TeamsMode);
-    lobby_.SetOptions(setup_.OptionTicked[0], setup_.OptionTicked[1]);
+    Lobby().SetTeamsMode(setup_.TeamsMode);
+    Lobby().SetOptions(setup_.OptionTicked[0], setup_.OptionTicked[1]);
     std::array<SlotKind, HostLobby::kSlots> kinds{SlotKind::None, SlotKind::None, SlotKind::None,
                                                   SlotKind::None};
     std::copy_n(setup_.Slots.begin(), std::min<size_t>(setup_.Slots.size(), kinds.size()),
                 kinds.begin());
-    if (!lobby_.SetSlots(kinds)) {
+    if (!Lobby().SetSlots(kinds)) {
         problem = "Cannot listen on port " + std::to_string(link_.LocalPort()) + ": it is in use.";
         return false;
     }
@@ -56,13 +46,13 @@ bool UnattendedHost::Poll() {
         return true;
     if (began_)
         return !session_.CurrentGame().GameOn;
-    if (!lobby_.BeginAllowed())
+    if (!Lobby().BeginAllowed())
         return false;
     began_ = true;
-    const auto result = BeginHostedGame(session_, lobby_, protocol_, scenario_, setup_);
+    const auto result = play_.BeginHostedGame(scenario_, setup_);
     if (result == GameSession::StartResult::Refused) {
         failed_ = true;
-        lobby_.Cancel();
+        Lobby().Cancel();
         return true;
     }
     return !session_.CurrentGame().GameOn;
@@ -76,11 +66,9 @@ void UnattendedHost::ShowNetError(const std::string& text) {
 
 UnattendedGuest::UnattendedGuest(GameSession& session, GuestLink& link, LobbyIdentity identity,
                                  fs::path scenarioFolder, std::optional<int> slot)
-    : session_(session), protocol_(session.CurrentGame(), link),
-      lobby_(link, session.CurrentGame(), protocol_, std::move(identity),
-             std::move(scenarioFolder)),
-      slot_(slot) {
-    lobby_.SetView(this);
+    : session_(session), play_(session, {}, std::move(identity)), slot_(slot) {
+    play_.UseGuestLink(link, std::move(scenarioFolder));
+    Lobby().SetView(this);
 }
 
 bool UnattendedGuest::StartGame(const fs::path& scenario, const NewGameSetup& setup) {
@@ -99,17 +87,17 @@ void UnattendedGuest::Rejoin(const std::string& host, int port) {
         slot_ = seat - 1;
     closed_ = false;
     started_ = false;
-    lobby_.Connect(host, port);
+    Lobby().Connect(host, port);
 }
 
 void UnattendedGuest::SlotsChanged() {
     for (int s = 0; s < GuestLobby::kSlots; ++s) {
-        if (lobby_.SlotIsMine(s))
+        if (Lobby().SlotIsMine(s))
             return;
     }
     for (int s = 0; s < GuestLobby::kSlots; ++s) {
-        if ((!slot_ || *slot_ == s) && lobby_.SlotText(s) == "Free") {
-            lobby_.ClickSlot(s);
+        if ((!slot_ || *slot_ == s) && Lobby().SlotText(s) == "Free") {
+            Lobby().ClickSlot(s);
             return;
         }
     }

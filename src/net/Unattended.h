@@ -1,9 +1,8 @@
 #pragma once
 
-#include "net/GuestGame.h"
 #include "net/GuestLobby.h"
-#include "net/HostGame.h"
 #include "net/HostLobby.h"
+#include "net/NetworkPlay.h"
 #include "scenario/NewGameSetup.h"
 #include "session/GameSession.h"
 
@@ -13,16 +12,9 @@
 
 namespace marovane::net {
 
-// The host begins: every guest hears which slot it holds, the game enters network mode with the
-// guests in their players' places, and the session starts the new game (at once, or once a
-// running game has stopped). The window's Begin and the unattended host both begin here.
-GameSession::StartResult BeginHostedGame(GameSession& session, HostLobby& lobby, HostGame& protocol,
-                                         const std::filesystem::path& scenario,
-                                         const NewGameSetup& setup);
-
 // A host that needs nobody at the machine: it hosts a scenario with the given slots, plays the
-// computer slots itself, and begins as soon as every "Remote" slot is taken, exactly as the
-// window's Begin would. The owner runs the connection's events and calls Poll.
+// computer slots itself, and begins as soon as every "Remote" slot is taken, through the same
+// network play as the window's Begin. The owner runs the connection's events and calls Poll.
 class UnattendedHost : private HostLobbyView {
 public:
     UnattendedHost(GameSession& session, HostLink& link, LobbyIdentity identity,
@@ -35,15 +27,14 @@ public:
     // game was played to its end, or could not start).
     bool Poll();
     bool Began() const { return began_; }
-    HostLobby& Lobby() { return lobby_; }
+    HostLobby& Lobby() { return play_.Host(); }
 
 private:
     void ShowNetError(const std::string& text) override;
 
     GameSession& session_;
     HostLink& link_;
-    HostGame protocol_;
-    HostLobby lobby_;
+    NetworkPlay play_;
     std::filesystem::path scenario_;
     NewGameSetup setup_;
     bool began_ = false;
@@ -57,18 +48,18 @@ public:
     UnattendedGuest(GameSession& session, GuestLink& link, LobbyIdentity identity,
                     std::filesystem::path scenarioFolder, std::optional<int> slot);
 
-    void Connect(const std::string& host, int port) { lobby_.Connect(host, port); }
+    void Connect(const std::string& host, int port) { Lobby().Connect(host, port); }
     // Connects again after being dropped from a game under way, to take back the seat of this
     // machine's player, which the host's computer plays meanwhile.
     void Rejoin(const std::string& host, int port);
     // Dropped from a game that goes on at the host.
-    bool Dropped() const { return closed_ && lobby_.DroppedFromGame(); }
+    bool Dropped() { return closed_ && Lobby().DroppedFromGame(); }
     // Answers whether the work is done: the game ended, or the lobby closed.
     bool Finished() const { return closed_ || (started_ && !session_.CurrentGame().GameOn); }
     bool Started() const { return started_; }
     // What the lobby told the player (refusals, "You were dropped from the game.", ...).
     const std::vector<std::string>& Messages() const { return messages_; }
-    GuestLobby& Lobby() { return lobby_; }
+    GuestLobby& Lobby() { return play_.Guest(); }
 
 private:
     bool StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) override;
@@ -77,8 +68,7 @@ private:
     void LobbyClosed() override { closed_ = true; }
 
     GameSession& session_;
-    GuestGame protocol_;
-    GuestLobby lobby_;
+    NetworkPlay play_;
     std::optional<int> slot_;
     bool started_ = false;
     bool closed_ = false;

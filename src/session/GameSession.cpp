@@ -99,10 +99,7 @@ void GameSession::ShowLoadedGame() {
     BoardView& view = game.View();
     GameInteraction& interaction = game.Interaction();
     view.BoardResized(game.BoardWidth, game.BoardHeight);
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y)
-            view.CellPictureChanged(x, y, game.PicNum(x, y));
-    }
+    game.ShowWholeBoard();
     // The selection comes back where it was, when a piece still stands there.
     if (game.HighOn) {
         game.HighOn = false;

@@ -1,18 +1,12 @@
 #include "session/StepHistory.h"
 
 #include "engine/Game.h"
-#include "savegame/SavedGame.h"
-#include "util/Error.h"
+#include "engine/GameStateFields.h"
 
 namespace marovane {
 
 void StepHistory::Record(const Game& game) {
-    try {
-        points_.push_back({EncodeSavedGame(game), game.NextUnitIndex, game.HotSeat});
-    } catch (const Error&) {
-        points_.clear();
-        return;
-    }
+    points_.push_back({game.State(), game.Board()});
     if (points_.size() > kMaxSteps)
         points_.erase(points_.begin());
 }
@@ -20,21 +14,18 @@ void StepHistory::Record(const Game& game) {
 bool StepHistory::Undo(Game& game) {
     if (points_.empty())
         return false;
-    const Point point = std::move(points_.back());
+    Point point = std::move(points_.back());
     points_.pop_back();
-    RestoreSavedGame(DecodeSavedGame(point.Bytes), game);
-    game.NextUnitIndex = point.NextUnitIndex;
-    game.HotSeat = point.HotSeat;
+    game.TakeState(point.State, carried::SavedFile, std::move(point.Board));
+    // What no saved game holds but the turn needs back.
+    game.NextUnitIndex = point.State.NextUnitIndex;
+    game.HotSeat = point.State.HotSeat;
 
     // The board shows the earlier pictures and sight, and the unit that stepped is selected
     // where it stood.
-    BoardView& view = game.View();
-    for (int x = 1; x <= game.BoardWidth; ++x) {
-        for (int y = 1; y <= game.BoardHeight; ++y)
-            view.CellPictureChanged(x, y, game.PicNum(x, y));
-    }
+    game.ShowWholeBoard();
     game.Update();
-    view.HighlightOff();
+    game.View().HighlightOff();
     const int x = game.HighX, y = game.HighY;
     if (x >= 1 && game.OnBoard(x, y) && game.PicNum(x, y) >= 0)
         game.SelectPiece(x, y);
@@ -46,7 +37,6 @@ bool StepHistory::Undo(Game& game) {
     interaction.HideNoMovesMarker();
     interaction.DisarmNextTurnTimer();
     interaction.NextTurnEnabledChanged();
-    interaction.MoneyChanged();
     return true;
 }
 

@@ -1,23 +1,24 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include "engine/BoardArrays.h"
+#include "engine/GameState.h"
+
 #include <vector>
 
 namespace marovane {
 
 class Game;
 
-// The current human's steps of this turn that may still be taken back. Each entry is the game
-// as it was before one step, in the saved game's bytes, so a step taken back leaves exactly the
-// game that would have been saved before it.
+// The current human's steps of this turn that may still be taken back. Each entry is the game's
+// state and board as they were before one step; a step taken back puts back what a saved game
+// holds and what the turn needs, so it leaves exactly the game that would have been saved before
+// it.
 class StepHistory {
 public:
     // A turn holds few steps; far beyond them the oldest are let go.
     static constexpr size_t kMaxSteps = 200;
 
-    // Keeps the game as it is now, before a step. A game that cannot be written as a saved game
-    // cannot be kept: the history empties instead.
+    // Keeps the game as it is now, before a step.
     void Record(const Game& game);
     void Clear() { points_.clear(); }
     bool Empty() const { return points_.empty(); }
@@ -28,10 +29,8 @@ public:
 
 private:
     struct Point {
-        std::string Bytes;
-        // What the saved game does not hold but the turn needs back.
-        int16_t NextUnitIndex = 0;
-        bool HotSeat = false;
+        GameState State;
+        BoardArrays Board;
     };
     std::vector<Point> points_;
 };

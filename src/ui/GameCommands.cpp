@@ -59,8 +59,7 @@ void GameCommands::NewGameChosen() {
     const auto path = ToLocalPath(setup_.ChosenPath());
     GameSession::StartResult result;
     if (network_.Hosting()) {
-        result =
-            net::BeginHostedGame(session_, network_.Host(), network_.HostProtocol(), path, setup);
+        result = network_.BeginHostedGame(path, setup);
     } else {
         network_.PrepareLocalGame();
         result = session_.RequestNewGame(path, setup);
