@@ -1,14 +1,8 @@
 #pragma once
 
-#include "engine/UnitSpecs.h"
+#include "scenario/UnitTypes.h"
 
 namespace marovane {
-
-// The picture number of a piece: (owner - 1) * 15 + type, 0..59. It also picks the piece's
-// picture from a unit picture strip.
-constexpr int PictureNumber(int owner, int type) {
-    return (owner - 1) * kUnitTypes + type;
-}
 
 // What stands on a cell, read from its picture number (-1 when the cell shows nothing) and its
 // strength code (hit points * 10 + moves left; a unit exists only while the code is above 0).
@@ -30,8 +24,8 @@ struct Piece {
 constexpr Piece DecodePiece(int picture, int code = 0) {
     Piece piece;
     if (picture >= 0) {
-        piece.Owner = picture / kUnitTypes + 1;
-        piece.Type = picture % kUnitTypes;
+        piece.Owner = PictureOwner(picture);
+        piece.Type = PictureType(picture);
     }
     piece.HitPoints = code / 10;
     piece.MovesLeft = code % 10;

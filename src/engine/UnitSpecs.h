@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scenario/UnitTypes.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -7,21 +9,6 @@
 #include <string_view>
 
 namespace marovane {
-
-inline constexpr int kUnitTypes = 15;
-
-// Unit types with fixed roles in the rules, whatever the unit table names them.
-namespace unit_type {
-inline constexpr int Peasant = 0;  // repairs his own team's wall pieces
-inline constexpr int Priest = 1;   // heals team-mates
-inline constexpr int Catapult = 2; // shoots out of a castle
-inline constexpr int FirstFighter = 3;
-inline constexpr int FirstCavalry = 9;
-inline constexpr int LastFighter = 11;
-inline constexpr int King = 12;
-inline constexpr int Queen = 13;
-inline constexpr int Wall = 14;
-} // namespace unit_type
 
 // The table of the fifteen unit types, loaded once at start-up and shared read-only.
 struct UnitSpecs {

@@ -1,6 +1,7 @@
 #include "scenario/BoardString.h"
 
 #include "scenario/PlayerCorner.h"
+#include "scenario/UnitTypes.h"
 
 namespace marovane::board_string {
 
@@ -8,6 +9,9 @@ namespace {
 
 constexpr int kUnchangedBit = 32;
 constexpr int kEmptiedBit = 16;
+// A placed unit's cell holds its owner less one in bits 6 and 7 and its type in bits 0 to 3.
+constexpr int kOwnerStep = 64;
+constexpr int kTypeBits = 0x0F;
 
 int Code(char c) {
     return static_cast<unsigned char>(c);
@@ -42,7 +46,7 @@ template <typename Visit> void ForEachChange(std::string_view text, Visit visit)
 char EncodeCell(int picture) {
     if (picture < 0)
         return kEmptied;
-    return static_cast<char>((picture / 15) * 64 + picture % 15);
+    return static_cast<char>((PictureOwner(picture) - 1) * kOwnerStep + PictureType(picture));
 }
 
 std::string Encode(int width, int height, const std::function<int(int, int)>& picture,
@@ -77,20 +81,20 @@ void Execute(std::string_view text, const std::function<void(const Placement&)>&
             place(Placement{x, y, -1, 1});
             return;
         }
-        const int player = ((c / 64) & 3) + 1;
+        const int player = ((c / kOwnerStep) & 3) + 1;
         // Into the owner's own frame on the stored board.
         const Cell own = ToPlayerCorner(Cell{x, y}, player, width, height);
-        place(Placement{own.X, own.Y, c & 15, player});
+        place(Placement{own.X, own.Y, c & kTypeBits, player});
     });
 }
 
 std::string Problem(std::string_view text) {
     std::string problem;
     ForEachChange(text, [&](int x, int y, int c) {
-        if (problem.empty() && !(c & kEmptiedBit) && (c & 15) > 14) {
+        if (problem.empty() && !(c & kEmptiedBit) && !ValidUnitType(c & kTypeBits)) {
             problem = "the advanced placement at cell (" + std::to_string(x) + ", " +
-                      std::to_string(y) + ") names unit type " + std::to_string(c & 15) +
-                      ", outside 0..14";
+                      std::to_string(y) + ") names unit type " + std::to_string(c & kTypeBits) +
+                      ", outside 0.." + std::to_string(kUnitTypes - 1);
         }
     });
     return problem;

@@ -2,6 +2,7 @@
 
 #include "scenario/BoardString.h"
 #include "scenario/Options.h"
+#include "scenario/UnitTypes.h"
 #include "util/Error.h"
 #include "util/Latin1.h"
 
@@ -244,9 +245,11 @@ std::string PlacementText(const json::Value& value) {
                 Fail("Placement.Units", "expected a list of [x, y, type, player]");
             for (const auto& entry : *units) {
                 auto n = cell(entry, 4, "Placement.Units");
-                if (n[2] < 0 || n[2] > 14 || n[3] < 1 || n[3] > 4)
-                    Fail("Placement.Units", "types are 0..14 and players 1..4");
-                pictures[static_cast<size_t>((n[1] - 1) * w + n[0] - 1)] = (n[3] - 1) * 15 + n[2];
+                if (!ValidUnitType(n[2]) || n[3] < 1 || n[3] > 4)
+                    Fail("Placement.Units",
+                         "types are 0.." + std::to_string(kUnitTypes - 1) + " and players 1..4");
+                pictures[static_cast<size_t>((n[1] - 1) * w + n[0] - 1)] =
+                    PictureNumber(n[3], n[2]);
             }
         }
         if (const auto* emptied = Member(value, "Emptied")) {

@@ -1,5 +1,6 @@
 #include "scenario/Options.h"
 
+#include "scenario/UnitTypes.h"
 #include "util/Error.h"
 
 #include <cstdlib>
@@ -18,6 +19,9 @@ int16_t ToggleBit(int16_t mask, int bit) {
 
 namespace {
 
+// An option may toggle any bit of the allowed units below the word's sign bit.
+constexpr int kLastUnitsBit = 14;
+
 bool Has(int16_t mask, int bit) {
     return (static_cast<uint16_t>(mask) >> bit) & 1;
 }
@@ -25,26 +29,27 @@ bool Has(int16_t mask, int bit) {
 } // namespace
 
 bool UnitAllowed(int type, int16_t mask) {
-    using namespace unit_bit;
     switch (type) {
-    case 0:
-        return Has(mask, Peasant);
-    case 1:
-        return Has(mask, Priest);
-    case 2:
-        return Has(mask, Catapult);
-    case 12:
-    case 13:
-        return Has(mask, Royalty);
+    case unit_type::Peasant:
+        return Has(mask, unit_bit::Peasant);
+    case unit_type::Priest:
+        return Has(mask, unit_bit::Priest);
+    case unit_type::Catapult:
+        return Has(mask, unit_bit::Catapult);
+    case unit_type::King:
+    case unit_type::Queen:
+        return Has(mask, unit_bit::Royalty);
     default:
         break;
     }
-    if (type < 3 || type > 11)
+    if (type < unit_type::FirstFighter || type > unit_type::LastFighter)
         return false;
-    // Types 3..11 form a grid: rows are Infantry, Archer, Cavalry; columns Light, Medium, Heavy.
+    // The fighters form a grid: rows are Infantry, Archer, Cavalry; columns Light, Medium, Heavy.
+    using namespace unit_bit;
     static constexpr int kClassBit[3] = {Infantry, Archer, Cavalry};
     static constexpr int kArmorBit[3] = {LightArmor, MediumArmor, HeavyArmor};
-    return Has(mask, kClassBit[(type - 3) / 3]) && Has(mask, kArmorBit[(type - 3) % 3]);
+    const int fighter = type - unit_type::FirstFighter;
+    return Has(mask, kClassBit[fighter / 3]) && Has(mask, kArmorBit[fighter % 3]);
 }
 
 const char* OptionTypeCaption(int type) {
@@ -104,8 +109,8 @@ void ApplyOption(int n, GameDef& def, bool chosen) {
         result.Reward = CheckedAdd(def.Reward, d, changed("the reward"));
         break;
     case 6:
-        if (size > 14)
-            throw noSuch("bit of the allowed units", 14);
+        if (size > kLastUnitsBit)
+            throw noSuch("bit of the allowed units", kLastUnitsBit);
         result.UnitsAllowed = ToggleBit(def.UnitsAllowed, size);
         if (size == unit_bit::Royalty)
             result.Options = ToggleBit(def.Options, option_bit::Royalty);

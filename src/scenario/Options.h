@@ -43,7 +43,7 @@ bool OptionSet(int bit, int16_t mask);
 int16_t ToggleBit(int16_t mask, int bit);
 
 // Whether type t may be bought or placed: every family bit that concerns it must be set. The wall
-// piece (14) is never allowed.
+// piece is never allowed.
 bool UnitAllowed(int type, int16_t mask);
 
 // Whether the scenario allows team arrangement `mode` (0 Free for All .. 4 Diagonals).

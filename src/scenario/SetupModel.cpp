@@ -1,8 +1,10 @@
 #include "scenario/SetupModel.h"
 
 #include "scenario/Options.h"
+#include "util/Latin1.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace marovane {
 
@@ -14,17 +16,17 @@ SlotKind SetupModel::SelectedKind(int slot) const {
 }
 
 void SetupModel::SetDefinition(const GameDef& def) {
+    const std::array<SlotKind, kSlots> before = ShownKinds();
+    def_ = def;
     limits_ = static_cast<uint16_t>(def.PlayerLimits) & 0x0F;
     const int kinds = static_cast<uint16_t>(def.PlayerKinds);
     for (int i = 0; i < kSlots; ++i) {
         Slot& slot = slots_[Index(i)];
-        const bool hadChoice = slot.Choices.size() >= 2 && slot.Selected >= 0;
-        const int oldIndex = slot.Selected;
         slot.Choices.clear();
         if ((kinds >> i) & 1) {
             slot.Choices.push_back(SlotKind::Human);
             // A human may also play from another machine, except in the tutorial.
-            if (!OptionSet(option_bit::Tutorial, def.Options))
+            if (!Tutorial())
                 slot.Choices.push_back(SlotKind::Remote);
         }
         if ((kinds >> (4 + i)) & 1)
@@ -32,19 +34,8 @@ void SetupModel::SetDefinition(const GameDef& def) {
         if (slot.Choices.empty())
             slot.Choices.push_back(SlotKind::Immobile);
         // A slot may stay empty when the scenario allows fewer players than its number.
-        const bool smallerTotal = (limits_ & ((1 << i) - 1)) != 0;
-        if (smallerTotal) {
+        if ((limits_ & ((1 << i) - 1)) != 0)
             slot.Choices.push_back(SlotKind::None);
-            slot.Selected = static_cast<int>(slot.Choices.size()) - 1;
-        } else {
-            slot.Selected = 0;
-        }
-        if (slot.Choices.size() >= 2 && hadChoice)
-            slot.Selected = oldIndex % static_cast<int>(slot.Choices.size());
-        // Playing over the network is the player's own choice in each dialog: a kept choice
-        // never opens the game to other machines by itself.
-        if (slot.Choices[static_cast<size_t>(slot.Selected)] == SlotKind::Remote)
-            slot.Selected = 0;
     }
     visibleSlots_ = 0;
     for (int total = 4; total >= 1; --total) {
@@ -53,7 +44,53 @@ void SetupModel::SetDefinition(const GameDef& def) {
             break;
         }
     }
+    SetDefaults();
+    if (ownLineup_ && HasScenario()) {
+        // Each slot keeps the type the player gave it where the scenario offers it. Playing over
+        // the network stays the player's own choice in each dialog: a kept line-up never opens
+        // the game to other machines by itself.
+        for (int i = 0; i < visibleSlots_; ++i) {
+            const int kept = Find(i, before[Index(i)]);
+            if (before[Index(i)] != SlotKind::Remote && kept >= 0)
+                SetSelected(i, kept);
+        }
+        // A line-up the scenario cannot begin with gives way to the scenario's own.
+        if (!TotalAllowed(CountPlayers()) || StrandedSlot() >= 0) {
+            SetDefaults();
+            ownLineup_ = false;
+        }
+    }
     playerCount_ = CountPlayers();
+}
+
+int SetupModel::Find(int slot, SlotKind kind) const {
+    const auto& choices = Choices(slot);
+    const auto found = std::find(choices.begin(), choices.end(), kind);
+    return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
+}
+
+int SetupModel::DefaultChoice(int slot) const {
+    // Player 1 sits at this machine and the computer plays the others, so that a newcomer who
+    // just presses Begin gets a game against the computer.
+    const int wanted = Find(slot, slot == 0 ? SlotKind::Human : SlotKind::Computer);
+    return wanted >= 0 ? wanted : 0;
+}
+
+void SetupModel::SetDefaults() {
+    for (int i = 0; i < kSlots; ++i) {
+        const int none = Find(i, SlotKind::None);
+        SetSelected(i, none >= 0 ? none : DefaultChoice(i));
+    }
+}
+
+std::array<SlotKind, SetupModel::kSlots> SetupModel::ShownKinds() const {
+    std::array<SlotKind, kSlots> kinds{SlotKind::None, SlotKind::None, SlotKind::None,
+                                       SlotKind::None};
+    for (int i = 0; i < kSlots; ++i) {
+        if (Shown(i))
+            kinds[Index(i)] = SelectedKind(i);
+    }
+    return kinds;
 }
 
 int SetupModel::CountPlayers() const {
@@ -71,6 +108,7 @@ void SetupModel::Choose(int slot, int index) {
     if (slot < 0 || slot >= kSlots || index < 0 || index >= static_cast<int>(Choices(slot).size()))
         return;
     SetSelected(slot, index);
+    ownLineup_ = true;
     const int count = CountPlayers();
     int total = count;
     if (count > playerCount_) {
@@ -81,7 +119,7 @@ void SetupModel::Choose(int slot, int index) {
         for (int missing = std::min(total, visibleSlots_) - count; missing > 0; --missing) {
             for (int i = 0; i < visibleSlots_; ++i) {
                 if (SelectedKind(i) == SlotKind::None) {
-                    SetSelected(i, 0);
+                    SetSelected(i, DefaultChoice(i));
                     break;
                 }
             }
@@ -94,10 +132,8 @@ void SetupModel::Choose(int slot, int index) {
         for (int extra = count - total; extra > 0; --extra) {
             for (int i = visibleSlots_ - 1; i >= 0; --i) {
                 if (SelectedKind(i) != SlotKind::None) {
-                    const auto& choices = Choices(i);
-                    auto none = std::find(choices.begin(), choices.end(), SlotKind::None);
-                    if (none != choices.end())
-                        SetSelected(i, static_cast<int>(none - choices.begin()));
+                    if (const int none = Find(i, SlotKind::None); none >= 0)
+                        SetSelected(i, none);
                     break;
                 }
             }
@@ -109,11 +145,24 @@ void SetupModel::Choose(int slot, int index) {
 void SetupModel::MakeAllLike(int slot) {
     const SlotKind kind = SelectedKind(slot);
     for (int i = 0; i < visibleSlots_; ++i) {
-        const auto& choices = Choices(i);
-        auto found = std::find(choices.begin(), choices.end(), kind);
-        if (found != choices.end() && Enabled(i))
-            Choose(i, static_cast<int>(found - choices.begin()));
+        if (const int found = Find(i, kind); found >= 0 && Enabled(i))
+            Choose(i, found);
     }
+}
+
+bool SetupModel::DropRemoteSlots() {
+    bool dropped = false;
+    for (int i = 0; i < kSlots; ++i) {
+        if (SelectedKind(i) != SlotKind::Remote)
+            continue;
+        const auto& choices = Choices(i);
+        const auto other = std::find_if(choices.begin(), choices.end(),
+                                        [](SlotKind k) { return k != SlotKind::Remote; });
+        if (other != choices.end())
+            Choose(i, static_cast<int>(other - choices.begin()));
+        dropped = true;
+    }
+    return dropped;
 }
 
 int SetupModel::StrandedSlot() const {
@@ -176,16 +225,15 @@ std::string SetupModel::SlotsProblem(const std::vector<SlotKind>& kinds) const {
     SetupModel chosen = *this;
     for (int i = 0; i < visibleSlots_; ++i) {
         const SlotKind kind = i < named ? kinds[Index(i)] : SlotKind::None;
-        const auto& choices = Choices(i);
-        const auto found = std::find(choices.begin(), choices.end(), kind);
-        if (found == choices.end()) {
+        const int found = Find(i, kind);
+        if (found < 0) {
             std::vector<std::string> offered;
-            for (SlotKind choice : choices)
+            for (SlotKind choice : Choices(i))
                 offered.push_back(Caption(choice));
             return "Player " + std::to_string(i + 1) + " cannot be '" + Caption(kind) +
                    "' in this scenario; the slot offers " + OneOf(offered) + ".";
         }
-        chosen.SetSelected(i, static_cast<int>(found - choices.begin()));
+        chosen.SetSelected(i, found);
     }
     return chosen.BeginProblem();
 }
@@ -221,11 +269,62 @@ std::vector<SlotKind> SetupModel::AgainstComputer() const {
     std::vector<SlotKind> kinds = Slots();
     for (size_t i = 0; i < kinds.size(); ++i) {
         const SlotKind wanted = i == 0 ? SlotKind::Human : SlotKind::Computer;
-        const auto& offered = Choices(static_cast<int>(i));
-        if (std::find(offered.begin(), offered.end(), wanted) != offered.end())
+        if (Find(static_cast<int>(i), wanted) >= 0)
             kinds[i] = wanted;
     }
     return kinds;
+}
+
+NewGameSetup SetupModel::Setup(std::array<bool, 2> ticked, int teamsMode,
+                               const std::string& pictureSet) const {
+    NewGameSetup setup;
+    setup.Slots = Slots();
+    for (int i = 0; i < 2; ++i)
+        setup.OptionTicked[Index(i)] = OptionShown(i) && ticked[Index(i)];
+    setup.TeamsMode = teamsMode;
+    setup.PictureSet = pictureSet;
+    return setup;
+}
+
+// ---- The details and the scenario's file ------------------------------------------------------
+
+bool SetupModel::Tutorial() const {
+    return OptionSet(option_bit::Tutorial, def_.Options);
+}
+
+bool SetupModel::BuiltIn() const {
+    return HasScenario() && OptionSet(option_bit::BuiltIn, def_.Options);
+}
+
+bool SetupModel::AdvancedShown() const {
+    return HasScenario() && OptionSet(option_bit::Advanced, def_.Options) && !Tutorial();
+}
+
+bool SetupModel::OptionShown(int i) const {
+    return HasScenario() && def_.OptionType[Index(i)] >= 0;
+}
+
+std::string SetupModel::OptionCaption(int i) const {
+    // The text ends at its first NUL; the rest is padding.
+    const std::string& field = def_.OptionText[Index(i)];
+    const std::string_view text = Trim(std::string_view(field).substr(0, field.find('\0')));
+    return text.empty() ? "Reserved" : std::string(text);
+}
+
+ScenarioCommands SetupModel::Commands(bool changeable) const {
+    const bool fixed = Tutorial() || OptionSet(option_bit::BuiltIn, def_.Options);
+    return {!Tutorial(), !fixed, !fixed && changeable, !fixed && changeable};
+}
+
+// ---- The unit picture set ---------------------------------------------------------------------
+
+std::string SetupModel::PictureSetAfterChoice(const std::string& shown) {
+    if (Tutorial()) {
+        if (rememberedPictures_.empty())
+            rememberedPictures_ = shown;
+        return kTutorialPictures;
+    }
+    return std::exchange(rememberedPictures_, std::string());
 }
 
 } // namespace marovane

@@ -2,6 +2,7 @@
 
 #include "shell/ShellFixture.h"
 #include "ui/BoardWidget.h"
+#include "ui/Shoot.h"
 #include "ui/dialogs/GameSetupDialog.h"
 
 #include <QAbstractButton>
@@ -59,15 +60,6 @@ inline void PickFromPopup(BoardWidget* board, int x, int y, const QString& capti
     });
     QTest::mouseClick(board, Qt::RightButton, {}, board->CellRect(x, y).center().toPoint());
     EXPECT_TRUE(picked) << caption.toStdString();
-}
-
-// With MAROVANE_SHOTS naming a folder, the windows are saved there as pictures to look at.
-inline void Shoot(QWidget* widget, const char* name) {
-    const QByteArray folder = qgetenv("MAROVANE_SHOTS");
-    if (folder.isEmpty())
-        return;
-    QTest::qWait(50);
-    widget->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
 }
 
 class EditorFixture : public ShellFixture {

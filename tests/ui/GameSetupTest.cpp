@@ -6,11 +6,13 @@
 #include "ui/BoardWidget.h"
 #include "ui/GameWindow.h"
 #include "ui/ModalAnswer.h"
+#include "ui/Shoot.h"
 #include "ui/UnitPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -260,6 +262,62 @@ TEST_F(GameSetupTest, NothingLooksChosenBeforeTheListIsClicked) {
     window->Action("mnuGNew")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return answered && !dialog->isVisible(); }, 2000));
     EXPECT_FALSE(window->CurrentGame().GameOn);
+}
+
+// ---- A newcomer ----------------------------------------------------------------------------
+
+// Game > New, a click on a scenario and a click on Begin: whichever scenario that came with the
+// game it is, player 1 plays here against the computer.
+TEST_F(GameSetupTest, ANewcomerWhoJustPressesBeginPlaysAgainstTheComputer) {
+    test::ModalAnswer answer; // the tutorial's messages
+    GameSetupDialog* dialog = window->SetupDialog();
+    const QStringList shipped =
+        QDir(MAROVANE_PROGRAM_DIR).entryList({"*.def"}, QDir::Files, QDir::Name);
+    ASSERT_GE(shipped.size(), 6);
+    for (const QString& file : shipped) {
+        const QString name = QFileInfo(file).completeBaseName();
+        SCOPED_TRACE(name.toStdString());
+        window->Action("mnuGNew")->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->isVisible(); }, 2000));
+        const auto rows = dialog->ScenarioList()->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(rows.size(), 1);
+        QListWidget* list = dialog->ScenarioList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(rows.front()).center());
+        ASSERT_EQ(dialog->TitleLabel()->text(), name);
+        QTest::mouseClick(dialog->BeginButton(), Qt::LeftButton);
+        Game& game = window->CurrentGame();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return game.GameOn && game.ScenarioName == name.toStdString(); }, 3000));
+        ASSERT_GE(game.NumPlayers, 2);
+        EXPECT_EQ(game.Seat(1), SeatKind::HumanHere);
+        for (int p = 2; p <= game.NumPlayers; ++p)
+            EXPECT_EQ(game.Seat(p), SeatKind::Computer) << "player " << p;
+    }
+}
+
+// The whole dialog, details shown, fits a screen of 800 x 600 with the frame a window manager
+// puts around it, whichever scenario is chosen.
+TEST_F(GameSetupTest, TheDialogFitsASmallScreen) {
+    GameSetupDialog* dialog = window->SetupDialog();
+    dialog->Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    ASSERT_TRUE(dialog->DetailsPanel()->isVisible());
+    // The offscreen platform draws no frame: allow for a title bar and borders.
+    const QSize frame(std::max(dialog->frameGeometry().width() - dialog->width(), 8),
+                      std::max(dialog->frameGeometry().height() - dialog->height(), 32));
+    for (const std::string& name : window->Session().Scenarios().List()) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(dialog->SelectScenario(QString::fromStdString(name)));
+        dialog->adjustSize();
+        const QSize needed = dialog->minimumSizeHint().expandedTo(dialog->sizeHint()) + frame;
+        EXPECT_LE(needed.width(), 800);
+        EXPECT_LE(needed.height(), 600);
+        EXPECT_LE(dialog->width() + frame.width(), 800);
+        EXPECT_LE(dialog->height() + frame.height(), 600);
+        test::Shoot(dialog, ("setup-" + name).c_str());
+    }
+    dialog->reject();
 }
 
 } // namespace

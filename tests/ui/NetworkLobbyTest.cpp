@@ -3,6 +3,7 @@
 #include "engine/UnitSpecs.h"
 #include "ui/BoardWidget.h"
 #include "ui/ModalAnswer.h"
+#include "ui/Shoot.h"
 #include "ui/dialogs/GameSetupDialog.h"
 
 #include <QAction>
@@ -14,8 +15,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace fs = std::filesystem;
 
@@ -34,12 +33,6 @@ void Pick(QComboBox* box, const QString& text) {
     ASSERT_GE(index, 0) << text.toStdString();
     box->setCurrentIndex(index);
     emit box->activated(index);
-}
-
-// Saves a picture of a widget when MAROVANE_SHOTS names a folder, for looking at by hand.
-void Shoot(QWidget* widget, const char* name) {
-    if (const char* folder = std::getenv("MAROVANE_SHOTS"))
-        widget->grab().save(QString(folder) + "/" + name + ".png");
 }
 
 // Two windows in one process, a host and a guest, over sockets on 127.0.0.1: the host's dialog
@@ -129,7 +122,7 @@ TEST_F(NetworkLobbyTest, AGuestJoinsClaimsTheRemoteSlotAndPlaysItsTurn) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return hostDialog->BeginButton()->isEnabled(); }, 5000));
     EXPECT_FALSE(hostDialog->Slot(1)->font().italic());
     EXPECT_TRUE(hostDialog->StatusLabel()->text().contains("Connections: 1/1"));
-    Shoot(hostDialog, "host-lobby");
+    test::Shoot(hostDialog, "host-lobby");
 
     hostDialog->BeginButton()->click();
     Game& hostGame = host->CurrentGame();
@@ -143,7 +136,7 @@ TEST_F(NetworkLobbyTest, AGuestJoinsClaimsTheRemoteSlotAndPlaysItsTurn) {
     EXPECT_EQ(guestGame.Board(), hostGame.Board()) << "the guest plays on the host's board";
     EXPECT_FALSE(guestDialog->isVisible());
     EXPECT_TRUE(guest->Board()->isVisible());
-    Shoot(guest.get(), "guest-game");
+    test::Shoot(guest.get(), "guest-game");
 
     // The guest ends its turn: the board goes back, and the host's computer moves on.
     guest->NextTurn();
@@ -167,7 +160,7 @@ TEST_F(NetworkLobbyTest, HostingAndJoiningWorkTwiceInARow) {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return guestGame.GameOn && guestGame.CurrentPlayer == 2; }, 10000));
         EXPECT_EQ(guestGame.Board(), host->CurrentGame().Board());
-        Shoot(guest.get(), round == 1 ? "guest-first-game" : "guest-second-game");
+        test::Shoot(guest.get(), round == 1 ? "guest-first-game" : "guest-second-game");
     }
 }
 
@@ -198,7 +191,7 @@ TEST_F(NetworkLobbyTest, AGuestThatLeftComesBackToItsSeat) {
     guest->Commands().JoinHost("127.0.0.1");
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return guestDialog->ChooseLabel(1)->text() == "Free"; }, 5000));
-    Shoot(guestDialog, "guest-rejoin-lobby");
+    test::Shoot(guestDialog, "guest-rejoin-lobby");
     QTest::mouseClick(guestDialog->ChooseLabel(1), Qt::LeftButton);
     // The computer played player 2's turn; once the host's own turn ends, the seat is handed back.
     ASSERT_TRUE(QTest::qWaitFor([&] { return guestGame.GameOn; }, 5000));
@@ -212,8 +205,8 @@ TEST_F(NetworkLobbyTest, AGuestThatLeftComesBackToItsSeat) {
         10000));
     EXPECT_FALSE(hostGame.PlayerComp[2]) << "the seat is the guest's again";
     EXPECT_EQ(guestGame.MyPlayer, 2);
-    Shoot(guest.get(), "guest-back");
-    Shoot(host.get(), "host-after-return");
+    test::Shoot(guest.get(), "guest-back");
+    test::Shoot(host.get(), "host-after-return");
 }
 
 } // namespace

@@ -8,33 +8,33 @@
 #include "scenario/ScenarioFolders.h"
 #include "scenario/SetupModel.h"
 #include "ui/PictureStrip.h"
+#include "ui/dialogs/SetupLobbyPanel.h"
 
 #include <QDialog>
 #include <QDir>
 
-#include <array>
 #include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
 class QMenu;
 class QPushButton;
-class QGridLayout;
-class QTextEdit;
-class QVBoxLayout;
 class QWidget;
 
 namespace marovane {
 
 class BoardWidget;
+class ScenarioDetailsPanel;
 class ScenarioEditor;
+class ScenarioListPanel;
 
-// The new-game dialog: the scenarios of the program folder with their details, the two scenario
-// options, the player slots and the unit picture set. It answers the chosen scenario's path and
-// the choices to start it with.
+// The new-game dialog: the scenarios of the program folder with their details (a scenario-list
+// panel and a details panel), and the lobby of the chosen one: its two options, the player slots
+// and the unit picture set (a lobby panel). The rules are in a SetupModel; the dialog reads the
+// chosen scenario, wires the panels to the model, the window and the network, and answers the
+// chosen scenario's path and the choices to start it with.
 class GameSetupDialog : public QDialog, private net::HostLobbyView, private net::GuestLobbyView {
     Q_OBJECT
 
@@ -69,8 +69,8 @@ public:
     // on a free slot claims it, and the game starts when the host begins.
     void OpenAsGuest(net::GuestLobby& lobby);
     bool IsGuest() const { return guestLobby_ != nullptr; }
-    QLabel* StatusLabel() const { return status_; }
-    QLabel* ChooseLabel(int i) const { return choose_[static_cast<size_t>(i)]; }
+    QLabel* StatusLabel() const { return lobby_->Status(); }
+    QLabel* ChooseLabel(int i) const { return lobby_->ChooseLabel(i); }
 
     // The path of the selected scenario (the dialog's result), or of the scenario the editor
     // wants to test play.
@@ -79,19 +79,21 @@ public:
     NewGameSetup Setup(int teamsMode) const;
 
     // ---- For the window and the tests -----------------------------------------------------------
-    QListWidget* ScenarioList() const { return list_; }
-    QComboBox* Slot(int i) const { return slots_[static_cast<size_t>(i)]; }
-    QCheckBox* OptionBox(int i) const { return options_[static_cast<size_t>(i)]; }
-    QComboBox* PictureSets() const { return pictures_; }
-    QPushButton* BeginButton() const { return begin_; }
-    QPushButton* DetailsButton() const { return details_; }
-    QWidget* DetailsPanel() const { return detailsPanel_; }
-    QLabel* TitleLabel() const { return title_; }
-    QLabel* SizeLabel() const { return size_; }
-    QLabel* Badge() const { return badge_; }
-    BoardWidget* StartPreview() const { return startPreview_; }
-    BoardWidget* UnitsPreview() const { return unitsPreview_; }
-    const GameDef& Definition() const { return def_; }
+    QListWidget* ScenarioList() const;
+    QComboBox* Slot(int i) const { return lobby_->Slot(i); }
+    QCheckBox* OptionBox(int i) const { return lobby_->OptionBox(i); }
+    QComboBox* PictureSets() const { return lobby_->PictureSets(); }
+    QPushButton* BeginButton() const { return lobby_->BeginButton(); }
+    QPushButton* DetailsButton() const { return lobby_->DetailsButton(); }
+    QWidget* DetailsPanel() const;
+    QLabel* TitleLabel() const { return lobby_->Title(); }
+    QLabel* SizeLabel() const;
+    QLabel* Badge() const;
+    BoardWidget* StartPreview() const;
+    BoardWidget* UnitsPreview() const;
+    ScenarioListPanel* ListPanel() const { return list_; }
+    SetupLobbyPanel* LobbyPanel() const { return lobby_; }
+    const GameDef& Definition() const { return model_.Definition(); }
     // Selects a scenario by name (ignoring case and a ".def" ending); false when there is none.
     bool SelectScenario(const QString& name);
     void RefreshList();
@@ -104,31 +106,30 @@ public:
     // saved, renamed or deleted when it closes.
     void EditSelected();
     void NewScenario();
-    QPushButton* NewScenarioButton() const { return newScenario_; }
+    QPushButton* NewScenarioButton() const;
     ScenarioEditor* Editor() const { return editor_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    void Build();
     void ScenarioClicked();
+    // The chosen scenario's details and options, in the picture set it is played with.
     void ShowDetails();
-    void ShowSlots();
-    void SlotChanged(int slot);
     void ShowPictures();
+    // The picture list shows a set without the window taking it as the player's choice.
+    void ShowPictureSet(const QString& name);
+    void SlotPicked(int slot, int index);
+    void AllLike(int slot);
     void ToggleDetails();
-    void ShowPopup(const QPoint& position);
+    void ShowPopup(const QPoint& global);
     QString SelectedName() const;
     void Fail(const QString& message);
     // The editor's Test Play: the dialog closes with the editor's unsaved scenario as its result.
     void TestPlay(const QString& path, const GameDef& def);
 
     // The network lobby (GameSetupLobby.cpp).
-    void BuildLobby(QGridLayout* slotGrid, QVBoxLayout* middle);
     void SyncHostSlots();
     void ShowHostLobby();
     void LeaveLobby();
-    void ClickedChoose(int slot);
     void LobbyChanged() override;
     void ShowNetError(const std::string& text) override;
     void ScenarioArrived(const std::filesystem::path& file) override;
@@ -141,49 +142,25 @@ private:
     bool StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) override;
     void LobbyClosed() override;
 
-    // The caption of a slot kind in the player lists.
-    static QString SlotCaption(SlotKind kind);
-
     QDir programDir_;
     const ScenarioFolders& scenarios_;
     const UnitSpecs& specs_;
     WindowLinks links_;
-    GameDef def_;
     SetupModel model_;
     PictureStrip strip_;
     QString chosenPath_;
     bool testPlay_ = false;
     QString testPath_;
     NewGameSetup testSetup_;
-    QString rememberedPictures_;
-    bool rebuilding_ = false;
+    bool showingPictures_ = false;
 
     net::HostLobby* hostLobby_ = nullptr;
     net::GuestLobby* guestLobby_ = nullptr;
-    QLabel* status_ = nullptr;
-    std::array<QLabel*, 4> choose_{};
 
-    QListWidget* list_;
-    std::array<QComboBox*, 4> slots_{};
-    std::array<QLabel*, 4> slotLabels_{};
-    std::array<QCheckBox*, 2> options_{};
-    QComboBox* pictures_;
-    QPushButton* begin_;
-    QPushButton* details_;
-    QPushButton* teamsButton_;
-    QPushButton* newScenario_;
+    ScenarioListPanel* list_;
+    SetupLobbyPanel* lobby_;
+    ScenarioDetailsPanel* details_;
     ScenarioEditor* editor_;
-    QWidget* detailsPanel_;
-    QLabel* title_;
-    QTextEdit* description_;
-    QLabel* size_;
-    QLabel* party_;
-    QLabel* cash_;
-    QLabel* advanced_;
-    QLabel* noGame_;
-    QLabel* badge_;
-    BoardWidget* startPreview_;
-    BoardWidget* unitsPreview_;
 };
 
 } // namespace marovane

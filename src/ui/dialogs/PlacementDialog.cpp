@@ -1,10 +1,10 @@
 #include "ui/dialogs/PlacementDialog.h"
 
 #include "engine/Game.h"
-#include "scenario/CastleOutline.h"
 #include "scenario/Options.h"
 #include "ui/BoardWidget.h"
 #include "ui/PictureStrip.h"
+#include "ui/dialogs/FormationPreview.h"
 #include "ui/dialogs/UnitPopup.h"
 
 #include <QButtonGroup>
@@ -150,21 +150,9 @@ int PlacementDialog::Player() const {
 }
 
 void PlacementDialog::ShowBoard() {
-    board_->ClearLines();
-    // Every player's castle and keep, as the game's board draws them around his home corner.
     const GameDef& def = model_.Definition();
-    const auto outline = CastleOutline(OptionSet(option_bit::NoKeep, def.Options),
-                                       OptionSet(option_bit::Castle, def.Options));
-    for (int p = model_.Players(); p >= 1; --p) {
-        for (const OutlineSegment& line : outline) {
-            const GridPoint from = ToPlayerCorner(line.From, p, model_.Width(), model_.Height());
-            const GridPoint to = ToPlayerCorner(line.To, p, model_.Width(), model_.Height());
-            board_->DrawLine(from.X, from.Y, to.X, to.Y,
-                             line.Role == OutlineRole::Castle
-                                 ? QColor(static_cast<QRgb>(kStandardPlayerColors[p]))
-                                 : QColor(Qt::black));
-        }
-    }
+    DrawCastleOutlines(*board_, OptionSet(option_bit::NoKeep, def.Options),
+                       OptionSet(option_bit::Castle, def.Options), model_.Players());
     for (int x = 1; x <= model_.Width(); ++x)
         for (int y = 1; y <= model_.Height(); ++y)
             ShowCell(x, y);

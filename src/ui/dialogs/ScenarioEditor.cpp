@@ -2,13 +2,13 @@
 #include "ui/QtText.h"
 
 #include "engine/Game.h"
-#include "scenario/CastleOutline.h"
 #include "scenario/DefFile.h"
 #include "scenario/Options.h"
 #include "scenario/ScenarioFiles.h"
 #include "scenario/ScenarioName.h"
 #include "ui/BoardWidget.h"
 #include "ui/LocalPath.h"
+#include "ui/dialogs/FormationPreview.h"
 #include "ui/dialogs/PlacementDialog.h"
 #include "ui/dialogs/ScenarioNamePrompt.h"
 #include "ui/dialogs/UnitPopup.h"
@@ -254,20 +254,9 @@ void ScenarioEditor::Show() {
 }
 
 void ScenarioEditor::ShowFormation() {
-    formation_->ClearLines();
-    const QColor castleColour(static_cast<QRgb>(kStandardPlayerColors[1]));
-    for (const OutlineSegment& line : CastleOutline(model_.Keep, model_.Castle)) {
-        formation_->DrawLine(line.From.X, line.From.Y, line.To.X, line.To.Y,
-                             line.Role == OutlineRole::Castle ? castleColour : QColor(Qt::black));
-    }
-    for (int x = 1; x <= 4; ++x) {
-        for (int y = 1; y <= 4; ++y) {
-            const int value = model_.Formation(x, y);
-            const bool unit = value >= 1 && value <= kUnitTypes;
-            formation_->SetCellPicture(x, y, unit ? strip_.Picture(value - 1) : QPixmap());
-            formation_->SetCellToolTip(x, y, unit ? Latin1(specs_.UnitName[value - 1]) : QString());
-        }
-    }
+    marovane::ShowFormation(
+        *formation_, [this](int x, int y) { return model_.Formation(x, y); }, model_.Keep,
+        model_.Castle, strip_, specs_);
 }
 
 // ---- The formation and the advanced placements --------------------------------------------------

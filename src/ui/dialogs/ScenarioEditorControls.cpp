@@ -3,6 +3,7 @@
 #include "scenario/Options.h"
 #include "scenario/ScenarioName.h"
 #include "ui/BoardWidget.h"
+#include "ui/dialogs/FormationPreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -193,13 +194,8 @@ void ScenarioEditor::Build() {
     auto* right = new QVBoxLayout;
     auto* formationGroup = new QGroupBox("Starting Formation", this);
     auto* formationBox = new QVBoxLayout(formationGroup);
-    formation_ = new BoardWidget(formationGroup);
+    formation_ = NewFormationBoard(formationGroup, 36);
     formation_->setObjectName("brdStart");
-    formation_->SetSize(4, 4);
-    formation_->SetBackColor(QColor(90, 120, 60));
-    formation_->SetCellWidth(static_cast<int>(36 * formation_->Geometry().Tpp()));
-    formation_->SetCellHeight(static_cast<int>(36 * formation_->Geometry().Tpp()));
-    formation_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     formation_->setToolTip("Right-click a cell to choose its unit");
     formationBox->addWidget(formation_, 0, Qt::AlignHCenter);
     advanced_ = new QPushButton("   &Advanced", formationGroup);
