@@ -269,7 +269,8 @@ TEST_F(GameSetupTest, NothingLooksChosenBeforeTheListIsClicked) {
 // Game > New, a click on a scenario and a click on Begin: whichever scenario that came with the
 // game it is, player 1 plays here against the computer.
 TEST_F(GameSetupTest, ANewcomerWhoJustPressesBeginPlaysAgainstTheComputer) {
-    test::ModalAnswer answer; // the tutorial's messages
+    test::ModalAnswer answer; // the tutorial's messages, and the previous game is let go
+    answer.QuestionAnswer = QMessageBox::Discard;
     GameSetupDialog* dialog = window->SetupDialog();
     const QStringList shipped =
         QDir(MAROVANE_PROGRAM_DIR).entryList({"*.def"}, QDir::Files, QDir::Name);
