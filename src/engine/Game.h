@@ -345,6 +345,8 @@ private:
     void ReleaseCaptives();
     void ComputeSight();
     void EndTurn();
+    // Takes p's pieces off the board, puts him out and empties his treasury, as a defeat does.
+    void ClearPlayer(int p);
     void PrepareTurn();
     void ApplyKeepVisit(const KeepVisit& visit);
     // The part of an amount that p's treasury can take without leaving the 16-bit range.

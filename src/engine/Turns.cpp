@@ -290,16 +290,7 @@ void Game::Lose(int p, int reason) {
     const std::string message = "Player " + std::to_string(p) + kEndings[-reason];
     interaction_.ShowMessage(message);
     network_->AnnounceLoss(p, message);
-    for (int x = 1; x <= BoardWidth; ++x) {
-        for (int y = 1; y <= BoardHeight; ++y) {
-            if (PieceAt(x, y).Owner == p) {
-                BoardUnit(x, y) = 0;
-                SetPicNum(x, y, -1);
-            }
-        }
-    }
-    PlayerOut[p] = true;
-    Money[p] = 0;
+    ClearPlayer(p);
     Publish(game_event::PlayerOut{p, -reason});
     interaction_.MoneyChanged();
     Update();
@@ -347,7 +338,7 @@ void Game::GameOver() {
     Finish(game_event::GameEnd{});
 }
 
-void Game::TakeOutPlayer(int p) {
+void Game::ClearPlayer(int p) {
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
             if (PieceAt(x, y).Owner == p) {
@@ -358,6 +349,10 @@ void Game::TakeOutPlayer(int p) {
     }
     PlayerOut[p] = true;
     Money[p] = 0;
+}
+
+void Game::TakeOutPlayer(int p) {
+    ClearPlayer(p);
     interaction_.MoneyChanged();
     Update();
 }
