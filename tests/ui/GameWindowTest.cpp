@@ -11,6 +11,7 @@
 #include "ui/ModalAnswer.h"
 #include "ui/Pointers.h"
 #include "ui/UnitPanel.h"
+#include "ui/WindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,17 +36,8 @@ constexpr int16_t Bit(int b) {
     return static_cast<int16_t>(1 << b);
 }
 
-class GameWindowTest : public ::testing::Test {
+class GameWindowTest : public test::WindowFixture {
 protected:
-    void SetUp() override {
-        QSettings("Marovane", "Marovane").clear();
-        specs = LoadSpecs(std::filesystem::path(MAROVANE_PROGRAM_DIR) / "specs.txt");
-        window = std::make_unique<GameWindow>(QDir(MAROVANE_PROGRAM_DIR), specs, 7);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        game = &window->CurrentGame();
-    }
-
     bool Start(const GameDef& def,
                std::vector<SlotKind> kinds = {SlotKind::Human, SlotKind::Human}) {
         NewGameSetup setup;
@@ -78,11 +70,6 @@ protected:
         QTest::mouseClick(window->Board(), button, {}, Centre(x, y));
     }
     void Hover(int x, int y) { QTest::mouseMove(window->Board(), Centre(x, y)); }
-
-    UnitSpecs specs;
-    test::TempDir dir;
-    std::unique_ptr<GameWindow> window;
-    Game* game = nullptr;
 };
 
 // Text from another machine or a file may look like markup: it is shown as it stands.
