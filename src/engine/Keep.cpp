@@ -13,8 +13,9 @@ int Game::MoneyThatFits(int p, int amount) const {
 
 void Game::DoKeep(int p) {
     // Without keeps there is no keep: nothing is raided, bought or rewritten, and a piece
-    // standing on the corner cell stays as it is.
-    if (!GameOn || !KeepsInForce())
+    // standing on the corner cell stays as it is. A player who is out (he resigned during his
+    // turn) has no castle left: a team-mate's piece in his old keep stays the team-mate's.
+    if (!GameOn || !KeepsInForce() || PlayerOut[p])
         return;
     int x = 1, y = 1;
     ToPlayerSide(x, y, p);

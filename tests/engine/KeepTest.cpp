@@ -237,6 +237,17 @@ TEST_F(Keep, ATeamMatesPieceServesThePlayer) {
     EXPECT_EQ(game->PlayerResult[1], 1) << "a team-mate's Queen counts for the player";
 }
 
+TEST_F(Keep, APlayerWhoResignedHasNoKeepToVisit) {
+    StartKeepGame(4, 2); // 1 and 3 are team-mates
+    game->CurrentPlayer = 1;
+    Put(1, 1, 6, 3); // the team-mate's piece stands in player 1's keep
+    bool visited = false;
+    port.KeepAnswer = [&visited](KeepVisit& visit) { visited = visited || visit.Player() == 1; };
+    game->Resign();
+    EXPECT_FALSE(visited);
+    EXPECT_EQ(game->PieceAt(1, 1).Owner, 3) << "the piece is not taken over by a player who is out";
+}
+
 TEST_F(Keep, ATreasuryCannotOverflow) {
     StartKeepGame();
     Put(1, 1, 11, 1);
