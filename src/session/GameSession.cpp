@@ -257,7 +257,7 @@ bool GameSession::ViewOption(int option) const {
     case view_option::HideOpponents:
         return game_.HideOpponents;
     default:
-        return autoNextTurn_;
+        return windowOptions_[static_cast<size_t>(option)];
     }
 }
 
@@ -270,13 +270,14 @@ void GameSession::SetViewOption(int option, bool checked) {
         game_.SetHideOpponents(checked);
         break;
     default:
-        autoNextTurn_ = checked;
+        windowOptions_[static_cast<size_t>(option)] = checked;
         break;
     }
 }
 
 void GameSession::RestoreViewOptions() {
-    autoNextTurn_ = settings_.ViewOption(view_option::AutoNextTurn);
+    for (int option = view_option::AutoNextTurn; option < view_option::Count; ++option)
+        windowOptions_[static_cast<size_t>(option)] = settings_.ViewOption(option);
     game_.SetShowThinking(settings_.ViewOption(view_option::ShowThinking));
     game_.SetHideOpponents(settings_.ViewOption(view_option::HideOpponents));
 }

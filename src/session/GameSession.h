@@ -163,7 +163,8 @@ private:
     Game game_;
     ComputerOpponent computer_;
     ComputerPlayer* computerPlayer_ = &computer_;
-    bool autoNextTurn_ = true;
+    // The options that only the window follows (Auto Next Turn and after), by option number.
+    std::array<bool, view_option::Count> windowOptions_{false, false, true, true, true};
     StepHistory steps_;
     GameRecord record_;
     std::optional<Autosaves> autosaves_;

@@ -26,7 +26,8 @@ void MemorySettings::Write(const std::string& key, const std::string& value) {
 
 const std::array<const char*, view_option::Count>& ViewOptionCaptions() {
     static const std::array<const char*, view_option::Count> captions = {
-        "Show Computer &Thinking", "&Hide Opponents Turn", "&Auto Next Turn"};
+        "Show Computer &Thinking", "&Hide Opponents Turn", "&Auto Next Turn", "&Animations",
+        "Health &Bars"};
     return captions;
 }
 

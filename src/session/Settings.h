@@ -26,25 +26,29 @@ public:
     std::map<std::string, std::string> Values;
 };
 
-// The three options of the Options menu, stored under their captions as "True" or "False".
+// The checked options of the Options menu, stored under their captions as "True" or "False".
+// The last three concern only the window: whether turns end by themselves, whether pieces slide
+// and battles show their damage, and whether each piece shows a health bar.
 namespace view_option {
 inline constexpr int ShowThinking = 0;
 inline constexpr int HideOpponents = 1;
 inline constexpr int AutoNextTurn = 2;
-inline constexpr int Count = 3;
+inline constexpr int Animations = 3;
+inline constexpr int HealthBars = 4;
+inline constexpr int Count = 5;
 } // namespace view_option
 
 // The menu captions, which are also the settings keys.
 const std::array<const char*, view_option::Count>& ViewOptionCaptions();
 
-// Every setting the game keeps, by meaning: the three options, the computer's strength, whether
+// Every setting the game keeps, by meaning: the checked options, the computer's strength, whether
 // the about box shows at start, and the host last connected to. Flags are stored as the words
 // True and False; a value missing or unreadable counts as the setting's default.
 class PlayerSettings {
 public:
     explicit PlayerSettings(SettingsStore& store) : store_(store) {}
 
-    // The menu's first state: the computer's thinking shows and turns end by themselves.
+    // The menu's first state: everything on but hiding the opponents' turns.
     static bool DefaultViewOption(int option) { return option != view_option::HideOpponents; }
     bool ViewOption(int option) const;
     void SetViewOption(int option, bool checked);

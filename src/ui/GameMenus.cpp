@@ -90,8 +90,8 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
                 [this, i](bool checked) { emit OptionChosen(i, checked); });
         options_[static_cast<size_t>(i)] = item;
     }
-    options_[view_option::ShowThinking]->setChecked(true);
-    options_[view_option::AutoNextTurn]->setChecked(true);
+    for (int i = 0; i < view_option::Count; ++i)
+        options_[static_cast<size_t>(i)]->setChecked(PlayerSettings::DefaultViewOption(i));
     QMenu* strength = optionsMenu_->addMenu("Computer &Strength");
     strength->setObjectName("mnuOStrength");
     auto* strengthGroup = new QActionGroup(this);

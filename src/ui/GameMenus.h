@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ai/ComputerLevel.h"
+#include "session/Settings.h"
 
 #include <QObject>
 #include <QStringList>
@@ -78,7 +79,7 @@ private:
     QMenu* teamsMenu_ = nullptr;
     QMenu* pictureMenu_ = nullptr;
     QActionGroup* pictureGroup_ = nullptr;
-    std::array<QAction*, 3> options_{};
+    std::array<QAction*, view_option::Count> options_{};
     std::array<QAction*, 2> strengths_{};
     std::array<QAction*, 5> teams_{};
     QAction* computer_ = nullptr;
