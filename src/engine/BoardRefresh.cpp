@@ -43,7 +43,7 @@ void Game::ReleaseCaptives() {
     }
 }
 
-void Game::ComputeSight() {
+std::vector<uint8_t> Game::SightOf(int p) const {
     const int w = BoardWidth, h = BoardHeight;
     // One byte per cell: 2r + 1 for an own unit that sees r cells around it, 1 for a cell that
     // is seen in any case. After the spread only bit 0 (seen) is left.
@@ -51,13 +51,14 @@ void Game::ComputeSight() {
     auto at = [&](int x, int y) -> uint8_t& {
         return sight[static_cast<size_t>(y - 1) * w + (x - 1)];
     };
+    const bool player = p >= 1 && p <= NumPlayers;
     for (int x = 1; x <= w; ++x) {
         for (int y = 1; y <= h; ++y) {
             const Piece piece = PieceAt(x, y);
             if (!piece.Alive())
                 continue;
             const int type = piece.Type;
-            if (piece.Owner == CurrentPlayer) {
+            if (player && piece.Owner == p) {
                 int r = std::max<int>(specs_.UnitRange[type], specs_.Moves(type));
                 int byte = std::max(0, std::min(2 * r + 1, 255));
                 // Sight is cut to 3 cells, or 4 from the height of a castle wall.
@@ -81,24 +82,27 @@ void Game::ComputeSight() {
             at(x, y) &= 1;
         }
     }
-    if (CurrentPlayer >= 1 && CurrentPlayer <= NumPlayers) {
+    if (player) {
         // The player's own castle and keep are always in view.
         const int n = 4 - 2 * (CastlesInForce() ? 0 : 1) - 2 * (KeepsInForce() ? 0 : 1);
         for (int i = 1; i <= n; ++i) {
             for (int j = 1; j <= n; ++j) {
-                int x = GetX(i, CurrentPlayer), y = GetY(j, CurrentPlayer);
+                int x = GetX(i, p), y = GetY(j, p);
                 if (OnBoard(x, y))
                     at(x, y) = 1;
             }
         }
-    }
-    for (int x = 1; x <= w; ++x) {
-        for (int y = 1; y <= h; ++y) {
-            bool seen =
-                CurrentPlayer >= 1 && CurrentPlayer <= NumPlayers && Seen(x, y, CurrentPlayer) != 0;
-            visible_[static_cast<size_t>(y - 1) * w + (x - 1)] = (at(x, y) | seen) == 1;
+        // So are the cells he explored this turn, and those a fight gave away to him since.
+        for (int x = 1; x <= w; ++x) {
+            for (int y = 1; y <= h; ++y)
+                at(x, y) |= Seen(x, y, p) != 0;
         }
     }
+    return sight;
+}
+
+void Game::ComputeSight() {
+    visible_ = SightOf(CurrentPlayer);
 }
 
 void Game::Update() {

@@ -270,6 +270,10 @@ public:
     void HighlightOff();
     // Whether the current player sees the cell (always true without fog of war).
     bool Visible(int x, int y) const { return visible_[CellIndex(x, y)] != 0; }
+    // The cells player p sees now, one byte per cell in rows (1 = seen), whoever's turn it is:
+    // what his units see around them, his own castle and keep, every King and Queen, and the
+    // cells his turn explored or a fight gave away to him. Visible is this for the current player.
+    std::vector<uint8_t> SightOf(int p) const;
     // The picture number the current player sees on a cell: a cell hidden by fog of war looks
     // like empty grass (-1), so nothing a human can point at or click reveals what stands there.
     int VisiblePicNum(int x, int y) const { return Visible(x, y) ? PicNum(x, y) : -1; }

@@ -35,4 +35,16 @@ bool EventShown(const Game& game, const GameEvent& event) {
            });
 }
 
+bool EventShownTo(const Game& game, const GameEvent& event, int viewer) {
+    if (!game.FogOn || viewer == game.CurrentPlayer)
+        return EventShown(game, event);
+    const std::vector<Cell> cells = EventCells(event);
+    if (cells.empty())
+        return true;
+    const std::vector<uint8_t> sight = game.SightOf(viewer);
+    return std::any_of(cells.begin(), cells.end(), [&](Cell c) {
+        return game.OnBoard(c.X, c.Y) && sight[game.Board().CellIndex(c.X, c.Y)] != 0;
+    });
+}
+
 } // namespace marovane

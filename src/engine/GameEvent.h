@@ -143,4 +143,9 @@ std::vector<Cell> EventCells(const GameEvent& event);
 // cell the current player sees now (or to a whole player); without fog everything.
 bool EventShown(const Game& game, const GameEvent& event);
 
+// Whether player `viewer` may learn of the event, whoever's turn it is: under fog of war only what
+// happened on a cell he sees now (Game::SightOf), or to a whole player; without fog everything. A
+// human watching another player's turn learns no more than his own units see.
+bool EventShownTo(const Game& game, const GameEvent& event, int viewer);
+
 } // namespace marovane

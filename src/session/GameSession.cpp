@@ -18,6 +18,7 @@ GameSession::GameSession(const UnitSpecs& specs, BoardView& view, GameInteractio
     game_.SetTurnJournal(this);
     game_.Listen(this);
     game_.Listen(&record_);
+    game_.Listen(&log_);
     computer_.SetAllLevels(settings_.ComputerStrength());
 }
 
@@ -25,6 +26,7 @@ GameSession::~GameSession() {
     game_.SetTurnJournal(nullptr);
     game_.StopListening(this);
     game_.StopListening(&record_);
+    game_.StopListening(&log_);
 }
 
 void GameSession::SetComputerStrength(ComputerLevel level) {
@@ -66,8 +68,10 @@ bool GameSession::StartNewGame(const fs::path& scenario, const NewGameSetup& set
     // counts as they were.
     const GameRecord running = record_;
     record_.Restart();
+    log_.Restart();
     if (!game_.NewGame(scenario, setup)) {
         record_ = running;
+        log_.KeepGoing();
         return false;
     }
     // The tutorial is started from the Help menu, not from the recent files.
@@ -100,6 +104,7 @@ void GameSession::LoadChecked(const fs::path& path) {
     RestoreSavedGame(saved, game_);
     game_.SetSaveFile(path.string());
     record_.Resume(game_);
+    log_.Resume(game_);
     ShowLoadedGame();
 }
 

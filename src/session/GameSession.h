@@ -5,6 +5,7 @@
 #include "scenario/NewGameSetup.h"
 #include "scenario/ScenarioFolders.h"
 #include "session/Autosaves.h"
+#include "session/EventLog.h"
 #include "session/GameRecord.h"
 #include "session/RecentFiles.h"
 #include "session/Settings.h"
@@ -129,6 +130,9 @@ public:
     // The round and what each player lost, destroyed and spent, from the rules' events.
     const GameRecord& Record() const { return record_; }
     GameRecord& Record() { return record_; }
+    // What happened, in words, as the player at this machine may read it.
+    const EventLog& Log() const { return log_; }
+    EventLog& Log() { return log_; }
 
     // ---- The Options menu ---------------------------------------------------------------------
     // "Show Computer Thinking" and "Hide Opponents Turn" are the game's view settings (hiding
@@ -167,6 +171,8 @@ private:
     std::array<bool, view_option::Count> windowOptions_{false, false, true, true, true};
     StepHistory steps_;
     GameRecord record_;
+    // Hears each event after the record, whose round its headings show.
+    EventLog log_{record_};
     std::optional<Autosaves> autosaves_;
     mutable std::optional<bool> autosaveKept_;
     bool autosaveFailureShown_ = false;

@@ -9,6 +9,7 @@
 #include "ui/BoardPort.h"
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
+#include "ui/EventLogView.h"
 #include "ui/GameCommands.h"
 #include "ui/GameMenus.h"
 #include "ui/GameSummaryDialog.h"
@@ -122,6 +123,12 @@ void GameWindow::BuildPanels() {
     side_->installEventFilter(this);
     connect(side_, &SidePanel::NextTurnClicked, this, &GameWindow::NextTurn);
     panels_[1] = side_->SelectedPanel();
+    side_->Log()->Follow(session_->Log(), [this](int p) {
+        if (p < 1 || p > kMaxPlayers)
+            return QColor(Qt::black);
+        const Rgb colour = CurrentGame().PlayerColor[static_cast<size_t>(p)];
+        return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+    });
     // The floating panel shows the piece under the pointer above the board. It floats beside
     // the pointer: clicks go through it to the cells beneath.
     panels_[0] = new UnitPanel(true, centralWidget());

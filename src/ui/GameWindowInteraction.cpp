@@ -35,6 +35,8 @@ constexpr int kStatusMs = 15000;
 } // namespace
 
 void GameWindow::ShowMessage(const std::string& text) {
+    // What a box tells stays in the log.
+    session_->Log().Told(text);
     ShowPlainMessage(this, QMessageBox::Information, kProductName, Latin1(text));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/SidePanel.h"
 
+#include "ui/EventLogView.h"
 #include "ui/UnitPanel.h"
 
 #include <QLabel>
@@ -53,6 +54,10 @@ SidePanel::SidePanel(QWidget* parent) : QFrame(parent) {
     noMoves_->setStyleSheet("QLabel { background: #b00000; color: white; padding: 4px; }");
     noMoves_->hide();
     layout->addWidget(noMoves_);
+    // The log fills what the panels above leave.
+    log_ = new EventLogView(this);
+    log_->hide();
+    layout->addWidget(log_, 1);
     layout->addStretch();
     ShowGameControls(false);
 }
@@ -65,6 +70,8 @@ void SidePanel::ShowGameControls(bool shown) {
     playerPanel_->setVisible(shown);
     round_->setVisible(shown);
     next_->setVisible(shown);
+    if (shown)
+        log_->show();
     if (!shown) {
         selected_->hide();
         noMoves_->hide();

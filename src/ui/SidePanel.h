@@ -7,11 +7,12 @@ class QPushButton;
 
 namespace marovane {
 
+class EventLogView;
 class UnitPanel;
 
 // The column left of the board: the round and whose turn it is, the current player's number and
-// money on his colour, the selected unit, "Next Turn" and the marker that no unit can move any
-// more.
+// money on his colour, the selected unit, "Next Turn", the marker that no unit can move any
+// more, and below them the event log.
 class SidePanel : public QFrame {
     Q_OBJECT
 
@@ -23,10 +24,12 @@ public:
     QLabel* MoneyLabel() const { return money_; }
     QLabel* NoMovesMarker() const { return noMoves_; }
     QLabel* RoundLabel() const { return round_; }
+    EventLogView* Log() const { return log_; }
     // The height the player panel needs, which the window keeps in view.
     int PlayerPanelHeight() const;
 
-    // The player panel and "Next Turn" show while a game is shown.
+    // The player panel and "Next Turn" show while a game is shown; the log from the first game
+    // on, so that the end of a game can still be read.
     void ShowGameControls(bool shown);
     void ShowPlayer(int player, const QColor& colour);
     void ShowMoney(const QString& money);
@@ -44,6 +47,7 @@ private:
     UnitPanel* selected_ = nullptr;
     QPushButton* next_ = nullptr;
     QLabel* noMoves_ = nullptr;
+    EventLogView* log_ = nullptr;
 };
 
 } // namespace marovane

@@ -1,0 +1,223 @@
+#include "session/EventLog.h"
+
+#include "session/EventWords.h"
+
+namespace marovane {
+
+namespace {
+
+// A long game drops its oldest lines, a quarter at a time.
+constexpr size_t kMaxEntries = 2000;
+
+constexpr uint8_t Bit(int p) {
+    return static_cast<uint8_t>(1u << p);
+}
+
+// News of the keep and of whole players are told even of a hidden turn: the box of a player out
+// or of a raid is shown anyway, and a castle changes hands in view of its keep.
+bool ToldOfHiddenTurn(const GameEvent& event) {
+    return std::holds_alternative<game_event::Raid>(event) ||
+           std::holds_alternative<game_event::CastleTaken>(event) ||
+           std::holds_alternative<game_event::PlayerOut>(event) ||
+           std::holds_alternative<game_event::GameEnd>(event);
+}
+
+// The events whose box, shown just before, says all there is to say.
+bool AnnouncedByBox(const GameEvent& event) {
+    return std::holds_alternative<game_event::Raid>(event) ||
+           std::holds_alternative<game_event::PlayerOut>(event) ||
+           std::holds_alternative<game_event::GameEnd>(event);
+}
+
+} // namespace
+
+void EventLog::Clear() {
+    restarting_ = false;
+    viewer_ = 0;
+    entries_.clear();
+    shown_.clear();
+    hidden_.reset();
+    toldLast_ = false;
+}
+
+void EventLog::Resume(const Game& game) {
+    Clear();
+    specs_ = &game.Specs();
+    FollowViewer(game);
+    if (game.GameOn && game.CurrentPlayer >= 1 && game.CurrentPlayer <= game.NumPlayers)
+        BeginTurn(game, game.CurrentPlayer);
+    ShowForViewer();
+    if (Changed)
+        Changed(true);
+}
+
+void EventLog::Heard(const Game& game, const GameEvent& event) {
+    specs_ = &game.Specs();
+    const size_t before = shown_.size();
+    rewritten_ = false;
+    if (restarting_) {
+        Clear();
+        rewritten_ = true;
+    }
+    FollowViewer(game);
+    const bool told = toldLast_;
+    toldLast_ = false;
+
+    if (const auto* turn = std::get_if<game_event::TurnStart>(&event)) {
+        // The box that announced the turn to the humans sharing the machine: the heading says it.
+        if (told &&
+            entries_.back().Text.Text == "Player " + std::to_string(turn->Player) + "'s Turn")
+            Drop();
+        SumUp(true);
+        hidden_.reset();
+        BeginTurn(game, turn->Player);
+    } else if (hidden_ && !ToldOfHiddenTurn(event)) {
+        Tally(event);
+    } else if (told && AnnouncedByBox(event)) {
+        // The box's words stand for the event, in the colour of who acted.
+        entries_.back().Text.Player = EventActor(event);
+        ShowForViewer();
+    } else {
+        std::string text = EventWords(*specs_, event);
+        if (!text.empty()) {
+            SumUp(false);
+            Add({std::move(text), EventActor(event)}, ReadersOf(game, event));
+        }
+    }
+    if (std::holds_alternative<game_event::GameEnd>(event))
+        hidden_.reset();
+    Notify(before);
+}
+
+void EventLog::Told(const std::string& message) {
+    const size_t before = shown_.size();
+    rewritten_ = false;
+    SumUp(false);
+    Add({message, 0}, kEveryone);
+    toldLast_ = true;
+    Notify(before);
+}
+
+void EventLog::Notify(size_t before) {
+    if (!Changed)
+        return;
+    if (rewritten_)
+        Changed(true);
+    else if (shown_.size() != before)
+        Changed(false);
+}
+
+void EventLog::Add(Line line, Readers readers) {
+    entries_.push_back({std::move(line), readers});
+    if (readers & Bit(viewer_))
+        shown_.push_back(entries_.back().Text);
+    if (entries_.size() > kMaxEntries) {
+        entries_.erase(entries_.begin(), entries_.begin() + kMaxEntries / 4);
+        ShowForViewer();
+    }
+}
+
+void EventLog::Drop() {
+    entries_.pop_back();
+    ShowForViewer();
+}
+
+void EventLog::BeginTurn(const Game& game, int player) {
+    Add({record_.RoundText() + " - Player " + std::to_string(player), player, true}, kEveryone);
+    if (game.HideOpponents && player >= 1 && player <= game.NumPlayers &&
+        game.Seat(player) != SeatKind::HumanHere)
+        hidden_ = HiddenTurn{player, {}, {}, {}};
+}
+
+void EventLog::Tally(const GameEvent& event) {
+    // Of a hidden turn a human learns what befell his own pieces, which he sees anyway.
+    const auto* battle = std::get_if<game_event::Battle>(&event);
+    if (!battle)
+        return;
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        if (!(humans_ & Bit(p)) || p == hidden_->Player)
+            continue;
+        if (battle->Attacker == p || battle->Target == p)
+            ++hidden_->Attacks[p];
+        if (battle->Target == p && battle->TargetKilled && battle->TargetType != unit_type::Wall)
+            hidden_->Lost[p].push_back(battle->TargetType);
+        if (battle->Attacker == p && battle->AttackerKilled &&
+            battle->AttackerType != unit_type::Wall)
+            hidden_->Lost[p].push_back(battle->AttackerType);
+    }
+}
+
+void EventLog::SumUp(bool turnOver) {
+    if (!hidden_ || !specs_)
+        return;
+    HiddenTurn& turn = *hidden_;
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        if (!(humans_ & Bit(p)) || p == turn.Player)
+            continue;
+        const int attacks = turn.Attacks[p];
+        std::string text;
+        if (attacks > 0) {
+            text = "Hidden turn: " + std::to_string(attacks) +
+                   (attacks == 1 ? " attack" : " attacks") + " on your units; ";
+            if (turn.Lost[p].empty()) {
+                text += "none lost";
+            } else {
+                text += "you lost ";
+                for (size_t i = 0; i < turn.Lost[p].size(); ++i)
+                    text += (i > 0 ? ", " : "") + UnitTypeName(*specs_, turn.Lost[p][i]);
+            }
+        } else if (turnOver && !turn.Summed[p]) {
+            text = "Hidden turn: none of your units was attacked";
+        } else {
+            continue;
+        }
+        turn.Attacks[p] = 0;
+        turn.Lost[p].clear();
+        turn.Summed[p] = true;
+        Add({std::move(text), turn.Player}, Bit(p));
+    }
+}
+
+EventLog::Readers EventLog::ReadersOf(const Game& game, const GameEvent& event) const {
+    if (EventCells(event).empty())
+        return kEveryone;
+    Readers readers = EventShown(game, event) ? Bit(0) : 0;
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        if ((humans_ & Bit(p)) && EventShownTo(game, event, p))
+            readers |= Bit(p);
+    }
+    return readers;
+}
+
+void EventLog::FollowViewer(const Game& game) {
+    humans_ = 0;
+    for (int p = 1; p <= game.NumPlayers && p <= kMaxPlayers; ++p) {
+        if (game.Seat(p) == SeatKind::HumanHere)
+            humans_ |= Bit(p);
+    }
+    const int current = game.CurrentPlayer;
+    int viewer = 0;
+    if (current >= 1 && current <= kMaxPlayers && (humans_ & Bit(current)))
+        viewer = current;
+    else if (viewer_ >= 1 && (humans_ & Bit(viewer_)))
+        viewer = viewer_;
+    else
+        for (int p = kMaxPlayers; p >= 1; --p)
+            if (humans_ & Bit(p))
+                viewer = p;
+    if (viewer != viewer_) {
+        viewer_ = viewer;
+        ShowForViewer();
+    }
+}
+
+void EventLog::ShowForViewer() {
+    shown_.clear();
+    for (const Entry& entry : entries_) {
+        if (entry.Read & Bit(viewer_))
+            shown_.push_back(entry.Text);
+    }
+    rewritten_ = true;
+}
+
+} // namespace marovane

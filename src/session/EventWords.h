@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/GameEvent.h"
+#include "engine/UnitSpecs.h"
+
+#include <string>
+
+namespace marovane {
+
+// What the rules did, in the plain words the event log shows (Latin-1, plain text): "Light
+// Infantry (Player 1) hits Archer (Player 2) for 12; Archer strikes back for 4". Unit names
+// come from the unit table. Empty for the events the log does not put in words (a step, a
+// turn's start).
+std::string EventWords(const UnitSpecs& specs, const GameEvent& event);
+
+// The player whose colour the event's line takes: the one who acted (the attacker, the buyer,
+// the conqueror, the winner), or 0 for nobody.
+int EventActor(const GameEvent& event);
+
+// A unit type's name as the unit table gives it.
+std::string UnitTypeName(const UnitSpecs& specs, int type);
+
+} // namespace marovane
