@@ -27,24 +27,29 @@ std::vector<Cell> EventCells(const GameEvent& event) {
 }
 
 bool EventShown(const Game& game, const GameEvent& event) {
-    if (!game.FogOn)
-        return true;
-    const std::vector<Cell> cells = EventCells(event);
-    return cells.empty() || std::any_of(cells.begin(), cells.end(), [&](Cell c) {
-               return game.OnBoard(c.X, c.Y) && game.Visible(c.X, c.Y);
-           });
+    return EventShownTo(game, event, game.CurrentPlayer);
 }
 
 bool EventShownTo(const Game& game, const GameEvent& event, int viewer) {
-    if (!game.FogOn || viewer == game.CurrentPlayer)
-        return EventShown(game, event);
+    const std::vector<bool> shown = CellsShownTo(game, event, viewer);
+    return shown.empty() || std::find(shown.begin(), shown.end(), true) != shown.end();
+}
+
+std::vector<bool> CellsShownTo(const Game& game, const GameEvent& event, int viewer) {
     const std::vector<Cell> cells = EventCells(event);
-    if (cells.empty())
-        return true;
-    const std::vector<uint8_t> sight = game.SightOf(viewer);
-    return std::any_of(cells.begin(), cells.end(), [&](Cell c) {
-        return game.OnBoard(c.X, c.Y) && sight[game.Board().CellIndex(c.X, c.Y)] != 0;
-    });
+    std::vector<bool> shown(cells.size(), true);
+    if (!game.FogOn)
+        return shown;
+    // The current player sees what the board shows; anyone else's sight is worked out.
+    const bool current = viewer == game.CurrentPlayer;
+    const std::vector<uint8_t> sight = current ? std::vector<uint8_t>{} : game.SightOf(viewer);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const Cell c = cells[i];
+        shown[i] =
+            game.OnBoard(c.X, c.Y) &&
+            (current ? game.Visible(c.X, c.Y) : sight[game.Board().CellIndex(c.X, c.Y)] != 0);
+    }
+    return shown;
 }
 
 } // namespace marovane

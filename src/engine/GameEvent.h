@@ -148,4 +148,8 @@ bool EventShown(const Game& game, const GameEvent& event);
 // human watching another player's turn learns no more than his own units see.
 bool EventShownTo(const Game& game, const GameEvent& event, int viewer);
 
+// Which of the event's cells (as EventCells lists them) player `viewer` sees now, so that what
+// stands on a hidden one is not told: all of them without fog of war.
+std::vector<bool> CellsShownTo(const Game& game, const GameEvent& event, int viewer);
+
 } // namespace marovane

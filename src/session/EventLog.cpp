@@ -2,6 +2,9 @@
 
 #include "session/EventWords.h"
 
+#include <algorithm>
+#include <array>
+
 namespace marovane {
 
 namespace {
@@ -78,11 +81,7 @@ void EventLog::Heard(const Game& game, const GameEvent& event) {
         entries_.back().Text.Player = EventActor(event);
         ShowForViewer();
     } else {
-        std::string text = EventWords(*specs_, event);
-        if (!text.empty()) {
-            SumUp(false);
-            Add({std::move(text), EventActor(event)}, ReadersOf(game, event));
-        }
+        Write(game, event);
     }
     if (std::holds_alternative<game_event::GameEnd>(event))
         hidden_.reset();
@@ -178,15 +177,37 @@ void EventLog::SumUp(bool turnOver) {
     }
 }
 
-EventLog::Readers EventLog::ReadersOf(const Game& game, const GameEvent& event) const {
-    if (EventCells(event).empty())
-        return kEveryone;
-    Readers readers = EventShown(game, event) ? Bit(0) : 0;
+void EventLog::Write(const Game& game, const GameEvent& event) {
+    if (EventWords(*specs_, event).empty())
+        return; // nothing the log puts in words
+    // Each reader reads what he saw: readers grouped by the part of the event they saw.
+    std::array<Readers, 3> saw{};
+    const auto judge = [&](int reader, int viewer) {
+        const std::vector<bool> shown = CellsShownTo(game, event, viewer);
+        const auto seen = std::count(shown.begin(), shown.end(), true);
+        if (seen == static_cast<std::ptrdiff_t>(shown.size()))
+            saw[static_cast<size_t>(Sighted::Whole)] |= Bit(reader);
+        else if (shown.size() == 2 && seen == 1)
+            saw[static_cast<size_t>(shown[1] ? Sighted::TargetOnly : Sighted::ActorOnly)] |=
+                Bit(reader);
+    };
+    // Bit 0 reads as the board shows it, when no human plays here.
+    judge(0, game.CurrentPlayer);
     for (int p = 1; p <= kMaxPlayers; ++p) {
-        if ((humans_ & Bit(p)) && EventShownTo(game, event, p))
-            readers |= Bit(p);
+        if (humans_ & Bit(p))
+            judge(p, p);
     }
-    return readers;
+    bool summed = false;
+    for (const Sighted sighted : {Sighted::Whole, Sighted::TargetOnly, Sighted::ActorOnly}) {
+        const Readers readers = saw[static_cast<size_t>(sighted)];
+        std::string text = readers ? EventWords(*specs_, event, sighted) : std::string();
+        if (text.empty())
+            continue;
+        if (!summed)
+            SumUp(false);
+        summed = true;
+        Add({std::move(text), EventActor(event, sighted)}, readers);
+    }
 }
 
 void EventLog::FollowViewer(const Game& game) {

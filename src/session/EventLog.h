@@ -82,7 +82,8 @@ private:
     void SumUp(bool turnOver);
     void Tally(const GameEvent& event);
     void BeginTurn(const Game& game, int player);
-    Readers ReadersOf(const Game& game, const GameEvent& event) const;
+    // Writes the event's line for each reader who saw it, in the words of what he saw.
+    void Write(const Game& game, const GameEvent& event);
     void FollowViewer(const Game& game);
     void ShowForViewer();
 

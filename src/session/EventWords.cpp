@@ -18,6 +18,7 @@ std::string UnitOf(const UnitSpecs& specs, int type, int player) {
 
 struct Words {
     const UnitSpecs& specs;
+    Sighted sighted;
 
     std::string operator()(const game_event::Step&) const { return {}; }
     std::string operator()(const game_event::TurnStart&) const { return {}; }
@@ -25,7 +26,12 @@ struct Words {
     std::string operator()(const game_event::Battle& e) const {
         const std::string attacker = UnitTypeName(specs, e.AttackerType);
         const std::string target = UnitTypeName(specs, e.TargetType);
-        std::string text = UnitOf(specs, e.AttackerType, e.Attacker);
+        if (sighted == Sighted::ActorOnly) {
+            return UnitOf(specs, e.AttackerType, e.Attacker) + " attacks out of sight" +
+                   (e.AttackerKilled ? "; " + attacker + " is destroyed" : "");
+        }
+        const bool seen = sighted == Sighted::Whole;
+        std::string text = seen ? UnitOf(specs, e.AttackerType, e.Attacker) : "An unseen unit";
         text += e.Hit ? " hits " + UnitOf(specs, e.TargetType, e.Target) + " for " +
                             std::to_string(e.Damage)
                       : " misses " + UnitOf(specs, e.TargetType, e.Target);
@@ -34,18 +40,26 @@ struct Words {
         if (e.Counter)
             text += "; " + target + " strikes back for " + std::to_string(*e.Counter);
         if (e.AttackerKilled)
-            text += "; " + attacker + " is destroyed";
+            text += "; " + (seen ? attacker : std::string("the attacker")) + " is destroyed";
         return text;
     }
     std::string operator()(const game_event::Heal& e) const {
         const std::string healer = UnitOf(specs, unit_type::Priest, e.Player);
         const std::string patient = UnitTypeName(specs, e.TargetType);
+        if (sighted == Sighted::ActorOnly)
+            return healer + " heals out of sight";
+        if (sighted == Sighted::TargetOnly)
+            return e.Restored > 0 ? patient + " is healed for " + std::to_string(e.Restored) : "";
         return e.Restored > 0 ? healer + " heals " + patient + " for " + std::to_string(e.Restored)
                               : healer + " tends " + patient + " without effect";
     }
     std::string operator()(const game_event::Repair& e) const {
         const std::string mender = UnitOf(specs, unit_type::Peasant, e.Player);
         const std::string wall = UnitTypeName(specs, unit_type::Wall);
+        if (sighted == Sighted::ActorOnly)
+            return mender + " repairs out of sight";
+        if (sighted == Sighted::TargetOnly)
+            return e.Restored > 0 ? wall + " is repaired for " + std::to_string(e.Restored) : "";
         return e.Restored > 0 ? mender + " repairs " + wall + " for " + std::to_string(e.Restored)
                               : mender + " works on " + wall + " without effect";
     }
@@ -110,11 +124,13 @@ std::string UnitTypeName(const UnitSpecs& specs, int type) {
     return ValidUnitType(type) ? specs.UnitName[static_cast<size_t>(type)] : "unit";
 }
 
-std::string EventWords(const UnitSpecs& specs, const GameEvent& event) {
-    return std::visit(Words{specs}, event);
+std::string EventWords(const UnitSpecs& specs, const GameEvent& event, Sighted sighted) {
+    return std::visit(Words{specs, sighted}, event);
 }
 
-int EventActor(const GameEvent& event) {
+int EventActor(const GameEvent& event, Sighted sighted) {
+    if (sighted == Sighted::TargetOnly)
+        return 0;
     const int p = std::visit(Actor{}, event);
     return p >= 1 && p <= kMaxPlayers ? p : 0;
 }

@@ -165,6 +165,10 @@ TEST_F(EventLogTest, FogKeepsWhatTheViewerCouldNotSeeOutOfTheLog) {
     EXPECT_EQ(log().Lines().size(), before) << "out of the human's sight";
     log().Heard(game(), Fight(2, 6, {4, 4}, 1, 3, {2, 2}));
     EXPECT_EQ(log().Lines().size(), before + 1) << "on the human's own unit";
+    // A piece that stands in the fog is not named, nor its player's colour shown.
+    log().Heard(game(), Fight(2, 6, {10, 10}, 1, 3, {2, 2}));
+    EXPECT_EQ(log().Lines().back(),
+              (EventLog::Line{"An unseen unit misses Light Infantry (Player 1)", 0, false}));
 
     Start({SlotKind::Human, SlotKind::Human}, true);
     log().Heard(game(), Fight(1, 3, {2, 2}, 2, 3, {3, 3}));
