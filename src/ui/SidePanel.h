@@ -32,6 +32,8 @@ public:
     // on, so that the end of a game can still be read.
     void ShowGameControls(bool shown);
     void ShowPlayer(int player, const QColor& colour);
+    // No player and no money: the panel tells nothing of a turn that has not begun.
+    void ShowNoPlayer();
     void ShowMoney(const QString& money);
     // The round under way and whose turn it is.
     void ShowRound(const QString& text);
