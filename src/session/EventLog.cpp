@@ -67,10 +67,6 @@ void EventLog::Heard(const Game& game, const GameEvent& event) {
     toldLast_ = false;
 
     if (const auto* turn = std::get_if<game_event::TurnStart>(&event)) {
-        // The box that announced the turn to the humans sharing the machine: the heading says it.
-        if (told &&
-            entries_.back().Text.Text == "Player " + std::to_string(turn->Player) + "'s Turn")
-            Drop();
         SumUp(true);
         hidden_.reset();
         BeginTurn(game, turn->Player);
@@ -89,6 +85,10 @@ void EventLog::Heard(const Game& game, const GameEvent& event) {
 }
 
 void EventLog::Told(const std::string& message) {
+    // The box that announces a turn to the humans sharing the machine: the heading says it.
+    if (!entries_.empty() && entries_.back().Text.Heading &&
+        message == "Player " + std::to_string(entries_.back().Text.Player) + "'s Turn")
+        return;
     const size_t before = shown_.size();
     rewritten_ = false;
     SumUp(false);
@@ -114,11 +114,6 @@ void EventLog::Add(Line line, Readers readers) {
         entries_.erase(entries_.begin(), entries_.begin() + kMaxEntries / 4);
         ShowForViewer();
     }
-}
-
-void EventLog::Drop() {
-    entries_.pop_back();
-    ShowForViewer();
 }
 
 void EventLog::BeginTurn(const Game& game, int player) {

@@ -42,7 +42,8 @@ public:
     void Resume(const Game& game);
     void Heard(const Game& game, const GameEvent& event) override;
     // A message the rules showed in a box; the line of the event it announces (a player out, the
-    // game's end, a raid) takes its words instead of a line of its own.
+    // game's end, a raid) takes its words instead of a line of its own, and the heading of a turn
+    // stands for the box that announces it.
     void Told(const std::string& message);
 
     // The lines the viewer may read, oldest first.
@@ -73,8 +74,6 @@ private:
 
     void Clear();
     void Add(Line line, Readers readers);
-    // Takes back the last entry.
-    void Drop();
     // Tells Changed what became of the lines the viewer had (`before` of them).
     void Notify(size_t before);
     // Writes what the hidden turn cost each human so far; at the turn's end also a line for

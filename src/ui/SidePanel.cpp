@@ -70,8 +70,6 @@ void SidePanel::ShowGameControls(bool shown) {
     playerPanel_->setVisible(shown);
     round_->setVisible(shown);
     next_->setVisible(shown);
-    if (shown)
-        log_->show();
     if (!shown) {
         selected_->hide();
         noMoves_->hide();
@@ -84,9 +82,12 @@ void SidePanel::ShowPlayer(int player, const QColor& colour) {
     palette.setColor(QPalette::WindowText, Qt::black);
     playerPanel_->setPalette(palette);
     playerNumber_->setText("Player " + QString::number(player));
+    log_->show();
 }
 
 void SidePanel::ShowNoPlayer() {
+    // What the last player's log holds is not for the next one's eyes, nor the other way round.
+    log_->hide();
     playerPanel_->setPalette(QPalette());
     playerNumber_->clear();
     money_->clear();

@@ -28,11 +28,11 @@ public:
     // The height the player panel needs, which the window keeps in view.
     int PlayerPanelHeight() const;
 
-    // The player panel and "Next Turn" show while a game is shown; the log from the first game
-    // on, so that the end of a game can still be read.
+    // The player panel and "Next Turn" show while a game is shown. The log shows with the first
+    // player's turn, and stays after the game, so that its end can still be read.
     void ShowGameControls(bool shown);
     void ShowPlayer(int player, const QColor& colour);
-    // No player and no money: the panel tells nothing of a turn that has not begun.
+    // No player, no money and no log: the panel tells nothing of a turn that has not begun.
     void ShowNoPlayer();
     void ShowMoney(const QString& money);
     // The round under way and whose turn it is.

@@ -132,6 +132,10 @@ TEST_F(EventLogTest, TurnsHaveHeadingsAndABoxStandsForTheEventItAnnounces) {
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Round 1 - Player 1", "Round 1 - Player 2",
                                                  "Round 2 - Player 1"}));
 
+    // The box that announces a turn to humans sharing the machine adds nothing to its heading.
+    log().Told("Player 1's Turn");
+    EXPECT_EQ(Texts().size(), 3u);
+
     // The rules showed "Player 2 resigns!" in a box, then told that he is out: one line.
     log().Told("Player 2 resigns!");
     log().Heard(game(), PlayerOut{2, 0});

@@ -72,6 +72,7 @@ TEST_F(HotSeatCoverTest, FogAndTwoHumansHereCoverTheBoardBetweenTurns) {
         EXPECT_TRUE(modal.Messages.empty()) << "the cover takes the place of the turn's box";
         EXPECT_EQ(window->Cover()->Caption(), "Player 2: click to begin your turn");
         EXPECT_TRUE(window->MoneyLabel()->text().isEmpty()) << "nothing of player 2 shows";
+        EXPECT_FALSE(window->findChild<QWidget*>("txtLog")->isVisible()) << "nor his log";
         EXPECT_FALSE(window->NextTurnButton()->isEnabled());
         // Keys that would play the hidden turn do nothing but begin it.
         game->SetNextTurnEnabled(true);
@@ -83,6 +84,7 @@ TEST_F(HotSeatCoverTest, FogAndTwoHumansHereCoverTheBoardBetweenTurns) {
         QTest::keyClick(window.get(), Qt::Key_Return);
         EXPECT_FALSE(Covered());
         EXPECT_FALSE(window->MoneyLabel()->text().isEmpty()) << "player 2's treasury shows";
+        EXPECT_TRUE(window->findChild<QWidget*>("txtLog")->isVisible());
     }
 }
 
