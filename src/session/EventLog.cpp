@@ -74,7 +74,7 @@ void EventLog::Heard(const Game& game, const GameEvent& event) {
         Tally(event);
     } else if (told && AnnouncedByBox(event)) {
         // The box's words stand for the event, in the colour of who acted.
-        entries_.back().Text.Player = EventActor(event);
+        entries_.back().Content.Player = EventActor(event);
         ShowForViewer();
     } else {
         Write(game, event);
@@ -86,8 +86,8 @@ void EventLog::Heard(const Game& game, const GameEvent& event) {
 
 void EventLog::Told(const std::string& message) {
     // The box that announces a turn to the humans sharing the machine: the heading says it.
-    if (!entries_.empty() && entries_.back().Text.Heading &&
-        message == "Player " + std::to_string(entries_.back().Text.Player) + "'s Turn")
+    if (!entries_.empty() && entries_.back().Content.Heading &&
+        message == "Player " + std::to_string(entries_.back().Content.Player) + "'s Turn")
         return;
     const size_t before = shown_.size();
     rewritten_ = false;
@@ -109,7 +109,7 @@ void EventLog::Notify(size_t before) {
 void EventLog::Add(Line line, Readers readers) {
     entries_.push_back({std::move(line), readers});
     if (readers & Bit(viewer_))
-        shown_.push_back(entries_.back().Text);
+        shown_.push_back(entries_.back().Content);
     if (entries_.size() > kMaxEntries) {
         entries_.erase(entries_.begin(), entries_.begin() + kMaxEntries / 4);
         ShowForViewer();
@@ -231,7 +231,7 @@ void EventLog::ShowForViewer() {
     shown_.clear();
     for (const Entry& entry : entries_) {
         if (entry.Read & Bit(viewer_))
-            shown_.push_back(entry.Text);
+            shown_.push_back(entry.Content);
     }
     rewritten_ = true;
 }

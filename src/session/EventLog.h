@@ -60,7 +60,7 @@ private:
     using Readers = uint8_t;
     static constexpr Readers kEveryone = 0x1F;
     struct Entry {
-        Line Text;
+        Line Content;
         Readers Read = kEveryone;
     };
     // The turn of a player whom "Hide Opponents Turn" hides: per human here, the attacks on his

@@ -1,5 +1,6 @@
 #include "ui/WindowFixture.h"
 
+#include "session/EventLog.h"
 #include "session/Settings.h"
 #include "ui/BoardWidget.h"
 #include "ui/EventLogView.h"
@@ -8,6 +9,7 @@
 
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 namespace marovane {
 namespace {
@@ -76,6 +78,31 @@ TEST_F(EventLogViewTest, TheComputersTurnAndTheBoxesAreWrittenInTheLog) {
     EXPECT_EQ(answer.Messages, boxes);
     EXPECT_EQ(Lines().mid(Lines().size() - 2), (QStringList{boxes[1], boxes[2]}));
     EXPECT_TRUE(log->isVisible()) << "the end of the game can still be read";
+}
+
+// The newest line stays in view as lines come, unless the player scrolled back to read.
+TEST(EventLogView, FollowsTheNewestLineUnlessThePlayerReadsBack) {
+    GameRecord record;
+    EventLog log(record);
+    EventLogView view;
+    view.resize(190, 120);
+    view.Follow(log, [](int) { return QColor(Qt::red); });
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QScrollBar* bar = view.verticalScrollBar();
+    for (int i = 1; i <= 40; ++i)
+        log.Told("Line " + std::to_string(i));
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(view.LineTexts().back(), "Line 40");
+
+    bar->setValue(0);
+    log.Told("Line 41");
+    EXPECT_EQ(bar->value(), 0) << "the player reading back is left where he reads";
+    bar->setValue(bar->maximum());
+    log.Told("<b>Line 42</b>");
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(view.LineTexts().back(), "<b>Line 42</b>") << "plain text, never markup";
 }
 
 } // namespace
