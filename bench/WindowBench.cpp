@@ -8,6 +8,7 @@
 #include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
+#include "ui/BoardAnimations.h"
 #include "ui/BoardWidget.h"
 #include "ui/GameWindow.h"
 #include "ui/PictureStrip.h"
@@ -37,11 +38,18 @@ std::string ScenarioPath(const char* name) {
 }
 
 // A 30 x 30 board as a game shows it: a picture in every cell, castle lines, the reach circle
-// and the highlight, on the grass.
+// and the highlight, on the grass; with the argument 1, a piece slides between two cells and a
+// battle's damage shows over a third, as in a frame of an animation.
 void BM_PaintBoard(benchmark::State& state) {
     PictureStrip strip;
     strip.Load(kProgramDir, "People");
     BoardWidget board;
+    BoardAnimations animations(board, strip);
+    if (state.range(0) == 1) {
+        board.PaintAbove = [&animations](QPainter& painter) { animations.Paint(painter); };
+        animations.SlidePiece(strip.Picture(4), Cell{14, 15}, Cell{15, 15});
+        animations.ShowDamage(Cell{16, 15}, 12);
+    }
     board.SetCellSpacing(-1);
     board.SetSize(30, 30);
     board.SetCellWidth(30 * board.Geometry().Tpp());
@@ -68,7 +76,7 @@ void BM_PaintBoard(benchmark::State& state) {
     }
     state.counters["pixels"] = board.width() * board.height();
 }
-BENCHMARK(BM_PaintBoard)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintBoard)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The start of Border Wars for four with player 1 to move as a computer, as saved-game bytes so
 // every iteration starts from the same board.

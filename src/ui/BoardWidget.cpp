@@ -390,6 +390,20 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     if (!layer_.isNull())
         painter.drawPixmap(0, 0, layer_);
     PaintOverlays(painter);
+    if (PaintAbove)
+        PaintAbove(painter);
+}
+
+void BoardWidget::PaintEmptyCell(QPainter& painter, int x, int y) const {
+    if (!ValidCell(x, y) || background_.isNull())
+        return;
+    const QRect inside = CellRect(x, y).toAlignedRect().adjusted(1, 1, -1, -1);
+    painter.drawPixmap(inside, background_, inside);
+}
+
+const QPixmap& BoardWidget::CellSized(const QPixmap& picture) const {
+    return Scaled(picture, QSize(std::max(1, static_cast<int>(Px(CellWidth()))),
+                                 std::max(1, static_cast<int>(Px(CellHeight())))));
 }
 
 bool BoardWidget::CellUnder(const QPointF& position, int& x, int& y) const {

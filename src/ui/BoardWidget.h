@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -101,6 +102,13 @@ public:
     QSize sizeHint() const override;
     // The rectangle of a cell in pixels.
     QRectF CellRect(int x, int y) const;
+
+    // Drawn over everything else in each frame, such as a piece on its way to its cell.
+    std::function<void(QPainter&)> PaintAbove;
+    // For what is drawn above: the background alone inside a cell's border, and a picture at the
+    // size of a cell.
+    void PaintEmptyCell(QPainter& painter, int x, int y) const;
+    const QPixmap& CellSized(const QPixmap& picture) const;
 
 signals:
     void CellClick(int x, int y);

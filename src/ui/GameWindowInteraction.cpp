@@ -3,6 +3,7 @@
 #include "engine/KeepVisit.h"
 #include "net/NetworkPlay.h"
 #include "scenario/Options.h"
+#include "ui/BoardAnimations.h"
 #include "ui/BoardPort.h"
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
@@ -120,6 +121,7 @@ void GameWindow::ShowBackgroundPictures() {
 
 void GameWindow::GameStarted() {
     summarised_ = false;
+    animations_->Skip(); // what moved belonged to the last game
     for (int k = 0; k < 5; ++k)
         menus_->Teams(k)->setEnabled(CurrentGame().TeamsAllowed(k));
     emit GameBegan();
