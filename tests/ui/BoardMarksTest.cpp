@@ -12,13 +12,14 @@
 
 #include <array>
 #include <map>
+#include <utility>
 
 namespace marovane {
 namespace {
 
 // The marks over the board in the real window: the cells and pieces the selected unit can reach,
-// each piece's health bar and the spent units. Player 1 moves first on a 12 x 12 board with
-// castles; only the wall pieces of the castles are left of the scenario's pieces.
+// each piece's health bar and the spent units. Player 1 moves first on an empty 12 x 12 board
+// with castles.
 class BoardMarksTest : public test::WindowFixture {
 protected:
     void SetUp() override {
@@ -27,10 +28,8 @@ protected:
         def.Options = static_cast<int16_t>(def.Options | (1 << option_bit::Castle));
         ASSERT_TRUE(Start(def, test::Humans(2)));
         for (int x = 1; x <= 12; ++x) {
-            for (int y = 1; y <= 12; ++y) {
-                if (game->PieceAt(x, y).Type != unit_type::Wall)
-                    game->SetUnit(x, y, -1, 1);
-            }
+            for (int y = 1; y <= 12; ++y)
+                game->SetUnit(x, y, -1, 1);
         }
         game->Update();
     }
@@ -48,11 +47,14 @@ protected:
     ReachMark PointerAt(int x, int y) {
         QTest::mouseMove(window->Board(), Centre(x, y));
         const QImage shown = window->Board()->cursor().pixmap().toImage();
-        const std::map<const char*, ReachMark> named = {
-            {"Run", ReachMark::Step},     {"Attack", ReachMark::Attack},
-            {"Arrow", ReachMark::Attack}, {"Rock", ReachMark::Attack},
-            {"Oil", ReachMark::Attack},   {"Magic", ReachMark::Heal},
-            {"Repair", ReachMark::Repair}};
+        const std::array<std::pair<const char*, ReachMark>, 7> named = {
+            {{"Run", ReachMark::Step},
+             {"Attack", ReachMark::Attack},
+             {"Arrow", ReachMark::Attack},
+             {"Rock", ReachMark::Attack},
+             {"Oil", ReachMark::Attack},
+             {"Magic", ReachMark::Heal},
+             {"Repair", ReachMark::Repair}}};
         for (const auto& [name, mark] : named) {
             if (!shown.isNull() && shown == pointers.Named(name).pixmap().toImage())
                 return mark;
