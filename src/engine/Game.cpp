@@ -163,6 +163,15 @@ SeatKind Game::Seat(int p) const {
     return PlayerComp[p] ? SeatKind::Computer : SeatKind::HumanHere;
 }
 
+bool Game::HandsOverBetweenTurns() const {
+    if (!FogOn)
+        return false;
+    int humansHere = 0;
+    for (int p = 1; p <= NumPlayers; ++p)
+        humansHere += !PlayerOut[p] && Seat(p) == SeatKind::HumanHere;
+    return humansHere >= 2;
+}
+
 void Game::SetHideOpponents(bool hide) {
     HideOpponents = hide;
     // A hidden board shows nothing of the computer's thinking, so that option goes off with it.

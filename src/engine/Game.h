@@ -173,6 +173,9 @@ public:
     bool PlayedRemotely(int p) const;
     // Who plays player p, as this machine sees it.
     SeatKind Seat(int p) const;
+    // Under fog, two or more humans still in the game share this machine: the board is covered
+    // between their turns, so that nobody sees what the fog hides from him.
+    bool HandsOverBetweenTurns() const;
 
     // ---- This machine's part in a network game ------------------------------------------------
     // The machine's role, and the player it plays (0 for none: a host, or a local game).

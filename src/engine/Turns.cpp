@@ -65,7 +65,8 @@ void Game::PrepareTurn() {
     // opponents' turns are hidden or the player sits at another machine.
     if (PlayedRemotely(p) || HideOpponents) {
         if (Seat(p) == SeatKind::HumanHere) {
-            if (HotSeat) {
+            // Under fog the window's cover asks the player to begin his turn instead.
+            if (HotSeat && !HandsOverBetweenTurns()) {
                 view_.SetBoardVisible(false);
                 interaction_.ShowMessage("Player " + std::to_string(p) + "'s Turn");
             }
@@ -114,10 +115,11 @@ void Game::NextPlayer() {
             return;
         }
 
+        // Told first, so that the display of the turn knows whose turn and which round it is.
+        Publish(game_event::TurnStart{CurrentPlayer});
         PrepareTurn();
         if (serial != gameSerial_)
             return; // the hot-seat announcement let the window run
-        Publish(game_event::TurnStart{CurrentPlayer});
         network_->TurnPassed(CurrentPlayer);
         // A guest follows the turns the host announces; its own turn begins when the host's
         // board arrives (BeginGuestTurn).

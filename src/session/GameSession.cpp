@@ -125,6 +125,8 @@ void GameSession::ShowLoadedGame() {
     for (int p = 1; p <= game.NumPlayers; ++p)
         game.DrawCastle(p);
     interaction.ShowBackgroundPictures();
+    // Whoever loaded a game shared under fog may not be the player whose turn it is.
+    AwaitHandOverFor(game.CurrentPlayer);
     view.SetBoardVisible(true);
     interaction.GameStarted();
     game.Update();
@@ -159,7 +161,7 @@ void GameSession::PlayPendingComputerTurn() {
 
 // ---- The current turn -----------------------------------------------------------------------
 
-bool GameSession::HumanToMove() const {
+bool GameSession::HumansTurn() const {
     const Game& game = game_;
     return game.GameOn && game.CurrentPlayer >= 1 && !game.PlayerComp[game.CurrentPlayer] &&
            !game.PlayedRemotely(game.CurrentPlayer);
@@ -189,6 +191,13 @@ void GameSession::StepTaking(const Game& game) {
 void GameSession::Heard(const Game&, const GameEvent& event) {
     if (!std::holds_alternative<game_event::Step>(event))
         steps_.Clear();
+    if (const auto* turn = std::get_if<game_event::TurnStart>(&event))
+        AwaitHandOverFor(turn->Player);
+}
+
+void GameSession::AwaitHandOverFor(int p) {
+    handOverPending_ =
+        coversHandOvers_ && game_.HandsOverBetweenTurns() && game_.Seat(p) == SeatKind::HumanHere;
 }
 
 void GameSession::HumanTurnBegins(const Game& game) {

@@ -84,9 +84,17 @@ public:
 
     // ---- The current turn -----------------------------------------------------------------
     // A human at this machine is to move: the board takes clicks and the turn commands work.
-    bool HumanToMove() const;
-    // Saving is offered during a human's turn only.
-    bool SavingAllowed() const { return HumanToMove(); }
+    bool HumanToMove() const { return HumansTurn() && !handOverPending_; }
+    // Saving is offered during a human's turn only, also while the board waits for him.
+    bool SavingAllowed() const { return HumansTurn(); }
+    // The board waits, covered, for the human whose turn began to say he is at the machine
+    // (see Game::HandsOverBetweenTurns); until then nothing of his turn shows and he cannot
+    // move.
+    bool HandOverPending() const { return handOverPending_; }
+    void BeginHandedOverTurn() { handOverPending_ = false; }
+    // Only a display that can cover the board waits for hand-overs; the command-line tool
+    // shows no board to cover.
+    void CoverHandOvers() { coversHandOvers_ = true; }
     // Player > Computer is offered when the scenario allows both kinds in the current slot.
     bool ComputerSwitchAllowed() const;
 
@@ -151,6 +159,9 @@ public:
 private:
     void LoadChecked(const std::filesystem::path& path);
     void ShowLoadedGame();
+    bool HumansTurn() const;
+    // Whether the turn of player p, just begun, waits for the hand-over.
+    void AwaitHandOverFor(int p);
     void StepTaking(const Game& game) override;
     void StepsFinal() override { steps_.Clear(); }
     void HumanTurnBegins(const Game& game) override;
@@ -165,6 +176,8 @@ private:
     ComputerPlayer* computerPlayer_ = &computer_;
     // The options that only the window follows (Auto Next Turn and after), by option number.
     std::array<bool, view_option::Count> windowOptions_{false, false, true, true, true};
+    bool coversHandOvers_ = false;
+    bool handOverPending_ = false;
     StepHistory steps_;
     GameRecord record_;
     std::optional<Autosaves> autosaves_;

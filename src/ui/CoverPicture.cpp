@@ -1,5 +1,6 @@
 #include "ui/CoverPicture.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace marovane {
@@ -20,6 +21,32 @@ void CoverPicture::paintEvent(QPaintEvent*) {
                        size.height());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(target, picture_);
+    if (caption_.isEmpty())
+        return;
+    QFont font = painter.font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    painter.setFont(font);
+    const QRect text = painter.fontMetrics().boundingRect(caption_);
+    const QRect box = QRect(QPoint(0, 0), text.size() + QSize(48, 28)).intersected(rect());
+    const QRect placed = box.translated(rect().center() - box.center());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 170));
+    painter.drawRoundedRect(placed, 10, 10);
+    painter.setPen(Qt::white);
+    painter.drawText(placed, Qt::AlignCenter, caption_);
+}
+
+void CoverPicture::SetCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void CoverPicture::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit Clicked();
+    QWidget::mousePressEvent(event);
 }
 
 } // namespace marovane

@@ -54,6 +54,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     session_ = std::make_unique<GameSession>(specs_, *boardPort_, *this, scheduler_, seed,
                                              ToLocalPath(programDir_.path()), settings_);
     boardPort_->SetGame(session_->CurrentGame());
+    session_->CoverHandOvers();
     // An installed program's folder is read-only: the player's own scenarios go to his folder.
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     session_->SetPlayerScenarioFolder(ToLocalPath(userData));
@@ -96,6 +97,7 @@ void GameWindow::BuildBoard() {
     resumeButton_ = new QPushButton("Resume Last Game", cover_);
     resumeButton_->setObjectName("cmdResume");
     resumeButton_->hide();
+    connect(cover_, &CoverPicture::Clicked, this, &GameWindow::BeginHandedOverTurn);
     connect(resumeButton_, &QPushButton::clicked, this, [this] {
         commands_->ResumeLastGame();
         EnableComforts();
@@ -316,6 +318,12 @@ void GameWindow::NextTurn() {
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (session_->HandOverPending() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        BeginHandedOverTurn();
+        return;
+    }
     if (!input_->KeyPressed(event))
         QMainWindow::keyPressEvent(event);
 }

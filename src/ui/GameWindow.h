@@ -145,6 +145,9 @@ private:
     void UndoStep();
     void ResignAsked();
     void ShowRound();
+    // Covers the board until the human whose turn began under fog clicks, then shows his turn.
+    void CoverForHandOver(int player);
+    void BeginHandedOverTurn();
     void SetOption(int index, bool checked);
     QPixmap ProgramPicture(const QString& file) const;
 

@@ -131,6 +131,11 @@ void GameWindow::TurnStarted() {
     const int p = game.CurrentPlayer;
     if (p < 1)
         return;
+    if (session_->HandOverPending()) {
+        CoverForHandOver(p);
+        return;
+    }
+    cover_->SetCaption(QString());
     menus_->PlayerMenu()->setEnabled(!game.PlayedRemotely(p));
     menus_->TeamsMenu()->setEnabled(game.Role != NetworkRole::Guest);
     menus_->SetGameMenusEnabled(!game.PlayedRemotely(p), game.Role != NetworkRole::Guest);
@@ -149,6 +154,29 @@ void GameWindow::TurnStarted() {
     MoneyChanged();
     side_->NextTurnButton()->setEnabled(game.NextTurnEnabled);
     board_->setCursor(Qt::ArrowCursor);
+}
+
+void GameWindow::CoverForHandOver(int player) {
+    cover_->SetPicture(ProgramPicture("hide.jpg"), "hide.jpg");
+    cover_->SetCaption("Player " + QString::number(player) + ": click to begin your turn");
+    cover_->show();
+    cover_->raise();
+    panels_[0]->hide();
+    side_->ShowNoPlayer();
+    ShowRound();
+    menus_->PlayerMenu()->setEnabled(false);
+    EnableSaving();
+    side_->NextTurnButton()->setEnabled(false);
+    board_->setCursor(Qt::ArrowCursor);
+}
+
+void GameWindow::BeginHandedOverTurn() {
+    if (!session_->HandOverPending())
+        return;
+    session_->BeginHandedOverTurn();
+    cover_->SetCaption(QString());
+    boardPort_->SetBoardVisible(true);
+    TurnStarted();
 }
 
 void GameWindow::ShowRound() {
@@ -173,7 +201,7 @@ void GameWindow::ResignAsked() {
 
 void GameWindow::MoneyChanged() {
     const Game& game = CurrentGame();
-    if (game.CurrentPlayer >= 1)
+    if (game.CurrentPlayer >= 1 && !session_->HandOverPending())
         side_->ShowMoney(Latin1(FormatMoney(game.Money[game.CurrentPlayer])));
 }
 

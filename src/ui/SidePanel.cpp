@@ -79,6 +79,14 @@ void SidePanel::ShowPlayer(int player, const QColor& colour) {
     playerNumber_->setText("Player " + QString::number(player));
 }
 
+void SidePanel::ShowNoPlayer() {
+    playerPanel_->setPalette(QPalette());
+    playerNumber_->clear();
+    money_->clear();
+    selected_->hide();
+    noMoves_->hide();
+}
+
 void SidePanel::ShowMoney(const QString& money) {
     money_->setText(money);
 }

@@ -29,6 +29,8 @@ public:
     // The player panel and "Next Turn" show while a game is shown.
     void ShowGameControls(bool shown);
     void ShowPlayer(int player, const QColor& colour);
+    // No player and no money: the panel tells nothing of a turn that has not begun.
+    void ShowNoPlayer();
     void ShowMoney(const QString& money);
     // The round under way and whose turn it is.
     void ShowRound(const QString& text);

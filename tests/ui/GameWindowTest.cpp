@@ -378,6 +378,7 @@ TEST_F(GameWindowTest, AUnitInTheFogStaysHiddenFromEveryChannel) {
     GameDef def = test::PlainDef(12, 12);
     def.Options = static_cast<int16_t>(def.Options | Bit(option_bit::Fog));
     ASSERT_TRUE(Start(def));
+    QTest::mouseClick(window->Cover(), Qt::LeftButton); // two players share the machine
     for (int x = 1; x <= 12; ++x) {
         for (int y = 1; y <= 12; ++y)
             game->SetUnit(x, y, -1, 1);
