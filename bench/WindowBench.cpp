@@ -4,6 +4,7 @@
 //   build/bench/bench/window_bench   (QT_QPA_PLATFORM=offscreen when there is no screen)
 
 #include "ai/ComputerTurn.h"
+#include "engine/CellMarks.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
@@ -21,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
@@ -37,9 +39,9 @@ std::string ScenarioPath(const char* name) {
     return path->string();
 }
 
-// A 30 x 30 board as a game shows it: a picture in every cell, castle lines, the reach circle
-// and the highlight, on the grass; with the argument 1, a piece slides between two cells and a
-// battle's damage shows over a third, as in a frame of an animation.
+// A 30 x 30 board as a game shows it: a picture with its marks in every cell, castle lines, the
+// reach circle and the highlight, on the grass; with the argument 1, a piece slides between two
+// cells and a battle's damage shows over a third, as in a frame of an animation.
 void BM_PaintBoard(benchmark::State& state) {
     PictureStrip strip;
     strip.Load(kProgramDir, "People");
@@ -60,6 +62,11 @@ void BM_PaintBoard(benchmark::State& state) {
         for (int y = 1; y <= 30; ++y) {
             board.SetCellPicture(x, y, strip.Picture((x * 7 + y * 3) % 60));
             board.SetCellVisible(x, y, (x + y) % 5 != 0);
+            // Health bars on every piece, some units spent, the selection's reach around it.
+            const bool near = std::abs(x - 15) <= 3 && std::abs(y - 15) <= 3;
+            board.SetCellMark(x, y,
+                              CellMarks{near ? ReachMark::Attack : ReachMark::None,
+                                        static_cast<int8_t>((x * y) % 101), (x + y) % 7 == 0});
         }
     }
     for (int p = 0; p < 4; ++p) {

@@ -1,5 +1,7 @@
 #include "ui/BoardWidget.h"
 
+#include "ui/BoardMarks.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -116,6 +118,17 @@ QString BoardWidget::CellToolTip(int x, int y) const {
 void BoardWidget::SetCellToolTip(int x, int y, const QString& text) {
     if (ValidCell(x, y))
         At(x, y).ToolTip = text;
+}
+
+CellMarks BoardWidget::CellMark(int x, int y) const {
+    return ValidCell(x, y) ? At(x, y).Marks : CellMarks{};
+}
+
+void BoardWidget::SetCellMark(int x, int y, const CellMarks& marks) {
+    if (!ValidCell(x, y) || At(x, y).Marks == marks)
+        return;
+    At(x, y).Marks = marks;
+    InvalidateCell(x, y, false);
 }
 
 bool BoardWidget::CellVisible(int x, int y) const {
@@ -345,6 +358,7 @@ void BoardWidget::PaintLayer(QPainter& painter, const QRect& dirty) {
             }
             if (!c.Picture.isNull())
                 painter.drawPixmap(cell.topLeft(), Scaled(c.Picture, cellSize));
+            PaintCellMarks(painter, cell, c.Marks);
             if (cellLines_ == 1) {
                 painter.setPen(border);
                 painter.setBrush(Qt::NoBrush);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/CellMarks.h"
 #include "ui/BoardGeometry.h"
 
 #include <QColor>
@@ -65,6 +66,9 @@ public:
     void SetCellPicture(int x, int y, const QPixmap& picture);
     QString CellToolTip(int x, int y) const;
     void SetCellToolTip(int x, int y, const QString& text);
+    // The marks drawn over a shown cell's picture (see BoardMarks.h); a hidden cell shows none.
+    CellMarks CellMark(int x, int y) const;
+    void SetCellMark(int x, int y, const CellMarks& marks);
     bool CellVisible(int x, int y) const;
     void SetCellVisible(int x, int y, bool visible);
     // With both coordinates: whether that cell holds a picture; with neither: whether there is a
@@ -139,6 +143,7 @@ private:
     struct Cell {
         QPixmap Picture;
         QString ToolTip;
+        CellMarks Marks;
         bool Visible = true;
     };
 

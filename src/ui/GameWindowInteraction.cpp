@@ -102,6 +102,7 @@ void GameWindow::ViewOptionsChanged() {
     // A hidden turn shows no thinking.
     menus_->Option(view_option::ShowThinking)
         ->setEnabled(!session_->ViewOption(view_option::HideOpponents));
+    boardPort_->SetHealthBars(session_->ViewOption(view_option::HealthBars));
 }
 
 void GameWindow::TeamsChanged() {
