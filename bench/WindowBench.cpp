@@ -4,10 +4,12 @@
 //   build/bench/bench/window_bench   (QT_QPA_PLATFORM=offscreen when there is no screen)
 
 #include "ai/ComputerTurn.h"
+#include "engine/CellMarks.h"
 #include "engine/Game.h"
 #include "engine/HeadlessPort.h"
 #include "savegame/SavedGame.h"
 #include "scenario/DefFile.h"
+#include "ui/BoardAnimations.h"
 #include "ui/BoardWidget.h"
 #include "ui/GameWindow.h"
 #include "ui/PictureStrip.h"
@@ -20,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
@@ -36,12 +39,19 @@ std::string ScenarioPath(const char* name) {
     return path->string();
 }
 
-// A 30 x 30 board as a game shows it: a picture in every cell, castle lines, the reach circle
-// and the highlight, on the grass.
+// A 30 x 30 board as a game shows it: a picture with its marks in every cell, castle lines, the
+// reach circle and the highlight, on the grass; with the argument 1, a piece slides between two
+// cells and a battle's damage shows over a third, as in a frame of an animation.
 void BM_PaintBoard(benchmark::State& state) {
     PictureStrip strip;
     strip.Load(kProgramDir, "People");
     BoardWidget board;
+    BoardAnimations animations(board, strip);
+    if (state.range(0) == 1) {
+        board.PaintAbove = [&animations](QPainter& painter) { animations.Paint(painter); };
+        animations.SlidePiece(strip.Picture(4), Cell{14, 15}, Cell{15, 15});
+        animations.ShowDamage(Cell{16, 15}, 12);
+    }
     board.SetCellSpacing(-1);
     board.SetSize(30, 30);
     board.SetCellWidth(30 * board.Geometry().Tpp());
@@ -52,6 +62,11 @@ void BM_PaintBoard(benchmark::State& state) {
         for (int y = 1; y <= 30; ++y) {
             board.SetCellPicture(x, y, strip.Picture((x * 7 + y * 3) % 60));
             board.SetCellVisible(x, y, (x + y) % 5 != 0);
+            // Health bars on every piece, some units spent, the selection's reach around it.
+            const bool near = std::abs(x - 15) <= 3 && std::abs(y - 15) <= 3;
+            board.SetCellMark(x, y,
+                              CellMarks{near ? ReachMark::Attack : ReachMark::None,
+                                        static_cast<int8_t>((x * y) % 101), (x + y) % 7 == 0});
         }
     }
     for (int p = 0; p < 4; ++p) {
@@ -68,7 +83,7 @@ void BM_PaintBoard(benchmark::State& state) {
     }
     state.counters["pixels"] = board.width() * board.height();
 }
-BENCHMARK(BM_PaintBoard)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintBoard)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The start of Border Wars for four with player 1 to move as a computer, as saved-game bytes so
 // every iteration starts from the same board.

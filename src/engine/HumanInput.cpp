@@ -40,10 +40,6 @@ ClickOutcome Game::CellClick(int x, int y) {
     // A cell hidden by fog is clicked as if it were empty grass.
     const Piece clicked = VisiblePieceAt(x, y);
     const int sx = HighX, sy = HighY;
-    const Piece selected = sx > 0 && OnBoard(sx, sy) ? PieceAt(sx, sy) : Piece{};
-    const bool selectedCanAct = !selected.Empty() && selected.MovesLeft > 0;
-    const int selectedType = selected.Type;
-    const int dx = std::abs(x - sx), dy = std::abs(y - sy);
 
     auto fight = [&](int targetOwner) {
         const uint32_t serial = gameSerial_;
@@ -66,35 +62,29 @@ ClickOutcome Game::CellClick(int x, int y) {
         return ClickOutcome::Fought;
     };
 
-    if (!clicked.Empty()) {
-        const int owner = clicked.Owner;
-        const int type = clicked.Type;
-        if (!SameTeam(me, owner)) {
-            if (selectedCanAct && InReach(dx, dy, specs_.UnitRange[selectedType]))
-                return fight(owner);
-            return ClickOutcome::Nothing;
-        }
-        if (selectedCanAct) {
-            const bool hurt = clicked.HitPoints < specs_.HitPoints(type);
-            if (selectedType == unit_type::Peasant && type == unit_type::Wall && dx <= 1 &&
-                dy <= 1 && hurt) {
-                return fight(owner); // repair
-            }
-            if (selectedType == unit_type::Priest && type != unit_type::Wall &&
-                InReach(dx, dy, specs_.UnitRange[selectedType]) && hurt) {
-                return fight(owner); // healing
-            }
-        }
-        if (owner == me && clicked.MovesLeft > 0) {
-            SelectPiece(x, y);
-            return ClickOutcome::Selected;
-        }
-        return ClickOutcome::Nothing;
-    }
-    if (selectedCanAct && dx <= 1 && dy <= 1) {
+    // The click does what the pointer showed over the cell (and the board's marks): one verdict
+    // for all three.
+    switch (ClickPreview(x, y)) {
+    case ClickAction::Move: {
         int tx = x;
-        if (MovePiece(sx, sy, tx, y))
-            return ClickOutcome::Stepped;
+        return MovePiece(sx, sy, tx, y) ? ClickOutcome::Stepped : ClickOutcome::Nothing;
+    }
+    case ClickAction::Attack:
+    case ClickAction::Arrow:
+    case ClickAction::Rock:
+    case ClickAction::Oil:
+    case ClickAction::Heal:
+    case ClickAction::Repair:
+        return fight(clicked.Owner);
+    case ClickAction::None:
+    case ClickAction::Select:
+    case ClickAction::NoDrop:
+        break;
+    }
+    // Any own unit with moves left is selected, whatever was selected before.
+    if (!clicked.Empty() && clicked.Owner == me && clicked.MovesLeft > 0) {
+        SelectPiece(x, y);
+        return ClickOutcome::Selected;
     }
     return ClickOutcome::Nothing;
 }

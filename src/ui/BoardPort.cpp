@@ -1,5 +1,6 @@
 #include "ui/BoardPort.h"
 
+#include "engine/CellMarks.h"
 #include "engine/Game.h"
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
@@ -19,6 +20,47 @@ BoardPort::BoardPort(BoardWidget& board, CoverPicture& cover, const PictureStrip
                      const UnitSpecs& specs)
     : board_(board), cover_(cover), pictures_(pictures), specs_(specs) {}
 
+void BoardPort::SetGame(Game& game) {
+    game_ = &game;
+    game.Listen(this);
+}
+
+void BoardPort::SetHealthBars(bool shown) {
+    healthBars_ = shown;
+    RefreshMarks();
+}
+
+void BoardPort::MarksMayHaveChanged() {
+    if (marksScheduled_)
+        return;
+    marksScheduled_ = true;
+    // The board widget is the context: the look is dropped with it.
+    QMetaObject::invokeMethod(
+        &board_, [this] { RefreshMarks(); }, Qt::QueuedConnection);
+}
+
+void BoardPort::RefreshMarks() {
+    marksScheduled_ = false;
+    if (!game_ || board_.BoardWidth() != game_->BoardWidth ||
+        board_.BoardHeight() != game_->BoardHeight)
+        return;
+    const std::vector<CellMarks> marks = BoardMarksOf(*game_);
+    size_t i = 0;
+    for (int y = 1; y <= game_->BoardHeight; ++y) {
+        for (int x = 1; x <= game_->BoardWidth; ++x) {
+            CellMarks cell = marks[i++];
+            if (!healthBars_)
+                cell.Health = -1;
+            board_.SetCellMark(x, y, cell);
+        }
+    }
+}
+
+void BoardPort::Heard(const Game&, const GameEvent&) {
+    // A battle changes hit points without any picture changing.
+    MarksMayHaveChanged();
+}
+
 void BoardPort::RedrawPictures() {
     if (!game_ || game_->BoardWidth < 1 || board_.BoardWidth() != game_->BoardWidth ||
         board_.BoardHeight() != game_->BoardHeight)
@@ -36,11 +78,13 @@ void BoardPort::BoardResized(int width, int height) {
     board_.ClearLines();
     board_.HighlightOff();
     board_.CircleOff();
+    MarksMayHaveChanged();
     if (Resized)
         Resized();
 }
 
 void BoardPort::CellPictureChanged(int x, int y, int picture) {
+    MarksMayHaveChanged();
     if (picture < 0) {
         board_.SetCellPicture(x, y, QPixmap());
         board_.SetCellToolTip(x, y, QString());
@@ -62,6 +106,7 @@ void BoardPort::CellPictureChanged(int x, int y, int picture) {
 }
 
 void BoardPort::BoardRefreshed() {
+    MarksMayHaveChanged();
     // Without fog every cell stays shown from the moment the board is made.
     if (!game_ || !game_->FogOn || board_.BoardWidth() != game_->BoardWidth ||
         board_.BoardHeight() != game_->BoardHeight)
@@ -86,11 +131,13 @@ void BoardPort::DrawLine(double x1, double y1, double x2, double y2, Rgb colour)
 
 void BoardPort::Highlight(int x, int y, Rgb colour) {
     board_.Highlight(x, y, ToColour(colour));
+    MarksMayHaveChanged();
 }
 
 void BoardPort::HighlightOff() {
     board_.HighlightOff();
     board_.CircleOff();
+    MarksMayHaveChanged();
 }
 
 void BoardPort::ShowReachCircle(int x, int y, double radius) {

@@ -1,5 +1,7 @@
 #include "ui/BoardWidget.h"
 
+#include "ui/BoardMarks.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -116,6 +118,17 @@ QString BoardWidget::CellToolTip(int x, int y) const {
 void BoardWidget::SetCellToolTip(int x, int y, const QString& text) {
     if (ValidCell(x, y))
         At(x, y).ToolTip = text;
+}
+
+CellMarks BoardWidget::CellMark(int x, int y) const {
+    return ValidCell(x, y) ? At(x, y).Marks : CellMarks{};
+}
+
+void BoardWidget::SetCellMark(int x, int y, const CellMarks& marks) {
+    if (!ValidCell(x, y) || At(x, y).Marks == marks)
+        return;
+    At(x, y).Marks = marks;
+    InvalidateCell(x, y, false);
 }
 
 bool BoardWidget::CellVisible(int x, int y) const {
@@ -345,6 +358,7 @@ void BoardWidget::PaintLayer(QPainter& painter, const QRect& dirty) {
             }
             if (!c.Picture.isNull())
                 painter.drawPixmap(cell.topLeft(), Scaled(c.Picture, cellSize));
+            PaintCellMarks(painter, cell, c.Marks);
             if (cellLines_ == 1) {
                 painter.setPen(border);
                 painter.setBrush(Qt::NoBrush);
@@ -390,6 +404,20 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     if (!layer_.isNull())
         painter.drawPixmap(0, 0, layer_);
     PaintOverlays(painter);
+    if (PaintAbove)
+        PaintAbove(painter);
+}
+
+void BoardWidget::PaintEmptyCell(QPainter& painter, int x, int y) const {
+    if (!ValidCell(x, y) || background_.isNull())
+        return;
+    const QRect inside = CellRect(x, y).toAlignedRect().adjusted(1, 1, -1, -1);
+    painter.drawPixmap(inside, background_, inside);
+}
+
+const QPixmap& BoardWidget::CellSized(const QPixmap& picture) const {
+    return Scaled(picture, QSize(std::max(1, static_cast<int>(Px(CellWidth()))),
+                                 std::max(1, static_cast<int>(Px(CellHeight())))));
 }
 
 bool BoardWidget::CellUnder(const QPointF& position, int& x, int& y) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/CellMarks.h"
 #include "ui/BoardGeometry.h"
 
 #include <QColor>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -64,6 +66,9 @@ public:
     void SetCellPicture(int x, int y, const QPixmap& picture);
     QString CellToolTip(int x, int y) const;
     void SetCellToolTip(int x, int y, const QString& text);
+    // The marks drawn over a shown cell's picture (see BoardMarks.h); a hidden cell shows none.
+    CellMarks CellMark(int x, int y) const;
+    void SetCellMark(int x, int y, const CellMarks& marks);
     bool CellVisible(int x, int y) const;
     void SetCellVisible(int x, int y, bool visible);
     // With both coordinates: whether that cell holds a picture; with neither: whether there is a
@@ -102,6 +107,13 @@ public:
     // The rectangle of a cell in pixels.
     QRectF CellRect(int x, int y) const;
 
+    // Drawn over everything else in each frame, such as a piece on its way to its cell.
+    std::function<void(QPainter&)> PaintAbove;
+    // For what is drawn above: the background alone inside a cell's border, and a picture at the
+    // size of a cell.
+    void PaintEmptyCell(QPainter& painter, int x, int y) const;
+    const QPixmap& CellSized(const QPixmap& picture) const;
+
 signals:
     void CellClick(int x, int y);
     void CellMouseDown(int button, int shift, int x, int y);
@@ -131,6 +143,7 @@ private:
     struct Cell {
         QPixmap Picture;
         QString ToolTip;
+        CellMarks Marks;
         bool Visible = true;
     };
 

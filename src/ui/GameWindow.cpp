@@ -5,6 +5,7 @@
 #include "ui/QtText.h"
 
 #include "scenario/Options.h"
+#include "ui/BoardAnimations.h"
 #include "ui/BoardInput.h"
 #include "ui/BoardPort.h"
 #include "ui/BoardWidget.h"
@@ -62,6 +63,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     session_->SetAutosaveFolder(ToLocalPath(QDir(userData).filePath("autosaves")));
     BuildPanels();
     input_ = new BoardInput(*session_, *board_, *panels_[0], pointers_, this);
+    BuildAnimations();
     connect(input_, &BoardInput::Did, this, &GameWindow::PlayerDid);
     // After the click has been played: a step may now be taken back, or no longer.
     connect(board_, &BoardWidget::CellClick, this, [this] { EnableComforts(); });
@@ -82,7 +84,9 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     EnableComforts();
 }
 
-GameWindow::~GameWindow() = default;
+GameWindow::~GameWindow() {
+    session_->CurrentGame().StopListening(animations_);
+}
 
 QPixmap GameWindow::ProgramPicture(const QString& file) const {
     return QPixmap(programDir_.filePath(file));
@@ -118,6 +122,15 @@ void GameWindow::BuildBoard() {
         if (panels_[0])
             panels_[0]->hide();
     };
+}
+
+void GameWindow::BuildAnimations() {
+    animations_ = new BoardAnimations(*board_, strip_, this);
+    animations_->Wanted = [this] { return session_->ViewOption(view_option::Animations); };
+    board_->PaintAbove = [this](QPainter& painter) { animations_->Paint(painter); };
+    // A click on the board or a key ends what is still moving.
+    board_->installEventFilter(this);
+    CurrentGame().Listen(animations_);
 }
 
 void GameWindow::BuildPanels() {
@@ -325,6 +338,7 @@ void GameWindow::NextTurn() {
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
+    animations_->Skip();
     const int key = event->key();
     if (session_->HandOverPending() &&
         (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
@@ -336,6 +350,8 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched == board_)
+        animations_->Skip();
     // Moving over the window's background or a unit panel hides the floating panel.
     if (event->type() == QEvent::MouseMove && (watched == centralWidget() || watched == side_))
         input_->PointerLeftCells();

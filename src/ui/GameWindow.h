@@ -25,6 +25,7 @@ class QPushButton;
 
 namespace marovane {
 
+class BoardAnimations;
 class BoardInput;
 class BoardPort;
 class BoardWidget;
@@ -74,6 +75,7 @@ public:
     QLabel* MoneyLabel() const { return side_->MoneyLabel(); }
     QLabel* NoMovesMarker() const { return side_->NoMovesMarker(); }
     CoverPicture* Cover() const { return cover_; }
+    BoardAnimations* Animations() const { return animations_; }
     // "Resume Last Game" on the title picture, shown while a kept game waits.
     QPushButton* ResumeButton() const { return resumeButton_; }
     KeepDialog* Keep() const { return keep_.get(); }
@@ -137,6 +139,7 @@ protected:
 private:
     void BuildBoard();
     void BuildPanels();
+    void BuildAnimations();
     void BuildDialogs();
     void ConnectMenus();
     void LayOut();
@@ -165,6 +168,7 @@ private:
     std::unique_ptr<GameSession> session_;
     GameMenus* menus_ = nullptr;
     BoardInput* input_ = nullptr;
+    BoardAnimations* animations_ = nullptr;
 
     SidePanel* side_ = nullptr;
     // The floating panel under the pointer (0) and the selected unit's panel (1).

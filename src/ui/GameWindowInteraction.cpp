@@ -3,6 +3,7 @@
 #include "engine/KeepVisit.h"
 #include "net/NetworkPlay.h"
 #include "scenario/Options.h"
+#include "ui/BoardAnimations.h"
 #include "ui/BoardPort.h"
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
@@ -103,6 +104,7 @@ void GameWindow::ViewOptionsChanged() {
     // A hidden turn shows no thinking.
     menus_->Option(view_option::ShowThinking)
         ->setEnabled(!session_->ViewOption(view_option::HideOpponents));
+    boardPort_->SetHealthBars(session_->ViewOption(view_option::HealthBars));
 }
 
 void GameWindow::TeamsChanged() {
@@ -122,6 +124,7 @@ void GameWindow::ShowBackgroundPictures() {
 
 void GameWindow::GameStarted() {
     summarised_ = false;
+    animations_->Skip(); // what moved belonged to the last game
     for (int k = 0; k < 5; ++k)
         menus_->Teams(k)->setEnabled(CurrentGame().TeamsAllowed(k));
     emit GameBegan();

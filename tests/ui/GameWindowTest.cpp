@@ -397,6 +397,8 @@ TEST_F(GameWindowTest, AUnitInTheFogStaysHiddenFromEveryChannel) {
     QHelpEvent help(QEvent::ToolTip, Centre(8, 3), window->Board()->mapToGlobal(Centre(8, 3)));
     QApplication::sendEvent(window->Board(), &help);
     EXPECT_EQ(QToolTip::text(), "") << "the tooltip";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->Board()->CellMark(8, 3), CellMarks{}) << "the marks: no target, no bar";
     Click(8, 3);
     EXPECT_EQ(game->BoardUnit(8, 3), specs.UnitStrength[4]) << "the click";
     EXPECT_EQ(game->BoardUnit(3, 3), specs.UnitStrength[unit_type::Catapult]);
@@ -409,6 +411,9 @@ TEST_F(GameWindowTest, AUnitInTheFogStaysHiddenFromEveryChannel) {
     Hover(8, 3);
     EXPECT_TRUE(window->PointerPanel()->isVisible());
     EXPECT_NE(window->Board()->cursor().shape(), Qt::ForbiddenCursor);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->Board()->CellMark(8, 3).Reach, ReachMark::Attack);
+    EXPECT_EQ(window->Board()->CellMark(8, 3).Health, 100);
 }
 
 TEST_F(GameWindowTest, TheFloatingPanelGoesWhenThePointerLeavesTheCells) {

@@ -1,6 +1,7 @@
 #include "ui/WindowFixture.h"
 
 #include "scenario/Options.h"
+#include "ui/BoardAnimations.h"
 #include "ui/BoardWidget.h"
 #include "ui/GameSummaryDialog.h"
 #include "ui/KeepDialog.h"
@@ -134,6 +135,47 @@ TEST_F(TurnFeedbackTest, AWonGameIsSummedUpFromWhatHappened) {
               (QStringList{"Player 2", "1", "0", QString::fromLatin1(FormatMoney(0))}));
     summary->CloseButton()->click();
     EXPECT_FALSE(summary->isVisible());
+}
+
+TEST_F(TurnFeedbackTest, StepsSlideAndBattlesShowTheirDamageUntilSkippedOrSwitchedOff) {
+    BoardAnimations& animations = *window->Animations();
+    Click(5, 5);
+    Click(5, 4);
+    ASSERT_EQ(game->PieceAt(5, 4).Owner, 1);
+    EXPECT_TRUE(animations.Running()) << "the step slides";
+    if (const QByteArray folder = qgetenv("MAROVANE_SHOTS"); !folder.isEmpty()) {
+        QTest::qWait(BoardAnimations::kSlideMs / 2);
+        window->Board()->grab().save(QDir(QString::fromLocal8Bit(folder)).filePath("sliding.png"));
+    }
+    QTest::keyClick(window.get(), Qt::Key_Shift);
+    EXPECT_FALSE(animations.Running()) << "a key skips it";
+
+    // Player 1's infantry, back beside player 2's, attacks it.
+    game->SetUnit(5, 4, -1, 1);
+    game->PlaceUnit(5, 5, kInfantry, 1);
+    game->Update();
+    const int before = game->PieceAt(6, 5).HitPoints;
+    Click(5, 5);
+    Click(6, 5);
+    ASSERT_FALSE(game->PieceAt(6, 5).Empty());
+    const int lost = before - game->PieceAt(6, 5).HitPoints;
+    if (const QByteArray folder = qgetenv("MAROVANE_SHOTS"); !folder.isEmpty()) {
+        QTest::qWait(BoardAnimations::kDamageMs / 4);
+        window->Board()->grab().save(QDir(QString::fromLocal8Bit(folder)).filePath("damage.png"));
+    }
+    ASSERT_FALSE(animations.DamageTexts().isEmpty());
+    EXPECT_EQ(animations.DamageTexts().front(),
+              lost > 0 ? QString("-%1").arg(lost) : QString("miss"));
+    QTest::mouseClick(window->Board(), Qt::LeftButton, {}, Centre(1, 12));
+    EXPECT_FALSE(animations.Running()) << "a click skips it";
+
+    window->Action("mnuOCheck3")->trigger(); // Options > Animations off
+    game->PlaceUnit(8, 8, kInfantry, 1);
+    game->Update();
+    Click(8, 8);
+    Click(8, 7);
+    ASSERT_EQ(game->PieceAt(8, 7).Owner, 1);
+    EXPECT_FALSE(animations.Running());
 }
 
 } // namespace
