@@ -160,17 +160,8 @@ std::optional<AttackPreview> Game::PreviewAttack(int x1, int y1, int x2, int y2)
     if (!GameOn || !OnBoard(x1, y1) || !OnBoard(x2, y2) || PieceAt(x1, y1).Owner != CurrentPlayer)
         return std::nullopt;
     double chance = 0;
-    switch (ClickActionFrom(x1, y1, x2, y2, &chance)) {
-    case ClickAction::Attack:
-    case ClickAction::Arrow:
-    case ClickAction::Rock:
-    case ClickAction::Oil:
-    case ClickAction::Heal:
-    case ClickAction::Repair:
-        break;
-    default:
+    if (!FightsBattle(ClickActionFrom(x1, y1, x2, y2, &chance)))
         return std::nullopt; // no fight there, or a cell the player cannot see
-    }
     const Piece attacker = PieceAt(x1, y1);
     const Piece target = PieceAt(x2, y2);
     const int code = BoardUnit(x2, y2);

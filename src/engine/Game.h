@@ -46,6 +46,11 @@ inline constexpr int Keep = 4;
 // What a click on a cell would do with the selected unit: the pointer the board shows.
 enum class ClickAction { None, Select, Move, Attack, Arrow, Rock, Oil, Heal, Repair, NoDrop };
 
+// Whether the click fights a battle: an attack of any kind, a healing or a repair.
+constexpr bool FightsBattle(ClickAction action) {
+    return action >= ClickAction::Attack && action <= ClickAction::Repair;
+}
+
 // What a human's click on a cell did.
 enum class ClickOutcome { Nothing, Selected, Stepped, Fought };
 

@@ -64,23 +64,13 @@ ClickOutcome Game::CellClick(int x, int y) {
 
     // The click does what the pointer showed over the cell (and the board's marks): one verdict
     // for all three.
-    switch (ClickPreview(x, y)) {
-    case ClickAction::Move: {
+    const ClickAction action = ClickPreview(x, y);
+    if (action == ClickAction::Move) {
         int tx = x;
         return MovePiece(sx, sy, tx, y) ? ClickOutcome::Stepped : ClickOutcome::Nothing;
     }
-    case ClickAction::Attack:
-    case ClickAction::Arrow:
-    case ClickAction::Rock:
-    case ClickAction::Oil:
-    case ClickAction::Heal:
-    case ClickAction::Repair:
+    if (FightsBattle(action))
         return fight(clicked.Owner);
-    case ClickAction::None:
-    case ClickAction::Select:
-    case ClickAction::NoDrop:
-        break;
-    }
     // Any own unit with moves left is selected, whatever was selected before.
     if (!clicked.Empty() && clicked.Owner == me && clicked.MovesLeft > 0) {
         SelectPiece(x, y);
