@@ -243,7 +243,7 @@ bool GameSession::ResumeLastGame() {
         }
         // A resumed game has no file of its own yet: Save asks for one, and never writes over
         // a kept game.
-        game_.SaveFile.clear();
+        game_.SetSaveFile({});
         return true;
     }
     interaction.ShowMessage("There is no autosaved game to resume.");

@@ -58,7 +58,7 @@ void GameCommands::NewGame() {
     } else if (!MayLeaveRunningGame()) {
         return;
     }
-    game.SaveFile.clear();
+    // The running game keeps its file until a new one begins: the dialog may be cancelled.
     setup_.Open();
 }
 
@@ -215,12 +215,12 @@ bool GameCommands::Save() {
 }
 
 void GameCommands::SaveAs() {
-    std::string& saveFile = session_.CurrentGame().SaveFile;
-    const std::string previous = saveFile;
-    saveFile.clear();
+    Game& game = session_.CurrentGame();
+    const std::string previous = game.SaveFile;
+    game.SetSaveFile({});
     // A cancelled dialog keeps the file the game had.
-    if (!Save() && saveFile.empty())
-        saveFile = previous;
+    if (!Save() && game.SaveFile.empty())
+        game.SetSaveFile(previous);
 }
 
 bool GameCommands::SaveTo(const QString& path) {
@@ -264,7 +264,6 @@ void GameCommands::OpenRecent(const QString& path) {
                                      "\" is no longer in the scenario list.");
         return;
     }
-    session_.CurrentGame().SaveFile.clear();
     setup_.Open();
 }
 

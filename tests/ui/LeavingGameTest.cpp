@@ -61,7 +61,7 @@ TEST_F(LeavingGameTest, EveryCommandThatEndsTheGameAsksToSaveItFirst) {
             // A recent file to open: a saved game of its own.
             const QString other = QString::fromStdString((dir.Path() / "other.mvg").string());
             ASSERT_TRUE(window->SaveTo(other));
-            window->CurrentGame().SaveFile = SavePath().toStdString();
+            window->CurrentGame().SetSaveFile(SavePath().toStdString());
             const uint32_t serial = game->GameSerial();
             // What the command goes on to: a file or host dialog is shown and cancelled.
             bool dialogShown = false;
@@ -85,6 +85,10 @@ TEST_F(LeavingGameTest, EveryCommandThatEndsTheGameAsksToSaveItFirst) {
                 EXPECT_EQ(game->GameSerial(), serial);
             }
             window->SetupDialog()->reject();
+            if (game->GameSerial() == serial) {
+                EXPECT_EQ(game->SaveFile, SavePath().toStdString())
+                    << "a game that goes on keeps its file";
+            }
         }
     }
 }
