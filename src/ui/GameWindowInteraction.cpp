@@ -178,8 +178,7 @@ void GameWindow::BeginHandedOverTurn() {
     if (!session_->HandOverPending())
         return;
     session_->BeginHandedOverTurn();
-    cover_->SetCaption(QString());
-    boardPort_->SetBoardVisible(true);
+    boardPort_->SetBoardVisible(true); // hides the cover; the turn's display clears its caption
     TurnStarted();
 }
 
