@@ -12,6 +12,8 @@
 #include "shell/FileTypes.h"
 #include "shell/StartFile.h"
 #include "ui/GameWindow.h"
+#include "ui/Language.h"
+#include "ui/QtSettingsStore.h"
 #include "util/Error.h"
 #include "util/ProgramFolder.h"
 
@@ -19,6 +21,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -47,6 +50,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Marovane");
     QApplication::setOrganizationName("Marovane");
     QApplication::setWindowIcon(QIcon(":/icons/marovane.png"));
+    {
+        // The language is settled before the first text is made; a choice made in the menu
+        // therefore waits for the next start.
+        QtSettingsStore store;
+        const PlayerSettings settings(store);
+        InstallLanguage(LanguageToUse(QString::fromStdString(settings.Language()),
+                                      QLocale::system().name().section('_', 0, 0)));
+    }
 
     const CommandLine line = ParseCommandLine(QApplication::arguments().mid(1));
     const QDir programDir(

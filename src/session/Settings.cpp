@@ -9,6 +9,7 @@ namespace {
 
 const char* const kShowAbout = "Show About";
 const char* const kLastHost = "LastHost";
+const char* const kLanguage = "Language";
 const char* const kComputerLevel = "Computer Level";
 
 } // namespace
@@ -73,6 +74,14 @@ bool PlayerSettings::ShowAbout() const {
 
 void PlayerSettings::SetShowAbout(bool show) {
     WriteFlag(kShowAbout, show);
+}
+
+std::string PlayerSettings::Language() const {
+    return store_.Read(kLanguage).value_or("");
+}
+
+void PlayerSettings::SetLanguage(const std::string& code) {
+    store_.Write(kLanguage, code);
 }
 
 std::string PlayerSettings::LastHost() const {

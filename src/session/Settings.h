@@ -61,6 +61,11 @@ public:
     bool ShowAbout() const;
     void SetShowAbout(bool show);
 
+    // The language of the window, kept as "Language": a catalogue's code ("de"), "en" for the
+    // English the program is written in, or empty to follow the system's language.
+    std::string Language() const;
+    void SetLanguage(const std::string& code);
+
     std::string LastHost() const;
     void SetLastHost(const std::string& host);
 

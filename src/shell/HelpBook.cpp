@@ -17,6 +17,12 @@ const std::map<int, QString>& PagesByContext() {
 
 } // namespace
 
+HelpBook::HelpBook(const QDir& programDir, const QString& language)
+    : folder_(programDir.filePath("help")) {
+    if (language != "en" && folder_.exists(language + "/index.html"))
+        folder_.setPath(folder_.filePath(language));
+}
+
 QString HelpBook::ContextPage(int context) const {
     const auto found = PagesByContext().find(context);
     return found == PagesByContext().end() ? ContentsPage() : folder_.filePath(found->second);

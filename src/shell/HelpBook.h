@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Language.h"
+
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -14,10 +16,11 @@ inline constexpr int NewGame = 4;    // F1 in the new-game dialog
 } // namespace help_context
 
 // The help pages shipped in the program folder's "help" folder: a contents page, one page per
-// context number, and the tutorial's own page.
+// context number, and the tutorial's own page. A translation's pages are in a folder named by
+// its code inside it ("help/de"), with the same file names; English is the help folder itself.
 class HelpBook {
 public:
-    explicit HelpBook(const QDir& programDir) : folder_(programDir.filePath("help")) {}
+    explicit HelpBook(const QDir& programDir, const QString& language = CurrentLanguage());
 
     QString ContentsPage() const { return folder_.filePath("index.html"); }
     // The page of a context number; the contents page for a number without a page of its own.

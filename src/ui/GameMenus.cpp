@@ -1,6 +1,7 @@
 #include "ui/GameMenus.h"
 
 #include "session/Settings.h"
+#include "ui/Language.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -34,6 +35,30 @@ void GameMenus::AddComforts(QMenu* game) {
     undo_->setShortcut(QKeySequence::Undo);
     undo_->setEnabled(false);
     connect(undo_, &QAction::triggered, this, &GameMenus::UndoChosen);
+}
+
+void GameMenus::AddLanguages() {
+    // The system's language, English, then each translation under its own name.
+    QMenu* menu = optionsMenu_->addMenu(tr("&Language"));
+    menu->setObjectName("mnuOLanguage");
+    auto* group = new QActionGroup(this);
+    QStringList codes{"", "en"};
+    codes << InstalledLanguages();
+    for (const QString& code : codes) {
+        const QString caption = code.isEmpty() ? tr("&System Language") : LanguageName(code);
+        QAction* item =
+            AddItem(menu, "mnuOLanguage" + (code.isEmpty() ? QString("System") : code), caption);
+        item->setCheckable(true);
+        item->setData(code);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, code] { emit LanguageChosen(code); });
+        languages_.append(item);
+    }
+}
+
+void GameMenus::SetLanguageChoice(const QString& code) {
+    for (QAction* item : languages_)
+        item->setChecked(item->data().toString() == code);
 }
 
 void GameMenus::SetRecentFiles(const QStringList& paths) {
@@ -109,6 +134,7 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     pictureMenu_ = optionsMenu_->addMenu("Unit &Pictures");
     pictureMenu_->setObjectName("mnuOPics");
     pictureGroup_ = new QActionGroup(this);
+    AddLanguages();
 
     playerMenu_ = bar.addMenu("&Player");
     playerMenu_->setObjectName("mnuPlayer");

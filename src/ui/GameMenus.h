@@ -40,6 +40,11 @@ public:
     QAction* Leave() const { return leave_; }
     QMenu* RecentMenu() const { return recentMenu_; }
 
+    // Options > Language: the system's language (an empty code), English and each
+    // translation; the stored choice is checked.
+    void SetLanguageChoice(const QString& code);
+    QList<QAction*> LanguageItems() const { return languages_; }
+
     // The Player and Teams entries of the menu bar; both are off while no game runs.
     void SetGameMenusEnabled(bool player, bool teams);
 
@@ -70,14 +75,17 @@ signals:
     void ComputerChosen();
     void ResignChosen();
     void TeamsChosen(int mode);
+    void LanguageChosen(const QString& code);
 
 private:
     void AddComforts(QMenu* game);
+    void AddLanguages();
 
     QMenu* optionsMenu_ = nullptr;
     QMenu* playerMenu_ = nullptr;
     QMenu* teamsMenu_ = nullptr;
     QMenu* pictureMenu_ = nullptr;
+    QList<QAction*> languages_;
     QActionGroup* pictureGroup_ = nullptr;
     std::array<QAction*, view_option::Count> options_{};
     std::array<QAction*, 2> strengths_{};

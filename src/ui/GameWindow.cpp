@@ -16,6 +16,7 @@
 #include "ui/GameSummaryDialog.h"
 #include "ui/KeepDialog.h"
 #include "ui/LocalPath.h"
+#include "ui/PlainMessage.h"
 #include "ui/SidePanel.h"
 #include "ui/UnitPanel.h"
 #include "ui/dialogs/GameSetupDialog.h"
@@ -74,6 +75,7 @@ GameWindow::GameWindow(const QDir& programDir, const UnitSpecs& specs, uint64_t 
     session_->RestoreViewOptions();
     ViewOptionsChanged();
     menus_->Strength(session_->ComputerStrength())->setChecked(true);
+    menus_->SetLanguageChoice(Latin1(session_->Settings().Language()));
     CurrentGame().ChooseTeams(0);
     resize(1000, 760);
     // The window never gets so low that the player's number disappears (60 twips, 4 pixels,
@@ -182,6 +184,13 @@ void GameWindow::ConnectMenus() {
     connect(menus_, &GameMenus::StrengthChosen, this, [this](ComputerLevel level) {
         session_->SetComputerStrength(level);
         menus_->Strength(level)->setChecked(true);
+    });
+    // The texts already shown stay as they are, so the choice waits for the next start.
+    connect(menus_, &GameMenus::LanguageChosen, this, [this](const QString& code) {
+        session_->Settings().SetLanguage(code.toStdString());
+        menus_->SetLanguageChoice(code);
+        ShowPlainMessage(this, QMessageBox::Information, kProductName,
+                         tr("The language changes the next time Marovane starts."));
     });
     connect(menus_, &GameMenus::PictureSetChosen, this, &GameWindow::ChoosePictureSet);
     connect(menus_, &GameMenus::ComputerChosen, this, [this] {

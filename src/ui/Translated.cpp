@@ -1,0 +1,52 @@
+#include "ui/Translated.h"
+
+#include "ui/QtText.h"
+
+#include <QCoreApplication>
+
+namespace marovane {
+
+namespace {
+
+// %1..%9 replaced in one pass, as FillIn does for the English form.
+QString FillIn(const QString& pattern, const QStringList& values) {
+    QString out;
+    out.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (c == u'%' && i + 1 < pattern.size() && pattern[i + 1] >= u'1' &&
+            pattern[i + 1] <= u'9') {
+            const qsizetype index = pattern[i + 1].unicode() - u'1';
+            if (index < values.size()) {
+                out += values[index];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+QString Translated(const Text& text) {
+    if (text.IsValue())
+        return Latin1(text.Source());
+    const QString pattern =
+        QCoreApplication::translate(text.Context().c_str(), text.Source().c_str());
+    if (text.Args().empty())
+        return pattern;
+    QStringList values;
+    for (const Text& arg : text.Args())
+        values << Translated(arg);
+    return FillIn(pattern, values);
+}
+
+QString TranslatedIfKnown(const char* context, const std::string& english) {
+    const QString translated = QCoreApplication::translate(context, english.c_str());
+    // Without a translation the source comes back read as UTF-8; the text itself is Latin-1.
+    return translated == QString::fromUtf8(english.c_str()) ? Latin1(english) : translated;
+}
+
+} // namespace marovane

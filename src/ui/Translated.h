@@ -1,0 +1,18 @@
+#pragma once
+
+#include "util/Text.h"
+
+#include <QString>
+
+namespace marovane {
+
+// A text of the plain layers in the player's language: its pattern through the installed
+// catalogues, then its values, each translated in turn when it is a text itself. A value from a
+// file or a peer is Latin-1 and shown as it stands.
+QString Translated(const Text& text);
+
+// A text that arrived in English from elsewhere (a host's message to show): its translation
+// when one of the catalogues knows it word for word under the context, otherwise as it stands.
+QString TranslatedIfKnown(const char* context, const std::string& english);
+
+} // namespace marovane
