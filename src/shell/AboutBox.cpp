@@ -88,7 +88,10 @@ AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(bottom);
-    setMinimumWidth(440);
+    // A window does not ask its wrapped labels how tall they get: the box is made tall enough
+    // for them at its narrowest, and any width it gets beyond that only leaves room.
+    constexpr int kWidth = 440;
+    setMinimumSize(kWidth, layout->totalHeightForWidth(kWidth));
 }
 
 void AboutBox::done(int result) {
