@@ -21,7 +21,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -55,8 +54,7 @@ int main(int argc, char** argv) {
         // therefore waits for the next start.
         QtSettingsStore store;
         const PlayerSettings settings(store);
-        InstallLanguage(LanguageToUse(QString::fromStdString(settings.Language()),
-                                      QLocale::system().name().section('_', 0, 0)));
+        InstallStartLanguage(QString::fromStdString(settings.Language()));
     }
 
     const CommandLine line = ParseCommandLine(QApplication::arguments().mid(1));

@@ -77,6 +77,10 @@ QString InstallLanguage(const QString& code) {
     return code;
 }
 
+QString InstallStartLanguage(const QString& chosen) {
+    return InstallLanguage(LanguageToUse(chosen, QLocale::system().name().section('_', 0, 0)));
+}
+
 QString CurrentLanguage() {
     return Current().language;
 }

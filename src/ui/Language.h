@@ -19,6 +19,9 @@ QString LanguageToUse(const QString& chosen, const QString& systemLanguage);
 // Puts the catalogues of a language in place of those installed before; "en" removes them.
 // Texts shown afterwards are in that language. Returns the language now in use.
 QString InstallLanguage(const QString& code);
+// The language the player chose (Options > Language), or the system's when he chose none,
+// installed at the start of the program. Returns the language in use.
+QString InstallStartLanguage(const QString& chosen);
 // The language installed last ("en" before any).
 QString CurrentLanguage();
 
