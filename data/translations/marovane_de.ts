@@ -853,7 +853,7 @@ um seine Einheit zu wählen.</translation>
     <name>marovane::ScenarioDetailsPanel</name>
     <message>
         <source>Select a scenario to see its details.</source>
-        <translation>Ein Szenario wählen, um seine Einzelheiten zu sehen.</translation>
+        <translation>Ein Szenario wählen, um Einzelheiten zu sehen.</translation>
     </message>
     <message>
         <source>A scenario that comes with Marovane</source>

@@ -285,8 +285,8 @@ QAction* GameWindow::Action(const QString& name) const {
 
 void GameWindow::ChoosePictureSet(int index) {
     const QList<QAction*> items = menus_->PictureSetItems();
-    if (index < 0 || index >= items.size() ||
-        items[index]->objectName() == "mnuOPic0" && !items[index]->isCheckable())
+    // "(none)", the one item of a program folder without pictures, cannot be chosen.
+    if (index < 0 || index >= items.size() || !items[index]->isCheckable())
         return;
     items[index]->setChecked(true);
     strip_.Load(programDir_, items[index]->text());

@@ -29,6 +29,7 @@ ScenarioDetailsPanel::ScenarioDetailsPanel(QWidget* parent) : QWidget(parent) {
     auto* details = new QVBoxLayout(this);
     details->setContentsMargins(0, 0, 0, 0);
     noGame_ = new QLabel(tr("Select a scenario to see its details."), this);
+    noGame_->setWordWrap(true);
     details->addWidget(noGame_);
     badge_ = new QLabel(this);
     badge_->setPixmap(QPixmap(":/icons/marovane-48.png"));
