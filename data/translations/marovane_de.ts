@@ -783,9 +783,10 @@ Jedes Bild, jeder Mauszeiger und jedes Symbol wird beim Bauen vom eigenen Code d
         <source>Paint with the left button,
 or right-click a cell
 to choose its unit.</source>
-        <translation>Mit der linken Taste malen
-oder ein Feld rechts anklicken,
-um seine Einheit zu wählen.</translation>
+        <translation>Mit links malen
+oder rechts ein Feld
+anklicken, um seine
+Einheit zu wählen.</translation>
     </message>
     <message>
         <source>Player </source>
