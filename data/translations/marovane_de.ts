@@ -586,7 +586,7 @@ Jedes Bild, jeder Mauszeiger und jedes Symbol wird beim Bauen vom eigenen Code d
     </message>
     <message>
         <source>Played at %1</source>
-        <translation>Gespielt an %1</translation>
+        <translation>Gespielt von %1</translation>
     </message>
     <message>
         <source>Waiting for the host...</source>
