@@ -1,5 +1,7 @@
 #include "session/Settings.h"
 
+#include "util/Text.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -26,9 +28,13 @@ void MemorySettings::Write(const std::string& key, const std::string& value) {
 }
 
 const std::array<const char*, view_option::Count>& ViewOptionCaptions() {
+    // Both the menu's captions and the settings' keys: the keys stay English, and the menu
+    // translates the caption when it shows it.
     static const std::array<const char*, view_option::Count> captions = {
-        "Show Computer &Thinking", "&Hide Opponents Turn", "&Auto Next Turn", "&Animations",
-        "Health &Bars"};
+        MAROVANE_TEXT("GameMenus", "Show Computer &Thinking"),
+        MAROVANE_TEXT("GameMenus", "&Hide Opponents Turn"),
+        MAROVANE_TEXT("GameMenus", "&Auto Next Turn"), MAROVANE_TEXT("GameMenus", "&Animations"),
+        MAROVANE_TEXT("GameMenus", "Health &Bars")};
     return captions;
 }
 

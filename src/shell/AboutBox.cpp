@@ -34,23 +34,23 @@ QString AboutBox::Version() {
 }
 
 QString AboutBox::PlatformLine() {
-    return "A Turn-Based Strategy War Game for " + OperatingSystem() + " desktops (" +
-           QSysInfo::buildCpuArchitecture() + ", Qt " + QT_VERSION_STR + ")";
+    return tr("A Turn-Based Strategy War Game for %1 desktops (%2, Qt %3)")
+        .arg(OperatingSystem(), QSysInfo::buildCpuArchitecture(), QT_VERSION_STR);
 }
 
 QString AboutBox::Credits() {
-    return QString("Written by the Marovane developers.\n"
-                   "Every picture, pointer and icon is drawn by the game's own code when it is "
-                   "built. The letters of the Alphabet pictures are set in DejaVu Sans and the "
-                   "title in DejaVu Serif, of the DejaVu fonts (derived from Bitstream Vera). The "
-                   "windows are made with Qt %1.")
+    return tr("Written by the Marovane developers.\n"
+              "Every picture, pointer and icon is drawn by the game's own code when it is "
+              "built. The letters of the Alphabet pictures are set in DejaVu Sans and the "
+              "title in DejaVu Serif, of the DejaVu fonts (derived from Bitstream Vera). The "
+              "windows are made with Qt %1.")
         .arg(QT_VERSION_STR);
 }
 
 AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName("frmAbout");
-    setWindowTitle(QString("About ") + kProductName + " v " + Version());
+    setWindowTitle(tr("About %1 v %2").arg(kProductName, Version()));
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(":/icons/marovane.png").pixmap(96, 96));
     auto* title = new QLabel(kProductName, this);
@@ -65,10 +65,10 @@ AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
     credits_->setObjectName("lblCredits");
     credits_->setWordWrap(true);
     credits_->setTextFormat(Qt::PlainText);
-    startup_ = new QCheckBox("Always show this screen on startup", this);
+    startup_ = new QCheckBox(tr("Always show this screen on startup"), this);
     startup_->setObjectName("chkStartup");
     startup_->setChecked(settings_.ShowAbout());
-    ok_ = new QPushButton("&OK", this);
+    ok_ = new QPushButton(tr("&OK"), this);
     ok_->setObjectName("cmdOK");
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include <QCoreApplication>
+
 namespace marovane {
 
 namespace {
@@ -38,7 +40,9 @@ CommandLine ParseCommandLine(const QStringList& words) {
         } else if (i + 1 < words.size()) {
             *value = words[++i];
         } else {
-            line.Problem = "The switch " + name + " needs a value.";
+            line.Problem =
+                QCoreApplication::translate("CommandLine", "The switch %1 needs a value.")
+                    .arg(name);
             continue;
         }
         seedGiven = seedGiven || name == "--seed";
@@ -49,7 +53,9 @@ CommandLine ParseCommandLine(const QStringList& words) {
         if (ok)
             line.Seed = seed;
         else
-            line.Problem = "The seed must be a whole number, not \"" + seedText + "\".";
+            line.Problem = QCoreApplication::translate(
+                               "CommandLine", "The seed must be a whole number, not \"%1\".")
+                               .arg(seedText);
     }
     return line;
 }

@@ -62,7 +62,7 @@ void DesktopShell::AddHelpKey(QWidget& widget, int context) {
 
 void DesktopShell::OpenPage(const QString& page) {
     if (!help_)
-        help_ = new HelpWindow("Marovane Help", book_.ContentsPage());
+        help_ = new HelpWindow(tr("Marovane Help"), book_.ContentsPage());
     help_->ShowPage(page);
     help_->show();
     // A modal dialog (the keep, the new-game dialog) holds back the input of every window but
@@ -103,7 +103,7 @@ void DesktopShell::StartTutorial() {
 
 void DesktopShell::ShowTutorialHelp() {
     if (!tutorialPanel_) {
-        tutorialPanel_ = new QDockWidget("Marovane Tutorial", &window_);
+        tutorialPanel_ = new QDockWidget(tr("Marovane Tutorial"), &window_);
         tutorialPanel_->setObjectName("tutorialHelp");
         auto* guide = new TutorialGuidePanel(tutorialPanel_);
         connect(guide, &TutorialGuidePanel::HelpWanted, this,

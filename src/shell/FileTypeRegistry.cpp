@@ -1,5 +1,7 @@
 #include "shell/FileTypeRegistry.h"
 
+#include <QCoreApplication>
+
 namespace marovane {
 
 namespace {
@@ -11,8 +13,13 @@ bool Same(const QString& a, const QString& b) {
 } // namespace
 
 QString TakeOverQuestion(const DocumentType& type) {
-    return "It appears that Marovane is not the default application for " + type.Description +
-           " (" + type.Extension + ").  Would you like to make it the default application now?";
+    // The description stays English in the desktop's files; the question shows it translated.
+    return QCoreApplication::translate(
+               "FileTypeRegistry",
+               "It appears that Marovane is not the default application for %1 (%2).  Would you "
+               "like to make it the default application now?")
+        .arg(QCoreApplication::translate("FileTypeRegistry", type.Description.toUtf8().constData()),
+             type.Extension);
 }
 
 Registration RegisterFileType(FileTypeRegistry& registry, const DocumentType& type,

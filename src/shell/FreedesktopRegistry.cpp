@@ -1,5 +1,6 @@
 #include "shell/FreedesktopRegistry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -250,11 +251,14 @@ FreedesktopRegistry::FreedesktopRegistry(DesktopFolders folders, const QDir& ico
     : folders_(std::move(folders)), iconSource_(iconSource), refresh_(std::move(refresh)) {}
 
 DocumentType FreedesktopRegistry::ScenarioType(const QString& programPath) {
-    return MakeType(".def", "scenario", "Marovane Game Definition File", programPath);
+    return MakeType(".def", "scenario",
+                    QT_TRANSLATE_NOOP("FileTypeRegistry", "Marovane Game Definition File"),
+                    programPath);
 }
 
 DocumentType FreedesktopRegistry::SavedGameType(const QString& programPath) {
-    return MakeType(".mvg", "savegame", "Marovane Saved Game File", programPath);
+    return MakeType(".mvg", "savegame",
+                    QT_TRANSLATE_NOOP("FileTypeRegistry", "Marovane Saved Game File"), programPath);
 }
 
 void FreedesktopRegistry::RefreshDesktopCaches(const QDir& dataHome) {

@@ -15,12 +15,12 @@ HelpWindow::HelpWindow(const QString& title, const QString& contentsPage, QWidge
     setObjectName("helpWindow");
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
-    auto* back = new QPushButton("&Back", this);
+    auto* back = new QPushButton(tr("&Back"), this);
     back->setObjectName("back");
     back->setEnabled(false);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
-    auto* contents = new QPushButton("&Contents", this);
+    auto* contents = new QPushButton(tr("&Contents"), this);
     connect(contents, &QPushButton::clicked, this, [this] { ShowPage(contentsPage_); });
 
     auto* buttons = new QHBoxLayout;
@@ -36,8 +36,11 @@ HelpWindow::HelpWindow(const QString& title, const QString& contentsPage, QWidge
 
 void HelpWindow::ShowPage(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        browser_->setHtml("<p>The help page <b>" + path.toHtmlEscaped() +
-                          "</b> is missing. Reinstalling the game brings it back.</p>");
+        browser_->setHtml("<p>" +
+                          tr("The help page %1 is missing. Reinstalling the game brings it back.")
+                              .toHtmlEscaped()
+                              .arg("<b>" + path.toHtmlEscaped() + "</b>") +
+                          "</p>");
         return;
     }
     browser_->setSource(QUrl::fromLocalFile(path));

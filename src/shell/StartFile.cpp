@@ -8,6 +8,7 @@
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 
@@ -19,6 +20,10 @@ namespace {
 
 const char* const kProductName = "Marovane";
 
+QString InvalidFile(const QString& name) {
+    return QCoreApplication::translate("StartFile", "Invalid File: %1").arg(name);
+}
+
 // The scenario's file among the game's scenarios, brought there when it lies elsewhere; nothing
 // (after a message) when it cannot be found, is damaged, or cannot be copied.
 std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name) {
@@ -28,15 +33,16 @@ std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name)
         // A bare name is looked up among the scenarios the game already has.
         if (auto known = window.Session().FindScenarioFile(given.string()))
             return known;
-        QMessageBox::information(&window, kProductName, "Invalid File: " + name);
+        QMessageBox::information(&window, kProductName, InvalidFile(name));
         return std::nullopt;
     }
     try {
         return ImportScenario(window.Session().Scenarios(), fs::absolute(given, error)).Path;
     } catch (const Error& refusal) {
-        QMessageBox::warning(&window, kProductName,
-                             "The scenario " + name + " was not opened.\n\n" +
-                                 QString::fromLatin1(refusal.what()));
+        QMessageBox::warning(
+            &window, kProductName,
+            QCoreApplication::translate("StartFile", "The scenario %1 was not opened.\n\n%2")
+                .arg(name, QString::fromLatin1(refusal.what())));
         return std::nullopt;
     }
 }
@@ -51,7 +57,7 @@ bool OpenStartFile(GameWindow& window, const QString& name,
     case StartFileKind::SavedGame:
         return window.LoadFrom(name);
     case StartFileKind::Invalid:
-        QMessageBox::information(&window, kProductName, "Invalid File: " + name);
+        QMessageBox::information(&window, kProductName, InvalidFile(name));
         return false;
     case StartFileKind::Scenario:
         break;
@@ -64,7 +70,7 @@ bool OpenStartFile(GameWindow& window, const QString& name,
     GameSetupDialog& setup = *window.SetupDialog();
     setup.RefreshList();
     if (!setup.SelectScenario(FromLocalPath(scenario->filename()))) {
-        QMessageBox::information(&window, kProductName, "Invalid File: " + name);
+        QMessageBox::information(&window, kProductName, InvalidFile(name));
         return false;
     }
     window.NewGameCommand();

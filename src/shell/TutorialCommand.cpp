@@ -53,7 +53,7 @@ void TutorialCommand::Start() {
 }
 
 void TutorialCommand::Failed() {
-    QMessageBox::warning(&window_, kProductName, "Error loading tutorial.");
+    QMessageBox::warning(&window_, kProductName, tr("Error loading tutorial."));
 }
 
 } // namespace marovane

@@ -1,5 +1,6 @@
 #include "shell/WindowsRegistry.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace marovane {
@@ -25,11 +26,13 @@ DocumentType MakeType(const QString& extension, const QString& description, int 
 } // namespace
 
 DocumentType WindowsRegistry::ScenarioType(const QString& programPath) {
-    return MakeType(".def", "Marovane Game Definition File", 1, programPath);
+    return MakeType(".def", QT_TRANSLATE_NOOP("FileTypeRegistry", "Marovane Game Definition File"),
+                    1, programPath);
 }
 
 DocumentType WindowsRegistry::SavedGameType(const QString& programPath) {
-    return MakeType(".mvg", "Marovane Saved Game File", 2, programPath);
+    return MakeType(".mvg", QT_TRANSLATE_NOOP("FileTypeRegistry", "Marovane Saved Game File"), 2,
+                    programPath);
 }
 
 QString WindowsRegistry::TypeOfExtension(const QString& extension) const {

@@ -5,6 +5,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/PictureStrip.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,7 +19,7 @@ namespace {
 constexpr int kFrameMs = 16;
 
 QString DamageText(int damage) {
-    return damage > 0 ? QString("-%1").arg(damage) : QString("miss");
+    return damage > 0 ? QString("-%1").arg(damage) : BoardAnimations::tr("miss");
 }
 
 QColor DamageColour(int damage) {

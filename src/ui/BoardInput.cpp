@@ -148,9 +148,10 @@ QString BoardInput::PreviewLines(const AttackPreview& preview, bool repair) {
                    : QString::number(values.first) + "-" + QString::number(values.second);
     };
     if (preview.Heal)
-        return (repair ? "Repairs " : "Heals ") + span(*preview.Heal);
-    QString lines = "Damage " + span(preview.Damage);
-    lines += preview.Counter ? "\nStrikes back " + span(*preview.Counter) : "\nNo strike back";
+        return (repair ? tr("Repairs %1") : tr("Heals %1")).arg(span(*preview.Heal));
+    QString lines = tr("Damage %1").arg(span(preview.Damage));
+    lines += "\n" + (preview.Counter ? tr("Strikes back %1").arg(span(*preview.Counter))
+                                     : tr("No strike back"));
     return lines;
 }
 

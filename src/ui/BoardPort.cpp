@@ -5,6 +5,9 @@
 #include "ui/BoardWidget.h"
 #include "ui/CoverPicture.h"
 #include "ui/PictureStrip.h"
+#include "ui/UnitNames.h"
+
+#include <QCoreApplication>
 
 namespace marovane {
 
@@ -98,8 +101,9 @@ void BoardPort::CellPictureChanged(int x, int y, int picture) {
         return;
     }
     const Piece piece = DecodePiece(picture);
-    const QString text = QString::fromLatin1(specs_.UnitName[piece.Type]) + " (Player " +
-                         QString::number(piece.Owner) + ")";
+    const QString text = QCoreApplication::translate("BoardPort", "%1 (Player %2)")
+                             .arg(UnitNameShown(specs_.UnitName[piece.Type]))
+                             .arg(piece.Owner);
     if (known)
         toolTips_[static_cast<size_t>(picture)] = text;
     board_.SetCellToolTip(x, y, text);

@@ -10,6 +10,7 @@
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,9 +25,14 @@ namespace marovane {
 
 namespace {
 
-const char* const kSaveFilter = "Saved Marovane Game (*.mvg);;All Files (*.*)";
 // How long "Game saved to ..." stays on the status line.
 constexpr int kSavedStatusMs = 15000;
+
+// The file dialogs' filter: the words in the player's language, the patterns as they are.
+QString SaveFilter() {
+    return GameCommands::tr("Saved Marovane Game (%1)").arg("*.mvg") + ";;" +
+           GameCommands::tr("All Files (%1)").arg("*.*");
+}
 
 } // namespace
 
@@ -48,7 +54,7 @@ void GameCommands::NewGame() {
     // A network game stops first, for every machine in it, and only when the player says so.
     if ((game.GameOn && game.Role == NetworkRole::Host) || network_.Joined()) {
         if (QMessageBox::question(&window_, kProductName,
-                                  "Are you sure you want to stop the network game?",
+                                  tr("Are you sure you want to stop the network game?"),
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
         if (network_.Joined())
@@ -124,8 +130,8 @@ void GameCommands::LeaveNetworkGame() {
     if (!network_.Joined())
         return;
     if (QMessageBox::question(&window_, kProductName,
-                              "Leave the network game? The host's computer will play your player "
-                              "from now on.",
+                              tr("Leave the network game? The host's computer will play your "
+                                 "player from now on."),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // The host hears that the player left; this machine's copy of the game ends.
@@ -139,7 +145,7 @@ void GameCommands::ConnectToHost() {
     Game& game = session_.CurrentGame();
     if (game.Role == NetworkRole::Host || network_.Hosting()) {
         if (QMessageBox::question(&window_, kProductName,
-                                  "Are you sure you want to stop the network game?",
+                                  tr("Are you sure you want to stop the network game?"),
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
         if (game.GameOn)
@@ -152,11 +158,10 @@ void GameCommands::ConnectToHost() {
     if (lastHost_.isEmpty())
         lastHost_ = QString::fromStdString(session_.Settings().LastHost());
     bool ok = false;
-    const QString host =
-        QInputDialog::getText(&window_, "Connect to Host",
-                              "Enter the name or IP address of the host:", QLineEdit::Normal,
-                              lastHost_, &ok)
-            .trimmed();
+    const QString host = QInputDialog::getText(&window_, tr("Connect to Host"),
+                                               tr("Enter the name or IP address of the host:"),
+                                               QLineEdit::Normal, lastHost_, &ok)
+                             .trimmed();
     if (!ok || host.isEmpty())
         return;
     if (host != lastHost_) {
@@ -178,7 +183,8 @@ void GameCommands::Load() {
         return;
     const std::string& saveFile = session_.CurrentGame().SaveFile;
     const QString start = saveFile.empty() ? SavedGamesFolder() : FromLocalPath(saveFile);
-    const QString path = QFileDialog::getOpenFileName(&window_, "Load Game", start, kSaveFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(&window_, tr("Load Game"), start, SaveFilter());
     if (!path.isEmpty())
         LoadFrom(path);
 }
@@ -204,8 +210,8 @@ bool GameCommands::Save() {
     if (path.isEmpty()) {
         // A first save is offered in the player's folder under the scenario's name.
         const QString name = Latin1(session_.CurrentGame().ScenarioName) + ".mvg";
-        path = QFileDialog::getSaveFileName(&window_, "Save Game",
-                                            QDir(SavedGamesFolder()).filePath(name), kSaveFilter);
+        path = QFileDialog::getSaveFileName(&window_, tr("Save Game"),
+                                            QDir(SavedGamesFolder()).filePath(name), SaveFilter());
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -231,7 +237,7 @@ bool GameCommands::SaveTo(const QString& path) {
         return false;
     }
     if (auto* main = qobject_cast<QMainWindow*>(&window_))
-        main->statusBar()->showMessage("Game saved to " + QDir::toNativeSeparators(path),
+        main->statusBar()->showMessage(tr("Game saved to %1").arg(QDir::toNativeSeparators(path)),
                                        kSavedStatusMs);
     return true;
 }
@@ -259,9 +265,9 @@ void GameCommands::OpenRecent(const QString& path) {
     // folders: that is where a scenario opened before lies.
     setup_.RefreshList();
     if (!setup_.SelectScenario(QFileInfo(path).completeBaseName())) {
-        QMessageBox::information(&window_, kProductName,
-                                 "The scenario \"" + path +
-                                     "\" is no longer in the scenario list.");
+        QMessageBox::information(
+            &window_, kProductName,
+            tr("The scenario \"%1\" is no longer in the scenario list.").arg(path));
         return;
     }
     setup_.Open();

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
@@ -24,14 +25,14 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& caption) {
 
 void GameMenus::AddComforts(QMenu* game) {
     // Taking back a step, the game kept at the last human turn, and the files opened last.
-    resume_ = AddItem(game, "mnuGResume", "Resume Last Game");
+    resume_ = AddItem(game, "mnuGResume", tr("Resume Last Game"));
     resume_->setEnabled(false);
     connect(resume_, &QAction::triggered, this, &GameMenus::ResumeChosen);
-    recentMenu_ = game->addMenu("&Recent");
+    recentMenu_ = game->addMenu(tr("&Recent"));
     recentMenu_->setObjectName("mnuGRecent");
     connect(recentMenu_, &QMenu::aboutToShow, this, &GameMenus::RecentWanted);
     game->addSeparator()->setObjectName("mnuGSepUndo");
-    undo_ = AddItem(game, "mnuGUndo", "&Undo");
+    undo_ = AddItem(game, "mnuGUndo", tr("&Undo"));
     undo_->setShortcut(QKeySequence::Undo);
     undo_->setEnabled(false);
     connect(undo_, &QAction::triggered, this, &GameMenus::UndoChosen);
@@ -64,7 +65,7 @@ void GameMenus::SetLanguageChoice(const QString& code) {
 void GameMenus::SetRecentFiles(const QStringList& paths) {
     recentMenu_->clear();
     if (paths.isEmpty()) {
-        recentMenu_->addAction("(none)")->setEnabled(false);
+        recentMenu_->addAction(tr("(none)"))->setEnabled(false);
         return;
     }
     for (int i = 0; i < paths.size(); ++i) {
@@ -79,37 +80,40 @@ void GameMenus::SetRecentFiles(const QStringList& paths) {
 }
 
 GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
-    QMenu* game = bar.addMenu("&Game");
+    QMenu* game = bar.addMenu(tr("&Game"));
     game->setObjectName("mnuGame");
     // The standard keys of every desktop program, shown beside the items.
-    QAction* newGame = AddItem(game, "mnuGNew", "&New");
+    QAction* newGame = AddItem(game, "mnuGNew", tr("&New"));
     newGame->setShortcut(QKeySequence::New);
     connect(newGame, &QAction::triggered, this, &GameMenus::NewGame);
-    QAction* load = AddItem(game, "mnuGLoad", "&Load");
+    QAction* load = AddItem(game, "mnuGLoad", tr("&Load"));
     load->setShortcut(QKeySequence::Open);
     connect(load, &QAction::triggered, this, &GameMenus::Load);
-    save_ = AddItem(game, "mnuGSave", "&Save");
+    save_ = AddItem(game, "mnuGSave", tr("&Save"));
     save_->setShortcut(QKeySequence::Save);
     save_->setEnabled(false);
     connect(save_, &QAction::triggered, this, &GameMenus::SaveGame);
-    saveAs_ = AddItem(game, "mnuGSaveAs", "Save &As...");
+    saveAs_ = AddItem(game, "mnuGSaveAs", tr("Save &As..."));
     saveAs_->setEnabled(false);
     connect(saveAs_, &QAction::triggered, this, &GameMenus::SaveGameAs);
     AddComforts(game);
     game->addSeparator()->setObjectName("mnuGSep1");
-    connect(AddItem(game, "mnuGConnect", "&Connect to Host..."), &QAction::triggered, this,
+    connect(AddItem(game, "mnuGConnect", tr("&Connect to Host...")), &QAction::triggered, this,
             &GameMenus::ConnectToHost);
-    leave_ = AddItem(game, "mnuGLeave", "&Leave Network Game");
+    leave_ = AddItem(game, "mnuGLeave", tr("&Leave Network Game"));
     leave_->setEnabled(false);
     connect(leave_, &QAction::triggered, this, &GameMenus::LeaveNetworkGame);
     game->addSeparator()->setObjectName("mnuGSep2");
-    connect(AddItem(game, "mnuGExit", "E&xit"), &QAction::triggered, this, &GameMenus::Exit);
+    connect(AddItem(game, "mnuGExit", tr("E&xit")), &QAction::triggered, this, &GameMenus::Exit);
 
-    optionsMenu_ = bar.addMenu("&Options");
+    optionsMenu_ = bar.addMenu(tr("&Options"));
     optionsMenu_->setObjectName("mnuOptions");
     for (int i = 0; i < view_option::Count; ++i) {
-        QAction* item = AddItem(optionsMenu_, "mnuOCheck" + QString::number(i),
-                                ViewOptionCaptions()[static_cast<size_t>(i)]);
+        QAction* item = AddItem(
+            optionsMenu_, "mnuOCheck" + QString::number(i),
+            // The captions double as the settings' keys, so they stay English
+            // in the table and are translated only here.
+            QCoreApplication::translate("GameMenus", ViewOptionCaptions()[static_cast<size_t>(i)]));
         item->setCheckable(true);
         connect(item, &QAction::triggered, this,
                 [this, i](bool checked) { emit OptionChosen(i, checked); });
@@ -117,39 +121,41 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     }
     for (int i = 0; i < view_option::Count; ++i)
         options_[static_cast<size_t>(i)]->setChecked(PlayerSettings::DefaultViewOption(i));
-    QMenu* strength = optionsMenu_->addMenu("Computer &Strength");
+    QMenu* strength = optionsMenu_->addMenu(tr("Computer &Strength"));
     strength->setObjectName("mnuOStrength");
     auto* strengthGroup = new QActionGroup(this);
     const std::array<std::pair<ComputerLevel, const char*>, 2> levels{
-        {{ComputerLevel::Standard, "&Standard"}, {ComputerLevel::Hard, "&Hard"}}};
+        {{ComputerLevel::Standard, QT_TR_NOOP("&Standard")},
+         {ComputerLevel::Hard, QT_TR_NOOP("&Hard")}}};
     for (const auto& [level, caption] : levels) {
         QAction* item =
-            AddItem(strength, "mnuOStrength" + QString(ComputerLevelName(level)), caption);
+            AddItem(strength, "mnuOStrength" + QString(ComputerLevelName(level)), tr(caption));
         item->setCheckable(true);
         strengthGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, level] { emit StrengthChosen(level); });
         strengths_[static_cast<size_t>(level)] = item;
     }
     strengths_[static_cast<size_t>(ComputerLevel::Standard)]->setChecked(true);
-    pictureMenu_ = optionsMenu_->addMenu("Unit &Pictures");
+    pictureMenu_ = optionsMenu_->addMenu(tr("Unit &Pictures"));
     pictureMenu_->setObjectName("mnuOPics");
     pictureGroup_ = new QActionGroup(this);
     AddLanguages();
 
-    playerMenu_ = bar.addMenu("&Player");
+    playerMenu_ = bar.addMenu(tr("&Player"));
     playerMenu_->setObjectName("mnuPlayer");
-    computer_ = AddItem(playerMenu_, "mnuPComp", "&Computer");
+    computer_ = AddItem(playerMenu_, "mnuPComp", tr("&Computer"));
     computer_->setCheckable(true);
     connect(computer_, &QAction::triggered, this, &GameMenus::ComputerChosen);
-    resign_ = AddItem(playerMenu_, "mnuPResign", "&Resign");
+    resign_ = AddItem(playerMenu_, "mnuPResign", tr("&Resign"));
     connect(resign_, &QAction::triggered, this, &GameMenus::ResignChosen);
 
-    teamsMenu_ = bar.addMenu("&Teams");
+    teamsMenu_ = bar.addMenu(tr("&Teams"));
     teamsMenu_->setObjectName("mnuTeams");
-    const char* captions[] = {"&Free for All", "&CPUs vs. Humans", "&Left vs. Right",
-                              "&Top vs. Bottom", "&Diagonals"};
+    const char* captions[] = {QT_TR_NOOP("&Free for All"), QT_TR_NOOP("&CPUs vs. Humans"),
+                              QT_TR_NOOP("&Left vs. Right"), QT_TR_NOOP("&Top vs. Bottom"),
+                              QT_TR_NOOP("&Diagonals")};
     for (int k = 0; k < 5; ++k) {
-        QAction* item = AddItem(teamsMenu_, "mnuTCheck" + QString::number(k), captions[k]);
+        QAction* item = AddItem(teamsMenu_, "mnuTCheck" + QString::number(k), tr(captions[k]));
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, k] { emit TeamsChosen(k); });
         teams_[static_cast<size_t>(k)] = item;
@@ -157,22 +163,22 @@ GameMenus::GameMenus(QMenuBar& bar, QObject* parent) : QObject(parent) {
     // Both act on a running game only.
     SetGameMenusEnabled(false, false);
 
-    QMenu* help = bar.addMenu("&Help");
+    QMenu* help = bar.addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
-    AddItem(help, "mnuHContents", "&Contents")->setEnabled(false);
-    QAction* windowHelp = AddItem(help, "mnuHWindow", "&Help on This Window");
+    AddItem(help, "mnuHContents", tr("&Contents"))->setEnabled(false);
+    QAction* windowHelp = AddItem(help, "mnuHWindow", tr("&Help on This Window"));
     windowHelp->setShortcut(QKeySequence::HelpContents);
     windowHelp->setEnabled(false);
-    AddItem(help, "mnuHTutorial", "&Tutorial")->setEnabled(false);
+    AddItem(help, "mnuHTutorial", tr("&Tutorial"))->setEnabled(false);
     help->addSeparator()->setObjectName("mnuHSep2");
-    AddItem(help, "mnuHAbout", "&About")->setEnabled(false);
+    AddItem(help, "mnuHAbout", tr("&About"))->setEnabled(false);
 }
 
 void GameMenus::SetPictureSets(const QStringList& names) {
     for (QAction* action : pictureGroup_->actions())
         delete action;
     if (names.isEmpty()) {
-        QAction* none = pictureMenu_->addAction("(none)");
+        QAction* none = pictureMenu_->addAction(tr("(none)"));
         none->setObjectName("mnuOPic0");
         pictureGroup_->addAction(none);
         return;

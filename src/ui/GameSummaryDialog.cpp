@@ -5,6 +5,7 @@
 #include "session/GameRecord.h"
 #include "ui/QtText.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,17 +21,23 @@ constexpr int kColumns = 4;
 
 QString WinnerLine(const Game& game, const game_event::GameEnd& end) {
     if (end.Winner < 1)
-        return "The game ended without a winner.";
-    const QString who = end.Team ? Latin1(game.TeamName(end.Winner)) + " win"
-                                 : "Player " + QString::number(end.Winner) + " wins";
-    return who + (end.Reason == 2 ? " by bringing the royals home." : " by conquest.");
+        return GameSummaryDialog::tr("The game ended without a winner.");
+    // Whole sentences, so that a language may put the winner where it belongs.
+    const bool home = end.Reason == 2;
+    if (end.Team)
+        return (home ? GameSummaryDialog::tr("%1 win by bringing the royals home.")
+                     : GameSummaryDialog::tr("%1 win by conquest."))
+            .arg(Latin1(game.TeamName(end.Winner)));
+    return (home ? GameSummaryDialog::tr("Player %1 wins by bringing the royals home.")
+                 : GameSummaryDialog::tr("Player %1 wins by conquest."))
+        .arg(end.Winner);
 }
 
 } // namespace
 
 GameSummaryDialog::GameSummaryDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("dlgSummary");
-    setWindowTitle("Game Over");
+    setWindowTitle(tr("Game Over"));
     auto* layout = new QVBoxLayout(this);
     winner_ = new QLabel(this);
     winner_->setObjectName("lblWinner");
@@ -44,18 +51,19 @@ GameSummaryDialog::GameSummaryDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(rounds_);
     table_ = new QGridLayout;
     table_->setHorizontalSpacing(18);
-    const char* headings[kColumns] = {"Player", "Units lost", "Units destroyed", "Money spent"};
+    const char* headings[kColumns] = {QT_TR_NOOP("Player"), QT_TR_NOOP("Units lost"),
+                                      QT_TR_NOOP("Units destroyed"), QT_TR_NOOP("Money spent")};
     for (int c = 0; c < kColumns; ++c) {
-        auto* heading = new QLabel(QString("<b>%1</b>").arg(headings[c]), this);
+        auto* heading = new QLabel(QString("<b>%1</b>").arg(tr(headings[c]).toHtmlEscaped()), this);
         heading->setAlignment(c == 0 ? Qt::AlignLeft : Qt::AlignRight);
         table_->addWidget(heading, 0, c);
     }
     layout->addLayout(table_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    newGame_ = new QPushButton("&New Game", this);
+    newGame_ = new QPushButton(tr("&New Game"), this);
     newGame_->setObjectName("cmdSummaryNew");
-    close_ = new QPushButton("&Close", this);
+    close_ = new QPushButton(tr("&Close"), this);
     close_->setObjectName("cmdSummaryClose");
     close_->setDefault(true);
     buttons->addWidget(newGame_);
@@ -72,8 +80,9 @@ GameSummaryDialog::GameSummaryDialog(QWidget* parent) : QDialog(parent) {
 void GameSummaryDialog::ShowFor(const Game& game, const GameRecord& record) {
     const game_event::GameEnd end = record.Ending().value_or(game_event::GameEnd{});
     winner_->setText(WinnerLine(game, end));
-    rounds_->setText("Rounds played: " + QString::number(record.Round()) +
-                     (record.RoundKnown() ? QString() : QString(" (since loading)")));
+    rounds_->setText(
+        (record.RoundKnown() ? tr("Rounds played: %1") : tr("Rounds played: %1 (since loading)"))
+            .arg(record.Round()));
     // The players' lines of an earlier game go.
     for (int row = table_->rowCount() - 1; row >= 1; --row) {
         for (int c = 0; c < kColumns; ++c) {
@@ -85,9 +94,9 @@ void GameSummaryDialog::ShowFor(const Game& game, const GameRecord& record) {
     for (int p = 1; p <= record.NumPlayers() && p <= kMaxPlayers; ++p) {
         const GameRecord::Tally& tally = record.For(p);
         const Rgb colour = game.PlayerColor[p];
-        const QString values[kColumns] = {
-            "Player " + QString::number(p), QString::number(tally.UnitsLost),
-            QString::number(tally.UnitsDestroyed), Latin1(FormatMoney(tally.MoneySpent))};
+        const QString values[kColumns] = {tr("Player %1").arg(p), QString::number(tally.UnitsLost),
+                                          QString::number(tally.UnitsDestroyed),
+                                          Latin1(FormatMoney(tally.MoneySpent))};
         for (int c = 0; c < kColumns; ++c) {
             auto* cell = new QLabel(values[c], this);
             cell->setAlignment(c == 0 ? Qt::AlignLeft : Qt::AlignRight);

@@ -101,7 +101,7 @@ void GameWindow::BuildBoard() {
     setCentralWidget(central);
     cover_ = new CoverPicture(central);
     cover_->SetPicture(ProgramPicture("intro.jpg"), "intro.jpg");
-    resumeButton_ = new QPushButton("Resume Last Game", cover_);
+    resumeButton_ = new QPushButton(tr("Resume Last Game"), cover_);
     resumeButton_->setObjectName("cmdResume");
     resumeButton_->hide();
     connect(cover_, &CoverPicture::Clicked, this, &GameWindow::BeginHandedOverTurn);
@@ -255,8 +255,10 @@ void GameWindow::BuildDialogs() {
     commands_ = new GameCommands(*session_, *setup_, *network_, programDir_, *this);
     commands_->Loaded = [this] {
         const Game& game = CurrentGame();
-        setWindowTitle(QString(kProductName) + " - Player " + QString::number(game.CurrentPlayer) +
-                       " - " + Latin1(game.ScenarioName));
+        setWindowTitle(tr("%1 - Player %2 - %3")
+                           .arg(kProductName)
+                           .arg(game.CurrentPlayer)
+                           .arg(Latin1(game.ScenarioName)));
     };
 }
 
@@ -283,7 +285,8 @@ QAction* GameWindow::Action(const QString& name) const {
 
 void GameWindow::ChoosePictureSet(int index) {
     const QList<QAction*> items = menus_->PictureSetItems();
-    if (index < 0 || index >= items.size() || items[index]->text() == "(none)")
+    // "(none)", the one item of a program folder without pictures, cannot be chosen.
+    if (index < 0 || index >= items.size() || !items[index]->isCheckable())
         return;
     items[index]->setChecked(true);
     strip_.Load(programDir_, items[index]->text());
@@ -376,7 +379,7 @@ void GameWindow::Exit() {
     if (exiting_)
         return;
     if (boardPort_->BoardVisible() && CurrentGame().GameOn) {
-        if (QMessageBox::question(this, kProductName, "Are you sure you want to quit?",
+        if (QMessageBox::question(this, kProductName, tr("Are you sure you want to quit?"),
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
     }

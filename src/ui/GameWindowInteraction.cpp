@@ -14,6 +14,7 @@
 #include "ui/ProductName.h"
 #include "ui/QtText.h"
 #include "ui/SidePanel.h"
+#include "ui/UnitNames.h"
 #include "ui/UnitPanel.h"
 
 #include <QAction>
@@ -63,9 +64,8 @@ void GameWindow::ShowUnitPanel(int panel, int x, int y) {
         target->hide();
         return;
     }
-    target->ShowPiece(QString::fromLatin1(specs_.UnitName[piece.Type]),
-                      strip_.Picture(game.PicNum(x, y)), piece.HitPoints, piece.MovesLeft,
-                      specs_.HitPoints(piece.Type));
+    target->ShowPiece(UnitNameShown(specs_.UnitName[piece.Type]), strip_.Picture(game.PicNum(x, y)),
+                      piece.HitPoints, piece.MovesLeft, specs_.HitPoints(piece.Type));
     // The floating panel sits beside the piece's cell.
     if (panel == 0)
         target->FloatAt(
@@ -153,8 +153,7 @@ void GameWindow::TurnStarted() {
     EnableSaving();
     const Rgb colour = game.PlayerColor[p];
     side_->ShowPlayer(p, QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF));
-    setWindowTitle(Latin1(game.ScenarioName) + " - " + kProductName + " - Player " +
-                   QString::number(p));
+    setWindowTitle(tr("%1 - %2 - Player %3").arg(Latin1(game.ScenarioName), kProductName).arg(p));
     MoneyChanged();
     side_->NextTurnButton()->setEnabled(game.NextTurnEnabled);
     board_->setCursor(Qt::ArrowCursor);
@@ -162,7 +161,7 @@ void GameWindow::TurnStarted() {
 
 void GameWindow::CoverForHandOver(int player) {
     cover_->SetPicture(ProgramPicture("hide.jpg"), "hide.jpg");
-    cover_->SetCaption("Player " + QString::number(player) + ": click to begin your turn");
+    cover_->SetCaption(tr("Player %1: click to begin your turn").arg(player));
     cover_->show();
     cover_->raise();
     panels_[0]->hide();
@@ -186,8 +185,9 @@ void GameWindow::ShowRound() {
     const Game& game = CurrentGame();
     if (game.CurrentPlayer < 1)
         return;
-    side_->ShowRound(QString::fromStdString(session_->Record().RoundText()) + " - Player " +
-                     QString::number(game.CurrentPlayer) + "'s turn");
+    side_->ShowRound(tr("%1 - Player %2's turn")
+                         .arg(QString::fromStdString(session_->Record().RoundText()))
+                         .arg(game.CurrentPlayer));
 }
 
 void GameWindow::ResignAsked() {

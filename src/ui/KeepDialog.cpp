@@ -5,6 +5,7 @@
 #include "engine/UnitSpecs.h"
 #include "scenario/Options.h"
 #include "ui/PictureStrip.h"
+#include "ui/UnitNames.h"
 #include "util/Error.h"
 
 #include <QGridLayout>
@@ -29,15 +30,15 @@ KeepDialog::KeepDialog(const UnitSpecs& specs, const PictureStrip& pictures, QWi
     : QDialog(parent), specs_(specs), pictures_(pictures) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel("Money in Treasury:", this), 0, 0);
+    top->addWidget(new QLabel(tr("Money in Treasury:"), this), 0, 0);
     money_ = new QLabel(this);
     money_->setObjectName("lblMoney");
     top->addWidget(money_, 0, 1);
-    top->addWidget(new QLabel("Piece in the keep:", this), 1, 0);
+    top->addWidget(new QLabel(tr("Piece in the keep:"), this), 1, 0);
     piece_ = new QLabel(this);
     piece_->setFixedSize(48, 48);
     piece_->setScaledContents(true);
-    none_ = new QLabel("None", this);
+    none_ = new QLabel(tr("None"), this);
     auto* pieceBox = new QHBoxLayout;
     pieceBox->addWidget(piece_);
     pieceBox->addWidget(none_);
@@ -49,22 +50,25 @@ KeepDialog::KeepDialog(const UnitSpecs& specs, const PictureStrip& pictures, QWi
     layout->addLayout(top);
 
     auto* buttons = new QHBoxLayout;
-    sell_ = new QPushButton("&Sell", this);
-    rescue_ = new QPushButton("&Rescue", this);
-    close_ = new QPushButton("&Close", this);
+    sell_ = new QPushButton(tr("&Sell"), this);
+    rescue_ = new QPushButton(tr("&Rescue"), this);
+    close_ = new QPushButton(tr("&Close"), this);
     buttons->addWidget(sell_);
     buttons->addWidget(rescue_);
     buttons->addStretch();
     buttons->addWidget(close_);
     layout->addLayout(buttons);
 
-    purchase_ = new QGroupBox("Purchase", this);
+    purchase_ = new QGroupBox(tr("Purchase"), this);
     auto* grid = new QGridLayout(purchase_);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(1);
-    const char* headings[kFacts] = {"Unit", "Price", "Attack", "Hit points", "Moves", "Range"};
+    const char* headings[kFacts] = {QT_TR_NOOP("Unit"),   QT_TR_NOOP("Price"),
+                                    QT_TR_NOOP("Attack"), QT_TR_NOOP("Hit points"),
+                                    QT_TR_NOOP("Moves"),  QT_TR_NOOP("Range")};
     for (int c = 0; c < kFacts; ++c) {
-        auto* heading = new QLabel(QString("<b>%1</b>").arg(headings[c]), purchase_);
+        auto* heading =
+            new QLabel(QString("<b>%1</b>").arg(tr(headings[c]).toHtmlEscaped()), purchase_);
         heading->setAlignment(c == 0 ? Qt::AlignLeft : Qt::AlignRight);
         grid->addWidget(heading, 0, c + 1);
     }
@@ -74,10 +78,10 @@ KeepDialog::KeepDialog(const UnitSpecs& specs, const PictureStrip& pictures, QWi
         auto* button = new QPushButton(purchase_);
         button->setIconSize(QSize(28, 28));
         button->setFixedSize(32, 32);
-        button->setToolTip("Buy " + QString::fromLatin1(specs.UnitName[t]));
+        button->setToolTip(tr("Buy %1").arg(UnitNameShown(specs.UnitName[t])));
         grid->addWidget(button, t + 1, 0);
         const int low = specs.UnitMinDamage[t], high = specs.UnitMaxDamage[t];
-        const QString facts[kFacts] = {QString::fromLatin1(specs.UnitName[t]),
+        const QString facts[kFacts] = {UnitNameShown(specs.UnitName[t]),
                                        Money(specs.UnitCost[t]),
                                        low == high ? QString::number(high)
                                                    : QString("%1-%2").arg(low).arg(high),
@@ -103,7 +107,7 @@ KeepDialog::KeepDialog(const UnitSpecs& specs, const PictureStrip& pictures, QWi
 
 void KeepDialog::Visit(KeepVisit& visit) {
     visit_ = &visit;
-    setWindowTitle("Inner Keep - Player " + QString::number(visit.Player()));
+    setWindowTitle(tr("Inner Keep - Player %1").arg(visit.Player()));
     Refresh();
     exec();
     visit_ = nullptr;

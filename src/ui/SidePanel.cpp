@@ -24,7 +24,7 @@ SidePanel::SidePanel(QWidget* parent) : QFrame(parent) {
     big.setBold(true);
     playerNumber_->setFont(big);
     playerLayout->addWidget(playerNumber_);
-    auto* moneyCaption = new QLabel("Money", playerPanel_);
+    auto* moneyCaption = new QLabel(tr("Money"), playerPanel_);
     moneyCaption->setObjectName("lblMoney");
     playerLayout->addWidget(moneyCaption);
     money_ = new QLabel(playerPanel_);
@@ -41,14 +41,14 @@ SidePanel::SidePanel(QWidget* parent) : QFrame(parent) {
     selected_->hide();
     layout->addWidget(selected_);
 
-    next_ = new QPushButton("&Next Turn", this);
+    next_ = new QPushButton(tr("&Next Turn"), this);
     next_->setObjectName("cmdNext");
     next_->setFocusPolicy(Qt::NoFocus);
     next_->setEnabled(false);
     connect(next_, &QPushButton::clicked, this, &SidePanel::NextTurnClicked);
     layout->addWidget(next_);
 
-    noMoves_ = new QLabel("No moves left", this);
+    noMoves_ = new QLabel(tr("No moves left"), this);
     noMoves_->setObjectName("shpNoMoves");
     noMoves_->setAlignment(Qt::AlignCenter);
     noMoves_->setStyleSheet("QLabel { background: #b00000; color: white; padding: 4px; }");
@@ -81,7 +81,7 @@ void SidePanel::ShowPlayer(int player, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::WindowText, Qt::black);
     playerPanel_->setPalette(palette);
-    playerNumber_->setText("Player " + QString::number(player));
+    playerNumber_->setText(tr("Player %1").arg(player));
     log_->show();
 }
 

@@ -102,9 +102,8 @@ void UnitPanel::paintEvent(QPaintEvent* event) {
     const QRect textRect(textLeft, top, std::max(0, width() - textLeft - 4), h);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop,
-                     QString("HP %1/%2").arg(hitPoints_).arg(full_));
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignBottom,
-                     QString("Moves %1").arg(movesLeft_));
+                     tr("HP %1/%2").arg(hitPoints_).arg(full_));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignBottom, tr("Moves %1").arg(movesLeft_));
 }
 
 void UnitPanel::FloatAt(const QPoint& corner) {

@@ -5,6 +5,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/PictureStrip.h"
 #include "ui/QtText.h"
+#include "ui/UnitNames.h"
 
 namespace marovane {
 
@@ -44,7 +45,7 @@ void ShowFormation(BoardWidget& board, const std::function<int(int x, int y)>& u
             const int type = unitAt(x, y) - 1;
             const bool unit = ValidUnitType(type);
             board.SetCellPicture(x, y, unit ? strip.Picture(PictureNumber(1, type)) : QPixmap());
-            board.SetCellToolTip(x, y, unit ? Latin1(specs.UnitName[type]) : QString());
+            board.SetCellToolTip(x, y, unit ? UnitNameShown(specs.UnitName[type]) : QString());
         }
     }
 }

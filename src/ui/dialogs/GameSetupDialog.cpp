@@ -5,6 +5,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/LocalPath.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/ScenarioDetailsPanel.h"
 #include "ui/dialogs/ScenarioEditor.h"
 #include "ui/dialogs/ScenarioListPanel.h"
@@ -27,7 +28,7 @@ GameSetupDialog::GameSetupDialog(const QDir& programDir, const ScenarioFolders& 
                                  const UnitSpecs& specs, WindowLinks links, QWidget* parent)
     : QDialog(parent), programDir_(programDir), scenarios_(scenarios), specs_(specs),
       links_(std::move(links)) {
-    setWindowTitle("New Game");
+    setWindowTitle(tr("New Game"));
     Build();
     // The scenario editor is there from the start, like the dialog, so the window around can
     // give it its help key.
@@ -177,12 +178,13 @@ void GameSetupDialog::ScenarioClicked() {
         try {
             const auto file = scenarios_.Find(name.toStdString());
             if (!file)
-                throw Error("The scenario '" + name.toStdString() + "' no longer exists.");
+                throw Error(Tx("GameSetupDialog", "The scenario '%1' no longer exists.")
+                                .Arg(name.toStdString()));
             def = ReadDefFile(*file);
             chosenPath_ = QString::fromStdString(file->string());
         } catch (const Error& error) {
             def = GameDef{};
-            QMessageBox::warning(this, windowTitle(), Latin1(error.what()));
+            QMessageBox::warning(this, windowTitle(), Translated(error.Message()));
         }
     }
     model_.SetDefinition(def);
@@ -258,7 +260,7 @@ void GameSetupDialog::Begin() {
 void GameSetupDialog::ToggleDetails() {
     const bool show = !details_->isVisible();
     details_->setVisible(show);
-    DetailsButton()->setText(show ? "No &Details" : "&Details >>");
+    DetailsButton()->setText(show ? tr("No &Details") : tr("&Details >>"));
     adjustSize();
 }
 
@@ -270,15 +272,15 @@ void GameSetupDialog::ShowPopup(const QPoint& global) {
     const ScenarioCommands allowed =
         model_.Commands(scenarios_.Changeable(SelectedName().toStdString()));
     QMenu menu(this);
-    QAction* play = menu.addAction("&Play");
+    QAction* play = menu.addAction(tr("&Play"));
     menu.setDefaultAction(play);
-    QAction* copy = menu.addAction("&Copy");
+    QAction* copy = menu.addAction(tr("&Copy"));
     copy->setEnabled(allowed.Copy);
-    QAction* edit = menu.addAction("&Edit");
+    QAction* edit = menu.addAction(tr("&Edit"));
     edit->setEnabled(allowed.Edit);
-    QAction* rename = menu.addAction("&Rename");
+    QAction* rename = menu.addAction(tr("&Rename"));
     rename->setEnabled(allowed.Rename);
-    QAction* remove = menu.addAction("&Delete");
+    QAction* remove = menu.addAction(tr("&Delete"));
     remove->setEnabled(allowed.Delete);
     QAction* chosen = menu.exec(global);
     if (chosen == play)
@@ -329,7 +331,7 @@ void GameSetupDialog::DeleteSelected() {
         return;
     const QString question =
         QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, name.toStdString()));
-    if (QMessageBox::question(this, "Confirm Delete", question,
+    if (QMessageBox::question(this, tr("Confirm Delete"), question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {

@@ -43,9 +43,10 @@ void GameSetupDialog::ShowHostLobby() {
         const bool remote = model_.Visible(i) && model_.SelectedKind(i) == SlotKind::Remote;
         const std::string address = hostLobby_->GuestAddress(i);
         lobby_->ShowHostSlot(i, hostLobby_->SlotWaiting(i),
-                             !remote           ? SetupLobbyPanel::kSpaceTip
-                             : address.empty() ? "Waiting for a player to join"
-                                               : "Played at " + QString::fromStdString(address));
+                             !remote ? SetupLobbyPanel::tr(SetupLobbyPanel::kSpaceTip)
+                             : address.empty()
+                                 ? tr("Waiting for a player to join")
+                                 : tr("Played at %1").arg(QString::fromStdString(address)));
     }
     lobby_->Status()->setText(QString::fromStdString(hostLobby_->Status()));
     BeginButton()->setEnabled(!chosenPath_.isEmpty() && hostLobby_->BeginAllowed());
@@ -81,11 +82,11 @@ void GameSetupDialog::OpenAsGuest(net::GuestLobby& lobby) {
     list_->List()->setEnabled(false);
     model_.SetDefinition(GameDef{});
     chosenPath_.clear();
-    TitleLabel()->setText("Waiting for the host...");
+    TitleLabel()->setText(tr("Waiting for the host..."));
     ShowDetails();
     lobby_->ShowAsGuest(true, model_);
     list_->NewScenarioButton()->setEnabled(false);
-    lobby_->Status()->setText("Connecting...");
+    lobby_->Status()->setText(tr("Connecting..."));
     BeginButton()->setEnabled(false);
     open();
 }
@@ -131,7 +132,7 @@ void GameSetupDialog::TeamsModeChanged(int mode, bool gameRunning) {
         const int amp = shown.indexOf('&');
         if (amp >= 0)
             shown[amp] = ' ';
-        QMessageBox::information(parentWidget(), windowTitle(), "New Teams: " + shown);
+        QMessageBox::information(parentWidget(), windowTitle(), tr("New Teams: %1").arg(shown));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "scenario/Options.h"
 #include "ui/BoardWidget.h"
 #include "ui/PictureStrip.h"
+#include "ui/UnitNames.h"
 #include "ui/dialogs/FormationPreview.h"
 #include "ui/dialogs/UnitPopup.h"
 
@@ -26,7 +27,7 @@ namespace marovane {
 PlacementDialog::PlacementDialog(const UnitSpecs& specs, const PictureStrip& pictures,
                                  QWidget* parent)
     : QDialog(parent), specs_(specs), pictures_(pictures) {
-    setWindowTitle("Advanced Unit Placement");
+    setWindowTitle(tr("Advanced Unit Placement"));
     setObjectName("frmAdvanced");
     auto* layout = new QHBoxLayout(this);
     board_ = new BoardWidget(this);
@@ -36,13 +37,13 @@ PlacementDialog::PlacementDialog(const UnitSpecs& specs, const PictureStrip& pic
     layout->addWidget(board_, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel("Paint with the left button,\nor right-click a cell\nto choose "
-                               "its unit.",
-                               this));
+    side->addWidget(new QLabel(
+        tr("Paint with the left button,\nor right-click a cell\nto choose its unit."), this));
     auto* playerRow = new QHBoxLayout;
     player_ = new QSpinBox(this);
     player_->setObjectName("vsbPlayer");
-    player_->setPrefix("Player ");
+    // The number follows the prefix, so the prefix ends with its space.
+    player_->setPrefix(tr("Player ", "prefix of the player's number"));
     playerColour_ = new QLabel(this);
     playerColour_->setFixedSize(24, 24);
     playerColour_->setAutoFillBackground(true);
@@ -63,11 +64,11 @@ PlacementDialog::PlacementDialog(const UnitSpecs& specs, const PictureStrip& pic
         button->setIconSize(QSize(28, 28));
         button->setObjectName("palette" + QString::number(entry));
         if (entry == 0) {
-            button->setText("Empty");
-            button->setToolTip("Empty the cell");
+            button->setText(tr("Empty"));
+            button->setToolTip(tr("Empty the cell"));
             button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         } else {
-            button->setToolTip(QString::fromLatin1(specs_.UnitName[entry - 1].c_str()));
+            button->setToolTip(UnitNameShown(specs_.UnitName[entry - 1]));
         }
         paletteGroup_->addButton(button, entry);
         paletteGrid->addWidget(button, entry / 4, entry % 4);
@@ -79,16 +80,16 @@ PlacementDialog::PlacementDialog(const UnitSpecs& specs, const PictureStrip& pic
     cellLabel_->setObjectName("lblCell");
     side->addWidget(cellLabel_);
     side->addStretch();
-    mirror_ = new QPushButton("&Mirror Player 1", this);
+    mirror_ = new QPushButton(tr("&Mirror Player 1"), this);
     mirror_->setObjectName("cmdMirror");
-    mirror_->setToolTip("Give every other player player 1's pieces, mirrored into his corner");
+    mirror_->setToolTip(tr("Give every other player player 1's pieces, mirrored into his corner"));
     side->addWidget(mirror_);
-    ok_ = new QPushButton("&OK", this);
+    ok_ = new QPushButton(tr("&OK"), this);
     ok_->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    clear_ = new QPushButton("C&lear", this);
-    reset_ = new QPushButton("&Reset", this);
-    undo_ = new QPushButton("&Undo", this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
+    clear_ = new QPushButton(tr("C&lear"), this);
+    reset_ = new QPushButton(tr("&Reset"), this);
+    undo_ = new QPushButton(tr("&Undo"), this);
     for (QPushButton* button : {ok_, cancel, clear_, reset_, undo_})
         side->addWidget(button);
     layout->addLayout(side);
@@ -161,11 +162,12 @@ void PlacementDialog::ShowBoard() {
 void PlacementDialog::ShowCell(int x, int y) {
     const int picture = model_.PicNum(x, y);
     board_->SetCellPicture(x, y, picture >= 0 ? pictures_.Picture(picture) : QPixmap());
-    board_->SetCellToolTip(
-        x, y,
-        picture >= 0 ? QString::fromLatin1(specs_.UnitName[picture % kUnitTypes].c_str()) +
-                           " of player " + QString::number(picture / kUnitTypes + 1)
-                     : QString());
+    board_->SetCellToolTip(x, y,
+                           picture >= 0
+                               ? tr("%1 of player %2")
+                                     .arg(UnitNameShown(specs_.UnitName[picture % kUnitTypes]))
+                                     .arg(picture / kUnitTypes + 1)
+                               : QString());
 }
 
 void PlacementDialog::ShowPlayer() {
@@ -225,7 +227,7 @@ void PlacementDialog::CellPressed(int button, int x, int y) {
 }
 
 void PlacementDialog::CellMoved(int button, int x, int y) {
-    cellLabel_->setText("Cell " + QString::number(x) + ", " + QString::number(y));
+    cellLabel_->setText(tr("Cell %1, %2").arg(x).arg(y));
     if (!painting_ || button != 1)
         return;
     if (model_.Paint(x, y, Player(), PaletteEntry())) {
@@ -243,8 +245,8 @@ void PlacementDialog::ChooseCell(int x, int y, int entry) {
 }
 
 void PlacementDialog::Clear() {
-    if (QMessageBox::question(this, "Confirmation",
-                              "Are you sure you want to remove all advanced unit placements?",
+    if (QMessageBox::question(this, tr("Confirmation"),
+                              tr("Are you sure you want to remove all advanced unit placements?"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     model_.Clear();
@@ -254,7 +256,8 @@ void PlacementDialog::Clear() {
 }
 
 void PlacementDialog::Reset() {
-    if (QMessageBox::question(this, "Confirmation", "Are you sure you want to undo your changes?",
+    if (QMessageBox::question(this, tr("Confirmation"),
+                              tr("Are you sure you want to undo your changes?"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     model_.Reset();

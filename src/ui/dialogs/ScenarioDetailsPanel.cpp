@@ -6,6 +6,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/PictureStrip.h"
 #include "ui/QtText.h"
+#include "ui/UnitNames.h"
 #include "ui/dialogs/FormationPreview.h"
 #include "util/Latin1.h"
 
@@ -27,11 +28,12 @@ constexpr int kPreviewRows = kUnitTypes / kPreviewColumns;
 ScenarioDetailsPanel::ScenarioDetailsPanel(QWidget* parent) : QWidget(parent) {
     auto* details = new QVBoxLayout(this);
     details->setContentsMargins(0, 0, 0, 0);
-    noGame_ = new QLabel("Select a scenario to see its details.", this);
+    noGame_ = new QLabel(tr("Select a scenario to see its details."), this);
+    noGame_->setWordWrap(true);
     details->addWidget(noGame_);
     badge_ = new QLabel(this);
     badge_->setPixmap(QPixmap(":/icons/marovane-48.png"));
-    badge_->setToolTip("A scenario that comes with Marovane");
+    badge_->setToolTip(tr("A scenario that comes with Marovane"));
     details->addWidget(badge_);
     description_ = new QTextEdit(this);
     description_->setReadOnly(true);
@@ -40,7 +42,7 @@ ScenarioDetailsPanel::ScenarioDetailsPanel(QWidget* parent) : QWidget(parent) {
     size_ = new QLabel(this);
     party_ = new QLabel(this);
     cash_ = new QLabel(this);
-    advanced_ = new QLabel("Advanced unit placement", this);
+    advanced_ = new QLabel(tr("Advanced unit placement"), this);
     for (QLabel* label : {size_, party_, cash_, advanced_})
         details->addWidget(label);
     auto* previews = new QHBoxLayout;
@@ -75,10 +77,9 @@ void ScenarioDetailsPanel::Show(const SetupModel& model) {
     // The description ends at its first NUL; the rest is padding.
     description_->setPlainText(
         Latin1(std::string(TrimRight(def.Description.substr(0, def.Description.find('\0'))))));
-    size_->setText(" Board Size: " + QString::number(def.Width) + " x " +
-                   QString::number(def.Height) + " ");
-    party_->setText("Party: " + QString::number(def.PartySize));
-    cash_->setText("Money: " + Latin1(FormatMoney(def.Treasury)));
+    size_->setText(tr(" Board Size: %1 x %2 ").arg(def.Width).arg(def.Height));
+    party_->setText(tr("Party: %1").arg(def.PartySize));
+    cash_->setText(tr("Money: %1").arg(Latin1(FormatMoney(def.Treasury))));
 }
 
 void ScenarioDetailsPanel::ShowPictures(const SetupModel& model, const PictureStrip& strip,
@@ -96,7 +97,7 @@ void ScenarioDetailsPanel::ShowPictures(const SetupModel& model, const PictureSt
         const int y = t / kPreviewColumns + 1;
         const bool shown = specs.UnitName[t] != "Nothing" && UnitAllowed(t, def.UnitsAllowed);
         unitsPreview_->SetCellPicture(x, y, shown ? strip.Picture(PictureNumber(1, t)) : QPixmap());
-        unitsPreview_->SetCellToolTip(x, y, shown ? Latin1(specs.UnitName[t]) : QString());
+        unitsPreview_->SetCellToolTip(x, y, shown ? UnitNameShown(specs.UnitName[t]) : QString());
         unitsPreview_->SetCellVisible(x, y, shown);
     }
 }

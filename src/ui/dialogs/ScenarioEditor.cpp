@@ -8,6 +8,7 @@
 #include "scenario/ScenarioName.h"
 #include "ui/BoardWidget.h"
 #include "ui/LocalPath.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/FormationPreview.h"
 #include "ui/dialogs/PlacementDialog.h"
 #include "ui/dialogs/ScenarioNamePrompt.h"
@@ -49,7 +50,7 @@ void ShowBox(QCheckBox* box, const EditorBox& state) {
 ScenarioEditor::ScenarioEditor(const QDir& programDir, const ScenarioFolders& scenarios,
                                const UnitSpecs& specs, QWidget* parent)
     : QDialog(parent), programDir_(programDir), scenarios_(scenarios), specs_(specs) {
-    setWindowTitle("Custom Game");
+    setWindowTitle(tr("Custom Game"));
     setObjectName("frmCustom");
     Build();
     Connect();
@@ -159,12 +160,13 @@ bool ScenarioEditor::OpenExisting(const QString& name, const QString& pictureSet
     try {
         const auto file = scenarios_.Find(name.toStdString());
         if (!file)
-            throw Error("The scenario '" + name.toStdString() + "' no longer exists.");
+            throw Error(Tx("ScenarioEditor", "The scenario '%1' no longer exists.")
+                            .Arg(name.toStdString()));
         const GameDef def = ReadDefFile(*file);
         model_.Load(def, name.toStdString());
         changeable_ = scenarios_.Changeable(name.toStdString());
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return false;
     }
     Begin(pictureSet);
@@ -237,7 +239,7 @@ void ScenarioEditor::Show() {
         const auto choices = ScenarioEditorModel::AmountChoices(extra.Type);
         controls.Choice->clear();
         for (const std::string& caption : choices)
-            controls.Choice->addItem(Latin1(caption));
+            controls.Choice->addItem(tr(caption.c_str())); // the words of the Units box
         controls.Choice->setCurrentIndex(m.AmountChoice(i));
         controls.Choice->setVisible(!choices.empty());
         controls.Choice->setEnabled(extra.Ticked);
@@ -322,7 +324,7 @@ void ScenarioEditor::Save() {
 void ScenarioEditor::Delete() {
     const QString question =
         QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, model_.Title()));
-    if (QMessageBox::question(this, "Confirm Delete", question,
+    if (QMessageBox::question(this, tr("Confirm Delete"), question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
@@ -368,10 +370,10 @@ void ScenarioEditor::TestPlay() {
     const QString path = testFolder_->filePath(QString::fromStdString(name) + ".def");
     try {
         if (!testFolder_->isValid())
-            throw Error("No temporary folder can be made for the test game.");
+            throw Error(Tx("ScenarioEditor", "No temporary folder can be made for the test game."));
         WriteDefFile(ToLocalPath(path), def);
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     testPlayed_ = true;

@@ -10,13 +10,13 @@ namespace marovane {
 ScenarioListPanel::ScenarioListPanel(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel("Scenarios:", this));
+    layout->addWidget(new QLabel(tr("Scenarios:"), this));
     list_ = new QListWidget(this);
     list_->setObjectName("lstTypes");
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->setMinimumWidth(180);
     layout->addWidget(list_);
-    newScenario_ = new QPushButton("&New Scenario...", this);
+    newScenario_ = new QPushButton(tr("&New Scenario..."), this);
     newScenario_->setObjectName("cmdNewScenario");
     layout->addWidget(newScenario_);
 

@@ -2,18 +2,22 @@
 
 #include "scenario/ScenarioName.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 
 namespace marovane {
 
 std::optional<QString> AskNewScenarioName(QWidget* parent, const QString& name) {
-    const QString prompt = "Please enter the new name for '" + name + "':";
+    const QString prompt =
+        QCoreApplication::translate("ScenarioNamePrompt", "Please enter the new name for '%1':")
+            .arg(name);
     QString hint;
     QString answer = name;
     while (true) {
         bool ok = false;
-        answer = QInputDialog::getText(parent, "Rename Scenario", hint + prompt, QLineEdit::Normal,
-                                       answer, &ok);
+        answer = QInputDialog::getText(
+            parent, QCoreApplication::translate("ScenarioNamePrompt", "Rename Scenario"),
+            hint + prompt, QLineEdit::Normal, answer, &ok);
         if (!ok || answer.trimmed().isEmpty())
             return std::nullopt;
         // The same rule as the editor's title, so a renamed scenario can be saved again.

@@ -23,7 +23,7 @@ namespace {
 class SlotClaimLabel : public QLabel {
 public:
     SlotClaimLabel(std::function<void()> clicked, QWidget* parent)
-        : QLabel("Unknown", parent), clicked_(std::move(clicked)) {
+        : QLabel(SetupLobbyPanel::tr("Unknown"), parent), clicked_(std::move(clicked)) {
         setCursor(Qt::PointingHandCursor);
         setMinimumWidth(90);
     }
@@ -58,9 +58,28 @@ size_t At(int i) {
     return static_cast<size_t>(i);
 }
 
+// A slot's kind as the list shows it; the kinds' English names belong to the setup rules and
+// the network, so they are translated only here.
+QString KindShown(SlotKind kind) {
+    switch (kind) {
+    case SlotKind::Human:
+        return SetupLobbyPanel::tr("Human");
+    case SlotKind::Computer:
+        return SetupLobbyPanel::tr("Computer");
+    case SlotKind::Immobile:
+        return SetupLobbyPanel::tr("Immobile");
+    case SlotKind::Remote:
+        return SetupLobbyPanel::tr("Remote");
+    case SlotKind::None:
+        break;
+    }
+    return SetupLobbyPanel::tr("None");
+}
+
 } // namespace
 
-const char* const SetupLobbyPanel::kSpaceTip = "Press SPACE to make all players this type";
+const char* const SetupLobbyPanel::kSpaceTip =
+    QT_TR_NOOP("Press SPACE to make all players this type");
 
 SetupLobbyPanel::SetupLobbyPanel(QWidget* parent) : QWidget(parent) {
     auto* middle = new QVBoxLayout(this);
@@ -74,10 +93,10 @@ SetupLobbyPanel::SetupLobbyPanel(QWidget* parent) : QWidget(parent) {
     middle->addWidget(title_);
     auto* slotGrid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        slotLabels_[At(i)] = new QLabel("Player " + QString::number(i + 1), this);
+        slotLabels_[At(i)] = new QLabel(tr("Player %1").arg(i + 1), this);
         QComboBox* box = slots_[At(i)] = new QComboBox(this);
         box->setObjectName("cboPlayer" + QString::number(i));
-        box->setToolTip(kSpaceTip);
+        box->setToolTip(tr(kSpaceTip));
         box->installEventFilter(this);
         slotGrid->addWidget(slotLabels_[At(i)], i, 0);
         slotGrid->addWidget(box, i, 1);
@@ -103,23 +122,23 @@ SetupLobbyPanel::SetupLobbyPanel(QWidget* parent) : QWidget(parent) {
         connect(options_[At(i)], &QCheckBox::toggled, this, &SetupLobbyPanel::OptionToggled);
     }
     auto* pictureRow = new QHBoxLayout;
-    pictureRow->addWidget(new QLabel("Unit pictures:", this));
+    pictureRow->addWidget(new QLabel(tr("Unit pictures:"), this));
     pictures_ = new QComboBox(this);
     pictures_->setObjectName("cboPics");
     pictureRow->addWidget(pictures_);
     middle->addLayout(pictureRow);
     auto* menuRow = new QHBoxLayout;
-    optionsButton_ = new QPushButton("&Options", this);
-    teamsButton_ = new QPushButton("&Teams", this);
+    optionsButton_ = new QPushButton(tr("&Options"), this);
+    teamsButton_ = new QPushButton(tr("&Teams"), this);
     menuRow->addWidget(optionsButton_);
     menuRow->addWidget(teamsButton_);
     middle->addLayout(menuRow);
     middle->addStretch();
     auto* buttons = new QHBoxLayout;
-    begin_ = new QPushButton("&Begin", this);
+    begin_ = new QPushButton(tr("&Begin"), this);
     begin_->setDefault(true);
-    cancel_ = new QPushButton("Cancel", this);
-    details_ = new QPushButton("No &Details", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    details_ = new QPushButton(tr("No &Details"), this);
     buttons->addWidget(begin_);
     buttons->addWidget(cancel_);
     buttons->addWidget(details_);
@@ -132,7 +151,7 @@ void SetupLobbyPanel::ShowSlots(const SetupModel& model) {
         QComboBox* box = slots_[At(i)];
         box->clear();
         for (SlotKind choice : model.Choices(i))
-            box->addItem(QString::fromStdString(SetupModel::Caption(choice)));
+            box->addItem(KindShown(choice));
         box->setCurrentIndex(model.Selected(i));
         box->setEnabled(model.Enabled(i));
         box->setVisible(model.Shown(i));
@@ -176,7 +195,7 @@ void SetupLobbyPanel::ShowAsGuest(bool guest, const SetupModel& model) {
         slotLabels_[At(i)]->setVisible(shown);
         choose_[At(i)]->setVisible(guest);
         if (guest)
-            choose_[At(i)]->setText("Unknown");
+            choose_[At(i)]->setText(tr("Unknown"));
     }
     for (QCheckBox* box : options_)
         box->setEnabled(!guest);

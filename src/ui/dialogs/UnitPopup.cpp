@@ -1,5 +1,8 @@
 #include "ui/dialogs/UnitPopup.h"
 
+#include "ui/UnitNames.h"
+
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace marovane {
@@ -11,8 +14,8 @@ int ShowUnitPopup(QWidget* parent, const UnitSpecs& specs,
     for (size_t e = 0; e < entries.size() && e <= static_cast<size_t>(kUnitTypes); ++e) {
         if (!entries[e].Offered)
             continue;
-        const QString caption =
-            e == 0 ? QString("(Empty)") : QString::fromLatin1(specs.UnitName[e - 1].c_str());
+        const QString caption = e == 0 ? QCoreApplication::translate("UnitPopup", "(Empty)")
+                                       : UnitNameShown(specs.UnitName[e - 1]);
         QAction* action = menu.addAction(caption);
         action->setCheckable(true);
         action->setChecked(entries[e].Checked);
