@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scenario/GameDef.h"
+#include "util/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -75,7 +76,7 @@ public:
     // must pass the rule for names and must not be taken by another scenario; an extra option
     // that is ticked needs a type. A scenario read from a file is saved again under the name it
     // has, whatever that name is.
-    std::string SaveProblem(const std::function<bool(const std::string&)>& taken) const;
+    marovane::Text SaveProblem(const std::function<bool(const std::string&)>& taken) const;
     // The name the scenario is saved under: the checked title of a new scenario, the file's name
     // of an existing one.
     std::string SaveName() const;
@@ -182,6 +183,7 @@ private:
 
 // The leading whole number of a typed text (blanks before it skipped, an optional sign), 0 when it
 // starts with none; as a 16-bit value, or marovane::Error naming `what` when it does not fit.
+int16_t LeadingNumber(std::string_view text, const Text& what);
 int16_t LeadingNumber(std::string_view text, const std::string& what);
 
 } // namespace marovane

@@ -1,4 +1,5 @@
 #include "ui/dialogs/GameSetupDialog.h"
+#include "ui/Translated.h"
 
 #include "scenario/DefFile.h"
 #include "scenario/ScenarioFiles.h"
@@ -182,7 +183,7 @@ void GameSetupDialog::ScenarioClicked() {
             chosenPath_ = QString::fromStdString(file->string());
         } catch (const Error& error) {
             def = GameDef{};
-            QMessageBox::warning(this, windowTitle(), Latin1(error.what()));
+            QMessageBox::warning(this, windowTitle(), Translated(error.Message()));
         }
     }
     model_.SetDefinition(def);
@@ -248,8 +249,8 @@ void GameSetupDialog::Begin() {
         QApplication::beep();
         return;
     }
-    if (const std::string problem = model_.BeginProblem(); !problem.empty()) {
-        QMessageBox::information(this, windowTitle(), QString::fromStdString(problem));
+    if (const Text problem = model_.BeginProblem(); problem != Text()) {
+        QMessageBox::information(this, windowTitle(), Translated(problem));
         return;
     }
     accept();
@@ -302,7 +303,7 @@ void GameSetupDialog::CopySelected() {
         RefreshList();
         SelectScenario(QString::fromStdString(copy));
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 
@@ -319,7 +320,7 @@ void GameSetupDialog::RenameSelected() {
         RefreshList();
         SelectScenario(QString::fromStdString(renamed));
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 
@@ -328,7 +329,7 @@ void GameSetupDialog::DeleteSelected() {
     if (name.isEmpty())
         return;
     const QString question =
-        QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, name.toStdString()));
+        Translated(scenario_files::DeleteQuestion(scenarios_, name.toStdString()));
     if (QMessageBox::question(this, "Confirm Delete", question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -337,7 +338,7 @@ void GameSetupDialog::DeleteSelected() {
         list_->ClearSelection();
         RefreshList();
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/dialogs/ScenarioEditor.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 
 #include "engine/Game.h"
 #include "scenario/DefFile.h"
@@ -164,7 +165,7 @@ bool ScenarioEditor::OpenExisting(const QString& name, const QString& pictureSet
         model_.Load(def, name.toStdString());
         changeable_ = scenarios_.Changeable(name.toStdString());
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return false;
     }
     Begin(pictureSet);
@@ -296,10 +297,10 @@ void ScenarioEditor::Fail(const QString& message) {
 }
 
 void ScenarioEditor::Save() {
-    const std::string problem = model_.SaveProblem(
+    const Text problem = model_.SaveProblem(
         [this](const std::string& title) { return scenarios_.Find(title).has_value(); });
-    if (!problem.empty()) {
-        Fail(QString::fromStdString(problem));
+    if (problem != Text()) {
+        Fail(Translated(problem));
         return;
     }
     const std::string name = model_.SaveName();
@@ -311,7 +312,7 @@ void ScenarioEditor::Save() {
         WriteDefFile(own ? *own : scenarios_.Writable() / (name + ".def"), def);
     } catch (const Error& error) {
         // The editor stays open with everything the author entered.
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     resultName_ = QString::fromStdString(name);
@@ -320,15 +321,14 @@ void ScenarioEditor::Save() {
 }
 
 void ScenarioEditor::Delete() {
-    const QString question =
-        QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, model_.Title()));
+    const QString question = Translated(scenario_files::DeleteQuestion(scenarios_, model_.Title()));
     if (QMessageBox::question(this, "Confirm Delete", question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
         scenario_files::Delete(scenarios_, model_.Title());
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     resultName_.clear();
@@ -346,7 +346,7 @@ void ScenarioEditor::Rename() {
         model_.Renamed(renamed);
         resultName_ = QString::fromStdString(renamed);
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     Show();
@@ -357,7 +357,7 @@ void ScenarioEditor::TestPlay() {
     try {
         def = model_.ToDef();
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     // The game is made from a file, as every game is; this one lies outside the scenario
@@ -371,7 +371,7 @@ void ScenarioEditor::TestPlay() {
             throw Error("No temporary folder can be made for the test game.");
         WriteDefFile(ToLocalPath(path), def);
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     testPlayed_ = true;

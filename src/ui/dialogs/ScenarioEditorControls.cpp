@@ -3,6 +3,7 @@
 #include "scenario/Options.h"
 #include "scenario/ScenarioName.h"
 #include "ui/BoardWidget.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/FormationPreview.h"
 
 #include <QCheckBox>
@@ -226,7 +227,7 @@ void ScenarioEditor::Build() {
         extra.Type = new QComboBox(group);
         extra.Type->setObjectName("cboOptionType" + QString::number(i));
         for (int code = 0; code <= 12; ++code)
-            extra.Type->addItem(OptionTypeCaption(code));
+            extra.Type->addItem(Translated(OptionTypeCaptionText(code)));
         extra.Amount = new QLineEdit(group);
         extra.Amount->setObjectName("txtInc" + QString::number(i));
         extra.Amount->setMaximumWidth(70);

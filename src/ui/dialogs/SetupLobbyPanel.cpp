@@ -2,6 +2,7 @@
 
 #include "scenario/SetupModel.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,7 +133,7 @@ void SetupLobbyPanel::ShowSlots(const SetupModel& model) {
         QComboBox* box = slots_[At(i)];
         box->clear();
         for (SlotKind choice : model.Choices(i))
-            box->addItem(QString::fromStdString(SetupModel::Caption(choice)));
+            box->addItem(Translated(SetupModel::CaptionText(choice)));
         box->setCurrentIndex(model.Selected(i));
         box->setEnabled(model.Enabled(i));
         box->setVisible(model.Shown(i));
@@ -151,7 +152,7 @@ void SetupLobbyPanel::ShowSelections(const SetupModel& model) {
 void SetupLobbyPanel::ShowOptions(const SetupModel& model) {
     for (int i = 0; i < 2; ++i) {
         options_[At(i)]->setVisible(model.OptionShown(i));
-        options_[At(i)]->setText(Latin1(model.OptionCaption(i)));
+        options_[At(i)]->setText(Translated(model.OptionCaption(i)));
     }
 }
 
