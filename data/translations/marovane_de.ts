@@ -27,23 +27,53 @@
         <source>The amount of extra option %1</source>
         <translation>Der Betrag von Zusatzoption %1</translation>
     </message>
-</context>
-<context>
-    <name>GameMenus</name>
     <message>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <source>Peasant</source>
+        <translation>Bauer</translation>
     </message>
     <message>
-        <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <source>Priest</source>
+        <translation>Priester</translation>
     </message>
-</context>
-<context>
-    <name>GameWindow</name>
     <message>
-        <source>The language changes the next time Marovane starts.</source>
-        <translation type="unfinished"></translation>
+        <source>Catapult</source>
+        <translation>Katapult</translation>
+    </message>
+    <message>
+        <source>Cavalry</source>
+        <translation>Reiterei</translation>
+    </message>
+    <message>
+        <source>Infantry</source>
+        <translation>Infanterie</translation>
+    </message>
+    <message>
+        <source>Archer</source>
+        <translation>Bogenschütze</translation>
+    </message>
+    <message>
+        <source>Light Armor</source>
+        <translation>Leichte Rüstung</translation>
+    </message>
+    <message>
+        <source>Medium Armor</source>
+        <translation>Mittlere Rüstung</translation>
+    </message>
+    <message>
+        <source>Heavy Armor</source>
+        <translation>Schwere Rüstung</translation>
+    </message>
+    <message>
+        <source>Royalty</source>
+        <translation>Königshaus</translation>
+    </message>
+    <message>
+        <source>Conquest</source>
+        <translation>Eroberung</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Bergfried</translation>
     </message>
 </context>
 <context>

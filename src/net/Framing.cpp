@@ -153,8 +153,11 @@ std::optional<StreamEvent> StreamReader::Next() {
             }
             const std::size_t count =
                 static_cast<std::size_t>(std::min<std::uint64_t>(fileRemaining_, size - position_));
-            StreamEvent event{StreamEvent::Kind::FileBytes, kFileHeaderFrame,
-                              buffer_.substr(position_, count), 0};
+            StreamEvent event{StreamEvent::Kind::FileBytes,
+                              kFileHeaderFrame,
+                              buffer_.substr(position_, count),
+                              0,
+                              {}};
             position_ += count;
             fileRemaining_ -= count;
             return event;

@@ -251,12 +251,16 @@ void ScenarioEditorModel::SetExtraType(int i, int type) {
 std::vector<std::string> ScenarioEditorModel::AmountChoices(int type) {
     switch (type) {
     case 6:
-        return {"Peasant", "Priest",      "Catapult",     "Cavalry",     "Infantry",
-                "Archer",  "Light Armor", "Medium Armor", "Heavy Armor", "Royalty"};
+        return {MAROVANE_TEXT("Editor", "Peasant"),     MAROVANE_TEXT("Editor", "Priest"),
+                MAROVANE_TEXT("Editor", "Catapult"),    MAROVANE_TEXT("Editor", "Cavalry"),
+                MAROVANE_TEXT("Editor", "Infantry"),    MAROVANE_TEXT("Editor", "Archer"),
+                MAROVANE_TEXT("Editor", "Light Armor"), MAROVANE_TEXT("Editor", "Medium Armor"),
+                MAROVANE_TEXT("Editor", "Heavy Armor"), MAROVANE_TEXT("Editor", "Royalty")};
     case 10:
-        return {"Conquest", "Royalty"};
+        return {MAROVANE_TEXT("Editor", "Conquest"), MAROVANE_TEXT("Editor", "Royalty")};
     case 11:
-        return {"Conquest", "Royalty", "Keep"};
+        return {MAROVANE_TEXT("Editor", "Conquest"), MAROVANE_TEXT("Editor", "Royalty"),
+                MAROVANE_TEXT("Editor", "Keep")};
     default:
         return {};
     }

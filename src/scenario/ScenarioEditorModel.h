@@ -139,7 +139,8 @@ public:
     void SetExtraType(int i, int type);
     void SetExtraAmount(int i, std::string amount) { extras_[Index(i)].Amount = std::move(amount); }
     // The captions an option type chooses its amount from (unit kinds, win or lose conditions); the
-    // amount is the index of the chosen entry. Empty for types with a typed amount.
+    // amount is the index of the chosen entry. Empty for types with a typed amount. In English;
+    // the editor shows them through the catalogue, context "Editor".
     static std::vector<std::string> AmountChoices(int type);
     // The entry of AmountChoices that the typed amount names, or -1.
     int AmountChoice(int i) const;

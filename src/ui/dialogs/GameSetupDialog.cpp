@@ -178,7 +178,8 @@ void GameSetupDialog::ScenarioClicked() {
         try {
             const auto file = scenarios_.Find(name.toStdString());
             if (!file)
-                throw Error("The scenario '" + name.toStdString() + "' no longer exists.");
+                throw Error(Tx("ScenarioFile", "The scenario '%1' no longer exists.")
+                                .Arg(name.toStdString()));
             def = ReadDefFile(*file);
             chosenPath_ = QString::fromStdString(file->string());
         } catch (const Error& error) {

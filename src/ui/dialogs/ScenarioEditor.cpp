@@ -238,7 +238,7 @@ void ScenarioEditor::Show() {
         const auto choices = ScenarioEditorModel::AmountChoices(extra.Type);
         controls.Choice->clear();
         for (const std::string& caption : choices)
-            controls.Choice->addItem(Latin1(caption));
+            controls.Choice->addItem(Translated(Tx("Editor", caption.c_str())));
         controls.Choice->setCurrentIndex(m.AmountChoice(i));
         controls.Choice->setVisible(!choices.empty());
         controls.Choice->setEnabled(extra.Ticked);
