@@ -145,7 +145,7 @@ std::optional<StreamEvent> StreamReader::Next() {
             if (fileRemaining_ == 0) {
                 state_ = State::Seeking;
                 scanned_ = position_;
-                return StreamEvent{StreamEvent::Kind::FileEnd, kFileHeaderFrame, {}, 0};
+                return StreamEvent{StreamEvent::Kind::FileEnd, kFileHeaderFrame, {}, 0, {}};
             }
             if (position_ == size) {
                 Compact();
@@ -153,8 +153,11 @@ std::optional<StreamEvent> StreamReader::Next() {
             }
             const std::size_t count =
                 static_cast<std::size_t>(std::min<std::uint64_t>(fileRemaining_, size - position_));
-            StreamEvent event{StreamEvent::Kind::FileBytes, kFileHeaderFrame,
-                              buffer_.substr(position_, count), 0};
+            StreamEvent event{StreamEvent::Kind::FileBytes,
+                              kFileHeaderFrame,
+                              buffer_.substr(position_, count),
+                              0,
+                              {}};
             position_ += count;
             fileRemaining_ -= count;
             return event;
@@ -199,8 +202,9 @@ std::optional<StreamEvent> StreamReader::Next() {
                 const std::size_t close = buffer_.find(kFrameMark, position_ + 1);
                 const std::size_t length = (close == npos ? size : close) - position_;
                 if (length > kMaxFileHeaderBytes)
-                    return Refuse("The connection sent a file header longer than " +
-                                  std::to_string(kMaxFileHeaderBytes) + " bytes.");
+                    return Refuse(
+                        Tx("Network", "The connection sent a file header longer than %1 bytes.")
+                            .Arg(kMaxFileHeaderBytes));
                 if (close == npos) {
                     Compact();
                     return std::nullopt;
@@ -212,8 +216,9 @@ std::optional<StreamEvent> StreamReader::Next() {
             if (close == npos) {
                 scanned_ = resume;
                 if (size - position_ > kMaxFrameBytes)
-                    return Refuse("The connection sent a message longer than " +
-                                  std::to_string(kMaxFrameBytes) + " bytes.");
+                    return Refuse(
+                        Tx("Network", "The connection sent a message longer than %1 bytes.")
+                            .Arg(kMaxFrameBytes));
                 Compact();
                 return std::nullopt;
             }
@@ -224,8 +229,11 @@ std::optional<StreamEvent> StreamReader::Next() {
             position_ = close + 1;
             scanned_ = position_;
             if (IsReportedType(type))
-                return StreamEvent{StreamEvent::Kind::Frame, static_cast<FrameType>(type),
-                                   std::move(payload), 0};
+                return StreamEvent{StreamEvent::Kind::Frame,
+                                   static_cast<FrameType>(type),
+                                   std::move(payload),
+                                   0,
+                                   {}};
             break;
         }
         }
@@ -241,25 +249,28 @@ std::optional<StreamEvent> StreamReader::ReadFileHeader(std::size_t bodyStart, s
         header.size() > kFileNameWidth ? header.substr(kFileNameWidth) : std::string_view();
     if (digits.empty() ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return Refuse("The connection sent a file header whose length is not a number.");
+        return Refuse(
+            Tx("Network", "The connection sent a file header whose length is not a number."));
     std::uint64_t length = 0;
     for (char digit : digits) {
         length = length * 10 + static_cast<std::uint64_t>(digit - '0');
         if (length > kMaxFileLength)
-            return Refuse("The connection announced a file of " + std::string(digits) +
-                          " bytes; at most " + std::to_string(kMaxFileLength) + " are accepted.");
+            return Refuse(Tx("Network", "The connection announced a file of %1 bytes; at most %2 "
+                                        "are accepted.")
+                              .Arg(std::string(digits))
+                              .Arg(kMaxFileLength));
     }
     position_ = end + 1;
     state_ = State::File;
     fileRemaining_ = length;
-    return StreamEvent{StreamEvent::Kind::FileStart, kFileHeaderFrame, std::move(name), length};
+    return StreamEvent{StreamEvent::Kind::FileStart, kFileHeaderFrame, std::move(name), length, {}};
 }
 
-std::optional<StreamEvent> StreamReader::Refuse(std::string reason) {
+std::optional<StreamEvent> StreamReader::Refuse(const Text& reason) {
     refused_ = true;
     buffer_.clear();
     position_ = scanned_ = 0;
-    return StreamEvent{StreamEvent::Kind::Refused, kDataFrame, std::move(reason), 0};
+    return StreamEvent{StreamEvent::Kind::Refused, kDataFrame, reason.English(), 0, reason};
 }
 
 void StreamReader::Compact() {

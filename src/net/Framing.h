@@ -80,12 +80,14 @@ struct StreamEvent {
         FileStart, // Text, the remote name without trailing blanks, and Length
         FileBytes, // Text, the next bytes of the file
         FileEnd,   // the file is complete
-        Refused,   // Text, why; the reader takes nothing more
+        Refused,   // Text and Why, why; the reader takes nothing more
     };
     Kind What = Kind::Frame;
     FrameType Type = kDataFrame;
     std::string Text;
     std::uint64_t Length = 0;
+    // A refusal as the player reads it; Text holds its English.
+    marovane::Text Why;
 };
 
 // Takes apart the bytes of one connection. Feed it bytes as they arrive, in pieces of any size,
@@ -117,7 +119,7 @@ private:
     // yet. `resume` becomes where a later search may go on from.
     std::size_t FindMark(std::size_t from, std::size_t& resume) const;
     std::optional<StreamEvent> ReadFileHeader(std::size_t bodyStart, std::size_t end);
-    std::optional<StreamEvent> Refuse(std::string reason);
+    std::optional<StreamEvent> Refuse(const Text& reason);
     void Compact();
 
     State state_ = State::Seeking;

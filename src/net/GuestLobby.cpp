@@ -5,6 +5,7 @@
 #include "net/PeerText.h"
 #include "scenario/ScenarioName.h"
 #include "util/AtomicFile.h"
+#include "util/Error.h"
 
 #include <fstream>
 #include <iterator>
@@ -62,7 +63,7 @@ void GuestLobby::Connect(const std::string& host, int port) {
     droppedFromGame_ = false;
     heardFromHost_ = false;
     hostName_ = host;
-    slotText_.fill("Unknown");
+    slotText_.fill(MAROVANE_TEXT("Lobby", "Unknown"));
     mine_.fill(false);
     link_.Connect(host, port, identity_.Title, identity_.Version);
 }
@@ -94,20 +95,20 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     std::error_code error;
     const std::uintmax_t size = fs::file_size(path, error);
     if (error || size > kLargestScenario) {
-        Close("The host sent a scenario that cannot be used.");
+        Close(Tx("Lobby", "The host sent a scenario that cannot be used."));
         return;
     }
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // Checked before it is kept: a scenario no game can be made from never joins the list.
     if (bytes.size() < kGameDefSize) {
-        Close("The host sent a scenario that cannot be used.");
+        Close(Tx("Lobby", "The host sent a scenario that cannot be used."));
         return;
     }
     const GameDef def =
         FromBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), kGameDefSize));
     if (const std::string refusal = ScenarioRefusal(def, scenarioName_); !refusal.empty()) {
-        Close("The host sent a scenario that cannot be used. " + refusal);
+        Close(Tx("Lobby", "The host sent a scenario that cannot be used. %1").Arg(refusal));
         return;
     }
     const fs::path target = scenarioFolder_ / (scenarioName_ + ".def");
@@ -115,8 +116,11 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
         // The host sends its scenario at every join: a copy lost to a power cut is fetched again,
         // and waiting for the disk would hold up the start of the game.
         WriteFileAtomically(target, bytes, FileSync::Skip);
+    } catch (const marovane::Error& failure) {
+        Close(failure.Message());
+        return;
     } catch (const std::exception& failure) {
-        Close(failure.what());
+        Close(Verbatim(failure.what()));
         return;
     }
     scenario_ = target;
@@ -181,11 +185,11 @@ void GuestLobby::ReceiveSetupInfo(const std::string& data) {
 void GuestLobby::Start(int slot, int players) {
     const int me = slot + 1;
     if (me > players) {
-        Close("The game started without you.");
+        Close(Tx("Lobby", "The game started without you."));
         return;
     }
     if (scenario_.empty() || !view_) {
-        Close("The host began before its scenario arrived.");
+        Close(Tx("Lobby", "The host began before its scenario arrived."));
         return;
     }
     NewGameSetup setup;
@@ -205,23 +209,23 @@ void GuestLobby::Start(int slot, int players) {
 }
 
 void GuestLobby::RejectTitle(const std::string& title) {
-    Close("The host is running " + PeerText(title) + ".");
+    Close(Tx("Lobby", "The host is running %1.").Arg(PeerText(title)));
 }
 
 void GuestLobby::RejectVersion(const std::string& version) {
-    Close("The host is running " + identity_.Title + " v" + PeerText(version));
+    Close(Tx("Lobby", "The host is running %1 v%2").Arg(identity_.Title).Arg(PeerText(version)));
 }
 
 void GuestLobby::Connected() {
     if (view_)
-        view_->StatusChanged("Connected to " + link_.HostIP());
+        view_->StatusChanged(Tx("Lobby", "Connected to %1").Arg(link_.HostIP()));
 }
 
 void GuestLobby::Dropped() {
     // A host that closes before it has said anything turned the connection away: its slots are
     // all taken.
-    Leave(heardFromHost_ ? "You were dropped from the game."
-                         : "The game at " + hostName_ + " is full.");
+    Leave(heardFromHost_ ? Tx("Lobby", "You were dropped from the game.")
+                         : Tx("Lobby", "The game at %1 is full.").Arg(hostName_));
 }
 
 void GuestLobby::Error(const NetError& error) {
@@ -229,22 +233,22 @@ void GuestLobby::Error(const NetError& error) {
     if (!link_.IsConnected() && !heardFromHost_) {
         switch (error.Number) {
         case kErrorConnectionRefused:
-            Leave("No game is hosted at " + hostName_ + ".");
+            Leave(Tx("Lobby", "No game is hosted at %1.").Arg(hostName_));
             return;
         case kErrorTimedOut:
-            Leave("The host at " + hostName_ + " did not answer in time.");
+            Leave(Tx("Lobby", "The host at %1 did not answer in time.").Arg(hostName_));
             return;
         case kErrorHostNotFound:
-            Leave("There is no computer called " + hostName_ + " on the network.");
+            Leave(Tx("Lobby", "There is no computer called %1 on the network.").Arg(hostName_));
             return;
         default:
             break;
         }
     }
-    Leave(ErrorText(error));
+    Leave(ErrorMessage(error));
 }
 
-void GuestLobby::Leave(const std::string& message) {
+void GuestLobby::Leave(const Text& message) {
     if (!active_)
         return;
     active_ = false;
@@ -264,11 +268,11 @@ void GuestLobby::Leave(const std::string& message) {
         view_->LobbyClosed();
 }
 
-void GuestLobby::Close(const std::string& message) {
+void GuestLobby::Close(const Text& message) {
     if (!active_)
         return;
     active_ = false;
-    if (view_ && !message.empty())
+    if (view_ && message != Text())
         view_->ShowMessage(message);
     link_.Disconnect();
     if (view_)

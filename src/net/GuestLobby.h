@@ -4,6 +4,7 @@
 #include "net/LobbyMessages.h"
 #include "net/NetLinks.h"
 #include "scenario/NewGameSetup.h"
+#include "util/Text.h"
 
 #include <array>
 #include <filesystem>
@@ -27,12 +28,12 @@ public:
     virtual void OptionsChanged(bool /*option1*/, bool /*option2*/) {}
     // Slot captions changed (SlotText, SlotIsMine).
     virtual void SlotsChanged() {}
-    virtual void StatusChanged(const std::string& /*status*/) {}
+    virtual void StatusChanged(const Text& /*status*/) {}
     // The host chose another arrangement of teams. The view switches its Teams menu; during a
     // game it also tells the player.
     virtual void TeamsModeChanged(int /*mode*/, bool /*gameRunning*/) {}
     // A message for the player ("You were dropped from the game.", a refusal, an error).
-    virtual void ShowMessage(const std::string& /*text*/) {}
+    virtual void ShowMessage(const Text& /*text*/) {}
     // The host began: start the game from the scenario with these choices. False when it could
     // not start (the message has been shown).
     virtual bool StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) = 0;
@@ -83,8 +84,8 @@ public:
 
 private:
     void Start(int slot, int players);
-    void Close(const std::string& message);
-    void Leave(const std::string& message);
+    void Close(const Text& message);
+    void Leave(const Text& message);
 
     GuestLink& link_;
     Game& game_;

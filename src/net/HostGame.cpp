@@ -119,10 +119,12 @@ void HostGame::HandleLeft(int index) {
     if (p == game_.CurrentPlayer)
         reportedOut_ = {}; // its board never came
     if (!game_.PlayerOut[p]) {
-        const std::string text = "Player " + std::to_string(p) +
-                                 " has left the game, and will be played by the computer.";
-        game_.Interaction().ShowMessage(text);
-        link_.SendData(-index, Message(kShowMessage, text));
+        // The guests read the English: what goes over the network is never translated.
+        const Text text =
+            Tx("Network", "Player %1 has left the game, and will be played by the computer.")
+                .Arg(p);
+        game_.Interaction().ShowMessage(text.English());
+        link_.SendData(-index, Message(kShowMessage, text.English()));
     }
     game_.SeatComputer(p);
     formerGuest_[static_cast<size_t>(p)] = true;
@@ -201,9 +203,9 @@ void HostGame::HandBackSeat(int p) {
     if (game_.PlayerOut[p])
         return;
     game_.SeatRemote(p, index);
-    const std::string text = "Player " + std::to_string(p) + " is back in the game.";
-    game_.Interaction().ShowStatus(text);
-    link_.SendData(-index, Message(kShowMessage, text));
+    const Text text = Tx("Network", "Player %1 is back in the game.").Arg(p);
+    game_.Interaction().ShowStatus(text.English());
+    link_.SendData(-index, Message(kShowMessage, text.English()));
 }
 
 void HostGame::SendTeams() {

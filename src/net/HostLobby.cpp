@@ -94,11 +94,13 @@ bool HostLobby::BeginAllowed() const {
     return true;
 }
 
-std::string HostLobby::Status() const {
+Text HostLobby::Status() const {
     if (!hosting_)
         return {};
-    return "Host: " + link_.HostIP() + "  Connections: " + std::to_string(link_.Connections()) +
-           "/" + std::to_string(link_.MaxConnections());
+    return Tx("Lobby", "Host: %1  Connections: %2/%3")
+        .Arg(link_.HostIP())
+        .Arg(link_.Connections())
+        .Arg(link_.MaxConnections());
 }
 
 std::array<int16_t, HostLobby::kSlots + 1> HostLobby::Begin(int players) {
@@ -205,7 +207,7 @@ void HostLobby::ClientLeft(int index) {
 
 void HostLobby::Error(int /*index*/, const NetError& error) {
     if (view_)
-        view_->ShowNetError(ErrorText(error));
+        view_->ShowNetError(ErrorMessage(error));
 }
 
 void HostLobby::SendSlots(int index) {

@@ -3,6 +3,7 @@
 #include "net/LobbyMessages.h"
 #include "net/NetLinks.h"
 #include "scenario/NewGameSetup.h"
+#include "util/Text.h"
 
 #include <array>
 #include <filesystem>
@@ -30,7 +31,7 @@ public:
     virtual ~HostLobbyView() = default;
     // Guests came, went, or claimed slots: the slots, the status line and Begin need a fresh look.
     virtual void LobbyChanged() {}
-    virtual void ShowNetError(const std::string& /*text*/) {}
+    virtual void ShowNetError(const Text& /*text*/) {}
 };
 
 // The host's side of the meeting before a network game: hosting follows the slots set to
@@ -67,7 +68,7 @@ public:
     // The host may begin once no "Remote" slot waits for a guest.
     bool BeginAllowed() const;
     // "Host: address  Connections: n/max", or empty when not hosting.
-    std::string Status() const;
+    Text Status() const;
 
     // The host begins a game of `players` players: every guest hears which slot it holds.
     // Answers, per player 1..4, the connection index of its guest, for Game::RemotePlayer.

@@ -1,5 +1,7 @@
 #include "net/LobbyMessages.h"
 
+#include "util/Text.h"
+
 #include <charconv>
 
 namespace marovane::net {
@@ -29,19 +31,19 @@ std::string WithBytes(char letter, const std::array<uint8_t, 4>& bytes) {
 std::string_view SlotStateText(uint8_t state) {
     switch (static_cast<SlotState>(state)) {
     case SlotState::None:
-        return "None";
+        return MAROVANE_TEXT("Lobby", "None");
     case SlotState::Host:
-        return "Host";
+        return MAROVANE_TEXT("Lobby", "Host");
     case SlotState::Computer:
-        return "Computer";
+        return MAROVANE_TEXT("Lobby", "Computer");
     case SlotState::Taken:
-        return "Taken";
+        return MAROVANE_TEXT("Lobby", "Taken");
     case SlotState::Free:
-        return "Free";
+        return MAROVANE_TEXT("Lobby", "Free");
     case SlotState::Immobile:
-        return "Immobile";
+        return MAROVANE_TEXT("Lobby", "Immobile");
     case SlotState::You:
-        return "You";
+        return MAROVANE_TEXT("Lobby", "You");
     }
     return {};
 }

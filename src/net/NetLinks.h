@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Text.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -31,12 +33,22 @@ inline constexpr int kErrorPortWhileListening = 1001;
 
 struct NetError {
     int Number = 0;
-    std::string Description;
+    std::string Description; // in English, as the tool and the logs read it
     std::string Source;
+    // The description as the player reads it: our own errors are texts of the catalogue, the
+    // socket's are shown as the system gave them.
+    Text Message;
 };
 
-// "(number) description", as the player is shown a connection's error. Built piece by piece:
+// "(number) description", as the player is shown a connection's error.
+// The same in English. Built piece by piece:
 // GCC 12 warns wrongly about "(" + std::to_string(n).
+inline Text ErrorMessage(const NetError& error) {
+    return Tx("Network", "(%1) %2")
+        .Arg(error.Number)
+        .Arg(error.Message == Text() ? Verbatim(error.Description) : error.Message);
+}
+
 inline std::string ErrorText(const NetError& error) {
     std::string text = "(";
     text += std::to_string(error.Number);

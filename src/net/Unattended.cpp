@@ -58,8 +58,8 @@ bool UnattendedHost::Poll() {
     return !session_.CurrentGame().GameOn;
 }
 
-void UnattendedHost::ShowNetError(const std::string& text) {
-    session_.CurrentGame().Interaction().ShowMessage(text);
+void UnattendedHost::ShowNetError(const Text& text) {
+    session_.CurrentGame().Interaction().ShowMessage(text.English());
 }
 
 // ---- UnattendedGuest --------------------------------------------------------------------------

@@ -30,7 +30,7 @@ public:
     HostLobby& Lobby() { return play_.Host(); }
 
 private:
-    void ShowNetError(const std::string& text) override;
+    void ShowNetError(const Text& text) override;
 
     GameSession& session_;
     HostLink& link_;
@@ -64,7 +64,7 @@ public:
 private:
     bool StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) override;
     void SlotsChanged() override;
-    void ShowMessage(const std::string& text) override { messages_.push_back(text); }
+    void ShowMessage(const Text& text) override { messages_.push_back(text.English()); }
     void LobbyClosed() override { closed_ = true; }
 
     GameSession& session_;

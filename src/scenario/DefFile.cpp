@@ -30,14 +30,16 @@ bool HasDefExtension(const fs::path& path) {
 GameDef ReadDefFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in || fs::is_directory(path))
-        throw Error("Cannot open the scenario file \"" + path.string() + "\".");
+        throw Error(Tx("ScenarioFile", "Cannot open the scenario file \"%1\".").Arg(path.string()));
     std::vector<uint8_t> bytes(kGameDefSize);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     auto got = static_cast<size_t>(in.gcount());
     if (got < kGameDefSize) {
-        throw Error("The scenario file \"" + path.string() + "\" is damaged: it holds only " +
-                    std::to_string(got) + " of the " + std::to_string(kGameDefSize) +
-                    " bytes of a scenario.");
+        throw Error(Tx("ScenarioFile", "The scenario file \"%1\" is damaged: it holds only %2 of "
+                                       "the %3 bytes of a scenario.")
+                        .Arg(path.string())
+                        .Arg(got)
+                        .Arg(kGameDefSize));
     }
     return FromBytes(bytes);
 }

@@ -82,8 +82,9 @@ std::array<uint8_t, kGameDefSize> ToBytes(const GameDef& def) {
 
 GameDef FromBytes(std::span<const uint8_t> bytes) {
     if (bytes.size() < kGameDefSize) {
-        throw Error("The scenario holds only " + std::to_string(bytes.size()) + " of its " +
-                    std::to_string(kGameDefSize) + " bytes.");
+        throw Error(Tx("ScenarioFile", "The scenario holds only %1 of its %2 bytes.")
+                        .Arg(bytes.size())
+                        .Arg(kGameDefSize));
     }
     ByteReader in(bytes);
     return ReadGameDef(in);

@@ -54,19 +54,32 @@ bool UnitAllowed(int type, int16_t mask) {
 
 const char* OptionTypeCaption(int type) {
     static constexpr const char* kCaptions[] = {
-        "Board Size",      "Board Width",      "Board Height",    "Treasury",      "Party Size",
-        "Reward",          "Toggle Unit",      "Toggle Fog",      "Toggle Castle", "Toggle Keep",
-        "Toggle Win Cond", "Toggle Lose Cond", "Toggle Advanced!"};
+        MAROVANE_TEXT("Scenario", "Board Size"),      MAROVANE_TEXT("Scenario", "Board Width"),
+        MAROVANE_TEXT("Scenario", "Board Height"),    MAROVANE_TEXT("Scenario", "Treasury"),
+        MAROVANE_TEXT("Scenario", "Party Size"),      MAROVANE_TEXT("Scenario", "Reward"),
+        MAROVANE_TEXT("Scenario", "Toggle Unit"),     MAROVANE_TEXT("Scenario", "Toggle Fog"),
+        MAROVANE_TEXT("Scenario", "Toggle Castle"),   MAROVANE_TEXT("Scenario", "Toggle Keep"),
+        MAROVANE_TEXT("Scenario", "Toggle Win Cond"), MAROVANE_TEXT("Scenario", "Toggle Lose Cond"),
+        MAROVANE_TEXT("Scenario", "Toggle Advanced!")};
     if (type < 0 || type > 12)
         return "";
     return kCaptions[type];
 }
 
-int16_t CheckedAdd(int16_t a, int b, const std::string& what) {
+Text OptionTypeCaptionText(int type) {
+    const char* caption = OptionTypeCaption(type);
+    return *caption ? Tx("Scenario", caption) : Verbatim("");
+}
+
+int16_t CheckedAdd(int16_t a, int b, const Text& what) {
     long sum = static_cast<long>(a) + b;
     if (sum < std::numeric_limits<int16_t>::min() || sum > std::numeric_limits<int16_t>::max())
-        throw Error(what + " would leave the range -32768..32767.");
+        throw Error(Tx("Scenario", "%1 would leave the range -32768..32767.").Arg(what));
     return static_cast<int16_t>(sum);
+}
+
+int16_t CheckedAdd(int16_t a, int b, const std::string& what) {
+    return CheckedAdd(a, b, Verbatim(what));
 }
 
 void ApplyOption(int n, GameDef& def, bool chosen) {
@@ -76,41 +89,53 @@ void ApplyOption(int n, GameDef& def, bool chosen) {
     int d = chosen ? amount : -amount;
     int size = std::abs(amount);
     GameDef result = def;
-    // "the scenario option "Treasury" (amount 300)", for the messages of a refusal.
-    const std::string option = std::string("the scenario option \"") +
-                               OptionTypeCaption(def.OptionType[n - 1]) + "\" (amount " +
-                               std::to_string(amount) + ")";
-    auto changed = [&](const char* field) { return "With " + option + ", " + field; };
-    auto noSuch = [&](const std::string& what, int most) {
-        std::string text = "T";
-        text += option.substr(1);
-        text += " names no " + what + "; its amount must be -" + std::to_string(most) + ".." +
-                std::to_string(most) + ".";
-        return Error(text);
+    // A refusal names the option by its caption and amount: "the scenario option "Treasury"
+    // (amount 300)". Each message is one whole sentence, so a translation may order it freely.
+    const Text caption = OptionTypeCaptionText(def.OptionType[n - 1]);
+    auto add = [&](int16_t value, Text refusal) {
+        const long sum = static_cast<long>(value) + d;
+        if (sum < std::numeric_limits<int16_t>::min() || sum > std::numeric_limits<int16_t>::max())
+            throw Error(refusal.Arg(caption).Arg(amount));
+        return static_cast<int16_t>(sum);
     };
+    auto noSuch = [&](Text refusal, int most) {
+        return Error(refusal.Arg(caption).Arg(amount).Arg(most));
+    };
+    const Text width = Tx("Scenario", "With the scenario option \"%1\" (amount %2), the board "
+                                      "width would leave the range -32768..32767.");
+    const Text height = Tx("Scenario", "With the scenario option \"%1\" (amount %2), the board "
+                                       "height would leave the range -32768..32767.");
     switch (def.OptionType[n - 1]) {
     case 0:
-        result.Width = CheckedAdd(def.Width, d, changed("the board width"));
-        result.Height = CheckedAdd(def.Height, d, changed("the board height"));
+        result.Width = add(def.Width, width);
+        result.Height = add(def.Height, height);
         break;
     case 1:
-        result.Width = CheckedAdd(def.Width, d, changed("the board width"));
+        result.Width = add(def.Width, width);
         break;
     case 2:
-        result.Height = CheckedAdd(def.Height, d, changed("the board height"));
+        result.Height = add(def.Height, height);
         break;
     case 3:
-        result.Treasury = CheckedAdd(def.Treasury, d, changed("the treasury"));
+        result.Treasury = add(def.Treasury, Tx("Scenario", "With the scenario option \"%1\" "
+                                                           "(amount %2), the treasury would leave "
+                                                           "the range -32768..32767."));
         break;
     case 4:
-        result.PartySize = CheckedAdd(def.PartySize, d, changed("the party size"));
+        result.PartySize = add(def.PartySize, Tx("Scenario", "With the scenario option \"%1\" "
+                                                             "(amount %2), the party size would "
+                                                             "leave the range -32768..32767."));
         break;
     case 5:
-        result.Reward = CheckedAdd(def.Reward, d, changed("the reward"));
+        result.Reward = add(def.Reward, Tx("Scenario", "With the scenario option \"%1\" (amount "
+                                                       "%2), the reward would leave the range "
+                                                       "-32768..32767."));
         break;
     case 6:
         if (size > kLastUnitsBit)
-            throw noSuch("bit of the allowed units", kLastUnitsBit);
+            throw noSuch(Tx("Scenario", "The scenario option \"%1\" (amount %2) names no bit of "
+                                        "the allowed units; its amount must be -%3..%3."),
+                         kLastUnitsBit);
         result.UnitsAllowed = ToggleBit(def.UnitsAllowed, size);
         if (size == unit_bit::Royalty)
             result.Options = ToggleBit(def.Options, option_bit::Royalty);
@@ -126,12 +151,16 @@ void ApplyOption(int n, GameDef& def, bool chosen) {
         break;
     case 10:
         if (size > 10)
-            throw noSuch("option bit", 10);
+            throw noSuch(Tx("Scenario", "The scenario option \"%1\" (amount %2) names no option "
+                                        "bit; its amount must be -%3..%3."),
+                         10);
         result.Options = ToggleBit(def.Options, size + 4);
         break;
     case 11:
         if (size > 2)
-            throw noSuch("lose condition", 2);
+            throw noSuch(Tx("Scenario", "The scenario option \"%1\" (amount %2) names no lose "
+                                        "condition; its amount must be -%3..%3."),
+                         2);
         result.Options = ToggleBit(def.Options, 2 - size);
         break;
     case 12:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scenario/GameDef.h"
+#include "util/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -54,7 +55,10 @@ bool TeamsAllowedBy(const GameDef& def, int mode);
 bool ComputerMayTakeOver(const GameDef& def, int p);
 
 // The captions of the effect codes of a scenario's extra options, 0..12.
+// The English caption is also the word the scenario source format uses for the code.
 const char* OptionTypeCaption(int type);
+// The caption as the player reads it.
+Text OptionTypeCaptionText(int type);
 
 // Applies extra option n (1 or 2) of the definition, or undoes it when chosen is false. Throws
 // marovane::Error and leaves the definition unchanged when a value would leave the 16-bit range.
@@ -69,6 +73,7 @@ inline int16_t Max(int16_t a, int16_t b) {
 }
 
 // a + b, or a marovane::Error naming what would overflow when the sum leaves the 16-bit range.
+int16_t CheckedAdd(int16_t a, int b, const Text& what);
 int16_t CheckedAdd(int16_t a, int b, const std::string& what);
 
 } // namespace marovane

@@ -26,7 +26,7 @@ std::string FieldText(const std::string& field) {
 
 } // namespace
 
-int16_t LeadingNumber(std::string_view text, const std::string& what) {
+int16_t LeadingNumber(std::string_view text, const Text& what) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -45,8 +45,12 @@ int16_t LeadingNumber(std::string_view text, const std::string& what) {
     if (negative)
         value = -value;
     if (tooLarge || value < -32768 || value > 32767)
-        throw Error(what + " must be a whole number from -32768 to 32767.");
+        throw Error(Tx("Editor", "%1 must be a whole number from -32768 to 32767.").Arg(what));
     return static_cast<int16_t>(value);
+}
+
+int16_t LeadingNumber(std::string_view text, const std::string& what) {
+    return LeadingNumber(text, Verbatim(what));
 }
 
 ScenarioEditorModel::ScenarioEditorModel() : placement_(GameDef::kPlacementSize, ' ') {
@@ -84,22 +88,23 @@ std::string ScenarioEditorModel::FreeTitle(const std::function<bool(const std::s
     return title;
 }
 
-std::string
-ScenarioEditorModel::SaveProblem(const std::function<bool(const std::string&)>& taken) const {
+Text ScenarioEditorModel::SaveProblem(const std::function<bool(const std::string&)>& taken) const {
     if (!existing_) {
         const ScenarioNameCheck name = CheckScenarioName(title_);
         if (!name.Accepted())
             return name.Problem;
         // A new scenario never replaces another one of the same name.
         if (taken(name.Name))
-            return "A scenario named '" + name.Name +
-                   "' already exists. Please choose another title.";
+            return Tx("Editor",
+                      "A scenario named '%1' already exists. Please choose another title.")
+                .Arg(name.Name);
     }
     for (int i = 0; i < 2; ++i) {
         // Saved as it is, the option would silently vanish from the scenario.
         if (extras_[Index(i)].Ticked && extras_[Index(i)].Type < 0)
-            return "Extra option " + std::to_string(i + 1) +
-                   " is ticked but has no type. Choose its type, or untick it.";
+            return Tx("Editor", "Extra option %1 is ticked but has no type. Choose its type, or "
+                                "untick it.")
+                .Arg(i + 1);
     }
     return {};
 }
@@ -246,12 +251,16 @@ void ScenarioEditorModel::SetExtraType(int i, int type) {
 std::vector<std::string> ScenarioEditorModel::AmountChoices(int type) {
     switch (type) {
     case 6:
-        return {"Peasant", "Priest",      "Catapult",     "Cavalry",     "Infantry",
-                "Archer",  "Light Armor", "Medium Armor", "Heavy Armor", "Royalty"};
+        return {MAROVANE_TEXT("Editor", "Peasant"),     MAROVANE_TEXT("Editor", "Priest"),
+                MAROVANE_TEXT("Editor", "Catapult"),    MAROVANE_TEXT("Editor", "Cavalry"),
+                MAROVANE_TEXT("Editor", "Infantry"),    MAROVANE_TEXT("Editor", "Archer"),
+                MAROVANE_TEXT("Editor", "Light Armor"), MAROVANE_TEXT("Editor", "Medium Armor"),
+                MAROVANE_TEXT("Editor", "Heavy Armor"), MAROVANE_TEXT("Editor", "Royalty")};
     case 10:
-        return {"Conquest", "Royalty"};
+        return {MAROVANE_TEXT("Editor", "Conquest"), MAROVANE_TEXT("Editor", "Royalty")};
     case 11:
-        return {"Conquest", "Royalty", "Keep"};
+        return {MAROVANE_TEXT("Editor", "Conquest"), MAROVANE_TEXT("Editor", "Royalty"),
+                MAROVANE_TEXT("Editor", "Keep")};
     default:
         return {};
     }
@@ -393,8 +402,8 @@ GameDef ScenarioEditorModel::BoardDef() const {
 
 GameDef ScenarioEditorModel::ToDef() const {
     GameDef def = BoardDef();
-    def.Treasury = LeadingNumber(Treasury, "The treasury");
-    def.Reward = RewardShown() ? LeadingNumber(Reward, "The reward") : int16_t{0};
+    def.Treasury = LeadingNumber(Treasury, Tx("Editor", "The treasury"));
+    def.Reward = RewardShown() ? LeadingNumber(Reward, Tx("Editor", "The reward")) : int16_t{0};
     int limits = 0;
     int kinds = 0;
     for (int i = 0; i < 4; ++i) {
@@ -411,7 +420,7 @@ GameDef ScenarioEditorModel::ToDef() const {
         SetText(def.OptionText[i], extra.Text);
         def.OptionType[i] = static_cast<int16_t>(extra.Ticked ? extra.Type : -1);
         def.OptionAmount[i] =
-            LeadingNumber(extra.Amount, "The amount of extra option " + std::to_string(i + 1));
+            LeadingNumber(extra.Amount, Tx("Editor", "The amount of extra option %1").Arg(i + 1));
     }
     SetText(def.Description, Description);
     def.Placement = placement_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scenario/GameDef.h"
+#include "util/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -75,7 +76,7 @@ public:
     // must pass the rule for names and must not be taken by another scenario; an extra option
     // that is ticked needs a type. A scenario read from a file is saved again under the name it
     // has, whatever that name is.
-    std::string SaveProblem(const std::function<bool(const std::string&)>& taken) const;
+    marovane::Text SaveProblem(const std::function<bool(const std::string&)>& taken) const;
     // The name the scenario is saved under: the checked title of a new scenario, the file's name
     // of an existing one.
     std::string SaveName() const;
@@ -138,7 +139,8 @@ public:
     void SetExtraType(int i, int type);
     void SetExtraAmount(int i, std::string amount) { extras_[Index(i)].Amount = std::move(amount); }
     // The captions an option type chooses its amount from (unit kinds, win or lose conditions); the
-    // amount is the index of the chosen entry. Empty for types with a typed amount.
+    // amount is the index of the chosen entry. Empty for types with a typed amount. In English;
+    // the editor shows them through the catalogue, context "Editor".
     static std::vector<std::string> AmountChoices(int type);
     // The entry of AmountChoices that the typed amount names, or -1.
     int AmountChoice(int i) const;
@@ -182,6 +184,7 @@ private:
 
 // The leading whole number of a typed text (blanks before it skipped, an optional sign), 0 when it
 // starts with none; as a 16-bit value, or marovane::Error naming `what` when it does not fit.
+int16_t LeadingNumber(std::string_view text, const Text& what);
 int16_t LeadingNumber(std::string_view text, const std::string& what);
 
 } // namespace marovane

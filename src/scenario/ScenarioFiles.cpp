@@ -14,7 +14,7 @@ namespace {
 fs::path Existing(const ScenarioFolders& folders, const std::string& name) {
     auto path = folders.Find(name);
     if (!path)
-        throw Error("The scenario '" + name + "' no longer exists.");
+        throw Error(Tx("ScenarioFile", "The scenario '%1' no longer exists.").Arg(name));
     return *path;
 }
 
@@ -22,8 +22,9 @@ fs::path Existing(const ScenarioFolders& folders, const std::string& name) {
 fs::path Changeable(const ScenarioFolders& folders, const std::string& name) {
     const fs::path path = Existing(folders, name);
     if (!folders.Changeable(name))
-        throw Error("The scenario '" + name +
-                    "' came with the program and cannot be changed; copy it instead.");
+        throw Error(Tx("ScenarioFile", "The scenario '%1' came with the program and cannot be "
+                                       "changed; copy it instead.")
+                        .Arg(name));
     return path;
 }
 
@@ -47,28 +48,33 @@ std::string Rename(const ScenarioFolders& folders, const std::string& from, cons
     auto clash = folders.Find(name.Name);
     // Renaming onto another scenario would destroy it; changing only the case is allowed.
     if (clash && !fs::equivalent(*clash, source))
-        throw Error("A scenario named '" + name.Name + "' already exists.");
+        throw Error(Tx("ScenarioFile", "A scenario named '%1' already exists.").Arg(name.Name));
     std::error_code error;
     fs::rename(source, target, error);
     if (error)
-        throw Error("The scenario '" + from + "' could not be renamed: " + error.message() + ".");
+        throw Error(Tx("ScenarioFile", "The scenario '%1' could not be renamed: %2.")
+                        .Arg(from)
+                        .Arg(error.message()));
     return name.Name;
 }
 
-std::string DeleteQuestion(const ScenarioFolders& folders, const std::string& name) {
-    std::string question = "Are you sure you want to delete '" + name + "'?";
+Text DeleteQuestion(const ScenarioFolders& folders, const std::string& name) {
     if (folders.HidesProgramScenario(name))
-        question += "\n\nThe scenario '" + name +
-                    "' that came with the game will then be listed again in its place.";
-    return question;
+        return Tx("ScenarioFile", "Are you sure you want to delete '%1'?\n\nThe scenario '%1' "
+                                  "that came with the game will then be listed again in its place.")
+            .Arg(name);
+    return Tx("ScenarioFile", "Are you sure you want to delete '%1'?").Arg(name);
 }
 
 void Delete(const ScenarioFolders& folders, const std::string& name) {
     const fs::path path = Changeable(folders, name);
     std::error_code error;
     if (!fs::remove(path, error) || error)
-        throw Error("The scenario '" + name + "' could not be deleted" +
-                    (error ? ": " + error.message() : std::string()) + ".");
+        throw Error(error
+                        ? Tx("ScenarioFile", "The scenario '%1' could not be deleted: %2.")
+                              .Arg(name)
+                              .Arg(error.message())
+                        : Tx("ScenarioFile", "The scenario '%1' could not be deleted.").Arg(name));
 }
 
 } // namespace marovane::scenario_files

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scenario/ScenarioFolders.h"
+#include "util/Text.h"
 
 #include <filesystem>
 #include <string>
@@ -23,7 +24,7 @@ std::string Rename(const ScenarioFolders& folders, const std::string& from, cons
 
 // The question Delete asks. When the player's own scenario hides one of the same name that came
 // with the program, it says that this one comes back in its place.
-std::string DeleteQuestion(const ScenarioFolders& folders, const std::string& name);
+Text DeleteQuestion(const ScenarioFolders& folders, const std::string& name);
 
 // Deletes a scenario of the writable folder; those that came with an installed program stay.
 void Delete(const ScenarioFolders& folders, const std::string& name);

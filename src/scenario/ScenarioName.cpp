@@ -57,22 +57,24 @@ bool ScenarioNameCharRefused(char32_t code) {
 ScenarioNameCheck CheckScenarioName(std::string_view given) {
     ScenarioNameCheck check;
     check.Name = std::string(TrimBlanks(given));
-    auto refuse = [&](std::string problem) {
+    auto refuse = [&](Text problem) {
         check.Problem = std::move(problem);
         return check;
     };
     if (check.Name.empty())
-        return refuse("A scenario needs a name.");
+        return refuse(Tx("ScenarioFile", "A scenario needs a name."));
     if (!IsUtf8(check.Name))
-        return refuse("The name holds bytes that are not text.");
+        return refuse(Tx("ScenarioFile", "The name holds bytes that are not text."));
     const std::u32string codes = CodePoints(check.Name);
     if (std::any_of(codes.begin(), codes.end(), ScenarioNameCharRefused))
-        return refuse("Names cannot contain / \\ : \" ? * < > | or control characters.");
+        return refuse(
+            Tx("ScenarioFile", "Names cannot contain / \\ : \" ? * < > | or control characters."));
     if (EndsInDef(check.Name))
-        return refuse("Names cannot end in \".def\": the game adds that to the file itself.");
+        return refuse(Tx("ScenarioFile",
+                         "Names cannot end in \".def\": the game adds that to the file itself."));
     if (codes.size() > kMaxScenarioNameLength)
-        return refuse("Names can be at most " + std::to_string(kMaxScenarioNameLength) +
-                      " characters long.");
+        return refuse(Tx("ScenarioFile", "Names can be at most %1 characters long.")
+                          .Arg(kMaxScenarioNameLength));
     return check;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Text.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -23,8 +25,8 @@ struct ScenarioNameCheck {
     // The name as it is stored: trimmed. Meaningful only when accepted.
     std::string Name;
     // Why the name cannot be used, as a sentence for the player; empty when it can.
-    std::string Problem;
-    bool Accepted() const { return Problem.empty(); }
+    Text Problem;
+    bool Accepted() const { return Problem == Text(); }
 };
 
 ScenarioNameCheck CheckScenarioName(std::string_view given);

@@ -2,6 +2,7 @@
 
 #include "scenario/Options.h"
 #include "util/Latin1.h"
+#include "util/Text.h"
 
 #include <algorithm>
 #include <utility>
@@ -176,12 +177,13 @@ int SetupModel::StrandedSlot() const {
     return -1;
 }
 
-std::string SetupModel::BeginProblem() const {
+Text SetupModel::BeginProblem() const {
     const int stranded = StrandedSlot();
     if (stranded < 0)
         return {};
-    return "You must select consecutive players.  Player " + std::to_string(stranded + 1) +
-           " cannot be '" + Caption(SelectedKind(stranded)) + ".'";
+    return Tx("Setup", "You must select consecutive players.  Player %1 cannot be '%2.'")
+        .Arg(stranded + 1)
+        .Arg(CaptionText(SelectedKind(stranded)));
 }
 
 namespace {
@@ -235,23 +237,27 @@ std::string SetupModel::SlotsProblem(const std::vector<SlotKind>& kinds) const {
         }
         chosen.SetSelected(i, found);
     }
-    return chosen.BeginProblem();
+    return chosen.BeginProblem().English();
 }
 
 std::string SetupModel::Caption(SlotKind kind) {
     switch (kind) {
     case SlotKind::Human:
-        return "Human";
+        return MAROVANE_TEXT("Setup", "Human");
     case SlotKind::Computer:
-        return "Computer";
+        return MAROVANE_TEXT("Setup", "Computer");
     case SlotKind::Immobile:
-        return "Immobile";
+        return MAROVANE_TEXT("Setup", "Immobile");
     case SlotKind::Remote:
-        return "Remote";
+        return MAROVANE_TEXT("Setup", "Remote");
     case SlotKind::None:
         break;
     }
-    return "None";
+    return MAROVANE_TEXT("Setup", "None");
+}
+
+Text SetupModel::CaptionText(SlotKind kind) {
+    return Tx("Setup", Caption(kind).c_str());
 }
 
 std::vector<SlotKind> SetupModel::Slots() const {
@@ -304,11 +310,11 @@ bool SetupModel::OptionShown(int i) const {
     return HasScenario() && def_.OptionType[Index(i)] >= 0;
 }
 
-std::string SetupModel::OptionCaption(int i) const {
+Text SetupModel::OptionCaption(int i) const {
     // The text ends at its first NUL; the rest is padding.
     const std::string& field = def_.OptionText[Index(i)];
     const std::string_view text = Trim(std::string_view(field).substr(0, field.find('\0')));
-    return text.empty() ? "Reserved" : std::string(text);
+    return text.empty() ? Tx("Setup", "Reserved") : Verbatim(std::string(text));
 }
 
 ScenarioCommands SetupModel::Commands(bool changeable) const {

@@ -2,6 +2,7 @@
 
 #include "scenario/GameDef.h"
 #include "scenario/NewGameSetup.h"
+#include "util/Text.h"
 
 #include <array>
 #include <string>
@@ -65,14 +66,16 @@ public:
     int StrandedSlot() const;
     // What stops the game from beginning with the slots as they are: players that are not
     // consecutive. Empty when it can begin.
-    std::string BeginProblem() const;
+    Text BeginProblem() const;
     // What is wrong with slots named outside the dialog (the command-line tool), by the dialog's
     // own rules: more slots than the scenario has, a kind a slot does not offer, a total of
     // players the scenario does not allow, or players that are not consecutive. Empty slots
     // after the last player stay in the game as vacant slots. Empty when the slots are fine.
     std::string SlotsProblem(const std::vector<SlotKind>& kinds) const;
-    // The caption of a kind in the slot lists.
+    // The caption of a kind in English: the word the command-line tool takes for it.
     static std::string Caption(SlotKind kind);
+    // The caption of a kind as the slot lists show it.
+    static Text CaptionText(SlotKind kind);
     // The kinds of the players to start the game with (the empty slots after them left out).
     std::vector<SlotKind> Slots() const;
     // The same number of players set for a game against the computer, as the scenario editor's
@@ -91,8 +94,8 @@ public:
     bool AdvancedShown() const;
     // Extra option i (0 or 1) is offered when the scenario has it.
     bool OptionShown(int i) const;
-    // Its caption (Latin-1): the option's text, or "Reserved" when it has none.
-    std::string OptionCaption(int i) const;
+    // Its caption: the author's text (Latin-1) as written, or "Reserved" when it has none.
+    Text OptionCaption(int i) const;
     // The tutorial cannot be copied; neither it nor a built-in scenario can be edited, renamed
     // or deleted, nor can a scenario that came with an installed program (not `changeable`).
     ScenarioCommands Commands(bool changeable) const;

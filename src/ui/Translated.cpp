@@ -1,8 +1,11 @@
 #include "ui/Translated.h"
 
 #include "ui/QtText.h"
+#include "util/Latin1.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace marovane {
 
@@ -31,8 +34,14 @@ QString FillIn(const QString& pattern, const QStringList& values) {
 } // namespace
 
 QString Translated(const Text& text) {
-    if (text.IsValue())
-        return Latin1(text.Source());
+    if (text.IsValue()) {
+        // Scenario names are file names, kept as UTF-8; everything else a file or a peer
+        // carries is Latin-1, where a byte above 127 is practically never part of valid UTF-8.
+        const std::string& value = text.Source();
+        const bool wide = std::any_of(value.begin(), value.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) > 127; });
+        return wide && IsUtf8(value) ? QString::fromStdString(value) : Latin1(value);
+    }
     const QString pattern =
         QCoreApplication::translate(text.Context().c_str(), text.Source().c_str());
     if (text.Args().empty())

@@ -8,7 +8,7 @@ namespace marovane {
 
 // A text of the plain layers in the player's language: its pattern through the installed
 // catalogues, then its values, each translated in turn when it is a text itself. A value from a
-// file or a peer is Latin-1 and shown as it stands.
+// file or a peer is Latin-1 and shown as it stands; a scenario's name is UTF-8, as its file's.
 QString Translated(const Text& text);
 
 // A text that arrived in English from elsewhere (a host's message to show): its translation

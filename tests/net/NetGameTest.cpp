@@ -296,7 +296,7 @@ TEST(NetLobby, ClaimsTakenSlotsAndAGuestLeftWithoutASlot) {
         bool StartGame(const fs::path& s, const NewGameSetup& chosen) override {
             return machine->session.StartNewGame(s, chosen);
         }
-        void ShowMessage(const std::string& text) override { messages.push_back(text); }
+        void ShowMessage(const Text& text) override { messages.push_back(text.English()); }
         test::Machine* machine = nullptr;
         std::vector<std::string> messages;
     };

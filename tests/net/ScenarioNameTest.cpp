@@ -49,7 +49,7 @@ TEST_P(ScenarioNames, TitleRenameAndReceivedFileFollowOneRule) {
     // The editor's title.
     ScenarioEditorModel editor;
     editor.SetTitle(c.Given);
-    const std::string titleProblem = editor.SaveProblem(noneTaken);
+    const std::string titleProblem = editor.SaveProblem(noneTaken).English();
 
     // Rename.
     std::string renamed;
@@ -96,14 +96,15 @@ TEST_P(ScenarioNames, TitleRenameAndReceivedFileFollowOneRule) {
     const std::string received = net::KeptScenarioName(c.Given);
     EXPECT_EQ(received, c.Received);
     const ScenarioNameCheck check = CheckScenarioName(received);
-    EXPECT_TRUE(check.Accepted()) << check.Problem;
+    EXPECT_TRUE(check.Accepted()) << check.Problem.English();
     EXPECT_EQ(check.Name, received);
 
     // Every scenario that exists is saved again under its own name.
     for (const std::string& name : {std::string(c.Stored ? c.Stored : "Source"), received}) {
         ScenarioEditorModel existing;
         existing.Load(test::PlainDef(10, 10), name);
-        EXPECT_EQ(existing.SaveProblem([](const std::string&) { return true; }), "") << name;
+        EXPECT_EQ(existing.SaveProblem([](const std::string&) { return true; }).English(), "")
+            << name;
         EXPECT_EQ(existing.SaveName(), name);
     }
 }

@@ -390,17 +390,17 @@ TEST(ScenarioEditorModel, SavingRefusesTakenTitlesAndOptionsWithoutAType) {
     Model model;
     auto taken = [](const std::string& t) { return t == "Skirmish"; };
     model.SetTitle(" Skirmish ");
-    EXPECT_EQ(model.SaveProblem(taken),
+    EXPECT_EQ(model.SaveProblem(taken).English(),
               "A scenario named 'Skirmish' already exists. Please choose another title.");
     model.SetTitle("Fresh");
-    EXPECT_EQ(model.SaveProblem(taken), "");
+    EXPECT_EQ(model.SaveProblem(taken).English(), "");
     model.SetExtraTicked(1, true);
-    EXPECT_EQ(model.SaveProblem(taken),
+    EXPECT_EQ(model.SaveProblem(taken).English(),
               "Extra option 2 is ticked but has no type. Choose its type, or untick it.");
     model.SetExtraType(1, 3);
-    EXPECT_EQ(model.SaveProblem(taken), "");
+    EXPECT_EQ(model.SaveProblem(taken).English(), "");
     model.Load(Model().ToDef(), "Skirmish");
-    EXPECT_EQ(model.SaveProblem(taken), "") << "an edited scenario replaces its own file";
+    EXPECT_EQ(model.SaveProblem(taken).English(), "") << "an edited scenario replaces its own file";
 }
 
 TEST(ScenarioEditorModel, LeadingNumbersReadLikeTypedMoney) {

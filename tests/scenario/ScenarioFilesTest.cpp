@@ -62,12 +62,12 @@ TEST_F(ScenarioFilesTest, DeletingAPlayersCopyOfABuiltInScenarioSaysItComesBack)
     own.Write("Battle", test::PlainDef(10, 10));
     own.Write("Mine", test::PlainDef(10, 10));
     const ScenarioFolders folders(dir.Path(), own.Path(), false);
-    EXPECT_EQ(scenario_files::DeleteQuestion(folders, "battle"),
+    EXPECT_EQ(scenario_files::DeleteQuestion(folders, "battle").English(),
               "Are you sure you want to delete 'battle'?\n\nThe scenario 'battle' that came with "
               "the game will then be listed again in its place.");
-    EXPECT_EQ(scenario_files::DeleteQuestion(folders, "Mine"),
+    EXPECT_EQ(scenario_files::DeleteQuestion(folders, "Mine").English(),
               "Are you sure you want to delete 'Mine'?");
-    EXPECT_EQ(scenario_files::DeleteQuestion(ScenarioFolders(dir.Path(), {}), "Battle"),
+    EXPECT_EQ(scenario_files::DeleteQuestion(ScenarioFolders(dir.Path(), {}), "Battle").English(),
               "Are you sure you want to delete 'Battle'?");
 }
 

@@ -68,7 +68,7 @@ TEST_P(DefaultSlots, PlayerOneIsHumanTheOthersTheComputer) {
     SetupModel model;
     model.SetDefinition(Limits(GetParam().Players, GetParam().Kinds));
     EXPECT_EQ(model.Slots(), GetParam().Expected);
-    EXPECT_EQ(model.BeginProblem(), "");
+    EXPECT_EQ(model.BeginProblem().English(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -142,7 +142,7 @@ TEST(SetupModel, PlayersMustBeConsecutive) {
     model.SetDefinition(Limits(0b1111));
     model.Choose(2, IndexOf(model, 2, SlotKind::Human));
     EXPECT_EQ(model.StrandedSlot(), 2) << "player 3 follows an empty slot";
-    EXPECT_EQ(model.BeginProblem(),
+    EXPECT_EQ(model.BeginProblem().English(),
               "You must select consecutive players.  Player 3 cannot be 'Human.'");
     model.Choose(1, IndexOf(model, 1, SlotKind::Computer));
     EXPECT_EQ(model.StrandedSlot(), -1);
@@ -191,8 +191,8 @@ TEST(SetupModel, ExtraOptionsCountWhenTheScenarioHasThem) {
     def.OptionText[1] = std::string(GameDef::kOptionTextSize, '\0');
     SetupModel model;
     model.SetDefinition(def);
-    EXPECT_EQ(model.OptionCaption(0), "A fuller war chest");
-    EXPECT_EQ(model.OptionCaption(1), "Reserved") << "an option without text";
+    EXPECT_EQ(model.OptionCaption(0).English(), "A fuller war chest");
+    EXPECT_EQ(model.OptionCaption(1).English(), "Reserved") << "an option without text";
     EXPECT_TRUE(model.OptionShown(0));
     EXPECT_FALSE(model.OptionShown(1));
     const NewGameSetup setup = model.Setup({true, true}, 2, "Symbols");

@@ -7,10 +7,11 @@ namespace marovane::net {
 
 namespace {
 
-IncomingStream::Message Failure(std::string why) {
+IncomingStream::Message Failure(const Text& why) {
     IncomingStream::Message message;
     message.What = IncomingStream::Message::Kind::Failure;
-    message.Text = std::move(why);
+    message.Text = why.English();
+    message.Why = why;
     return message;
 }
 
@@ -41,7 +42,7 @@ std::optional<IncomingStream::Message> IncomingStream::Next() {
         }
         case Kind::Refused:
             failed_ = true;
-            return Failure(std::move(event->Text));
+            return Failure(event->Why);
         case Kind::FileStart:
             file_ =
                 std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/NGXXXXXX"));
@@ -50,23 +51,24 @@ std::optional<IncomingStream::Message> IncomingStream::Next() {
             // until it is complete), so a file being received can be seen in the folder.
             if (!file_->open() || file_->fileName().isEmpty()) {
                 failed_ = true;
-                return Failure("Cannot create a temporary file for a received file: " +
-                               file_->errorString().toStdString());
+                return Failure(
+                    Tx("Network", "Cannot create a temporary file for a received file: %1")
+                        .Arg(file_->errorString().toStdString()));
             }
             break;
         case Kind::FileBytes:
             if (file_->write(event->Text.data(), static_cast<qint64>(event->Text.size())) !=
                 static_cast<qint64>(event->Text.size())) {
                 failed_ = true;
-                return Failure("Cannot write a received file: " +
-                               file_->errorString().toStdString());
+                return Failure(Tx("Network", "Cannot write a received file: %1")
+                                   .Arg(file_->errorString().toStdString()));
             }
             break;
         case Kind::FileEnd: {
             if (!file_->flush()) {
                 failed_ = true;
-                return Failure("Cannot write a received file: " +
-                               file_->errorString().toStdString());
+                return Failure(Tx("Network", "Cannot write a received file: %1")
+                                   .Arg(file_->errorString().toStdString()));
             }
             file_->close();
             Message message;

@@ -20,11 +20,13 @@ public:
         enum class Kind {
             Frame,   // Type and Text
             File,    // Path and Text, the remote name; the file is deleted with the message
-            Failure, // Text: the peer broke the format, or the temporary file failed
+            Failure, // Text and Why: the peer broke the format, or the temporary file failed
         };
         Kind What = Kind::Frame;
         FrameType Type = kDataFrame;
         std::string Text;
+        // A failure as the player reads it; Text holds its English.
+        marovane::Text Why;
         std::filesystem::path Path;
         std::unique_ptr<QTemporaryFile> Owner;
     };

@@ -50,7 +50,8 @@ void NetClient::Connect(const std::string& host, int port, const std::string& ti
             return;
         const std::shared_ptr<bool> alive = alive_;
         if (events_)
-            events_->Error(OwnError(kErrorTimedOut, "The host did not answer in time."));
+            events_->Error(
+                OwnError(kErrorTimedOut, Tx("Network", "The host did not answer in time.")));
         if (*alive && Current(connection))
             CloseAndReport(false);
     });
@@ -85,7 +86,8 @@ void NetClient::CloseIfHostTooSlow() {
         return;
     const std::shared_ptr<bool> alive = alive_;
     if (events_)
-        events_->Error(OwnError(kErrorTooSlow, "The host does not read what it is sent."));
+        events_->Error(
+            OwnError(kErrorTooSlow, Tx("Network", "The host does not read what it is sent.")));
     if (*alive && link_.socket)
         CloseAndReport(false);
 }
@@ -196,7 +198,7 @@ void NetClient::Dispatch(std::uint64_t connection, IncomingStream::Message messa
     case Kind::Failure: {
         const std::shared_ptr<bool> alive = alive_;
         if (events_)
-            events_->Error(OwnError(kErrorBadStream, message.Text));
+            events_->Error(OwnError(kErrorBadStream, message.Why));
         if (*alive && Current(connection))
             CloseAndReport(false);
         break;

@@ -206,8 +206,8 @@ int NetHost::LocalPort() const {
 void NetHost::SetLocalPort(int port) {
     if (hosting_) {
         if (events_)
-            events_->Error(
-                0, OwnError(kErrorPortWhileListening, "Cannot change port while listening."));
+            events_->Error(0, OwnError(kErrorPortWhileListening,
+                                       Tx("Network", "Cannot change port while listening.")));
         return;
     }
     localPort_ = port;
@@ -391,7 +391,7 @@ void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Mess
     case Kind::Failure: {
         const std::shared_ptr<bool> alive = alive_;
         if (events_)
-            events_->Error(index, OwnError(kErrorBadStream, message.Text));
+            events_->Error(index, OwnError(kErrorBadStream, message.Why));
         if (*alive && Current(index, connection))
             CloseAndReport(index, false);
         break;

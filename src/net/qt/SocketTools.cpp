@@ -43,16 +43,18 @@ int ErrorNumber(QAbstractSocket::SocketError error) {
 } // namespace
 
 NetError SocketError(QAbstractSocket::SocketError error, const QString& description) {
-    return NetError{ErrorNumber(error), description.toStdString(), kErrorSource};
+    return NetError{ErrorNumber(error), description.toStdString(), kErrorSource,
+                    Verbatim(description.toStdString())};
 }
 
-NetError OwnError(int number, std::string description) {
-    return NetError{number, std::move(description), kErrorSource};
+NetError OwnError(int number, const Text& message) {
+    return NetError{number, message.English(), kErrorSource, message};
 }
 
 NetError TooLongToSend(std::size_t size) {
-    return OwnError(kErrorTooLong, "A message of " + std::to_string(size) +
-                                       " bytes is longer than a peer accepts; it was not sent.");
+    return OwnError(kErrorTooLong, Tx("Network", "A message of %1 bytes is longer than a peer "
+                                                 "accepts; it was not sent.")
+                                       .Arg(size));
 }
 
 std::string AddressText(const QHostAddress& address) {
@@ -91,20 +93,23 @@ void WriteFile(QTcpSocket& socket, const std::string& contents, std::string_view
 std::optional<std::string> ReadFileToSend(const std::filesystem::path& path, NetError& error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = OwnError(kErrorFileNotSent, "Cannot read the file " + path.string() + ": " +
-                                                file.errorString().toStdString());
+        error = OwnError(kErrorFileNotSent, Tx("Network", "Cannot read the file %1: %2")
+                                                .Arg(path.string())
+                                                .Arg(file.errorString().toStdString()));
         return std::nullopt;
     }
     if (static_cast<std::uint64_t>(file.size()) > kMaxFileLength) {
-        error = OwnError(kErrorFileNotSent, "The file " + path.string() + " is larger than the " +
-                                                std::to_string(kMaxFileLength) +
-                                                " bytes a peer accepts.");
+        error = OwnError(kErrorFileNotSent,
+                         Tx("Network", "The file %1 is larger than the %2 bytes a peer accepts.")
+                             .Arg(path.string())
+                             .Arg(kMaxFileLength));
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = OwnError(kErrorFileNotSent, "Cannot read the file " + path.string() + ": " +
-                                                file.errorString().toStdString());
+        error = OwnError(kErrorFileNotSent, Tx("Network", "Cannot read the file %1: %2")
+                                                .Arg(path.string())
+                                                .Arg(file.errorString().toStdString()));
         return std::nullopt;
     }
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));

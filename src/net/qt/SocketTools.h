@@ -27,7 +27,7 @@ inline constexpr int kErrorFileNotSent = 1003;
 // number get 20000 plus Qt's own number. The description is Qt's.
 NetError SocketError(QAbstractSocket::SocketError error, const QString& description);
 
-NetError OwnError(int number, std::string description);
+NetError OwnError(int number, const Text& message);
 
 // The error of a message of `size` encoded bytes, more than a peer accepts: it is not sent.
 NetError TooLongToSend(std::size_t size);

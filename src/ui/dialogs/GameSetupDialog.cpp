@@ -1,4 +1,5 @@
 #include "ui/dialogs/GameSetupDialog.h"
+#include "ui/Translated.h"
 
 #include "scenario/DefFile.h"
 #include "scenario/ScenarioFiles.h"
@@ -178,7 +179,7 @@ void GameSetupDialog::ScenarioClicked() {
         try {
             const auto file = scenarios_.Find(name.toStdString());
             if (!file)
-                throw Error(Tx("GameSetupDialog", "The scenario '%1' no longer exists.")
+                throw Error(Tx("ScenarioFile", "The scenario '%1' no longer exists.")
                                 .Arg(name.toStdString()));
             def = ReadDefFile(*file);
             chosenPath_ = QString::fromStdString(file->string());
@@ -250,8 +251,8 @@ void GameSetupDialog::Begin() {
         QApplication::beep();
         return;
     }
-    if (const std::string problem = model_.BeginProblem(); !problem.empty()) {
-        QMessageBox::information(this, windowTitle(), QString::fromStdString(problem));
+    if (const Text problem = model_.BeginProblem(); problem != Text()) {
+        QMessageBox::information(this, windowTitle(), Translated(problem));
         return;
     }
     accept();
@@ -304,7 +305,7 @@ void GameSetupDialog::CopySelected() {
         RefreshList();
         SelectScenario(QString::fromStdString(copy));
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 
@@ -321,7 +322,7 @@ void GameSetupDialog::RenameSelected() {
         RefreshList();
         SelectScenario(QString::fromStdString(renamed));
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 
@@ -330,7 +331,7 @@ void GameSetupDialog::DeleteSelected() {
     if (name.isEmpty())
         return;
     const QString question =
-        QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, name.toStdString()));
+        Translated(scenario_files::DeleteQuestion(scenarios_, name.toStdString()));
     if (QMessageBox::question(this, tr("Confirm Delete"), question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -339,7 +340,7 @@ void GameSetupDialog::DeleteSelected() {
         list_->ClearSelection();
         RefreshList();
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 

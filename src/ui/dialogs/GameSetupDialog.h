@@ -131,14 +131,14 @@ private:
     void ShowHostLobby();
     void LeaveLobby();
     void LobbyChanged() override;
-    void ShowNetError(const std::string& text) override;
+    void ShowNetError(const Text& text) override;
     void ScenarioArrived(const std::filesystem::path& file) override;
     void TitleChanged(const std::string& title) override;
     void OptionsChanged(bool option1, bool option2) override;
     void SlotsChanged() override;
-    void StatusChanged(const std::string& status) override;
+    void StatusChanged(const Text& status) override;
     void TeamsModeChanged(int mode, bool gameRunning) override;
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const Text& text) override;
     bool StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) override;
     void LobbyClosed() override;
 

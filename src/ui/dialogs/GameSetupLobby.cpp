@@ -6,6 +6,7 @@
 #include "ui/LocalPath.h"
 #include "ui/PlainMessage.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/ScenarioDetailsPanel.h"
 #include "ui/dialogs/ScenarioListPanel.h"
 #include "util/Error.h"
@@ -48,7 +49,7 @@ void GameSetupDialog::ShowHostLobby() {
                                  ? tr("Waiting for a player to join")
                                  : tr("Played at %1").arg(QString::fromStdString(address)));
     }
-    lobby_->Status()->setText(QString::fromStdString(hostLobby_->Status()));
+    lobby_->Status()->setText(Translated(hostLobby_->Status()));
     BeginButton()->setEnabled(!chosenPath_.isEmpty() && hostLobby_->BeginAllowed());
 }
 
@@ -56,8 +57,8 @@ void GameSetupDialog::LobbyChanged() {
     ShowHostLobby();
 }
 
-void GameSetupDialog::ShowNetError(const std::string& text) {
-    ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Latin1(text));
+void GameSetupDialog::ShowNetError(const Text& text) {
+    ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Translated(text));
 }
 
 void GameSetupDialog::LeaveLobby() {
@@ -96,7 +97,7 @@ void GameSetupDialog::ScenarioArrived(const std::filesystem::path& file) {
     try {
         def = ReadDefFile(file);
     } catch (const Error& error) {
-        ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Latin1(error.what()));
+        ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Translated(error.Message()));
     }
     model_.SetDefinition(def);
     ShowDetails();
@@ -116,13 +117,15 @@ void GameSetupDialog::SlotsChanged() {
     if (!guestLobby_)
         return;
     for (int i = 0; i < 4; ++i) {
-        lobby_->ShowGuestSlot(i, QString::fromStdString(guestLobby_->SlotText(i)),
+        // The host names a slot's state in English ("Free", a guest's address): shown in the
+        // player's language where the catalogue knows the word.
+        lobby_->ShowGuestSlot(i, TranslatedIfKnown("Lobby", guestLobby_->SlotText(i)),
                               guestLobby_->SlotIsMine(i));
     }
 }
 
-void GameSetupDialog::StatusChanged(const std::string& status) {
-    lobby_->Status()->setText(QString::fromStdString(status));
+void GameSetupDialog::StatusChanged(const Text& status) {
+    lobby_->Status()->setText(Translated(status));
 }
 
 void GameSetupDialog::TeamsModeChanged(int mode, bool gameRunning) {
@@ -136,9 +139,9 @@ void GameSetupDialog::TeamsModeChanged(int mode, bool gameRunning) {
     }
 }
 
-void GameSetupDialog::ShowMessage(const std::string& text) {
+void GameSetupDialog::ShowMessage(const Text& text) {
     ShowPlainMessage(isVisible() ? static_cast<QWidget*>(this) : parentWidget(),
-                     QMessageBox::Information, "Marovane", Latin1(text));
+                     QMessageBox::Information, "Marovane", Translated(text));
 }
 
 bool GameSetupDialog::StartGame(const std::filesystem::path& scenario, const NewGameSetup& setup) {

@@ -1,5 +1,6 @@
 #include "ui/dialogs/ScenarioEditor.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 
 #include "engine/Game.h"
 #include "scenario/DefFile.h"
@@ -239,7 +240,7 @@ void ScenarioEditor::Show() {
         const auto choices = ScenarioEditorModel::AmountChoices(extra.Type);
         controls.Choice->clear();
         for (const std::string& caption : choices)
-            controls.Choice->addItem(tr(caption.c_str())); // the words of the Units box
+            controls.Choice->addItem(Translated(Tx("Editor", caption.c_str())));
         controls.Choice->setCurrentIndex(m.AmountChoice(i));
         controls.Choice->setVisible(!choices.empty());
         controls.Choice->setEnabled(extra.Ticked);
@@ -298,10 +299,10 @@ void ScenarioEditor::Fail(const QString& message) {
 }
 
 void ScenarioEditor::Save() {
-    const std::string problem = model_.SaveProblem(
+    const Text problem = model_.SaveProblem(
         [this](const std::string& title) { return scenarios_.Find(title).has_value(); });
-    if (!problem.empty()) {
-        Fail(QString::fromStdString(problem));
+    if (problem != Text()) {
+        Fail(Translated(problem));
         return;
     }
     const std::string name = model_.SaveName();
@@ -313,7 +314,7 @@ void ScenarioEditor::Save() {
         WriteDefFile(own ? *own : scenarios_.Writable() / (name + ".def"), def);
     } catch (const Error& error) {
         // The editor stays open with everything the author entered.
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     resultName_ = QString::fromStdString(name);
@@ -322,15 +323,14 @@ void ScenarioEditor::Save() {
 }
 
 void ScenarioEditor::Delete() {
-    const QString question =
-        QString::fromStdString(scenario_files::DeleteQuestion(scenarios_, model_.Title()));
+    const QString question = Translated(scenario_files::DeleteQuestion(scenarios_, model_.Title()));
     if (QMessageBox::question(this, tr("Confirm Delete"), question,
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
         scenario_files::Delete(scenarios_, model_.Title());
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     resultName_.clear();
@@ -348,7 +348,7 @@ void ScenarioEditor::Rename() {
         model_.Renamed(renamed);
         resultName_ = QString::fromStdString(renamed);
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     Show();
@@ -359,7 +359,7 @@ void ScenarioEditor::TestPlay() {
     try {
         def = model_.ToDef();
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
         return;
     }
     // The game is made from a file, as every game is; this one lies outside the scenario

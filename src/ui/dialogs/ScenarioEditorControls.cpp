@@ -3,6 +3,7 @@
 #include "scenario/Options.h"
 #include "scenario/ScenarioName.h"
 #include "ui/BoardWidget.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/FormationPreview.h"
 
 #include <QCheckBox>
@@ -46,31 +47,6 @@ QSpinBox* NumberBox(QWidget* parent, int minimum, int maximum, const char* name)
     box->setObjectName(name);
     box->setRange(minimum, maximum);
     return box;
-}
-
-// An extra option's type as the list shows it. The English captions are also the words of the
-// scenario's JSON form, so only the list translates them.
-QString OptionTypeShown(int code) {
-    static constexpr const char* kShown[] = {
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Board Size"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Board Width"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Board Height"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Treasury"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Party Size"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Reward"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Toggle Unit"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Toggle Fog"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Toggle Castle"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Toggle Keep"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Toggle Win Cond"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Toggle Lose Cond"),
-        QT_TRANSLATE_NOOP("ScenarioEditor", "Toggle Advanced!")};
-    const char* caption = OptionTypeCaption(code);
-    for (const char* shown : kShown) {
-        if (std::string_view(shown) == caption)
-            return QCoreApplication::translate("ScenarioEditor", shown);
-    }
-    return QString::fromLatin1(caption);
 }
 
 } // namespace
@@ -258,7 +234,7 @@ void ScenarioEditor::Build() {
         extra.Type = new QComboBox(group);
         extra.Type->setObjectName("cboOptionType" + QString::number(i));
         for (int code = 0; code <= 12; ++code)
-            extra.Type->addItem(OptionTypeShown(code));
+            extra.Type->addItem(Translated(OptionTypeCaptionText(code)));
         extra.Amount = new QLineEdit(group);
         extra.Amount->setObjectName("txtInc" + QString::number(i));
         extra.Amount->setMaximumWidth(70);

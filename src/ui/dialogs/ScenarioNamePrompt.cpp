@@ -1,6 +1,7 @@
 #include "ui/dialogs/ScenarioNamePrompt.h"
 
 #include "scenario/ScenarioName.h"
+#include "ui/Translated.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -24,7 +25,7 @@ std::optional<QString> AskNewScenarioName(QWidget* parent, const QString& name) 
         const ScenarioNameCheck check = CheckScenarioName(answer.toStdString());
         if (check.Accepted())
             return QString::fromStdString(check.Name);
-        hint = "(" + QString::fromStdString(check.Problem) + ")\n\n";
+        hint = "(" + Translated(check.Problem) + ")\n\n";
     }
 }
 

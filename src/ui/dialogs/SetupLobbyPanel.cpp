@@ -2,6 +2,7 @@
 
 #include "scenario/SetupModel.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,24 +57,6 @@ void SetBold(QWidget* widget, bool bold) {
 
 size_t At(int i) {
     return static_cast<size_t>(i);
-}
-
-// A slot's kind as the list shows it; the kinds' English names belong to the setup rules and
-// the network, so they are translated only here.
-QString KindShown(SlotKind kind) {
-    switch (kind) {
-    case SlotKind::Human:
-        return SetupLobbyPanel::tr("Human");
-    case SlotKind::Computer:
-        return SetupLobbyPanel::tr("Computer");
-    case SlotKind::Immobile:
-        return SetupLobbyPanel::tr("Immobile");
-    case SlotKind::Remote:
-        return SetupLobbyPanel::tr("Remote");
-    case SlotKind::None:
-        break;
-    }
-    return SetupLobbyPanel::tr("None");
 }
 
 } // namespace
@@ -151,7 +134,7 @@ void SetupLobbyPanel::ShowSlots(const SetupModel& model) {
         QComboBox* box = slots_[At(i)];
         box->clear();
         for (SlotKind choice : model.Choices(i))
-            box->addItem(KindShown(choice));
+            box->addItem(Translated(SetupModel::CaptionText(choice)));
         box->setCurrentIndex(model.Selected(i));
         box->setEnabled(model.Enabled(i));
         box->setVisible(model.Shown(i));
@@ -170,7 +153,7 @@ void SetupLobbyPanel::ShowSelections(const SetupModel& model) {
 void SetupLobbyPanel::ShowOptions(const SetupModel& model) {
     for (int i = 0; i < 2; ++i) {
         options_[At(i)]->setVisible(model.OptionShown(i));
-        options_[At(i)]->setText(Latin1(model.OptionCaption(i)));
+        options_[At(i)]->setText(Translated(model.OptionCaption(i)));
     }
 }
 
