@@ -149,10 +149,21 @@ UnitSpecs ParseSpecs(std::string_view text, const std::string& fileName) {
     return specs;
 }
 
+Text UnitNameText(const UnitSpecs& specs, int type) {
+    if (type < 0 || type >= kUnitTypes)
+        return Tx("Units", "unit");
+    const std::string& name = specs.UnitName[static_cast<size_t>(type)];
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) > 127)
+            return Verbatim(name);
+    }
+    return Tx("Units", name.c_str());
+}
+
 UnitSpecs LoadSpecs(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in || std::filesystem::is_directory(file))
-        throw Error("Cannot open the unit table \"" + file.string() + "\".");
+        throw Error(Tx("Files", "Cannot open the unit table \"%1\".").Arg(file.string()));
     std::ostringstream content;
     content << in.rdbuf();
     return ParseSpecs(content.str(), file.string());

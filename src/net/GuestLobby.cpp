@@ -106,7 +106,8 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     }
     const GameDef def =
         FromBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), kGameDefSize));
-    if (const std::string refusal = ScenarioRefusal(def, scenarioName_); !refusal.empty()) {
+    if (const std::string refusal = ScenarioRefusal(def, scenarioName_).English();
+        !refusal.empty()) {
         Close("The host sent a scenario that cannot be used. " + refusal);
         return;
     }

@@ -119,10 +119,10 @@ void HostGame::HandleLeft(int index) {
     if (p == game_.CurrentPlayer)
         reportedOut_ = {}; // its board never came
     if (!game_.PlayerOut[p]) {
-        const std::string text = "Player " + std::to_string(p) +
-                                 " has left the game, and will be played by the computer.";
+        const Text text =
+            Tx("Rules", "Player %1 has left the game, and will be played by the computer.").Arg(p);
         game_.Interaction().ShowMessage(text);
-        link_.SendData(-index, Message(kShowMessage, text));
+        link_.SendData(-index, Message(kShowMessage, text.English()));
     }
     game_.SeatComputer(p);
     formerGuest_[static_cast<size_t>(p)] = true;
@@ -201,9 +201,9 @@ void HostGame::HandBackSeat(int p) {
     if (game_.PlayerOut[p])
         return;
     game_.SeatRemote(p, index);
-    const std::string text = "Player " + std::to_string(p) + " is back in the game.";
+    const Text text = Tx("Rules", "Player %1 is back in the game.").Arg(p);
     game_.Interaction().ShowStatus(text);
-    link_.SendData(-index, Message(kShowMessage, text));
+    link_.SendData(-index, Message(kShowMessage, text.English()));
 }
 
 void HostGame::SendTeams() {

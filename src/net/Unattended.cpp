@@ -59,7 +59,7 @@ bool UnattendedHost::Poll() {
 }
 
 void UnattendedHost::ShowNetError(const std::string& text) {
-    session_.CurrentGame().Interaction().ShowMessage(text);
+    session_.CurrentGame().Interaction().ShowMessage(Verbatim(text));
 }
 
 // ---- UnattendedGuest --------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "session/ScenarioImport.h"
 #include "shell/CommandLine.h"
 #include "ui/GameWindow.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
@@ -36,7 +37,7 @@ std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name)
     } catch (const Error& refusal) {
         QMessageBox::warning(&window, kProductName,
                              "The scenario " + name + " was not opened.\n\n" +
-                                 QString::fromLatin1(refusal.what()));
+                                 Translated(refusal.Message()));
         return std::nullopt;
     }
 }

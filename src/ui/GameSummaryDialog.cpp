@@ -4,6 +4,7 @@
 #include "scenario/Options.h"
 #include "session/GameRecord.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,7 +22,7 @@ constexpr int kColumns = 4;
 QString WinnerLine(const Game& game, const game_event::GameEnd& end) {
     if (end.Winner < 1)
         return "The game ended without a winner.";
-    const QString who = end.Team ? Latin1(game.TeamName(end.Winner)) + " win"
+    const QString who = end.Team ? Translated(game.TeamName(end.Winner)) + " win"
                                  : "Player " + QString::number(end.Winner) + " wins";
     return who + (end.Reason == 2 ? " by bringing the royals home." : " by conquest.");
 }

@@ -5,6 +5,7 @@
 #include "engine/UnitSpecs.h"
 #include "scenario/Options.h"
 #include "ui/PictureStrip.h"
+#include "ui/Translated.h"
 #include "util/Error.h"
 
 #include <QGridLayout>
@@ -158,7 +159,7 @@ void KeepDialog::Act(void (KeepVisit::*action)()) {
     try {
         (visit_->*action)();
     } catch (const Error& error) {
-        QMessageBox::warning(this, windowTitle(), QString::fromLatin1(error.what()));
+        QMessageBox::warning(this, windowTitle(), Translated(error.Message()));
     }
     Refresh();
 }
@@ -169,7 +170,7 @@ void KeepDialog::Buy(int type) {
     try {
         visit_->Buy(type);
     } catch (const Error& error) {
-        QMessageBox::warning(this, windowTitle(), QString::fromLatin1(error.what()));
+        QMessageBox::warning(this, windowTitle(), Translated(error.Message()));
     }
     Refresh();
 }

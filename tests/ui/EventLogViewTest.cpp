@@ -91,16 +91,16 @@ TEST(EventLogView, FollowsTheNewestLineUnlessThePlayerReadsBack) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     QScrollBar* bar = view.verticalScrollBar();
     for (int i = 1; i <= 40; ++i)
-        log.Told("Line " + std::to_string(i));
+        log.Told(Verbatim("Line " + std::to_string(i)));
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_EQ(view.LineTexts().back(), "Line 40");
 
     bar->setValue(0);
-    log.Told("Line 41");
+    log.Told(Verbatim("Line 41"));
     EXPECT_EQ(bar->value(), 0) << "the player reading back is left where he reads";
     bar->setValue(bar->maximum());
-    log.Told("<b>Line 42</b>");
+    log.Told(Verbatim("<b>Line 42</b>"));
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_EQ(view.LineTexts().back(), "<b>Line 42</b>") << "plain text, never markup";
 }

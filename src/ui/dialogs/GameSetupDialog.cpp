@@ -5,6 +5,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/LocalPath.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/ScenarioDetailsPanel.h"
 #include "ui/dialogs/ScenarioEditor.h"
 #include "ui/dialogs/ScenarioListPanel.h"
@@ -182,7 +183,7 @@ void GameSetupDialog::ScenarioClicked() {
             chosenPath_ = QString::fromStdString(file->string());
         } catch (const Error& error) {
             def = GameDef{};
-            QMessageBox::warning(this, windowTitle(), Latin1(error.what()));
+            QMessageBox::warning(this, windowTitle(), Translated(error.Message()));
         }
     }
     model_.SetDefinition(def);
@@ -302,7 +303,7 @@ void GameSetupDialog::CopySelected() {
         RefreshList();
         SelectScenario(QString::fromStdString(copy));
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 
@@ -319,7 +320,7 @@ void GameSetupDialog::RenameSelected() {
         RefreshList();
         SelectScenario(QString::fromStdString(renamed));
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 
@@ -337,7 +338,7 @@ void GameSetupDialog::DeleteSelected() {
         list_->ClearSelection();
         RefreshList();
     } catch (const Error& error) {
-        Fail(Latin1(error.what()));
+        Fail(Translated(error.Message()));
     }
 }
 

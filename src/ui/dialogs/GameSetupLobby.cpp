@@ -6,6 +6,7 @@
 #include "ui/LocalPath.h"
 #include "ui/PlainMessage.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/ScenarioDetailsPanel.h"
 #include "ui/dialogs/ScenarioListPanel.h"
 #include "util/Error.h"
@@ -95,7 +96,7 @@ void GameSetupDialog::ScenarioArrived(const std::filesystem::path& file) {
     try {
         def = ReadDefFile(file);
     } catch (const Error& error) {
-        ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Latin1(error.what()));
+        ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), Translated(error.Message()));
     }
     model_.SetDefinition(def);
     ShowDetails();
