@@ -1,9 +1,11 @@
 #include "ui/WindowFixture.h"
 
+#include "engine/HeadlessPort.h"
 #include "session/EventLog.h"
 #include "session/Settings.h"
 #include "ui/BoardWidget.h"
 #include "ui/EventLogView.h"
+#include "ui/Language.h"
 #include "ui/ModalAnswer.h"
 #include "ui/Shoot.h"
 
@@ -78,6 +80,39 @@ TEST_F(EventLogViewTest, TheComputersTurnAndTheBoxesAreWrittenInTheLog) {
     EXPECT_EQ(answer.Messages, boxes);
     EXPECT_EQ(Lines().mid(Lines().size() - 2), (QStringList{boxes[1], boxes[2]}));
     EXPECT_TRUE(log->isVisible()) << "the end of the game can still be read";
+}
+
+// In German the rules' boxes and the log read German with their values in place, while the
+// same resignation without a window (the command-line tool's port) stays English.
+TEST_F(EventLogViewTest, TheRulesSpeakThePlayersLanguageAndTheToolStaysEnglish) {
+    InstallLanguage("de");
+    // English again for the tests after this one, however this one ends.
+    const struct Restore {
+        ~Restore() { InstallLanguage("en"); }
+    } restore;
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Human, SlotKind::Computer};
+    const GameDef def = test::PlainDef(10, 10);
+    ASSERT_TRUE(Start(def, setup));
+    {
+        test::ModalAnswer answer;
+        window->Action("mnuPResign")->trigger();
+        ASSERT_FALSE(game->GameOn);
+        EXPECT_EQ(answer.Messages,
+                  (std::vector<QString>{"Soll Spieler 1 aufgeben?", "Spieler 1 gibt auf!",
+                                        "Spieler 2 hat alles erobert!"}));
+    }
+    const QStringList lines = Lines();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.front(), "Runde 1 - Spieler 1");
+    EXPECT_EQ(lines.back(), "Spieler 2 hat alles erobert!");
+
+    HeadlessPort port;
+    Game tool(game->Specs(), port, 3);
+    ASSERT_TRUE(tool.NewGame(dir.Write("Tool", def), setup));
+    tool.Resign();
+    EXPECT_EQ(port.Messages,
+              (std::vector<std::string>{"Player 1 resigns!", "Player 2 has conquered all!"}));
 }
 
 // The newest line stays in view as lines come, unless the player scrolled back to read.
