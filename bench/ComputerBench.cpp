@@ -240,10 +240,10 @@ public:
     explicit SoakOpponent(bool check) : check_(check) {}
     bool PlayTurn(Game& game) override {
         if (check_ && Problem.empty())
-            Problem = BoardProblem(game);
+            Problem = BoardProblem(game).English();
         const bool goOn = ComputerOpponent::PlayTurn(game);
         if (check_ && Problem.empty())
-            Problem = BoardProblem(game);
+            Problem = BoardProblem(game).English();
         return goOn && Problem.empty();
     }
     std::string Problem;
@@ -262,7 +262,7 @@ GameResult PlayGame(const fs::path& scenario, uint64_t seed, int limit, bool che
     if (!game.NewGame(scenario, AllComputers(scenario)))
         throw std::runtime_error("the scenario did not start");
     if (check && computer.Problem.empty())
-        computer.Problem = BoardProblem(game);
+        computer.Problem = BoardProblem(game).English();
     return {computer.TurnsPlayed(), !game.GameOn, computer.Problem};
 }
 

@@ -311,7 +311,7 @@ template <class Links> NetResult PlayNetGame(const fs::path& scenario, uint64_t 
             for (Machine* machine : all) {
                 Game& board = machine->game();
                 if (board.GameOn && board.NumPlayers > 0) {
-                    if (std::string fault = BoardProblem(board); !fault.empty()) {
+                    if (std::string fault = BoardProblem(board).English(); !fault.empty()) {
                         result.Fault = (machine == &host ? "host: " : "guest: ") + fault;
                         break;
                     }

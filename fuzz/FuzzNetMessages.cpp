@@ -93,7 +93,7 @@ struct World {
     void CheckBoards() {
         auto check = [](Game& game, const char* who) {
             if (game.GameOn && game.NumPlayers > 0) {
-                const std::string problem = BoardProblem(game);
+                const std::string problem = BoardProblem(game).English();
                 fuzz::Require(problem.empty(), who, [&] { return "'s board: " + problem; });
             }
         };

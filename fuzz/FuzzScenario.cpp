@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             game.Lose((ending >> 2) % game.NumPlayers + 1, -1);
         }
     }
-    const std::string problem = BoardProblem(game);
+    const std::string problem = BoardProblem(game).English();
     fuzz::Require(problem.empty(), "a new game's board holds together: " + problem);
     try {
         CheckSavedGame(EncodeSavedGame(game), game.Specs());

@@ -37,7 +37,7 @@ void DoComputerKeep(Game& game, KeepVisit& visit) {
         }
     } catch (const Error& error) {
         // The treasury cannot hold the money of a sale or rescue: the visit stops as it stands.
-        game.Interaction().ShowMessage(error.what());
+        game.Interaction().ShowMessage(error.Message());
     }
 }
 

@@ -39,7 +39,7 @@ bool ComputerOpponent::PlayTurn(Game& game) {
 
 const std::string& ComputerOpponent::BoardFault(const Game& game) {
     if (fault_.empty())
-        fault_ = BoardProblem(game);
+        fault_ = BoardProblem(game).English();
     return fault_;
 }
 

@@ -45,7 +45,7 @@ void DoHardKeep(Game& game, KeepVisit& visit) {
             visit.Buy(best);
     } catch (const Error& error) {
         // The treasury cannot hold the reward of a rescue: the visit stops as it stands.
-        game.Interaction().ShowMessage(error.what());
+        game.Interaction().ShowMessage(error.Message());
     }
 }
 

@@ -21,8 +21,10 @@ BoardArrays ReadBoardArrays(ByteReader& in, int width, int height, int players,
     constexpr int kLargest = std::numeric_limits<int16_t>::max();
     if (width < 0 || height < 0 || players < 0 || width > kLargest || height > kLargest ||
         players > kLargest)
-        in.Refuse("A board of " + std::to_string(width) + " x " + std::to_string(height) +
-                  " cells for " + std::to_string(players) + " players cannot be read.");
+        in.Refuse(Tx("Files", "A board of %1 x %2 cells for %3 players cannot be read.")
+                      .Arg(width)
+                      .Arg(height)
+                      .Arg(players));
     // At most 32767 a side and 32767 players: the sums below stay far inside 64 bits.
     const size_t cells = static_cast<size_t>(width) * static_cast<size_t>(height);
     const size_t marks = static_cast<size_t>(width + 1) * static_cast<size_t>(height + 1);

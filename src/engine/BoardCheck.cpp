@@ -11,8 +11,8 @@ namespace marovane {
 namespace {
 
 // "1 player", "3 players".
-std::string Players(int n) {
-    return std::to_string(n) + (n == 1 ? " player" : " players");
+Text Players(int n) {
+    return (n == 1 ? Tx("Files", "%1 player") : Tx("Files", "%1 players")).Arg(n);
 }
 
 // A slot left empty when the game began: out from the start, with the result that marks it, yet
@@ -91,7 +91,7 @@ bool PiecesSound(const Game& game, const BoardArrays& board) {
 
 } // namespace
 
-std::string BoardValuesProblem(const BoardArrays& board, int n) {
+Text BoardValuesProblem(const BoardArrays& board, int n) {
     if (ValuesSound(board, n))
         return {};
     for (int y = 1; y <= board.Height(); ++y) {
@@ -99,25 +99,31 @@ std::string BoardValuesProblem(const BoardArrays& board, int n) {
             const int unit = board.BoardUnit(x, y);
             const int picture = board.BoardPic(x, y);
             if (unit < 0)
-                return "Cell " + CellText(x, y) + " holds the strength code " +
-                       std::to_string(unit) + ".";
+                return Tx("Files", "Cell %1 holds the strength code %2.")
+                    .Arg(CellText(x, y))
+                    .Arg(unit);
             if (picture < 0 || picture > kMaxPlayers * kUnitTypes)
-                return "Cell " + CellText(x, y) + " holds the picture value " +
-                       std::to_string(picture) + ", outside 0..60.";
+                return Tx("Files", "Cell %1 holds the picture value %2, outside 0..60.")
+                    .Arg(CellText(x, y))
+                    .Arg(picture);
             // A unit needs a picture to tell its owner and type (a picture without strength is
             // possible: a unit of 0 hit points that used all its moves).
             if (unit > 0 && picture == 0)
-                return "Cell " + CellText(x, y) + " holds a unit without a picture.";
+                return Tx("Files", "Cell %1 holds a unit without a picture.").Arg(CellText(x, y));
             const int owner = DecodePiece(picture - 1, unit).Owner;
             if (owner > n)
-                return "Cell " + CellText(x, y) + " holds a piece of player " +
-                       std::to_string(owner) + " in a game of " + Players(n) + ".";
+                return Tx("Files", "Cell %1 holds a piece of player %2 in a game of %3.")
+                    .Arg(CellText(x, y))
+                    .Arg(owner)
+                    .Arg(Players(n));
             for (int p = 1; p <= board.Players(); ++p) {
                 const int seen = board.Seen(x, y, p);
                 if (seen > 1)
-                    return "Cell " + CellText(x, y) + " is marked as seen by player " +
-                           std::to_string(p) + " with " + std::to_string(seen) +
-                           " instead of 0 or 1.";
+                    return Tx("Files",
+                              "Cell %1 is marked as seen by player %2 with %3 instead of 0 or 1.")
+                        .Arg(CellText(x, y))
+                        .Arg(p)
+                        .Arg(seen);
             }
         }
     }
@@ -125,19 +131,21 @@ std::string BoardValuesProblem(const BoardArrays& board, int n) {
     return {};
 }
 
-std::string CaptiveProblem(int x, int y, int width, int height, const char* who, int p) {
+Text CaptiveProblem(int x, int y, int width, int height, const char* who, int p) {
     const bool waiting = x > 0 || y > 0;
     if (waiting && !(x >= 1 && y >= 1 && x <= width && y <= height))
-        return "Player " + std::to_string(p) + "'s " + who + " waits at " + CellText(x, y) +
-               ", off the board.";
+        return Tx("Files", "Player %1's %2 waits at %3, off the board.")
+            .Arg(p)
+            .Arg(Tx("Units", who))
+            .Arg(CellText(x, y));
     return {};
 }
 
-std::string BoardProblem(const Game& game) {
+Text BoardProblem(const Game& game) {
     return BoardProblem(game, game.Board());
 }
 
-std::string BoardProblem(const Game& game, const BoardArrays& board) {
+Text BoardProblem(const Game& game, const BoardArrays& board) {
     if (board.Width() != game.BoardWidth || board.Height() != game.BoardHeight)
         throw std::invalid_argument("a board of another size than the game's");
     if (PiecesSound(game, board))
@@ -148,26 +156,32 @@ std::string BoardProblem(const Game& game, const BoardArrays& board) {
             const int code = board.BoardUnit(x, y);
             const Piece piece = DecodePiece(board.BoardPic(x, y) - 1, code);
             if (code < 0)
-                return "The cell " + CellText(x, y) + " holds a negative strength.";
+                return Tx("Files", "The cell %1 holds a negative strength.").Arg(CellText(x, y));
             if (code > 0 && piece.Empty())
-                return "The cell " + CellText(x, y) + " holds a unit without a picture.";
+                return Tx("Files", "The cell %1 holds a unit without a picture.")
+                    .Arg(CellText(x, y));
             if (piece.Empty())
                 continue;
             // Only a type without hit points leaves its picture behind at strength 0, once it
             // has used its moves.
             if (code == 0 && specs.HitPoints(piece.Type) > 0)
-                return "The cell " + CellText(x, y) + " shows a picture without a unit.";
+                return Tx("Files", "The cell %1 shows a picture without a unit.")
+                    .Arg(CellText(x, y));
             if (piece.Owner > game.NumPlayers)
-                return "The cell " + CellText(x, y) + " holds a piece of player " +
-                       std::to_string(piece.Owner) + ", who is not in the game.";
+                return Tx("Files",
+                          "The cell %1 holds a piece of player %2, who is not in the game.")
+                    .Arg(CellText(x, y))
+                    .Arg(piece.Owner);
             if (piece.HitPoints > specs.HitPoints(piece.Type))
-                return "The unit on " + CellText(x, y) +
-                       " has more hit points than at full strength.";
+                return Tx("Files", "The unit on %1 has more hit points than at full strength.")
+                    .Arg(CellText(x, y));
             if (piece.MovesLeft > specs.Moves(piece.Type))
-                return "The unit on " + CellText(x, y) + " has more moves left than its type has.";
+                return Tx("Files", "The unit on %1 has more moves left than its type has.")
+                    .Arg(CellText(x, y));
             if (game.PlayerOut[piece.Owner] && !LeftEmpty(game, piece.Owner))
-                return "Player " + std::to_string(piece.Owner) +
-                       " is out but still owns the piece on " + CellText(x, y) + ".";
+                return Tx("Files", "Player %1 is out but still owns the piece on %2.")
+                    .Arg(piece.Owner)
+                    .Arg(CellText(x, y));
         }
     }
     return {};

@@ -78,7 +78,7 @@ struct AttackPreview {
 // Why a new game cannot be made from a scenario, whatever the players (a damaged or hand-made
 // file: a formation or placements naming no unit, a board too small or too large), as the
 // message a new game shows; empty when it can.
-std::string ScenarioRefusal(const GameDef& def, const std::string& name);
+Text ScenarioRefusal(const GameDef& def, const std::string& name);
 
 // One game: its state (GameState, whose fields it shows as its own) and the rules that act on it.
 // Only the rules and the session write the state; the formats that carry it walk its field
@@ -200,7 +200,7 @@ public:
 
     // ---- Teams ------------------------------------------------------------------------------
     bool SameTeam(int p, int q) const;
-    std::string TeamName(int p) const;
+    Text TeamName(int p) const;
     // The Teams menu: chooses arrangement k, or the first allowed one when the scenario forbids
     // k. A negative k checks against the mask Not k (with k taken as 0) instead of the scenario's.
     void ChooseTeams(int k);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Text.h"
+
 #include <cstdint>
 #include <string>
 
@@ -21,8 +23,9 @@ inline constexpr Rgb Yellow = 0xFFFF00;       // the reach circle
 // Everything the rules show or wait for goes through three narrow interfaces, one per job: the
 // board (cells, lines, highlight), the interaction with the player (messages, panels, the keep
 // visit, the turn controls) and the scheduling (pauses, letting window events run). The main
-// window implements them; a headless port serves the tests and the command-line tool. Texts are
-// Latin-1. Every method but ShowMessage has a harmless default, so a front end implements only
+// window implements them; a headless port serves the tests and the command-line tool. Texts come
+// as patterns with their values, which the window shows in the player's language; their values
+// are Latin-1. Every method but ShowMessage has a harmless default, so a front end implements only
 // what it shows.
 
 // The board as the player sees it.
@@ -60,9 +63,9 @@ public:
     virtual ~GameInteraction() = default;
 
     // A message box with an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(const Text& text) = 0;
     // A message that waits for nobody: shown on the status line.
-    virtual void ShowStatus(const std::string& /*text*/) {}
+    virtual void ShowStatus(const Text& /*text*/) {}
     // A human visits his keep at the end of his turn: the keep dialog is shown modally over the
     // visit and returns when it is closed.
     virtual void ShowKeep(KeepVisit& /*visit*/) {}

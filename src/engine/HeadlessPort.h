@@ -8,12 +8,12 @@
 
 namespace marovane {
 
-// The port without a window: messages are recorded in order, nothing waits. A human's keep
-// visit is answered by KeepAnswer when one is set, and closed unchanged otherwise.
+// The port without a window: messages are recorded in order, in English, nothing waits. A human's
+// keep visit is answered by KeepAnswer when one is set, and closed unchanged otherwise.
 class HeadlessPort : public GamePort {
 public:
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    void ShowStatus(const std::string& text) override { StatusLines.push_back(text); }
+    void ShowMessage(const Text& text) override { Messages.push_back(text.English()); }
+    void ShowStatus(const Text& text) override { StatusLines.push_back(text.English()); }
     void ShowKeep(KeepVisit& visit) override {
         if (KeepAnswer)
             KeepAnswer(visit);

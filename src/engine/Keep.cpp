@@ -40,8 +40,9 @@ void Game::DoKeep(int p) {
                 Money[raider] = static_cast<int16_t>(Money[raider] + stolen);
                 Money[p] = static_cast<int16_t>(Money[p] - stolen);
                 if (!PlayerComp[raider] && stolen > 0) {
-                    interaction_.ShowMessage("Player " + std::to_string(raider) + " stole " +
-                                             FormatMoney(stolen) + " from our treasury!");
+                    interaction_.ShowMessage(Tx("Rules", "Player %1 stole %2 from our treasury!")
+                                                 .Arg(raider)
+                                                 .Arg(FormatMoney(stolen)));
                 }
                 BoardUnit(x, y) = 0;
                 SetPicNum(x, y, -1);

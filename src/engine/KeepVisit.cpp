@@ -66,7 +66,7 @@ bool KeepVisit::PurchaseOpen() const {
 
 void KeepVisit::Sell() {
     if (!CanSell())
-        throw Error("There is nothing to sell in the keep.");
+        throw Error(Tx("Keep", "There is nothing to sell in the keep."));
     // A refund must fit in the treasury.
     money_ = CheckedAdd(static_cast<int16_t>(money_), sellValue_, "The treasury");
     deals_.push_back({KeepDeal::Kind::Sale, pieceType_, sellValue_});
@@ -78,7 +78,7 @@ void KeepVisit::Sell() {
 
 void KeepVisit::Rescue() {
     if (!CanRescue())
-        throw Error("There is nobody to rescue in the keep.");
+        throw Error(Tx("Keep", "There is nobody to rescue in the keep."));
     money_ = CheckedAdd(static_cast<int16_t>(money_), sellValue_, "The treasury");
     deals_.push_back({KeepDeal::Kind::Rescue, pieceType_, sellValue_});
     pieceType_ = -1;
@@ -87,18 +87,21 @@ void KeepVisit::Rescue() {
     rescued_ = true;
 }
 
-std::string KeepVisit::WhyNotForSale(int type) const {
+Text KeepVisit::WhyNotForSale(int type) const {
     if (type < 0 || type >= kUnitTypes)
-        return "There is no unit type " + std::to_string(type) + "; the types are 0..14.";
+        return Tx("Keep", "There is no unit type %1; the types are 0..14.").Arg(type);
     if (pieceType_ >= 0)
-        return "The keep is taken: a unit can be bought only into an empty keep.";
+        return Tx("Keep", "The keep is taken: a unit can be bought only into an empty keep.");
     const auto& specs = game_.Specs();
     const int cost = specs.UnitCost[type];
     if (!UnitAllowed(type, game_.Def.UnitsAllowed) || cost < 1)
-        return specs.UnitName[type] + " (type " + std::to_string(type) +
-               ") is not for sale in this game.";
-    return specs.UnitName[type] + " costs " + FormatMoney(cost) + ", more than the " +
-           FormatMoney(money_) + " in the treasury.";
+        return Tx("Keep", "%1 (type %2) is not for sale in this game.")
+            .Arg(UnitNameText(specs, type))
+            .Arg(type);
+    return Tx("Keep", "%1 costs %2, more than the %3 in the treasury.")
+        .Arg(UnitNameText(specs, type))
+        .Arg(FormatMoney(cost))
+        .Arg(FormatMoney(money_));
 }
 
 void KeepVisit::Buy(int type) {

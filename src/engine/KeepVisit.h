@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Text.h"
+
 #include <string>
 #include <vector>
 
@@ -67,7 +69,7 @@ public:
 
 private:
     // Why a type cannot be bought now, as a sentence for the player.
-    std::string WhyNotForSale(int type) const;
+    Text WhyNotForSale(int type) const;
 
     const Game& game_;
     int player_;

@@ -11,9 +11,9 @@ namespace marovane {
 
 namespace {
 
-const char* const kBoardTooSmall = "Board too small, please select another game.";
-const char* const kBoardTooLarge = "Board too large, please select another game.";
-const char* const kNoRoomForRoyalty = "No room for Royalty, please select another game.";
+Text NoRoomForRoyalty() {
+    return Tx("Rules", "No room for Royalty, please select another game.");
+}
 
 struct Captives {
     PerPlayer<int16_t> KingX{}, KingY{}, QueenX{}, QueenY{};
@@ -21,30 +21,32 @@ struct Captives {
 
 } // namespace
 
-std::string ScenarioRefusal(const GameDef& def, const std::string& name) {
+Text ScenarioRefusal(const GameDef& def, const std::string& name) {
     // Values no editor writes but a damaged or hand-made file may hold; a game cannot use them.
-    const std::string cannot = "The scenario \"" + name + "\" cannot be played: ";
     for (int x = 0; x < 4; ++x) {
         for (int y = 0; y < 4; ++y) {
             const int value = def.StartPos[x][y];
             if (value < 0 || value > kUnitTypes) {
-                return cannot + "its starting formation names unit type " +
-                       std::to_string(value - 1) + " at (" + std::to_string(x + 1) + ", " +
-                       std::to_string(y + 1) + "), outside 0..14.";
+                return Tx("Rules", "The scenario \"%1\" cannot be played: its starting formation "
+                                   "names unit type %2 at (%3, %4), outside 0..14.")
+                    .Arg(name)
+                    .Arg(value - 1)
+                    .Arg(x + 1)
+                    .Arg(y + 1);
             }
         }
     }
     if (OptionSet(option_bit::Advanced, def.Options)) {
         const std::string problem = board_string::Problem(def.Placement);
         if (!problem.empty())
-            return cannot + problem + ".";
+            return Tx("Rules", "The scenario \"%1\" cannot be played: %2.").Arg(name).Arg(problem);
     }
     const bool castles = OptionSet(option_bit::Castle, def.Options);
     const int smallest = castles ? 7 : 4;
     if (def.Width < smallest || def.Height < smallest)
-        return kBoardTooSmall;
+        return Tx("Rules", "Board too small, please select another game.");
     if (def.Width > kMaxBoardSide || def.Height > kMaxBoardSide)
-        return kBoardTooLarge;
+        return Tx("Rules", "Board too large, please select another game.");
     return {};
 }
 
@@ -52,7 +54,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     // The board is hidden while the game is made; a refusal shows it again as it was.
     const bool boardWasVisible = view_.BoardVisible();
     view_.SetBoardVisible(false);
-    auto refuse = [&](const std::string& message) {
+    auto refuse = [&](const Text& message) {
         interaction_.ShowMessage(message);
         view_.SetBoardVisible(boardWasVisible);
         return false;
@@ -65,15 +67,15 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     try {
         def = ReadDefFile(path);
         if (players < 1 || players > kMaxPlayers)
-            throw Error("A game needs 1 to 4 player slots.");
+            throw Error(Tx("Rules", "A game needs 1 to 4 player slots."));
         for (int n = 1; n <= 2; ++n) {
             if (setup.OptionTicked[n - 1])
                 ApplyOption(n, def, true);
         }
     } catch (const Error& error) {
-        return refuse(error.what());
+        return refuse(error.Message());
     }
-    if (const std::string refusal = ScenarioRefusal(def, ScenarioNameOf(path)); !refusal.empty())
+    if (const Text refusal = ScenarioRefusal(def, ScenarioNameOf(path)); !refusal.Source().empty())
         return refuse(refusal);
 
     const int width = def.Width;
@@ -84,7 +86,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
     if (OptionSet(option_bit::Royalty, def.Options)) {
         if ((width <= 8 && height <= 8 && players == 4) ||
             (width <= 5 && height <= 5 && players >= 2))
-            return refuse(kNoRoomForRoyalty);
+            return refuse(NoRoomForRoyalty());
         int rejections = 0;
         auto inSomeHomeCorner = [&](int x, int y) {
             for (int q = 1; q <= players; ++q) {
@@ -109,7 +111,7 @@ bool Game::NewGame(const std::filesystem::path& path, const NewGameSetup& setup)
         for (int p = 1; p <= players; ++p) {
             if (!draw(captives.KingX[p], captives.KingY[p]) ||
                 !draw(captives.QueenX[p], captives.QueenY[p]))
-                return refuse(kNoRoomForRoyalty);
+                return refuse(NoRoomForRoyalty());
         }
     }
 

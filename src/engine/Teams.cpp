@@ -24,20 +24,18 @@ bool Game::SameTeam(int p, int q) const {
     }
 }
 
-std::string Game::TeamName(int p) const {
+Text Game::TeamName(int p) const {
     switch (TeamsMode) {
-    case 0:
-        return "Player " + std::to_string(p);
     case 1:
-        return PlayerComp[p] ? "The Computers" : "The Humans";
+        return PlayerComp[p] ? Tx("Rules", "The Computers") : Tx("Rules", "The Humans");
     case 2:
-        return SameTeam(p, 1) ? "The Left Players" : "The Right Players";
+        return SameTeam(p, 1) ? Tx("Rules", "The Left Players") : Tx("Rules", "The Right Players");
     case 3:
-        return SameTeam(p, 1) ? "The Top Players" : "The Bottom Players";
+        return SameTeam(p, 1) ? Tx("Rules", "The Top Players") : Tx("Rules", "The Bottom Players");
     case 4:
-        return SameTeam(p, 1) ? "The NW/SE Players" : "The NE/SW Players";
+        return SameTeam(p, 1) ? Tx("Rules", "The NW/SE Players") : Tx("Rules", "The NE/SW Players");
     default:
-        return "Player " + std::to_string(p);
+        return Tx("Rules", "Player %1").Arg(p);
     }
 }
 

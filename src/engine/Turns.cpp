@@ -7,12 +7,6 @@
 
 namespace marovane {
 
-namespace {
-
-const char* const kStalemate = "No player can move or buy any more. The game is over.";
-
-} // namespace
-
 void Game::SetNextTurnEnabled(bool enabled) {
     NextTurnEnabled = enabled;
     interaction_.NextTurnEnabledChanged();
@@ -68,7 +62,7 @@ void Game::PrepareTurn() {
             // Under fog the window's cover asks the player to begin his turn instead.
             if (HotSeat && !HandsOverBetweenTurns()) {
                 view_.SetBoardVisible(false);
-                interaction_.ShowMessage("Player " + std::to_string(p) + "'s Turn");
+                interaction_.ShowMessage(Tx("Rules", "Player %1's Turn").Arg(p));
             }
             view_.SetBoardVisible(true);
         } else {
@@ -143,7 +137,8 @@ void Game::NextPlayer() {
             // either, the game cannot go on.
             const bool longIdle = ++idleTurns_ > 2 * playing;
             if (longIdle && !someoneCanBuy) {
-                interaction_.ShowMessage(kStalemate);
+                interaction_.ShowMessage(
+                    Tx("Rules", "No player can move or buy any more. The game is over."));
                 GameOver();
                 return;
             }
@@ -259,13 +254,17 @@ void Game::Win(int p, int reason, bool teams) {
         if (q != p && SameTeam(p, q) && !PlayerOut[q])
             mateInGame = true;
     }
-    std::string message;
+    Text message;
     if (teams && mateInGame)
-        message = TeamName(p) + (reason == 1 ? " have conquered all!" : " win!");
+        message = (reason == 1 ? Tx("Rules", "%1 have conquered all!") : Tx("Rules", "%1 win!"))
+                      .Arg(TeamName(p));
     else
-        message = "Player " + std::to_string(p) + (reason == 1 ? " has conquered all!" : " wins!");
+        message = (reason == 1 ? Tx("Rules", "Player %1 has conquered all!")
+                               : Tx("Rules", "Player %1 wins!"))
+                      .Arg(p);
     interaction_.ShowMessage(message);
-    network_->AnnounceWin(p, message);
+    // What goes to the other machines is English; each shows it in its player's language.
+    network_->AnnounceWin(p, message.English());
     Finish(game_event::GameEnd{p, reason, teams && mateInGame});
 }
 
@@ -287,11 +286,14 @@ void Game::Lose(int p, int reason) {
     if (PlayerOut[p])
         return;
     StepsFinal();
-    static const char* const kEndings[] = {" resigns!", " has been conquered!", " loses!",
-                                           "'s castle has been taken over!"};
-    const std::string message = "Player " + std::to_string(p) + kEndings[-reason];
+    static const char* const kEndings[] = {
+        MAROVANE_TEXT("Rules", "Player %1 resigns!"),
+        MAROVANE_TEXT("Rules", "Player %1 has been conquered!"),
+        MAROVANE_TEXT("Rules", "Player %1 loses!"),
+        MAROVANE_TEXT("Rules", "Player %1's castle has been taken over!")};
+    const Text message = Tx("Rules", kEndings[-reason]).Arg(p);
     interaction_.ShowMessage(message);
-    network_->AnnounceLoss(p, message);
+    network_->AnnounceLoss(p, message.English());
     ClearPlayer(p);
     Publish(game_event::PlayerOut{p, -reason});
     interaction_.MoneyChanged();

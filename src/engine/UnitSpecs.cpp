@@ -149,10 +149,43 @@ UnitSpecs ParseSpecs(std::string_view text, const std::string& fileName) {
     return specs;
 }
 
+namespace {
+
+// The names of the shipped unit table, for the catalogues; a table's names are looked up there
+// when they are shown.
+[[maybe_unused]] const char* const kShippedNames[] = {MAROVANE_TEXT("Units", "Peasant"),
+                                                      MAROVANE_TEXT("Units", "Priest"),
+                                                      MAROVANE_TEXT("Units", "Catapult"),
+                                                      MAROVANE_TEXT("Units", "Light Infantry"),
+                                                      MAROVANE_TEXT("Units", "Medium Infantry"),
+                                                      MAROVANE_TEXT("Units", "Heavy Infantry"),
+                                                      MAROVANE_TEXT("Units", "Light Archer"),
+                                                      MAROVANE_TEXT("Units", "Medium Archer"),
+                                                      MAROVANE_TEXT("Units", "Heavy Archer"),
+                                                      MAROVANE_TEXT("Units", "Light Cavalry"),
+                                                      MAROVANE_TEXT("Units", "Medium Cavalry"),
+                                                      MAROVANE_TEXT("Units", "Heavy Cavalry"),
+                                                      MAROVANE_TEXT("Units", "King"),
+                                                      MAROVANE_TEXT("Units", "Queen"),
+                                                      MAROVANE_TEXT("Units", "Wall")};
+
+} // namespace
+
+Text UnitNameText(const UnitSpecs& specs, int type) {
+    if (type < 0 || type >= kUnitTypes)
+        return Tx("Units", "unit");
+    const std::string& name = specs.UnitName[static_cast<size_t>(type)];
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) > 127)
+            return Verbatim(name);
+    }
+    return Tx("Units", name.c_str());
+}
+
 UnitSpecs LoadSpecs(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in || std::filesystem::is_directory(file))
-        throw Error("Cannot open the unit table \"" + file.string() + "\".");
+        throw Error(Tx("Files", "Cannot open the unit table \"%1\".").Arg(file.string()));
     std::ostringstream content;
     content << in.rdbuf();
     return ParseSpecs(content.str(), file.string());

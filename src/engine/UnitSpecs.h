@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scenario/UnitTypes.h"
+#include "util/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -27,6 +28,10 @@ struct UnitSpecs {
     int Moves(int type) const { return UnitStrength[type] % 10; }
     int HitPoints(int type) const { return UnitStrength[type] / 10; }
 };
+
+// A unit type's name to show: the names of the shipped table are translated under "Units"; a
+// name that is not plain ASCII comes from a table of someone's own and is shown as it stands.
+Text UnitNameText(const UnitSpecs& specs, int type);
 
 // Reads "specs.txt": for each type 0..14 a name, a strength code, a cost and the six statistic
 // digits packed into one number (the excess of a longer number stays with the maximum damage).

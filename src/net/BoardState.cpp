@@ -68,17 +68,17 @@ BoardState DecodeBoardState(std::string_view body, int width, int height, int pl
         throw Error("The board received is for player " + std::to_string(state.Player) +
                     ", who is not in the game.");
     state.Board = ReadBoardArrays(in, width, height, players, "the board");
-    if (std::string problem = BoardValuesProblem(state.Board, players); !problem.empty())
+    if (Text problem = BoardValuesProblem(state.Board, players); !problem.Source().empty())
         throw Error(problem);
     ForEachRow(static_cast<GameState&>(state),
                [&](const StateField& field, PerPlayer<int16_t>& row) {
                    ReadStateValue(in, row, field.Name);
                });
     for (int p = 1; p <= kMaxPlayers; ++p) {
-        for (const std::string& problem :
+        for (const Text& problem :
              {CaptiveProblem(state.KingX[p], state.KingY[p], width, height, "King", p),
               CaptiveProblem(state.QueenX[p], state.QueenY[p], width, height, "Queen", p)}) {
-            if (!problem.empty())
+            if (!problem.Source().empty())
                 throw Error(problem);
         }
         if (state.Money[p] < 0)
@@ -107,8 +107,8 @@ bool ApplyBoardState(Game& game, std::string_view body, std::string* problem, bo
     }
     // The rules' own check of a whole board, judged as the game stands, before the board takes
     // the place of the game's: a refusal leaves the game untouched.
-    if (std::string fault = BoardProblem(game, state.Board); !fault.empty())
-        return refuse(fault);
+    if (Text fault = BoardProblem(game, state.Board); !fault.Source().empty())
+        return refuse(fault.English());
     game.ReplaceBoard(std::move(state.Board));
     game.TakeFields(state, carried::BoardMessage);
     game.ShowWholeBoard();

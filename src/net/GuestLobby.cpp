@@ -107,7 +107,7 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     }
     const GameDef def =
         FromBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), kGameDefSize));
-    if (const std::string refusal = ScenarioRefusal(def, scenarioName_); !refusal.empty()) {
+    if (const Text refusal = ScenarioRefusal(def, scenarioName_); !refusal.English().empty()) {
         Close(Tx("Lobby", "The host sent a scenario that cannot be used. %1").Arg(refusal));
         return;
     }

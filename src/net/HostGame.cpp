@@ -119,11 +119,9 @@ void HostGame::HandleLeft(int index) {
     if (p == game_.CurrentPlayer)
         reportedOut_ = {}; // its board never came
     if (!game_.PlayerOut[p]) {
-        // The guests read the English: what goes over the network is never translated.
         const Text text =
-            Tx("Network", "Player %1 has left the game, and will be played by the computer.")
-                .Arg(p);
-        game_.Interaction().ShowMessage(text.English());
+            Tx("Rules", "Player %1 has left the game, and will be played by the computer.").Arg(p);
+        game_.Interaction().ShowMessage(text);
         link_.SendData(-index, Message(kShowMessage, text.English()));
     }
     game_.SeatComputer(p);
@@ -203,8 +201,8 @@ void HostGame::HandBackSeat(int p) {
     if (game_.PlayerOut[p])
         return;
     game_.SeatRemote(p, index);
-    const Text text = Tx("Network", "Player %1 is back in the game.").Arg(p);
-    game_.Interaction().ShowStatus(text.English());
+    const Text text = Tx("Rules", "Player %1 is back in the game.").Arg(p);
+    game_.Interaction().ShowStatus(text);
     link_.SendData(-index, Message(kShowMessage, text.English()));
 }
 

@@ -16,9 +16,9 @@ void PeerMessages::Show(Game& game, int peer, std::string_view text) {
     const std::string cut = PeerText(text);
     if (shown < kBoxesPerTurn) {
         ++shown;
-        game.Interaction().ShowMessage(cut);
+        game.Interaction().ShowMessage(Verbatim(cut));
     } else {
-        game.Interaction().ShowStatus(cut);
+        game.Interaction().ShowStatus(Verbatim(cut));
     }
 }
 

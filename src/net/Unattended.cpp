@@ -59,7 +59,7 @@ bool UnattendedHost::Poll() {
 }
 
 void UnattendedHost::ShowNetError(const Text& text) {
-    session_.CurrentGame().Interaction().ShowMessage(text.English());
+    session_.CurrentGame().Interaction().ShowMessage(text);
 }
 
 // ---- UnattendedGuest --------------------------------------------------------------------------

@@ -31,12 +31,16 @@ Rgb FromFileColour(uint32_t value) {
 }
 
 // "1 player", "3 players".
-std::string Players(int n) {
-    return std::to_string(n) + (n == 1 ? " player" : " players");
+Text Players(int n) {
+    return (n == 1 ? Tx("Files", "%1 player") : Tx("Files", "%1 players")).Arg(n);
 }
 
-[[noreturn]] void Refuse(const std::string& detail) {
-    throw Error(std::string(kInvalidSaveFile) + "\n" + detail);
+Text InvalidSaveFile() {
+    return Tx("Files", kInvalidSaveFile);
+}
+
+[[noreturn]] void Refuse(const Text& detail) {
+    throw Error(Tx("Files", "%1\n%2").Arg(InvalidSaveFile()).Arg(detail));
 }
 
 // Reads the saved fields one by one, in the table's order, checking each value as it comes; the
@@ -55,8 +59,8 @@ public:
             return;
         nameLength_ = in_.Int16("the scenario name");
         if (nameLength_ < 0 || nameLength_ > kMaxSavedNameLength)
-            Refuse("The scenario name is said to be " + std::to_string(nameLength_) +
-                   " characters long.");
+            Refuse(Tx("Files", "The scenario name is said to be %1 characters long.")
+                       .Arg(nameLength_));
         name = in_.Text(static_cast<size_t>(nameLength_), "the scenario name");
     }
     void operator()(const StateField& field, PerPlayer<Rgb>& colours) {
@@ -65,8 +69,8 @@ public:
         for (int p = 1; p <= kMaxPlayers; ++p) {
             uint32_t colour = in_.UInt32("the player colours");
             if (colour > 0xFFFFFF)
-                Refuse("Player " + std::to_string(p) + "'s colour value " + std::to_string(colour) +
-                       " is not a colour.");
+                Refuse(
+                    Tx("Files", "Player %1's colour value %2 is not a colour.").Arg(p).Arg(colour));
             colours[p] = FromFileColour(colour);
         }
     }
@@ -77,8 +81,9 @@ public:
         for (int p = 1; p <= kMaxPlayers; ++p) {
             // Drawn as -Rnd; a value outside (also NaN) would upset the computer player's sums.
             if (!(biases[p] >= -1.0f && biases[p] <= 0.0f))
-                Refuse("Player " + std::to_string(p) + "'s bias " + std::to_string(biases[p]) +
-                       " is outside -1..0.");
+                Refuse(Tx("Files", "Player %1's bias %2 is outside -1..0.")
+                           .Arg(p)
+                           .Arg(std::to_string(biases[p])));
         }
     }
     void operator()(const StateField& field, BoardArraysSlot) {
@@ -87,8 +92,8 @@ public:
         CheckHeader();
         saved_.Board = ReadBoardArrays(in_, saved_.BoardWidth, saved_.BoardHeight,
                                        saved_.NumPlayers, "the board");
-        if (std::string problem = BoardValuesProblem(saved_.Board, saved_.NumPlayers);
-            !problem.empty())
+        if (Text problem = BoardValuesProblem(saved_.Board, saved_.NumPlayers);
+            !problem.Source().empty())
             Refuse(problem);
     }
     void operator()(const StateField& field, LayoutGuardSlot) {
@@ -110,24 +115,28 @@ private:
         const int w = saved_.BoardWidth;
         const int h = saved_.BoardHeight;
         if (n < 1 || n > kMaxPlayers)
-            Refuse("It is a game of " + Players(n) + "; a game has 1 to 4.");
+            Refuse(Tx("Files", "It is a game of %1; a game has 1 to 4.").Arg(Players(n)));
         if (saved_.CurrentPlayer < 0 || saved_.CurrentPlayer > n)
-            Refuse("It is the turn of player " + std::to_string(saved_.CurrentPlayer) +
-                   " in a game of " + Players(n) + ".");
+            Refuse(Tx("Files", "It is the turn of player %1 in a game of %2.")
+                       .Arg(saved_.CurrentPlayer)
+                       .Arg(Players(n)));
         if (saved_.KilledThisTurn < 0)
-            Refuse("The count of units destroyed this turn is " +
-                   std::to_string(saved_.KilledThisTurn) + ".");
+            Refuse(Tx("Files", "The count of units destroyed this turn is %1.")
+                       .Arg(saved_.KilledThisTurn));
         if (w < 4 || h < 4 || w > kMaxBoardSide || h > kMaxBoardSide)
-            Refuse("The board is " + std::to_string(w) + " x " + std::to_string(h) +
-                   " cells; a board has 4 to " + std::to_string(kMaxBoardSide) + " cells a side.");
+            Refuse(Tx("Files", "The board is %1 x %2 cells; a board has 4 to %3 cells a side.")
+                       .Arg(w)
+                       .Arg(h)
+                       .Arg(kMaxBoardSide));
         // The sizes are known and sane: the rest must be there in full before anything is
         // allocated.
         const size_t needed =
             SavedGameSize(static_cast<size_t>(nameLength_), static_cast<size_t>(w),
                           static_cast<size_t>(h), static_cast<size_t>(n));
         if (bytes_.size() < needed)
-            Refuse("The file holds " + std::to_string(bytes_.size()) + " bytes; this game needs " +
-                   std::to_string(needed) + ".");
+            Refuse(Tx("Files", "The file holds %1 bytes; this game needs %2.")
+                       .Arg(bytes_.size())
+                       .Arg(needed));
     }
 
     ByteReader& in_;
@@ -141,23 +150,25 @@ void CheckSavedValues(const SavedGame& saved) {
     const int w = saved.BoardWidth;
     const int h = saved.BoardHeight;
     for (int p = 1; p <= kMaxPlayers; ++p) {
-        for (const std::string& problem :
-             {CaptiveProblem(saved.KingX[p], saved.KingY[p], w, h, "King", p),
-              CaptiveProblem(saved.QueenX[p], saved.QueenY[p], w, h, "Queen", p)}) {
-            if (!problem.empty())
+        for (const Text& problem : {CaptiveProblem(saved.KingX[p], saved.KingY[p], w, h,
+                                                   MAROVANE_TEXT("Units", "King"), p),
+                                    CaptiveProblem(saved.QueenX[p], saved.QueenY[p], w, h,
+                                                   MAROVANE_TEXT("Units", "Queen"), p)}) {
+            if (!problem.Source().empty())
                 Refuse(problem);
         }
     }
     if (saved.RoundFlag != -1 && saved.RoundFlag != 0)
-        Refuse("RoundFlag holds " + std::to_string(saved.RoundFlag) + " instead of -1 or 0.");
+        Refuse(Tx("Files", "RoundFlag holds %1 instead of -1 or 0.").Arg(saved.RoundFlag));
     // HighX 0 means nothing is selected; otherwise the selection is a board cell, and the window
     // selects the piece there again when the highlight was shown.
     const bool selected = saved.HighX != 0 || saved.HighOn;
     if (saved.HighY < 0 || saved.HighY > h ||
         (selected && !(saved.HighX >= 1 && saved.HighX <= w && saved.HighY >= 1)))
-        Refuse("The selected cell " + CellText(saved.HighX, saved.HighY) + " is off the board.");
+        Refuse(Tx("Files", "The selected cell %1 is off the board.")
+                   .Arg(CellText(saved.HighX, saved.HighY)));
     if (saved.TeamsMode < 0 || saved.TeamsMode > 4)
-        Refuse("The team arrangement " + std::to_string(saved.TeamsMode) + " is outside 0..4.");
+        Refuse(Tx("Files", "The team arrangement %1 is outside 0..4.").Arg(saved.TeamsMode));
 }
 
 // Writes the saved fields in the table's order.
@@ -206,7 +217,7 @@ private:
 
 SavedGame DecodeSavedGame(std::string_view bytes) {
     if (bytes.substr(0, kSavedGameTag.size()) != kSavedGameTag)
-        throw Error(kInvalidSaveFile);
+        throw Error(InvalidSaveFile());
     ByteReader in(bytes, {kInvalidSaveFile, "file"});
     in.Bytes(kSavedGameTag.size(), "the tag");
 
@@ -219,14 +230,15 @@ SavedGame DecodeSavedGame(std::string_view bytes) {
 
 std::string EncodeSavedGame(const Game& game) {
     if (game.NumPlayers < 1 || game.BoardWidth < 1 || game.BoardHeight < 1)
-        throw Error("There is no game to save.");
+        throw Error(Tx("Files", "There is no game to save."));
     if (game.ScenarioName.size() > static_cast<size_t>(kMaxSavedNameLength))
-        throw Error("The scenario name is too long to be saved.");
+        throw Error(Tx("Files", "The scenario name is too long to be saved."));
 
     const BoardArrays& board = game.Board();
     if (board.Width() != game.BoardWidth || board.Height() != game.BoardHeight ||
         board.Players() != game.NumPlayers)
-        throw Error("This game cannot be saved: its board does not have the game's size.");
+        throw Error(
+            Tx("Files", "This game cannot be saved: its board does not have the game's size."));
 
     ByteWriter out;
     out.Bytes(kSavedGameTag);
@@ -239,10 +251,15 @@ std::string EncodeSavedGame(const Game& game) {
     try {
         DecodeSavedGame(bytes);
     } catch (const Error& error) {
-        std::string why = error.what();
-        auto newline = why.find('\n');
-        throw Error("This game cannot be saved: " +
-                    (newline == std::string::npos ? why : why.substr(newline + 1)));
+        // The reason without the reader's first line, which speaks of loading.
+        const Text& why = error.Message();
+        Text reason = why;
+        if (why.Source() == "%1\n%2" && why.Args().size() == 2) {
+            reason = why.Args()[1];
+        } else if (const auto newline = why.English().find('\n'); newline != std::string::npos) {
+            reason = Verbatim(why.English().substr(newline + 1));
+        }
+        throw Error(Tx("Files", "This game cannot be saved: %1").Arg(reason));
     }
     return bytes;
 }
@@ -262,7 +279,7 @@ SavedGame CheckSavedGame(std::string_view bytes, const UnitSpecs& specs) {
     HeadlessPort port;
     Game scratch(specs, port, 0);
     RestoreSavedGame(saved, scratch);
-    if (std::string problem = BoardProblem(scratch); !problem.empty())
+    if (Text problem = BoardProblem(scratch); !problem.Source().empty())
         Refuse(problem);
     return saved;
 }
@@ -271,12 +288,12 @@ SavedGame ReadSavedGame(const fs::path& path, const UnitSpecs& specs) {
     std::ifstream file(path, std::ios::binary);
     std::error_code ignored;
     if (!file || fs::is_directory(path, ignored))
-        Refuse("Cannot open \"" + path.string() + "\".");
+        Refuse(Tx("Files", "Cannot open \"%1\".").Arg(path.string()));
     // Bytes beyond the longest possible game are never read, so any file can be offered.
     std::string bytes(kMaxSavedGameSize, '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad())
-        Refuse("Cannot read \"" + path.string() + "\".");
+        Refuse(Tx("Files", "Cannot read \"%1\".").Arg(path.string()));
     bytes.resize(static_cast<size_t>(file.gcount()));
     return CheckSavedGame(bytes, specs);
 }

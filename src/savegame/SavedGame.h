@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Text.h"
+
 #include "engine/BoardArrays.h"
 #include "engine/Game.h"
 #include "engine/GameState.h"
@@ -30,7 +32,8 @@ namespace marovane {
 
 inline constexpr std::string_view kSavedGameTag = "MVG";
 // The one message every refused saved game starts with.
-inline constexpr const char* kInvalidSaveFile = "Invalid save file.";
+// Translated under "Files".
+inline constexpr const char* kInvalidSaveFile = MAROVANE_TEXT("Files", "Invalid save file.");
 // Scenario names come from file names, which are far shorter than this.
 inline constexpr int kMaxSavedNameLength = 255;
 

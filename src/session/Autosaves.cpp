@@ -51,8 +51,9 @@ fs::path Autosaves::Write(const Game& game) {
     std::error_code error;
     fs::create_directories(folder_, error);
     if (error)
-        throw Error("Cannot make the folder \"" + folder_.string() + "\": " + error.message() +
-                    ".");
+        throw Error(Tx("Session", "Cannot make the folder \"%1\": %2.")
+                        .Arg(folder_.string())
+                        .Arg(error.message()));
     const std::vector<fs::path> files = Files();
     const uint64_t next = files.empty() ? 1 : Number(files.front()) + 1;
     const fs::path target = folder_ / (kPrefix + std::to_string(next) + kExtension);

@@ -84,10 +84,10 @@ void EventLog::Heard(const Game& game, const GameEvent& event) {
     Notify(before);
 }
 
-void EventLog::Told(const std::string& message) {
+void EventLog::Told(const Text& message) {
     // The box that announces a turn to the humans sharing the machine: the heading says it.
     if (!entries_.empty() && entries_.back().Content.Heading &&
-        message == "Player " + std::to_string(entries_.back().Content.Player) + "'s Turn")
+        message.English() == "Player " + std::to_string(entries_.back().Content.Player) + "'s Turn")
         return;
     const size_t before = shown_.size();
     rewritten_ = false;
@@ -117,7 +117,8 @@ void EventLog::Add(Line line, Readers readers) {
 }
 
 void EventLog::BeginTurn(const Game& game, int player) {
-    Add({record_.RoundText() + " - Player " + std::to_string(player), player, true}, kEveryone);
+    Add({Tx("Events", "%1 - Player %2").Arg(record_.RoundText()).Arg(player), player, true},
+        kEveryone);
     if (game.HideOpponents && player >= 1 && player <= game.NumPlayers &&
         game.Seat(player) != SeatKind::HumanHere)
         hidden_ = HiddenTurn{player, {}, {}, {}};
@@ -149,19 +150,27 @@ void EventLog::SumUp(bool turnOver) {
         if (!(humans_ & Bit(p)) || p == turn.Player)
             continue;
         const int attacks = turn.Attacks[p];
-        std::string text;
+        Text text;
         if (attacks > 0) {
-            text = "Hidden turn: " + std::to_string(attacks) +
-                   (attacks == 1 ? " attack" : " attacks") + " on your units; ";
             if (turn.Lost[p].empty()) {
-                text += "none lost";
+                text = (attacks == 1
+                            ? Tx("Events", "Hidden turn: %1 attack on your units; none lost")
+                            : Tx("Events", "Hidden turn: %1 attacks on your units; none lost"))
+                           .Arg(attacks);
             } else {
-                text += "you lost ";
-                for (size_t i = 0; i < turn.Lost[p].size(); ++i)
-                    text += (i > 0 ? ", " : "") + UnitTypeName(*specs_, turn.Lost[p][i]);
+                Text lost = UnitNameText(*specs_, turn.Lost[p][0]);
+                for (size_t i = 1; i < turn.Lost[p].size(); ++i)
+                    lost = Tx("Events", "%1, %2")
+                               .Arg(lost)
+                               .Arg(UnitNameText(*specs_, turn.Lost[p][i]));
+                text = (attacks == 1
+                            ? Tx("Events", "Hidden turn: %1 attack on your units; you lost %2")
+                            : Tx("Events", "Hidden turn: %1 attacks on your units; you lost %2"))
+                           .Arg(attacks)
+                           .Arg(lost);
             }
         } else if (turnOver && !turn.Summed[p]) {
-            text = "Hidden turn: none of your units was attacked";
+            text = Tx("Events", "Hidden turn: none of your units was attacked");
         } else {
             continue;
         }
@@ -173,7 +182,7 @@ void EventLog::SumUp(bool turnOver) {
 }
 
 void EventLog::Write(const Game& game, const GameEvent& event) {
-    if (EventWords(*specs_, event).empty())
+    if (EventWords(*specs_, event).Source().empty())
         return; // nothing the log puts in words
     // Each reader reads what he saw: readers grouped by the part of the event they saw.
     std::array<Readers, 3> saw{};
@@ -195,8 +204,8 @@ void EventLog::Write(const Game& game, const GameEvent& event) {
     bool summed = false;
     for (const Sighted sighted : {Sighted::Whole, Sighted::TargetOnly, Sighted::ActorOnly}) {
         const Readers readers = saw[static_cast<size_t>(sighted)];
-        std::string text = readers ? EventWords(*specs_, event, sighted) : std::string();
-        if (text.empty())
+        Text text = readers ? EventWords(*specs_, event, sighted) : Text();
+        if (text.Source().empty())
             continue;
         if (!summed)
             SumUp(false);

@@ -25,8 +25,8 @@ namespace marovane {
 class EventLog : public GameEventListener {
 public:
     struct Line {
-        std::string Text; // Latin-1, plain text
-        int Player = 0;   // whose colour the line takes: who acted, 0 for nobody
+        marovane::Text Text; // plain text, shown in the reader's language
+        int Player = 0;      // whose colour the line takes: who acted, 0 for nobody
         bool Heading = false;
         bool operator==(const Line&) const = default;
     };
@@ -44,7 +44,7 @@ public:
     // A message the rules showed in a box; the line of the event it announces (a player out, the
     // game's end, a raid) takes its words instead of a line of its own, and the heading of a turn
     // stands for the box that announces it.
-    void Told(const std::string& message);
+    void Told(const marovane::Text& message);
 
     // The lines the viewer may read, oldest first.
     const std::vector<Line>& Lines() const { return shown_; }

@@ -3,102 +3,147 @@
 #include "engine/GameState.h"
 #include "scenario/Options.h"
 
+#include <vector>
+
 namespace marovane {
 
 namespace {
 
-std::string PlayerName(int p) {
-    return "Player " + std::to_string(p);
+Text PlayerName(int p) {
+    return Tx("Events", "Player %1").Arg(p);
 }
 
 // "Archer (Player 2)".
-std::string UnitOf(const UnitSpecs& specs, int type, int player) {
-    return UnitTypeName(specs, type) + " (" + PlayerName(player) + ")";
+Text UnitOf(const UnitSpecs& specs, int type, int player) {
+    return Tx("Events", "%1 (%2)").Arg(UnitNameText(specs, type)).Arg(PlayerName(player));
+}
+
+// A battle is told in up to four clauses, joined by "; ".
+Text Joined(const std::vector<Text>& clauses) {
+    Text text = clauses.front();
+    for (size_t i = 1; i < clauses.size(); ++i)
+        text = Tx("Events", "%1; %2").Arg(text).Arg(clauses[i]);
+    return text;
 }
 
 struct Words {
     const UnitSpecs& specs;
     Sighted sighted;
 
-    std::string operator()(const game_event::Step&) const { return {}; }
-    std::string operator()(const game_event::TurnStart&) const { return {}; }
+    Text operator()(const game_event::Step&) const { return {}; }
+    Text operator()(const game_event::TurnStart&) const { return {}; }
 
-    std::string operator()(const game_event::Battle& e) const {
-        const std::string attacker = UnitTypeName(specs, e.AttackerType);
-        const std::string target = UnitTypeName(specs, e.TargetType);
+    Text operator()(const game_event::Battle& e) const {
+        const Text attacker = UnitNameText(specs, e.AttackerType);
+        const Text target = UnitNameText(specs, e.TargetType);
+        std::vector<Text> clauses;
         if (sighted == Sighted::ActorOnly) {
-            return UnitOf(specs, e.AttackerType, e.Attacker) + " attacks out of sight" +
-                   (e.AttackerKilled ? "; " + attacker + " is destroyed" : "");
+            clauses.push_back(Tx("Events", "%1 attacks out of sight")
+                                  .Arg(UnitOf(specs, e.AttackerType, e.Attacker)));
+            if (e.AttackerKilled)
+                clauses.push_back(Tx("Events", "%1 is destroyed").Arg(attacker));
+            return Joined(clauses);
         }
         const bool seen = sighted == Sighted::Whole;
-        std::string text = seen ? UnitOf(specs, e.AttackerType, e.Attacker) : "An unseen unit";
-        text += e.Hit ? " hits " + UnitOf(specs, e.TargetType, e.Target) + " for " +
-                            std::to_string(e.Damage)
-                      : " misses " + UnitOf(specs, e.TargetType, e.Target);
+        const Text targetOf = UnitOf(specs, e.TargetType, e.Target);
+        if (seen) {
+            const Text attackerOf = UnitOf(specs, e.AttackerType, e.Attacker);
+            clauses.push_back(
+                e.Hit
+                    ? Tx("Events", "%1 hits %2 for %3").Arg(attackerOf).Arg(targetOf).Arg(e.Damage)
+                    : Tx("Events", "%1 misses %2").Arg(attackerOf).Arg(targetOf));
+        } else {
+            clauses.push_back(
+                e.Hit ? Tx("Events", "An unseen unit hits %1 for %2").Arg(targetOf).Arg(e.Damage)
+                      : Tx("Events", "An unseen unit misses %1").Arg(targetOf));
+        }
         if (e.TargetKilled)
-            text += "; " + target + " is destroyed";
+            clauses.push_back(Tx("Events", "%1 is destroyed").Arg(target));
         if (e.Counter)
-            text += "; " + target + " strikes back for " + std::to_string(*e.Counter);
+            clauses.push_back(Tx("Events", "%1 strikes back for %2").Arg(target).Arg(*e.Counter));
         if (e.AttackerKilled)
-            text += "; " + (seen ? attacker : std::string("the attacker")) + " is destroyed";
-        return text;
+            clauses.push_back(seen ? Tx("Events", "%1 is destroyed").Arg(attacker)
+                                   : Tx("Events", "the attacker is destroyed"));
+        return Joined(clauses);
     }
-    std::string operator()(const game_event::Heal& e) const {
-        const std::string healer = UnitOf(specs, unit_type::Priest, e.Player);
-        const std::string patient = UnitTypeName(specs, e.TargetType);
+    Text operator()(const game_event::Heal& e) const {
+        const Text healer = UnitOf(specs, unit_type::Priest, e.Player);
+        const Text patient = UnitNameText(specs, e.TargetType);
         if (sighted == Sighted::ActorOnly)
-            return healer + " heals out of sight";
+            return Tx("Events", "%1 heals out of sight").Arg(healer);
         if (sighted == Sighted::TargetOnly)
-            return e.Restored > 0 ? patient + " is healed for " + std::to_string(e.Restored) : "";
-        return e.Restored > 0 ? healer + " heals " + patient + " for " + std::to_string(e.Restored)
-                              : healer + " tends " + patient + " without effect";
+            return e.Restored > 0 ? Tx("Events", "%1 is healed for %2").Arg(patient).Arg(e.Restored)
+                                  : Text();
+        return e.Restored > 0
+                   ? Tx("Events", "%1 heals %2 for %3").Arg(healer).Arg(patient).Arg(e.Restored)
+                   : Tx("Events", "%1 tends %2 without effect").Arg(healer).Arg(patient);
     }
-    std::string operator()(const game_event::Repair& e) const {
-        const std::string mender = UnitOf(specs, unit_type::Peasant, e.Player);
-        const std::string wall = UnitTypeName(specs, unit_type::Wall);
+    Text operator()(const game_event::Repair& e) const {
+        const Text mender = UnitOf(specs, unit_type::Peasant, e.Player);
+        const Text wall = UnitNameText(specs, unit_type::Wall);
         if (sighted == Sighted::ActorOnly)
-            return mender + " repairs out of sight";
+            return Tx("Events", "%1 repairs out of sight").Arg(mender);
         if (sighted == Sighted::TargetOnly)
-            return e.Restored > 0 ? wall + " is repaired for " + std::to_string(e.Restored) : "";
-        return e.Restored > 0 ? mender + " repairs " + wall + " for " + std::to_string(e.Restored)
-                              : mender + " works on " + wall + " without effect";
+            return e.Restored > 0 ? Tx("Events", "%1 is repaired for %2").Arg(wall).Arg(e.Restored)
+                                  : Text();
+        return e.Restored > 0
+                   ? Tx("Events", "%1 repairs %2 for %3").Arg(mender).Arg(wall).Arg(e.Restored)
+                   : Tx("Events", "%1 works on %2 without effect").Arg(mender).Arg(wall);
     }
-    std::string operator()(const game_event::Purchase& e) const {
-        return PlayerName(e.Player) + " buys " + UnitTypeName(specs, e.Type) + " for " +
-               FormatMoney(e.Price);
+    Text operator()(const game_event::Purchase& e) const {
+        return Tx("Events", "%1 buys %2 for %3")
+            .Arg(PlayerName(e.Player))
+            .Arg(UnitNameText(specs, e.Type))
+            .Arg(FormatMoney(e.Price));
     }
-    std::string operator()(const game_event::Sale& e) const {
-        return PlayerName(e.Player) + " sells " + UnitTypeName(specs, e.Type) + " for " +
-               FormatMoney(e.Price);
+    Text operator()(const game_event::Sale& e) const {
+        return Tx("Events", "%1 sells %2 for %3")
+            .Arg(PlayerName(e.Player))
+            .Arg(UnitNameText(specs, e.Type))
+            .Arg(FormatMoney(e.Price));
     }
-    std::string operator()(const game_event::Rescue& e) const {
-        return PlayerName(e.Player) + " brings " + UnitTypeName(specs, e.Type) +
-               " home for a reward of " + FormatMoney(e.Reward);
+    Text operator()(const game_event::Rescue& e) const {
+        return Tx("Events", "%1 brings %2 home for a reward of %3")
+            .Arg(PlayerName(e.Player))
+            .Arg(UnitNameText(specs, e.Type))
+            .Arg(FormatMoney(e.Reward));
     }
-    std::string operator()(const game_event::Freed& e) const {
-        return UnitOf(specs, e.Type, e.Player) + " is freed and joins the party";
+    Text operator()(const game_event::Freed& e) const {
+        return Tx("Events", "%1 is freed and joins the party").Arg(UnitOf(specs, e.Type, e.Player));
     }
-    std::string operator()(const game_event::Raid& e) const {
-        return PlayerName(e.Raider) + " raids " + PlayerName(e.Victim) + "'s keep and takes " +
-               FormatMoney(e.Amount);
+    Text operator()(const game_event::Raid& e) const {
+        return Tx("Events", "Player %1 raids Player %2's keep and takes %3")
+            .Arg(e.Raider)
+            .Arg(e.Victim)
+            .Arg(FormatMoney(e.Amount));
     }
-    std::string operator()(const game_event::CastleTaken& e) const {
-        return PlayerName(e.Conqueror) + " takes " + PlayerName(e.Loser) + "'s castle and " +
-               FormatMoney(e.Treasury) + " of its treasury";
+    Text operator()(const game_event::CastleTaken& e) const {
+        return Tx("Events", "Player %1 takes Player %2's castle and %3 of its treasury")
+            .Arg(e.Conqueror)
+            .Arg(e.Loser)
+            .Arg(FormatMoney(e.Treasury));
     }
-    std::string operator()(const game_event::PlayerOut& e) const {
-        static const char* const kWhy[] = {" resigns", " has been conquered",
-                                           " has lost the King and Queen", " has lost the castle"};
+    Text operator()(const game_event::PlayerOut& e) const {
+        static const char* const kWhy[] = {
+            MAROVANE_TEXT("Events", "Player %1 resigns"),
+            MAROVANE_TEXT("Events", "Player %1 has been conquered"),
+            MAROVANE_TEXT("Events", "Player %1 has lost the King and Queen"),
+            MAROVANE_TEXT("Events", "Player %1 has lost the castle")};
         const bool known = e.Reason >= 0 && e.Reason <= 3;
-        return PlayerName(e.Player) + (known ? kWhy[e.Reason] : " is out");
+        return Tx("Events", known ? kWhy[e.Reason] : MAROVANE_TEXT("Events", "Player %1 is out"))
+            .Arg(e.Player);
     }
-    std::string operator()(const game_event::GameEnd& e) const {
+    Text operator()(const game_event::GameEnd& e) const {
         if (e.Winner < 1)
-            return "The game is over";
-        const std::string who = e.Team ? PlayerName(e.Winner) + "'s team" : PlayerName(e.Winner);
-        if (e.Reason == 1)
-            return who + (e.Team ? " have" : " has") + " conquered all";
-        return who + (e.Team ? " win" : " wins");
+            return Tx("Events", "The game is over");
+        if (e.Team) {
+            return (e.Reason == 1 ? Tx("Events", "Player %1's team have conquered all")
+                                  : Tx("Events", "Player %1's team win"))
+                .Arg(e.Winner);
+        }
+        return (e.Reason == 1 ? Tx("Events", "Player %1 has conquered all")
+                              : Tx("Events", "Player %1 wins"))
+            .Arg(e.Winner);
     }
 };
 
@@ -124,7 +169,7 @@ std::string UnitTypeName(const UnitSpecs& specs, int type) {
     return ValidUnitType(type) ? specs.UnitName[static_cast<size_t>(type)] : "unit";
 }
 
-std::string EventWords(const UnitSpecs& specs, const GameEvent& event, Sighted sighted) {
+Text EventWords(const UnitSpecs& specs, const GameEvent& event, Sighted sighted) {
     return std::visit(Words{specs, sighted}, event);
 }
 

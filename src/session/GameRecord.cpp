@@ -40,8 +40,9 @@ void GameRecord::Resume(const Game& game) {
         Changed();
 }
 
-std::string GameRecord::RoundText() const {
-    return "Round " + std::to_string(round_) + (roundKnown_ ? "" : " since loading");
+Text GameRecord::RoundText() const {
+    return (roundKnown_ ? Tx("Events", "Round %1") : Tx("Events", "Round %1 since loading"))
+        .Arg(round_);
 }
 
 void GameRecord::Heard(const Game& game, const GameEvent& event) {

@@ -40,7 +40,7 @@ public:
     // Whether Round counts from the game's first round (not from a loading later on).
     bool RoundKnown() const { return roundKnown_; }
     // "Round 3", or "Round 3 since loading" for a game loaded after its first round.
-    std::string RoundText() const;
+    Text RoundText() const;
     const Tally& For(int player) const { return tallies_[static_cast<size_t>(player)]; }
     // How the game ended, once it has.
     const std::optional<game_event::GameEnd>& Ending() const { return ending_; }

@@ -215,8 +215,8 @@ void GameSession::HumanTurnBegins(const Game& game) {
     } catch (const Error& error) {
         // Said once: the game goes on without being kept rather than ask at every turn.
         if (!autosaveFailureShown_)
-            game_.Interaction().ShowMessage(std::string("The game could not be kept for later: ") +
-                                            error.what());
+            game_.Interaction().ShowMessage(
+                Tx("Session", "The game could not be kept for later: %1").Arg(error.Message()));
         autosaveFailureShown_ = true;
     }
 }
@@ -237,8 +237,9 @@ bool GameSession::ResumeLastGame() {
         try {
             LoadChecked(file);
         } catch (const Error&) {
-            interaction.ShowMessage("The autosaved game \"" + file.filename().string() +
-                                    "\" is damaged and was passed over.");
+            interaction.ShowMessage(
+                Tx("Session", "The autosaved game \"%1\" is damaged and was passed over.")
+                    .Arg(file.filename().string()));
             continue;
         }
         // A resumed game has no file of its own yet: Save asks for one, and never writes over
@@ -246,7 +247,7 @@ bool GameSession::ResumeLastGame() {
         game_.SetSaveFile({});
         return true;
     }
-    interaction.ShowMessage("There is no autosaved game to resume.");
+    interaction.ShowMessage(Tx("Session", "There is no autosaved game to resume."));
     return false;
 }
 
@@ -258,8 +259,8 @@ GameSession::LeavingQuestion GameSession::QuestionBeforeLeaving() const {
     return SavingAllowed() ? LeavingQuestion::SaveFirst : LeavingQuestion::DiscardUnsaved;
 }
 
-std::string GameSession::ResignQuestion() const {
-    return "Resign Player " + std::to_string(game_.CurrentPlayer) + "'s game?";
+Text GameSession::ResignQuestion() const {
+    return Tx("Session", "Resign Player %1's game?").Arg(game_.CurrentPlayer);
 }
 
 // ---- The Options menu -------------------------------------------------------------------------

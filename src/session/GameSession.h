@@ -129,11 +129,13 @@ public:
     // turn, and whether to give it up unsaved while a computer moves (saving waits for a human).
     enum class LeavingQuestion { None, SaveFirst, DiscardUnsaved };
     LeavingQuestion QuestionBeforeLeaving() const;
-    static constexpr const char* kSaveFirstQuestion = "Save the current game first?";
-    static constexpr const char* kDiscardUnsavedQuestion =
-        "The current game can be saved only during a human's turn. Discard it?";
+    // Both translated under "Session".
+    static constexpr const char* kSaveFirstQuestion =
+        MAROVANE_TEXT("Session", "Save the current game first?");
+    static constexpr const char* kDiscardUnsavedQuestion = MAROVANE_TEXT(
+        "Session", "The current game can be saved only during a human's turn. Discard it?");
     // Player > Resign asks first: "Resign Player N's game?".
-    std::string ResignQuestion() const;
+    Text ResignQuestion() const;
 
     // The round and what each player lost, destroyed and spent, from the rules' events.
     const GameRecord& Record() const { return record_; }

@@ -41,7 +41,8 @@ ImportName ChooseImportName(const ScenarioFolders& folders, const std::string& n
             // A damaged scenario of that name is not the same one; it keeps its name.
         }
     }
-    throw Error("There are too many scenarios named '" + name + "'; rename some of them first.");
+    throw Error(Tx("Session", "There are too many scenarios named '%1'; rename some of them first.")
+                    .Arg(name));
 }
 
 } // namespace
@@ -49,7 +50,7 @@ ImportName ChooseImportName(const ScenarioFolders& folders, const std::string& n
 ImportedScenario ImportScenario(const ScenarioFolders& folders, const fs::path& source) {
     const GameDef def = ReadDefFile(source);
     const std::string name = ScenarioNameOf(source);
-    if (const std::string refusal = ScenarioRefusal(def, name); !refusal.empty())
+    if (const Text refusal = ScenarioRefusal(def, name); !refusal.Source().empty())
         throw Error(refusal);
     if (InFolder(source, folders.Program()) || InFolder(source, folders.Writable()))
         return {source, false};

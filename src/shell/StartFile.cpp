@@ -5,6 +5,7 @@
 #include "session/ScenarioImport.h"
 #include "shell/CommandLine.h"
 #include "ui/GameWindow.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
@@ -42,7 +43,7 @@ std::optional<fs::path> BringIntoFolder(GameWindow& window, const QString& name)
         QMessageBox::warning(
             &window, kProductName,
             QCoreApplication::translate("StartFile", "The scenario %1 was not opened.\n\n%2")
-                .arg(name, QString::fromLatin1(refusal.what())));
+                .arg(name, Translated(refusal.Message())));
         return std::nullopt;
     }
 }

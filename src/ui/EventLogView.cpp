@@ -2,6 +2,7 @@
 
 #include "session/EventLog.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -55,7 +56,10 @@ void EventLogView::Refresh(bool rewritten) {
         if (!document()->isEmpty())
             cursor.insertBlock();
         // Plain text: whatever a message holds is shown as it stands.
-        cursor.insertText(Latin1(line.Text), format);
+        // A box's message that came from another machine arrived in English.
+        cursor.insertText(line.Text.IsValue() ? TranslatedIfKnown("Rules", line.Text.Source())
+                                              : Translated(line.Text),
+                          format);
     }
     if (atBottom)
         bar->setValue(bar->maximum());

@@ -7,6 +7,7 @@
 #include "session/GameSession.h"
 #include "ui/LocalPath.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 #include "ui/dialogs/GameSetupDialog.h"
 #include "util/Error.h"
 
@@ -74,7 +75,7 @@ bool GameCommands::MayLeaveRunningGame() {
         return true;
     case GameSession::LeavingQuestion::SaveFirst:
         switch (QMessageBox::question(
-            &window_, kProductName, GameSession::kSaveFirstQuestion,
+            &window_, kProductName, Translated(Tx("Session", GameSession::kSaveFirstQuestion)),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
         case QMessageBox::Save:
             // A save that was cancelled or failed keeps the game: nothing is lost unasked.
@@ -85,9 +86,11 @@ bool GameCommands::MayLeaveRunningGame() {
             return false;
         }
     case GameSession::LeavingQuestion::DiscardUnsaved:
-        return QMessageBox::question(&window_, kProductName, GameSession::kDiscardUnsavedQuestion,
-                                     QMessageBox::Discard | QMessageBox::Cancel,
-                                     QMessageBox::Cancel) == QMessageBox::Discard;
+        return QMessageBox::question(
+                   &window_, kProductName,
+                   Translated(Tx("Session", GameSession::kDiscardUnsavedQuestion)),
+                   QMessageBox::Discard | QMessageBox::Cancel,
+                   QMessageBox::Cancel) == QMessageBox::Discard;
     }
     return false;
 }
@@ -194,7 +197,7 @@ bool GameCommands::LoadFrom(const QString& path) {
         session_.Load(ToLocalPath(path));
     } catch (const Error&) {
         // The running game is left exactly as it was.
-        QMessageBox::information(&window_, kProductName, kInvalidSaveFile);
+        QMessageBox::information(&window_, kProductName, Translated(Tx("Files", kInvalidSaveFile)));
         return false;
     }
     if (Loaded)
@@ -233,7 +236,7 @@ bool GameCommands::SaveTo(const QString& path) {
     try {
         session_.Save(ToLocalPath(path));
     } catch (const Error& error) {
-        QMessageBox::warning(&window_, kProductName, QString::fromLatin1(error.what()));
+        QMessageBox::warning(&window_, kProductName, Translated(error.Message()));
         return false;
     }
     if (auto* main = qobject_cast<QMainWindow*>(&window_))

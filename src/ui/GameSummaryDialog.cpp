@@ -4,6 +4,7 @@
 #include "scenario/Options.h"
 #include "session/GameRecord.h"
 #include "ui/QtText.h"
+#include "ui/Translated.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -27,7 +28,7 @@ QString WinnerLine(const Game& game, const game_event::GameEnd& end) {
     if (end.Team)
         return (home ? GameSummaryDialog::tr("%1 win by bringing the royals home.")
                      : GameSummaryDialog::tr("%1 win by conquest."))
-            .arg(Latin1(game.TeamName(end.Winner)));
+            .arg(Translated(game.TeamName(end.Winner)));
     return (home ? GameSummaryDialog::tr("Player %1 wins by bringing the royals home.")
                  : GameSummaryDialog::tr("Player %1 wins by conquest."))
         .arg(end.Winner);

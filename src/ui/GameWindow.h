@@ -96,8 +96,8 @@ public:
     bool LoadFrom(const QString& path) { return commands_->LoadFrom(path); }
 
     // ---- What the rules tell the player ------------------------------------------------------
-    void ShowMessage(const std::string& text) override;
-    void ShowStatus(const std::string& text) override;
+    void ShowMessage(const Text& text) override;
+    void ShowStatus(const Text& text) override;
     void ShowKeep(KeepVisit& visit) override;
     void ShowUnitPanel(int panel, int x, int y) override;
     void NoMovesLeft() override;

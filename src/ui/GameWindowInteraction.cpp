@@ -1,5 +1,7 @@
 #include "ui/GameWindow.h"
 
+#include "ui/Translated.h"
+
 #include "engine/KeepVisit.h"
 #include "net/NetworkPlay.h"
 #include "scenario/Options.h"
@@ -15,6 +17,7 @@
 #include "ui/QtText.h"
 #include "ui/SidePanel.h"
 #include "ui/UnitNames.h"
+#include "ui/Translated.h"
 #include "ui/UnitPanel.h"
 
 #include <QAction>
@@ -36,14 +39,24 @@ constexpr int kStatusMs = 15000;
 
 } // namespace
 
-void GameWindow::ShowMessage(const std::string& text) {
-    // What a box tells stays in the log.
-    session_->Log().Told(text);
-    ShowPlainMessage(this, QMessageBox::Information, kProductName, Latin1(text));
+namespace {
+
+// A text of the rules in the player's language. One that came as it stands is a message another
+// machine sent in English: the rules' messages without values are known word for word.
+QString Shown(const Text& text) {
+    return text.IsValue() ? TranslatedIfKnown("Rules", text.Source()) : Translated(text);
 }
 
-void GameWindow::ShowStatus(const std::string& text) {
-    statusBar()->showMessage(Latin1(text), kStatusMs);
+} // namespace
+
+void GameWindow::ShowMessage(const Text& text) {
+    // What a box tells stays in the log.
+    session_->Log().Told(text);
+    ShowPlainMessage(this, QMessageBox::Information, kProductName, Shown(text));
+}
+
+void GameWindow::ShowStatus(const Text& text) {
+    statusBar()->showMessage(Shown(text), kStatusMs);
 }
 
 void GameWindow::ShowKeep(KeepVisit& visit) {
@@ -186,7 +199,7 @@ void GameWindow::ShowRound() {
     if (game.CurrentPlayer < 1)
         return;
     side_->ShowRound(tr("%1 - Player %2's turn")
-                         .arg(QString::fromStdString(session_->Record().RoundText()))
+                         .arg(Translated(session_->Record().RoundText()))
                          .arg(game.CurrentPlayer));
 }
 
@@ -194,9 +207,9 @@ void GameWindow::ResignAsked() {
     Game& game = CurrentGame();
     if (!game.GameOn)
         return;
-    if (QMessageBox::question(
-            this, kProductName, QString::fromStdString(session_->ResignQuestion()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    if (QMessageBox::question(this, kProductName, Translated(session_->ResignQuestion()),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
         return;
     game.Resign();
     EnableComforts();

@@ -6,6 +6,7 @@
 #include "scenario/Options.h"
 #include "ui/PictureStrip.h"
 #include "ui/UnitNames.h"
+#include "ui/Translated.h"
 #include "util/Error.h"
 
 #include <QGridLayout>
@@ -162,7 +163,7 @@ void KeepDialog::Act(void (KeepVisit::*action)()) {
     try {
         (visit_->*action)();
     } catch (const Error& error) {
-        QMessageBox::warning(this, windowTitle(), QString::fromLatin1(error.what()));
+        QMessageBox::warning(this, windowTitle(), Translated(error.Message()));
     }
     Refresh();
 }
@@ -173,7 +174,7 @@ void KeepDialog::Buy(int type) {
     try {
         visit_->Buy(type);
     } catch (const Error& error) {
-        QMessageBox::warning(this, windowTitle(), QString::fromLatin1(error.what()));
+        QMessageBox::warning(this, windowTitle(), Translated(error.Message()));
     }
     Refresh();
 }

@@ -32,7 +32,7 @@ fs::path FollowLinks(fs::path path) {
             return path;
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    throw Error("Cannot write \"" + path.string() + "\": too many symbolic links.");
+    throw Error(Tx("Files", "Cannot write \"%1\": too many symbolic links.").Arg(path.string()));
 }
 
 // A hidden name beside the target, unique enough that two writers never share it.
@@ -56,7 +56,7 @@ void WriteFileAtomically(const fs::path& name, std::string_view content, FileSyn
     auto fail = [&](const std::string& why) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        throw Error("Cannot write \"" + name.string() + "\": " + why + ".");
+        throw Error(Tx("Files", "Cannot write \"%1\": %2.").Arg(name.string()).Arg(why));
     };
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -84,7 +84,7 @@ void WriteFileAtomically(const fs::path& name, std::string_view content, FileSyn
         if (fd >= 0)
             ::close(fd);
         ::unlink(temporary.c_str());
-        throw Error("Cannot write \"" + name.string() + "\": " + why + ".");
+        throw Error(Tx("Files", "Cannot write \"%1\": %2.").Arg(name.string()).Arg(why));
     };
 
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

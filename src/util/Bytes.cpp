@@ -68,13 +68,30 @@ ByteReader::ByteReader(std::span<const uint8_t> bytes, ByteWording wording)
     : ByteReader(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                  std::move(wording)) {}
 
+namespace {
+
+// The sources the readers name, for the catalogues: the window translates them at run time.
+[[maybe_unused]] const char* const kSourceWords[] = {MAROVANE_TEXT("Files", "data"),
+                                                     MAROVANE_TEXT("Files", "file"),
+                                                     MAROVANE_TEXT("Files", "message")};
+
+} // namespace
+
+void ByteReader::Refuse(const marovane::Text& detail) const {
+    if (wording_.Heading.empty())
+        throw Error(detail);
+    throw Error(Tx("Files", "%1\n%2").Arg(Tx("Files", wording_.Heading.c_str())).Arg(detail));
+}
+
 void ByteReader::Refuse(const std::string& detail) const {
-    throw Error(wording_.Heading.empty() ? detail : wording_.Heading + "\n" + detail);
+    Refuse(Verbatim(detail));
 }
 
 void ByteReader::Require(size_t count, std::string_view what) const {
     if (Remaining() < count)
-        Refuse("The " + wording_.Source + " ends inside " + std::string(what) + ".");
+        Refuse(Tx("Files", "The %1 ends inside %2.")
+                   .Arg(Tx("Files", wording_.Source.c_str()))
+                   .Arg(std::string(what)));
 }
 
 std::string_view ByteReader::Bytes(size_t count, std::string_view what) {
@@ -125,8 +142,9 @@ float ByteReader::Float(std::string_view what) {
 bool ByteReader::Flag(std::string_view what) {
     const int16_t value = Int16(what);
     if (value != -1 && value != 0)
-        Refuse("The flag " + std::string(what) + " holds " + std::to_string(value) +
-               " instead of -1 or 0.");
+        Refuse(Tx("Files", "The flag %1 holds %2 instead of -1 or 0.")
+                   .Arg(std::string(what))
+                   .Arg(value));
     return value == -1;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -39,7 +41,8 @@ private:
 };
 
 // How a reader words its refusals: "The <Source> ends inside <what>.", after a first line of its
-// own when Heading is not empty (a saved game's refusals all begin "Invalid save file.").
+// own when Heading is not empty (a saved game's refusals all begin "Invalid save file."). Both
+// are looked up in the "Files" catalogue when the window shows them.
 struct ByteWording {
     std::string Heading;
     std::string Source = "data";
@@ -76,6 +79,7 @@ public:
     size_t Position() const { return position_; }
 
     // Throws marovane::Error with the detail under the reader's heading.
+    [[noreturn]] void Refuse(const marovane::Text& detail) const;
     [[noreturn]] void Refuse(const std::string& detail) const;
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <concepts>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace marovane {
@@ -27,11 +27,16 @@ public:
     Text& Arg(const Text& value) &;
     Text& Arg(const std::string& value) &;
     Text& Arg(const char* value) &;
-    template <std::integral Number> Text& Arg(Number value) & { return Arg(std::to_string(value)); }
+    // (enable_if rather than a concept: Qt's moc reads this header and cannot parse <concepts>.)
+    template <typename Number, std::enable_if_t<std::is_integral_v<Number>, int> = 0>
+    Text& Arg(Number value) & {
+        return Arg(std::to_string(value));
+    }
     Text&& Arg(const Text& value) && { return std::move(Arg(value)); }
     Text&& Arg(const std::string& value) && { return std::move(Arg(value)); }
     Text&& Arg(const char* value) && { return std::move(Arg(value)); }
-    template <std::integral Number> Text&& Arg(Number value) && {
+    template <typename Number, std::enable_if_t<std::is_integral_v<Number>, int> = 0>
+    Text&& Arg(Number value) && {
         return std::move(Arg(std::to_string(value)));
     }
 

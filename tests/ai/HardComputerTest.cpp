@@ -36,7 +36,7 @@ public:
         else
             DoComputerMoves(game, p);
         if (Problem.empty())
-            Problem = BoardProblem(game);
+            Problem = BoardProblem(game).English();
         return Problem.empty();
     }
     void DoComputerKeep(Game& game, KeepVisit& visit) override {

@@ -27,7 +27,7 @@ public:
     }
     void Check(const Game& game, const char* when) {
         if (Problem.empty()) {
-            const std::string problem = BoardProblem(game);
+            const std::string problem = BoardProblem(game).English();
             if (!problem.empty())
                 Problem =
                     std::string(when) + " turn " + std::to_string(TurnsPlayed()) + ": " + problem;

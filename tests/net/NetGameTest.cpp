@@ -82,7 +82,7 @@ TEST(NetGame, HostAndThreeGuestsPlayEveryShippedScenarioToTheSameEnd) {
         ASSERT_TRUE(ended) << scenario.filename() << " stalled";
         EXPECT_FALSE(host.GameOn);
         EXPECT_EQ(host.Role, NetworkRole::Local) << "the host leaves network mode";
-        EXPECT_EQ(BoardProblem(host), "");
+        EXPECT_EQ(BoardProblem(host).English(), "");
         // The board each guest was sent with its loss, or else the last one it was sent.
         std::map<std::string, std::string> lastSent;
         std::set<std::string> lost;
@@ -135,7 +135,7 @@ TEST(NetGame, AGameWithAnEmptySlotIsPlayedToItsEnd) {
     ASSERT_TRUE(ended) << "the host took none of the guest's boards";
     EXPECT_GT(net.host.session.OwnComputer().TurnsPlayed(), 10);
     EXPECT_TRUE(host.PlayerOut[3]);
-    EXPECT_EQ(BoardProblem(host), "");
+    EXPECT_EQ(BoardProblem(host).English(), "");
 }
 
 // A scenario no game can be made from is refused by the guest before it is kept anywhere.

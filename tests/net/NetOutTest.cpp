@@ -86,7 +86,7 @@ TEST(NetGame, OnlyTheGuestToMoveReportsDefeatsAndOnlyThoseItsBoardShows) {
     EXPECT_TRUE(outSentTo(waiting, 2)) << "the other guest hears of it";
     EXPECT_FALSE(outSentTo(waiting, 3));
     EXPECT_FALSE(outSentTo(toMove, 2)) << "the guest that reported it knows";
-    EXPECT_EQ(BoardProblem(host), "");
+    EXPECT_EQ(BoardProblem(host).English(), "");
     EXPECT_TRUE(net.PlayToEnd()) << "the game goes on to its end";
 }
 

@@ -31,26 +31,26 @@ protected:
 
 TEST_F(GameRecordTest, ARoundEndsWhenTheTurnComesBackToTheFirstSlot) {
     Start(3);
-    EXPECT_EQ(record().RoundText(), "Round 1");
+    EXPECT_EQ(record().RoundText().English(), "Round 1");
     game().NextPlayer();
     game().NextPlayer();
     EXPECT_EQ(game().CurrentPlayer, 3);
     EXPECT_EQ(record().Round(), 1);
     game().NextPlayer();
-    EXPECT_EQ(record().RoundText(), "Round 2");
+    EXPECT_EQ(record().RoundText().English(), "Round 2");
 
     // A saved game does not hold the round: after its first round it is counted from loading.
     session.Save(dir.Path() / "later.mvg");
     session.Load(dir.Path() / "later.mvg");
-    EXPECT_EQ(record().RoundText(), "Round 1 since loading");
+    EXPECT_EQ(record().RoundText().English(), "Round 1 since loading");
     game().NextPlayer();
     game().NextPlayer();
     game().NextPlayer();
-    EXPECT_EQ(record().RoundText(), "Round 2 since loading");
+    EXPECT_EQ(record().RoundText().English(), "Round 2 since loading");
 
     // A new game counts afresh.
     Start(2);
-    EXPECT_EQ(record().RoundText(), "Round 1");
+    EXPECT_EQ(record().RoundText().English(), "Round 1");
     EXPECT_EQ(record().For(1), GameRecord::Tally{});
 }
 

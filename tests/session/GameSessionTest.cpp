@@ -185,7 +185,7 @@ TEST_F(GameSessionTest, LeavingAGameAsksWhatCanBeDoneWithIt) {
     ASSERT_TRUE(session.StartNewGame(Scenario("Leave"), test::Humans(2)));
     Game& game = session.CurrentGame();
     EXPECT_EQ(session.QuestionBeforeLeaving(), Q::SaveFirst);
-    EXPECT_EQ(session.ResignQuestion(), "Resign Player 1's game?");
+    EXPECT_EQ(session.ResignQuestion().English(), "Resign Player 1's game?");
     game.PlayerComp[1] = true; // the computer is moving
     EXPECT_EQ(session.QuestionBeforeLeaving(), Q::DiscardUnsaved);
     game.PlayerComp[1] = false;

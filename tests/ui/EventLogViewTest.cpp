@@ -1,9 +1,11 @@
 #include "ui/WindowFixture.h"
 
+#include "engine/HeadlessPort.h"
 #include "session/EventLog.h"
 #include "session/Settings.h"
 #include "ui/BoardWidget.h"
 #include "ui/EventLogView.h"
+#include "ui/Language.h"
 #include "ui/ModalAnswer.h"
 #include "ui/Shoot.h"
 
@@ -80,6 +82,39 @@ TEST_F(EventLogViewTest, TheComputersTurnAndTheBoxesAreWrittenInTheLog) {
     EXPECT_TRUE(log->isVisible()) << "the end of the game can still be read";
 }
 
+// In German the rules' boxes and the log read German with their values in place, while the
+// same resignation without a window (the command-line tool's port) stays English.
+TEST_F(EventLogViewTest, TheRulesSpeakThePlayersLanguageAndTheToolStaysEnglish) {
+    InstallLanguage("de");
+    // English again for the tests after this one, however this one ends.
+    const struct Restore {
+        ~Restore() { InstallLanguage("en"); }
+    } restore;
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Human, SlotKind::Computer};
+    const GameDef def = test::PlainDef(10, 10);
+    ASSERT_TRUE(Start(def, setup));
+    {
+        test::ModalAnswer answer;
+        window->Action("mnuPResign")->trigger();
+        ASSERT_FALSE(game->GameOn);
+        EXPECT_EQ(answer.Messages,
+                  (std::vector<QString>{"Soll Spieler 1 aufgeben?", "Spieler 1 gibt auf!",
+                                        "Spieler 2 hat alles erobert!"}));
+    }
+    const QStringList lines = Lines();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.front(), "Runde 1 - Spieler 1");
+    EXPECT_EQ(lines.back(), "Spieler 2 hat alles erobert!");
+
+    HeadlessPort port;
+    Game tool(game->Specs(), port, 3);
+    ASSERT_TRUE(tool.NewGame(dir.Write("Tool", def), setup));
+    tool.Resign();
+    EXPECT_EQ(port.Messages,
+              (std::vector<std::string>{"Player 1 resigns!", "Player 2 has conquered all!"}));
+}
+
 // The newest line stays in view as lines come, unless the player scrolled back to read.
 TEST(EventLogView, FollowsTheNewestLineUnlessThePlayerReadsBack) {
     GameRecord record;
@@ -91,16 +126,16 @@ TEST(EventLogView, FollowsTheNewestLineUnlessThePlayerReadsBack) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     QScrollBar* bar = view.verticalScrollBar();
     for (int i = 1; i <= 40; ++i)
-        log.Told("Line " + std::to_string(i));
+        log.Told(Verbatim("Line " + std::to_string(i)));
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_EQ(view.LineTexts().back(), "Line 40");
 
     bar->setValue(0);
-    log.Told("Line 41");
+    log.Told(Verbatim("Line 41"));
     EXPECT_EQ(bar->value(), 0) << "the player reading back is left where he reads";
     bar->setValue(bar->maximum());
-    log.Told("<b>Line 42</b>");
+    log.Told(Verbatim("<b>Line 42</b>"));
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_EQ(view.LineTexts().back(), "<b>Line 42</b>") << "plain text, never markup";
 }

@@ -85,7 +85,7 @@ TEST_F(GameWindowTest, MessagesAreShownAsPlainText) {
         }
     });
     poll.start(5);
-    window->ShowMessage("<h1>Big</h1><a href='x'>link</a>");
+    window->ShowMessage(Verbatim("<h1>Big</h1><a href='x'>link</a>"));
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shown, "<h1>Big</h1><a href='x'>link</a>");
 }
@@ -337,7 +337,7 @@ TEST_F(GameWindowTest, AHardTurnLetsTheWindowRunAndStopsForANewGame) {
     ASSERT_TRUE(window->Session().StartPendingGame());
     EXPECT_EQ(game->BoardWidth, 16);
     EXPECT_EQ(game->CurrentPlayer, 1);
-    EXPECT_EQ(BoardProblem(*game), "");
+    EXPECT_EQ(BoardProblem(*game).English(), "");
 }
 
 TEST_F(GameWindowTest, PlayerComputerHandsTheCurrentTurnToTheComputer) {

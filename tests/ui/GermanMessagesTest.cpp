@@ -4,6 +4,8 @@
 #include "ui/ModalAnswer.h"
 #include "ui/dialogs/GameSetupDialog.h"
 
+#include <QPushButton>
+
 #include <sstream>
 
 namespace marovane {
