@@ -3,6 +3,7 @@
 #include "util/Error.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <fstream>
 #include <limits>
@@ -171,15 +172,33 @@ namespace {
 
 } // namespace
 
+Text UnitNameText(const std::string& name) {
+    // The names of the unit table that ships with the game.
+    static constexpr std::array<const char*, kUnitTypes> kShippedNames = {
+        MAROVANE_TEXT("Units", "Peasant"),
+        MAROVANE_TEXT("Units", "Priest"),
+        MAROVANE_TEXT("Units", "Catapult"),
+        MAROVANE_TEXT("Units", "Light Infantry"),
+        MAROVANE_TEXT("Units", "Medium Infantry"),
+        MAROVANE_TEXT("Units", "Heavy Infantry"),
+        MAROVANE_TEXT("Units", "Light Archer"),
+        MAROVANE_TEXT("Units", "Medium Archer"),
+        MAROVANE_TEXT("Units", "Heavy Archer"),
+        MAROVANE_TEXT("Units", "Light Cavalry"),
+        MAROVANE_TEXT("Units", "Medium Cavalry"),
+        MAROVANE_TEXT("Units", "Heavy Cavalry"),
+        MAROVANE_TEXT("Units", "King"),
+        MAROVANE_TEXT("Units", "Queen"),
+        MAROVANE_TEXT("Units", "Wall")};
+    const bool shipped = std::any_of(kShippedNames.begin(), kShippedNames.end(),
+                                     [&name](const char* known) { return name == known; });
+    return shipped ? Tx("Units", name.c_str()) : Verbatim(name);
+}
+
 Text UnitNameText(const UnitSpecs& specs, int type) {
     if (type < 0 || type >= kUnitTypes)
         return Tx("Units", "unit");
-    const std::string& name = specs.UnitName[static_cast<size_t>(type)];
-    for (const char c : name) {
-        if (static_cast<unsigned char>(c) > 127)
-            return Verbatim(name);
-    }
-    return Tx("Units", name.c_str());
+    return UnitNameText(specs.UnitName[static_cast<size_t>(type)]);
 }
 
 UnitSpecs LoadSpecs(const std::filesystem::path& file) {

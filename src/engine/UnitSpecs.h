@@ -29,8 +29,10 @@ struct UnitSpecs {
     int HitPoints(int type) const { return UnitStrength[type] / 10; }
 };
 
-// A unit type's name to show: the names of the shipped table are translated under "Units"; a
-// name that is not plain ASCII comes from a table of someone's own and is shown as it stands.
+// A unit type's name to show: the names of the shipped table are translated under "Units"; any
+// other name comes from a table of someone's own and is shown as it stands. The table itself,
+// the files and the network keep the English names.
+Text UnitNameText(const std::string& name);
 Text UnitNameText(const UnitSpecs& specs, int type);
 
 // Reads "specs.txt": for each type 0..14 a name, a strength code, a cost and the six statistic

@@ -16,8 +16,8 @@
 #include "ui/ProductName.h"
 #include "ui/QtText.h"
 #include "ui/SidePanel.h"
-#include "ui/UnitNames.h"
 #include "ui/Translated.h"
+#include "ui/UnitNames.h"
 #include "ui/UnitPanel.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 #include "engine/UnitSpecs.h"
 #include "scenario/Options.h"
 #include "ui/PictureStrip.h"
-#include "ui/UnitNames.h"
 #include "ui/Translated.h"
+#include "ui/UnitNames.h"
 #include "util/Error.h"
 
 #include <QGridLayout>
