@@ -6,32 +6,9 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <vector>
 
 namespace marovane {
-
-namespace {
-
-// %1..%9 replaced in one pass, as FillIn does for the English form.
-QString FillIn(const QString& pattern, const QStringList& values) {
-    QString out;
-    out.reserve(pattern.size());
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (c == u'%' && i + 1 < pattern.size() && pattern[i + 1] >= u'1' &&
-            pattern[i + 1] <= u'9') {
-            const qsizetype index = pattern[i + 1].unicode() - u'1';
-            if (index < values.size()) {
-                out += values[index];
-                ++i;
-                continue;
-            }
-        }
-        out += c;
-    }
-    return out;
-}
-
-} // namespace
 
 QString Translated(const Text& text) {
     if (text.IsValue()) {
@@ -46,10 +23,11 @@ QString Translated(const Text& text) {
         QCoreApplication::translate(text.Context().c_str(), text.Source().c_str());
     if (text.Args().empty())
         return pattern;
-    QStringList values;
+    // The values go in as the English form's do, through UTF-8.
+    std::vector<std::string> values;
     for (const Text& arg : text.Args())
-        values << Translated(arg);
-    return FillIn(pattern, values);
+        values.push_back(Translated(arg).toStdString());
+    return QString::fromStdString(FillIn(pattern.toStdString(), values));
 }
 
 QString TranslatedIfKnown(const char* context, const std::string& english) {
