@@ -1584,7 +1584,7 @@ Jedes Bild, jeder Mauszeiger und jedes Symbol wird beim Bauen vom eigenen Code d
     </message>
     <message>
         <source>%1 - Player %2&apos;s turn</source>
-        <translation>%1 - Spieler %2 ist am Zug</translation>
+        <translation>%1 - Spieler %2 am Zug</translation>
     </message>
 </context>
 <context>

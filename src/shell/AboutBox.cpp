@@ -11,6 +11,8 @@
 #include <QSysInfo>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace marovane {
 
 namespace {
@@ -88,10 +90,10 @@ AboutBox::AboutBox(PlayerSettings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(bottom);
-    // A window does not ask its wrapped labels how tall they get: the box is made tall enough
-    // for them at its narrowest, and any width it gets beyond that only leaves room.
-    constexpr int kWidth = 440;
-    setMinimumSize(kWidth, layout->totalHeightForWidth(kWidth));
+    // A window does not ask its wrapped labels how tall they get: the box is made as tall as
+    // they need at the width it opens with, and no narrower.
+    const int width = std::max(440, sizeHint().width());
+    setMinimumSize(width, layout->totalHeightForWidth(width));
 }
 
 void AboutBox::done(int result) {

@@ -36,7 +36,7 @@ TEST_F(GermanWindowTest, ShowsTheGameInGermanWithItsValuesInPlace) {
     ASSERT_TRUE(Start(test::PlainDef(8, 8), test::Humans(2)));
     EXPECT_TRUE(window->windowTitle().endsWith(" - Spieler 1"))
         << window->windowTitle().toStdString();
-    EXPECT_TRUE(window->RoundLabel()->text().endsWith(" - Spieler 1 ist am Zug"))
+    EXPECT_TRUE(window->RoundLabel()->text().endsWith(" - Spieler 1 am Zug"))
         << window->RoundLabel()->text().toStdString();
     EXPECT_EQ(window->NextTurnButton()->text(), "&Nächster Zug");
     // A caption that is also a settings key is shown translated.
