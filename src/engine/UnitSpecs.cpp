@@ -150,28 +150,6 @@ UnitSpecs ParseSpecs(std::string_view text, const std::string& fileName) {
     return specs;
 }
 
-namespace {
-
-// The names of the shipped unit table, for the catalogues; a table's names are looked up there
-// when they are shown.
-[[maybe_unused]] const char* const kShippedNames[] = {MAROVANE_TEXT("Units", "Peasant"),
-                                                      MAROVANE_TEXT("Units", "Priest"),
-                                                      MAROVANE_TEXT("Units", "Catapult"),
-                                                      MAROVANE_TEXT("Units", "Light Infantry"),
-                                                      MAROVANE_TEXT("Units", "Medium Infantry"),
-                                                      MAROVANE_TEXT("Units", "Heavy Infantry"),
-                                                      MAROVANE_TEXT("Units", "Light Archer"),
-                                                      MAROVANE_TEXT("Units", "Medium Archer"),
-                                                      MAROVANE_TEXT("Units", "Heavy Archer"),
-                                                      MAROVANE_TEXT("Units", "Light Cavalry"),
-                                                      MAROVANE_TEXT("Units", "Medium Cavalry"),
-                                                      MAROVANE_TEXT("Units", "Heavy Cavalry"),
-                                                      MAROVANE_TEXT("Units", "King"),
-                                                      MAROVANE_TEXT("Units", "Queen"),
-                                                      MAROVANE_TEXT("Units", "Wall")};
-
-} // namespace
-
 Text UnitNameText(const std::string& name) {
     // The names of the unit table that ships with the game.
     static constexpr std::array<const char*, kUnitTypes> kShippedNames = {
