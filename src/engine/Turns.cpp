@@ -1,5 +1,6 @@
 #include "engine/Game.h"
 
+#include "engine/Announcements.h"
 #include "engine/KeepVisit.h"
 #include "scenario/Options.h"
 
@@ -256,12 +257,10 @@ void Game::Win(int p, int reason, bool teams) {
     }
     Text message;
     if (teams && mateInGame)
-        message = (reason == 1 ? Tx("Rules", "%1 have conquered all!") : Tx("Rules", "%1 win!"))
+        message = Tx("Rules", reason == 1 ? announcement::kTeamConquered : announcement::kTeamWins)
                       .Arg(TeamName(p));
     else
-        message = (reason == 1 ? Tx("Rules", "Player %1 has conquered all!")
-                               : Tx("Rules", "Player %1 wins!"))
-                      .Arg(p);
+        message = Tx("Rules", reason == 1 ? announcement::kConquered : announcement::kWins).Arg(p);
     interaction_.ShowMessage(message);
     // What goes to the other machines is English; each shows it in its player's language.
     network_->AnnounceWin(p, message.English());
@@ -286,11 +285,8 @@ void Game::Lose(int p, int reason) {
     if (PlayerOut[p])
         return;
     StepsFinal();
-    static const char* const kEndings[] = {
-        MAROVANE_TEXT("Rules", "Player %1 resigns!"),
-        MAROVANE_TEXT("Rules", "Player %1 has been conquered!"),
-        MAROVANE_TEXT("Rules", "Player %1 loses!"),
-        MAROVANE_TEXT("Rules", "Player %1's castle has been taken over!")};
+    static const char* const kEndings[] = {announcement::kResigns, announcement::kBeaten,
+                                           announcement::kLoses, announcement::kCastleTaken};
     const Text message = Tx("Rules", kEndings[-reason]).Arg(p);
     interaction_.ShowMessage(message);
     network_->AnnounceLoss(p, message.English());

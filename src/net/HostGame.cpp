@@ -1,5 +1,6 @@
 #include "net/HostGame.h"
 
+#include "engine/Announcements.h"
 #include "engine/Game.h"
 #include "net/BoardState.h"
 #include "net/GameMessages.h"
@@ -119,8 +120,7 @@ void HostGame::HandleLeft(int index) {
     if (p == game_.CurrentPlayer)
         reportedOut_ = {}; // its board never came
     if (!game_.PlayerOut[p]) {
-        const Text text =
-            Tx("Rules", "Player %1 has left the game, and will be played by the computer.").Arg(p);
+        const Text text = Tx("Rules", announcement::kLeft).Arg(p);
         game_.Interaction().ShowMessage(text);
         link_.SendData(-index, Message(kShowMessage, text.English()));
     }
@@ -201,7 +201,7 @@ void HostGame::HandBackSeat(int p) {
     if (game_.PlayerOut[p])
         return;
     game_.SeatRemote(p, index);
-    const Text text = Tx("Rules", "Player %1 is back in the game.").Arg(p);
+    const Text text = Tx("Rules", announcement::kBack).Arg(p);
     game_.Interaction().ShowStatus(text);
     link_.SendData(-index, Message(kShowMessage, text.English()));
 }

@@ -57,7 +57,7 @@ void EventLogView::Refresh(bool rewritten) {
             cursor.insertBlock();
         // Plain text: whatever a message holds is shown as it stands.
         // A box's message that came from another machine arrived in English.
-        cursor.insertText(line.Text.IsValue() ? TranslatedIfKnown("Rules", line.Text.Source())
+        cursor.insertText(line.Text.IsValue() ? PeerTextShown(line.Text.Source())
                                               : Translated(line.Text),
                           format);
     }

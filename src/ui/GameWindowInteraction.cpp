@@ -42,9 +42,9 @@ constexpr int kStatusMs = 15000;
 namespace {
 
 // A text of the rules in the player's language. One that came as it stands is a message another
-// machine sent in English: the rules' messages without values are known word for word.
+// machine sent in English.
 QString Shown(const Text& text) {
-    return text.IsValue() ? TranslatedIfKnown("Rules", text.Source()) : Translated(text);
+    return text.IsValue() ? PeerTextShown(text.Source()) : Translated(text);
 }
 
 } // namespace

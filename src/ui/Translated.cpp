@@ -1,5 +1,6 @@
 #include "ui/Translated.h"
 
+#include "engine/Announcements.h"
 #include "ui/QtText.h"
 #include "util/Latin1.h"
 
@@ -34,6 +35,12 @@ QString TranslatedIfKnown(const char* context, const std::string& english) {
     const QString translated = QCoreApplication::translate(context, english.c_str());
     // Without a translation the source comes back read as UTF-8; the text itself is Latin-1.
     return translated == QString::fromUtf8(english.c_str()) ? Latin1(english) : translated;
+}
+
+QString PeerTextShown(const std::string& english) {
+    if (const std::optional<Text> known = RecognisedAnnouncement(english))
+        return Translated(*known);
+    return TranslatedIfKnown("Rules", english);
 }
 
 } // namespace marovane

@@ -15,4 +15,9 @@ QString Translated(const Text& text);
 // when one of the catalogues knows it word for word under the context, otherwise as it stands.
 QString TranslatedIfKnown(const char* context, const std::string& english);
 
+// A message another machine sent in English, in the player's language: a host's announcement
+// (a win, a player out) is recognised with its values, a text of the rules without values is
+// known word for word, and anything else is shown as it stands.
+QString PeerTextShown(const std::string& english);
+
 } // namespace marovane

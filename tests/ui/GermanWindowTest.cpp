@@ -4,6 +4,7 @@
 #include "ui/KeepDialog.h"
 #include "ui/Language.h"
 #include "ui/Shoot.h"
+#include "ui/Translated.h"
 #include "ui/UnitNames.h"
 #include "ui/UnitPanel.h"
 #include "ui/WindowFixture.h"
@@ -81,6 +82,37 @@ TEST_F(GermanWindowTest, ShowsTheGameInGermanWithItsValuesInPlace) {
     test::Shoot(window->SetupDialog()->Editor(), "de-editor");
     window->SetupDialog()->Editor()->reject();
     window->SetupDialog()->reject();
+}
+
+} // namespace
+} // namespace marovane
+
+namespace marovane {
+namespace {
+
+// A host's announcements reach a guest in English; the guest reads them in its own language,
+// values and team names in place. Anything else a peer sends is shown as it stands.
+TEST(PeerTextShown, AHostsAnnouncementsReadInTheGuestsLanguage) {
+    ASSERT_EQ(InstallLanguage("de"), "de");
+    const struct {
+        const char* english;
+        const char* shown;
+    } cases[] = {
+        {"Player 2 wins!", "Spieler 2 gewinnt!"},
+        {"The Left Players have conquered all!", "Die linken Spieler haben alles erobert!"},
+        {"Player 3's castle has been taken over!", "Die Burg von Spieler 3 wurde eingenommen!"},
+        {"Player 4 has left the game, and will be played by the computer.",
+         "Spieler 4 hat das Spiel verlassen und wird vom Computer gespielt."},
+        {"No player can move or buy any more. The game is over.",
+         "Kein Spieler kann mehr ziehen oder kaufen. Das Spiel ist vorbei."},
+        {"Player %1 wins! Or not", "Player %1 wins! Or not"},
+        {"gg wp", "gg wp"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PeerTextShown(c.english).toStdString(), c.shown) << c.english;
+    InstallLanguage("en");
+    EXPECT_EQ(PeerTextShown("The Left Players have conquered all!").toStdString(),
+              "The Left Players have conquered all!");
 }
 
 } // namespace
