@@ -866,10 +866,6 @@
 <context>
     <name>ScenarioEditor</name>
     <message>
-        <source>The scenario &apos;%1&apos; no longer exists.</source>
-        <translation>Das Szenario „%1“ gibt es nicht mehr.</translation>
-    </message>
-    <message>
         <source>No temporary folder can be made for the test game.</source>
         <translation>Für das Probespiel lässt sich kein temporärer Ordner anlegen.</translation>
     </message>

@@ -9,14 +9,14 @@ namespace fs = std::filesystem;
 
 namespace marovane::scenario_files {
 
-namespace {
-
 fs::path Existing(const ScenarioFolders& folders, const std::string& name) {
     auto path = folders.Find(name);
     if (!path)
         throw Error(Tx("ScenarioFile", "The scenario '%1' no longer exists.").Arg(name));
     return *path;
 }
+
+namespace {
 
 // A scenario that came with an installed program is not the player's to change.
 fs::path Changeable(const ScenarioFolders& folders, const std::string& name) {

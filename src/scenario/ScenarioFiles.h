@@ -14,6 +14,9 @@ namespace scenario_files {
 
 // Copies a scenario as "#" + name into the writable folder, no longer marked built-in or
 // tutorial; answers the new name.
+// The file of a scenario by its name; refused when it is gone (deleted since the list was made).
+std::filesystem::path Existing(const ScenarioFolders& folders, const std::string& name);
+
 std::string Copy(const ScenarioFolders& folders, const std::string& name);
 
 // Renames a scenario of the writable folder to a name that CheckScenarioName accepts (trimmed as

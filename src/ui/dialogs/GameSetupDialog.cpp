@@ -177,12 +177,9 @@ void GameSetupDialog::ScenarioClicked() {
     chosenPath_.clear();
     if (!name.isEmpty()) {
         try {
-            const auto file = scenarios_.Find(name.toStdString());
-            if (!file)
-                throw Error(Tx("ScenarioFile", "The scenario '%1' no longer exists.")
-                                .Arg(name.toStdString()));
-            def = ReadDefFile(*file);
-            chosenPath_ = QString::fromStdString(file->string());
+            const auto file = scenario_files::Existing(scenarios_, name.toStdString());
+            def = ReadDefFile(file);
+            chosenPath_ = QString::fromStdString(file.string());
         } catch (const Error& error) {
             def = GameDef{};
             QMessageBox::warning(this, windowTitle(), Translated(error.Message()));

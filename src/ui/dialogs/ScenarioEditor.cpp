@@ -159,11 +159,7 @@ void ScenarioEditor::OpenNew(const QString& pictureSet) {
 
 bool ScenarioEditor::OpenExisting(const QString& name, const QString& pictureSet) {
     try {
-        const auto file = scenarios_.Find(name.toStdString());
-        if (!file)
-            throw Error(Tx("ScenarioEditor", "The scenario '%1' no longer exists.")
-                            .Arg(name.toStdString()));
-        const GameDef def = ReadDefFile(*file);
+        const GameDef def = ReadDefFile(scenario_files::Existing(scenarios_, name.toStdString()));
         model_.Load(def, name.toStdString());
         changeable_ = scenarios_.Changeable(name.toStdString());
     } catch (const Error& error) {
