@@ -4,7 +4,10 @@
 #include "engine/KeepVisit.h"
 #include "scenario/Options.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
+#include <span>
 
 namespace marovane {
 
@@ -41,12 +44,22 @@ void Game::EndTurn() {
     if (Role == NetworkRole::Guest && PlayedRemotely(CurrentPlayer))
         return;
     // Every piece gets its moves back, also one of a type without hit points whose strength code
-    // fell to 0 as it used its last move: the picture tells that a piece stands there.
-    for (int x = 1; x <= BoardWidth; ++x) {
-        for (int y = 1; y <= BoardHeight; ++y) {
-            FullMoves(x, y);
-            Seen(x, y, CurrentPlayer) = 0;
-        }
+    // fell to 0 as it used its last move: the picture tells that a piece stands there. One run
+    // over the arrays, as this happens every turn on every machine of a network game.
+    std::array<int16_t, kUnitTypes> moves{};
+    for (int type = 0; type < kUnitTypes; ++type)
+        moves[static_cast<size_t>(type)] = static_cast<int16_t>(specs_.Moves(type));
+    const std::span<int16_t> units = board_.BoardUnitArray();
+    const std::span<const int16_t> pictures = board_.BoardPicArray();
+    for (size_t i = 0; i < units.size(); ++i) {
+        if (pictures[i] > 0)
+            units[i] = static_cast<int16_t>(
+                units[i] / 10 * 10 + moves[static_cast<size_t>((pictures[i] - 1) % kUnitTypes)]);
+    }
+    if (CurrentPlayer >= 1 && CurrentPlayer <= board_.Players()) {
+        const std::span<uint8_t> seen = board_.SeenArray().subspan(
+            static_cast<size_t>(CurrentPlayer - 1) * units.size(), units.size());
+        std::fill(seen.begin(), seen.end(), uint8_t{0});
     }
     if (Role == NetworkRole::Guest && CurrentPlayer == MyPlayer)
         network_->SendBoardToHost(CurrentPlayer);

@@ -19,6 +19,18 @@ namespace {
 // A scenario record is 2060 bytes; anything much larger is not one.
 constexpr std::uintmax_t kLargestScenario = 64 * 1024;
 
+std::string WholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Whether the file already holds exactly these bytes: a guest that joins the same host again
+// gets the same scenario, and rewriting it would only wear the disk.
+bool Holds(const fs::path& path, const std::string& bytes) {
+    std::error_code error;
+    return fs::file_size(path, error) == bytes.size() && !error && WholeFile(path) == bytes;
+}
+
 } // namespace
 
 std::string SafeHostName(const std::string& name) {
@@ -98,8 +110,7 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
         Close(Tx("Lobby", "The host sent a scenario that cannot be used."));
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = WholeFile(path);
     // Checked before it is kept: a scenario no game can be made from never joins the list.
     if (bytes.size() < kGameDefSize) {
         Close(Tx("Lobby", "The host sent a scenario that cannot be used."));
@@ -115,7 +126,8 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     try {
         // The host sends its scenario at every join: a copy lost to a power cut is fetched again,
         // and waiting for the disk would hold up the start of the game.
-        WriteFileAtomically(target, bytes, FileSync::Skip);
+        if (!Holds(target, bytes))
+            WriteFileAtomically(target, bytes, FileSync::Skip);
     } catch (const marovane::Error& failure) {
         Close(failure.Message());
         return;

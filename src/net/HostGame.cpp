@@ -271,7 +271,9 @@ void HostGame::TurnPassed(int player) {
         return;
     HandBackSeat(player);
     const int index = game_.RemotePlayer[player];
-    link_.SendData(index == 0 ? 0 : -index, WithPlayer(kTurnMessage, player));
+    // Only news for the guests that watch this turn: the one who plays it hears of it with its
+    // board (HandOverTurn).
+    link_.SendNews(index == 0 ? 0 : -index, WithPlayer(kTurnMessage, player));
 }
 
 void HostGame::HandOverTurn(int player) {

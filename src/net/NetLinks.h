@@ -87,6 +87,9 @@ public:
     virtual void StopHost() = 0;
     virtual void Kick(int index) = 0;
     virtual void SendData(int index, std::string_view data) = 0;
+    // A game message for guests that only follow the game (a turn passing): it may wait a moment
+    // and leave with the next message to the same guest, in order. Sent at once by default.
+    virtual void SendNews(int index, std::string_view data) { SendData(index, data); }
     virtual void SendSetupInfo(int index, std::string_view data) = 0;
     virtual void SendProperTitle(int index, std::string_view title) = 0;
     virtual void SendProperVersion(int index, std::string_view version) = 0;

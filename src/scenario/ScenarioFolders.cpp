@@ -27,8 +27,15 @@ bool FolderWritable(const fs::path& folder) {
 
 ScenarioFolders::ScenarioFolders(fs::path program, fs::path player,
                                  std::optional<bool> programWritable)
-    : program_(std::move(program)), player_(std::move(player)),
-      programWritable_(programWritable ? *programWritable : FolderWritable(program_)) {}
+    : program_(std::move(program)), player_(std::move(player)), programWritable_(programWritable) {}
+
+bool ScenarioFolders::UsesPlayerFolder() const {
+    if (player_.empty())
+        return false;
+    if (!programWritable_)
+        programWritable_ = FolderWritable(program_);
+    return !*programWritable_;
+}
 
 fs::path ScenarioFolders::Writable() const {
     if (!UsesPlayerFolder())

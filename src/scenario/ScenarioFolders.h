@@ -35,11 +35,12 @@ public:
     bool HidesProgramScenario(std::string_view name) const;
 
 private:
-    bool UsesPlayerFolder() const { return !programWritable_ && !player_.empty(); }
+    bool UsesPlayerFolder() const;
 
     std::filesystem::path program_;
     std::filesystem::path player_;
-    bool programWritable_ = true;
+    // Tried out when first needed: most games never write a scenario.
+    mutable std::optional<bool> programWritable_;
 };
 
 // Whether files can be made in a folder: tried by making and removing one, since permission

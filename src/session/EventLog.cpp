@@ -111,8 +111,15 @@ void EventLog::Add(Line line, Readers readers) {
     if (readers & Bit(viewer_))
         shown_.push_back(entries_.back().Content);
     if (entries_.size() > kMaxEntries) {
-        entries_.erase(entries_.begin(), entries_.begin() + kMaxEntries / 4);
-        ShowForViewer();
+        // The viewer's lines are those of the entries he may read, in order: the dropped
+        // entries' lines are the first of them.
+        const auto dropped = entries_.begin() + kMaxEntries / 4;
+        const auto shownDropped = std::count_if(entries_.begin(), dropped, [&](const Entry& entry) {
+            return (entry.Read & Bit(viewer_)) != 0;
+        });
+        entries_.erase(entries_.begin(), dropped);
+        shown_.erase(shown_.begin(), shown_.begin() + shownDropped);
+        rewritten_ = true;
     }
 }
 

@@ -15,8 +15,26 @@ Text Verbatim(std::string value) {
     return text;
 }
 
+void Text::ReserveArgs() {
+    if (!args_.empty())
+        return;
+    char highest = '1';
+    for (size_t i = 0; i + 1 < source_.size(); ++i) {
+        if (source_[i] == '%' && source_[i + 1] > highest && source_[i + 1] <= '9')
+            highest = source_[i + 1];
+    }
+    args_.reserve(static_cast<size_t>(highest - '0'));
+}
+
 Text& Text::Arg(const Text& value) & {
+    ReserveArgs();
     args_.push_back(value);
+    return *this;
+}
+
+Text& Text::Arg(Text&& value) & {
+    ReserveArgs();
+    args_.push_back(std::move(value));
     return *this;
 }
 

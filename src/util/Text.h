@@ -25,6 +25,7 @@ public:
     bool IsValue() const { return context_.empty(); }
 
     Text& Arg(const Text& value) &;
+    Text& Arg(Text&& value) &;
     Text& Arg(const std::string& value) &;
     Text& Arg(const char* value) &;
     // (enable_if rather than a concept: Qt's moc reads this header and cannot parse <concepts>.)
@@ -33,6 +34,7 @@ public:
         return Arg(std::to_string(value));
     }
     Text&& Arg(const Text& value) && { return std::move(Arg(value)); }
+    Text&& Arg(Text&& value) && { return std::move(Arg(std::move(value))); }
     Text&& Arg(const std::string& value) && { return std::move(Arg(value)); }
     Text&& Arg(const char* value) && { return std::move(Arg(value)); }
     template <typename Number, std::enable_if_t<std::is_integral_v<Number>, int> = 0>
@@ -48,6 +50,9 @@ public:
 private:
     friend Text Tx(const char* context, const char* source);
     friend Text Verbatim(std::string value);
+
+    // Makes room for all the values the source has places for, when the first comes.
+    void ReserveArgs();
 
     std::string context_;
     std::string source_;

@@ -15,7 +15,21 @@
 
 namespace marovane::net {
 
-NetHost::NetHost(QObject* parent) : QObject(parent) {}
+namespace {
+
+// How long news for a guest (a turn passing) may wait for a message to go with: too short for a
+// player to notice, long enough that a round of quick turns sends each watching guest one piece
+// instead of one per turn.
+constexpr int kNewsDelayMs = 25;
+
+} // namespace
+
+NetHost::NetHost(QObject* parent) : QObject(parent) {
+    newsTimer_ = new QTimer(this);
+    newsTimer_->setSingleShot(true);
+    newsTimer_->setInterval(kNewsDelayMs);
+    connect(newsTimer_, &QTimer::timeout, this, [this] { SendHeld(true); });
+}
 
 NetHost::~NetHost() {
     *alive_ = false;
@@ -104,7 +118,7 @@ template <typename Each> void NetHost::ForTargets(int index, Each each) {
     }
 }
 
-void NetHost::SendFrame(int index, FrameType type, std::string_view payload) {
+void NetHost::SendFrame(int index, FrameType type, std::string_view payload, Urgency urgency) {
     std::string bytes = EncodeFrame(type, payload);
     if (!FrameFits(bytes)) {
         if (events_)
@@ -112,38 +126,51 @@ void NetHost::SendFrame(int index, FrameType type, std::string_view payload) {
         return;
     }
     bytes += kFrameMark;
-    ForTargets(index, [&](Guest& guest) { Write(guest, bytes); });
+    ForTargets(index, [&](Guest& guest) { Write(guest, bytes, urgency); });
     if (handling_ == 0)
         CloseSlowGuests();
 }
 
-void NetHost::Write(Guest& guest, std::string_view bytes) {
+void NetHost::Write(Guest& guest, std::string_view bytes, Urgency urgency) {
     // A turn handed on sends several messages to the same guest (whose turn it is, the board):
     // held while the message that made them is handled, they leave in one piece, the very bytes
     // they would have been one by one. A peer that sends much makes us hold no more than a piece.
-    if (handling_ == 0) {
+    // News waits a little longer, for the next message to the guest or the news timer: every
+    // piece sent costs both machines a round through the system, each turn.
+    if (urgency == Urgency::MayWait) {
+        guest.held.append(bytes);
+        if (!newsTimer_->isActive())
+            newsTimer_->start();
+    } else if (handling_ == 0 && guest.held.empty()) {
         WriteBytes(*guest.socket, bytes);
         return;
+    } else {
+        guest.held.append(bytes);
+        guest.heldMustLeave = true;
+        if (handling_ == 0) {
+            SendHeld(guest);
+            return;
+        }
     }
-    guest.held.append(bytes);
     if (guest.held.size() >= kFilePieceSize)
         SendHeld(guest);
 }
 
-void NetHost::SendHeld(Guest& guest) {
-    if (guest.held.empty())
+void NetHost::SendHeld(Guest& guest, bool evenNews) {
+    if (guest.held.empty() || (!evenNews && !guest.heldMustLeave))
         return;
     const std::string bytes = std::move(guest.held);
     guest.held.clear();
+    guest.heldMustLeave = false;
     if (guest.socket && guest.socket->state() == QAbstractSocket::ConnectedState) {
         WriteBytes(*guest.socket, bytes);
         sentHeld_ = true;
     }
 }
 
-void NetHost::SendHeld() {
+void NetHost::SendHeld(bool evenNews) {
     for (auto& guest : guests_)
-        SendHeld(*guest);
+        SendHeld(*guest, evenNews);
     // Guests too slow for what was sent are closed once the handling is done, not from inside
     // it or from the event loop's own signals.
     if (handling_ == 0 && sentHeld_) {
@@ -164,6 +191,10 @@ void NetHost::CloseSlowGuests() {
 
 void NetHost::SendData(int index, std::string_view data) {
     SendFrame(index, kDataFrame, data);
+}
+
+void NetHost::SendNews(int index, std::string_view data) {
+    SendFrame(index, kDataFrame, data, Urgency::MayWait);
 }
 
 void NetHost::SendSetupInfo(int index, std::string_view data) {
@@ -316,6 +347,7 @@ void NetHost::Open(int slot, QTcpSocket* socket) {
     guest.socket = socket;
     guest.connection = connection;
     guest.held.clear();
+    guest.heldMustLeave = false;
     guest.incoming.Reset();
     guest.reading = false;
     connect(socket, &QTcpSocket::readyRead, this,
@@ -426,6 +458,7 @@ void NetHost::Close(int index, bool graceful) {
     if (graceful)
         SendHeld(guest);
     guest.held.clear();
+    guest.heldMustLeave = false;
     guest.Close(this, graceful);
 }
 

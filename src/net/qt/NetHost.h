@@ -34,6 +34,7 @@ public:
     void StopHost() override;
     void Kick(int index) override;
     void SendData(int index, std::string_view data) override;
+    void SendNews(int index, std::string_view data) override;
     void SendSetupInfo(int index, std::string_view data) override;
     void SendProperTitle(int index, std::string_view title) override;
     void SendProperVersion(int index, std::string_view version) override;
@@ -53,8 +54,10 @@ private:
     struct Guest : StreamConnection {
         std::uint64_t connection = 0; // tells this slot's successive guests apart
         // What was written to this guest while a guest's message was being handled: it leaves
-        // in one piece when the handling is done or the event loop runs again.
+        // in one piece when the handling is done or the event loop runs again. News alone (see
+        // SendNews) waits for the next message or the news timer.
         std::string held;
+        bool heldMustLeave = false;
     };
 
     // The guest in slot index if it is still the given connection, else null.
@@ -76,17 +79,21 @@ private:
     void CloseAndReport(int index, bool graceful);
 
     template <typename Each> void ForTargets(int index, Each each);
-    void SendFrame(int index, FrameType type, std::string_view payload);
-    // Writes to the guest at once, or holds the bytes while a guest's message is being handled.
-    void Write(Guest& guest, std::string_view bytes);
-    // Sends what is held for one guest, for every guest.
-    void SendHeld(Guest& guest);
-    void SendHeld();
+    enum class Urgency { Now, MayWait };
+    void SendFrame(int index, FrameType type, std::string_view payload,
+                   Urgency urgency = Urgency::Now);
+    // Writes to the guest at once, or holds the bytes while a guest's message is being handled,
+    // or while they are news.
+    void Write(Guest& guest, std::string_view bytes, Urgency urgency);
+    // Sends what is held for one guest (news alone only when `evenNews`), for every guest.
+    void SendHeld(Guest& guest, bool evenNews = true);
+    void SendHeld(bool evenNews = false);
     // Guests that leave more than kMaxQueuedBytes unread are closed as too slow; the others go on.
     void CloseSlowGuests();
 
     HostEvents* events_ = nullptr;
     QTcpServer* server_ = nullptr;
+    QTimer* newsTimer_ = nullptr;                // sends the news held for any guest
     std::vector<std::unique_ptr<Guest>> guests_; // slot i is guests_[i - 1]
     int localPort_ = 0;
     int maxConnections_ = 1;
