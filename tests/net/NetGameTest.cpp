@@ -152,6 +152,21 @@ TEST(NetLobby, AGuestRefusesADamagedScenarioAndKeepsNothing) {
     EXPECT_FALSE(net.guests[0]->Lobby().Active());
 }
 
+// A guest that joins again gets the host's scenario again: an older copy of the same name, of
+// the same size, is replaced.
+TEST(NetLobby, AGuestKeepsTheHostsScenarioAsSent) {
+    test::TempDir scenarios;
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Computer, SlotKind::Remote};
+    const fs::path scenario = scenarios.Write("Sent", test::PlainDef(12, 12));
+    test::LoopbackGame net(TestSpecs(), scenario, setup, 1);
+    const fs::path copy = net.guestDirs[0]->Path() / "Game on testhost.def";
+    fs::copy_file(scenarios.Write("Older", test::PlainDef(10, 10)), copy);
+    ASSERT_EQ(fs::file_size(copy), fs::file_size(scenario));
+    net.OpenAndJoin();
+    EXPECT_EQ(ReadDefFile(copy).Width, 12);
+}
+
 // A guest whose connection drops comes back to its seat: the host keeps listening while the
 // computer plays the seat, hands it back at the start of that player's next turn, and every
 // machine still in the game ends on the host's board.

@@ -127,6 +127,26 @@ TEST_F(NetTest, WhatTheHostWritesWhileHandlingAMessageLeavesInOrderByteForByte) 
     EXPECT_TRUE(peer.Closed());
 }
 
+TEST_F(NetTest, NewsLeavesWithTheNextMessageOrAMomentLaterAndNeverOvertakes) {
+    QTcpSocket socket;
+    RawPeer peer(&socket);
+    socket.connectToHost("127.0.0.1", static_cast<quint16>(port));
+    ASSERT_TRUE(peer.Receives("\xFF\xF9\xFF\xFF"s));
+    peer.received.clear();
+    host.SendNews(1, "n1");
+    EXPECT_TRUE(peer.Receives("\xFF\xFEn1\xFF\xFF"s)) << "alone, a moment later";
+
+    peer.received.clear();
+    host.SendNews(0, "n2");
+    host.SendData(1, "now");
+    EXPECT_TRUE(peer.Receives("\xFF\xFEn2\xFF\xFF\xFF\xFEnow\xFF\xFF"s));
+
+    peer.received.clear();
+    host.SendNews(1, "n3");
+    host.Kick(1);
+    EXPECT_TRUE(peer.Receives("\xFF\xFEn3\xFF\xFF\xFF\xF8\xFF\xFF"s));
+}
+
 TEST_F(NetTest, AHostSendsAFileAsHeaderAndRawBytes) {
     QTcpSocket socket;
     RawPeer peer(&socket);

@@ -195,6 +195,24 @@ TEST_F(EventLogTest, FogKeepsWhatTheViewerCouldNotSeeOutOfTheLog) {
     EXPECT_EQ(Texts()[1], seenByOne);
 }
 
+// A long game drops the oldest lines; each reader still reads his own lines in order, the same
+// as when his lines are gathered afresh.
+TEST_F(EventLogTest, ALongGameDropsTheOldestLinesOfEachReader) {
+    Start({SlotKind::Human, SlotKind::Human}, true);
+    for (int i = 0; i < 1100; ++i) {
+        log().Heard(game(), Fight(1, 3, {10, 10}, 2, 3, {11, 11})); // only player 2 saw it
+        log().Told(Verbatim("Message " + std::to_string(i)));
+    }
+    const std::vector<std::string> kept = Texts();
+    ASSERT_LT(kept.size(), 2000u);
+    EXPECT_EQ(kept.back(), "Message 1099");
+    game().NextPlayer();
+    game().NextPlayer();
+    std::vector<std::string> afresh = Texts();
+    afresh.resize(kept.size());
+    EXPECT_EQ(afresh, kept);
+}
+
 TEST_F(EventLogTest, AHiddenTurnIsSummedUpAsWhatItCostTheViewer) {
     Start({SlotKind::Human, SlotKind::Computer}, false);
     game().SetHideOpponents(true);
