@@ -75,7 +75,7 @@ void EventLog::Heard(const Game& game, const GameEvent& event) {
     } else if (told && AnnouncedByBox(event)) {
         // The box's words stand for the event, in the colour of who acted.
         entries_.back().Content.Player = EventActor(event);
-        ShowForViewer();
+        rewritten_ = true;
     } else {
         Write(game, event);
     }
@@ -109,7 +109,7 @@ void EventLog::Notify(size_t before) {
 void EventLog::Add(Line line, Readers readers) {
     entries_.push_back({std::move(line), readers});
     if (readers & Bit(viewer_))
-        shown_.push_back(entries_.back().Content);
+        shown_.push_back(std::cref(entries_.back().Content));
     if (entries_.size() > kMaxEntries) {
         // The viewer's lines are those of the entries he may read, in order: the dropped
         // entries' lines are the first of them.
@@ -247,7 +247,7 @@ void EventLog::ShowForViewer() {
     shown_.clear();
     for (const Entry& entry : entries_) {
         if (entry.Read & Bit(viewer_))
-            shown_.push_back(entry.Content);
+            shown_.push_back(std::cref(entry.Content));
     }
     rewritten_ = true;
 }

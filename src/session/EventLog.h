@@ -5,6 +5,7 @@
 #include "session/GameRecord.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ public:
 
     // The round of the headings comes from the record, which hears each event first.
     explicit EventLog(const GameRecord& record) : record_(record) {}
+    // The lines the viewer reads are the log's own entries, referred to.
+    EventLog(const EventLog&) = delete;
+    EventLog& operator=(const EventLog&) = delete;
 
     // A new game is about to start: the log empties at its first event. Until then it is the
     // running game's, which goes on as it was when the new one is refused (KeepGoing).
@@ -47,7 +51,7 @@ public:
     void Told(const marovane::Text& message);
 
     // The lines the viewer may read, oldest first.
-    const std::vector<Line>& Lines() const { return shown_; }
+    const std::vector<std::reference_wrapper<const Line>>& Lines() const { return shown_; }
     // The human whose eyes the log follows; 0 when no human plays at this machine.
     int Viewer() const { return viewer_; }
     // Called when the lines changed: added at the end, or otherwise (emptied, another viewer, a
@@ -88,8 +92,10 @@ private:
 
     const GameRecord& record_;
     const UnitSpecs* specs_ = nullptr;
-    std::vector<Entry> entries_;
-    std::vector<Line> shown_;
+    // A deque: adding at the end and dropping at the front leave the other entries in place,
+    // where the viewer's lines refer to them.
+    std::deque<Entry> entries_;
+    std::vector<std::reference_wrapper<const Line>> shown_;
     int viewer_ = 0;
     // The humans playing at this machine, one bit each, as last heard.
     Readers humans_ = 0;

@@ -187,7 +187,7 @@ TEST_F(EventLogTest, FogKeepsWhatTheViewerCouldNotSeeOutOfTheLog) {
 
     Start({SlotKind::Human, SlotKind::Human}, true);
     log().Heard(game(), Fight(1, 3, {2, 2}, 2, 3, {3, 3}));
-    const std::string seenByOne = log().Lines().back().Text.English();
+    const std::string seenByOne = log().Lines().back().get().Text.English();
     game().NextPlayer();
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Round 1 - Player 1", "Round 1 - Player 2"}))
         << "player 2 does not read what only player 1 saw";

@@ -2,7 +2,32 @@
 
 #include "net/qt/SocketTools.h"
 
+#include <QPointer>
+
 namespace marovane::net {
+
+namespace {
+
+thread_local unsigned loopRuns = 0;
+thread_local QPointer<QAbstractEventDispatcher> countedLoop;
+
+} // namespace
+
+bool StreamConnection::WatchLoopRuns(QThread* thread) {
+    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance(thread);
+    if (!loop)
+        return false;
+    if (countedLoop != loop) {
+        countedLoop = loop;
+        QObject::connect(loop, &QAbstractEventDispatcher::awake, loop, [] { ++loopRuns; });
+        QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, loop, [] { ++loopRuns; });
+    }
+    return true;
+}
+
+unsigned StreamConnection::LoopRuns() {
+    return loopRuns;
+}
 
 bool StreamConnection::ReadPiece() {
     piece.resize(static_cast<std::size_t>(kReadPiece));

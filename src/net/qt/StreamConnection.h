@@ -27,9 +27,7 @@ struct StreamConnection {
     QTimer* quiet = nullptr;
     bool reading = false;
     std::string piece; // the buffer each piece is read into
-    // How often the event loop ran (it may run inside an event: a computer turn lets the window
-    // run), when it can be watched.
-    unsigned loopRuns = 0;
+    // Whether the runs of the event loop can be counted (see LoopRuns).
     bool loopWatched = false;
 
     // Makes the quiet timer, owned by `owner`; its timeout calls `judge`. Also starts counting
@@ -39,12 +37,7 @@ struct StreamConnection {
         quiet->setSingleShot(true);
         quiet->setInterval(kQuietMs);
         QObject::connect(quiet, &QTimer::timeout, owner, judge);
-        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance(owner->thread())) {
-            QObject::connect(loop, &QAbstractEventDispatcher::awake, owner, [this] { ++loopRuns; });
-            QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, owner,
-                             [this] { ++loopRuns; });
-            loopWatched = true;
-        }
+        loopWatched = WatchLoopRuns(owner->thread());
     }
 
     // Reads what the socket holds and hands every whole message to `dispatch`, until nothing is
@@ -58,7 +51,7 @@ struct StreamConnection {
         quiet->stop();
         bool judge = judgeMark;
         for (;;) {
-            const unsigned runs = loopRuns;
+            const unsigned runs = LoopRuns();
             // A piece that did not fill the buffer took everything there was.
             const bool more = ReadPiece();
             if (!more && judge) {
@@ -74,7 +67,7 @@ struct StreamConnection {
             }
             // Bytes that came while an event let the event loop run are not announced again
             // (the call from inside the event returned at once): they are read now.
-            const bool loopRan = handled && (!loopWatched || loopRuns != runs);
+            const bool loopRan = handled && (!loopWatched || LoopRuns() != runs);
             if (!more && !judge && !loopRan)
                 break;
         }
@@ -91,6 +84,11 @@ struct StreamConnection {
     void Close(QObject* owner, bool graceful);
 
 private:
+    // How often the event loop of this thread ran (it may run inside an event: a computer turn
+    // lets the window run), counted once for all connections; false when it cannot be watched.
+    static bool WatchLoopRuns(QThread* thread);
+    static unsigned LoopRuns();
+
     // Reads one piece into the stream reader; true when it filled the buffer, so that more may
     // wait. A new piece of 64 KiB for every message would cost more than the message: the buffer
     // is kept.
