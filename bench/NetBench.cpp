@@ -86,8 +86,8 @@ Game& StartStill(Machine& machine, const fs::path& scenario) {
 
 // What one side of the round trip hears.
 struct Listener : net::HostEvents, net::GuestEvents {
-    void ReceiveData(int, const std::string& data) override { Received = data; }
-    void ReceiveData(const std::string& data) override { Received = data; }
+    void ReceiveData(int, std::string data) override { Received = std::move(data); }
+    void ReceiveData(std::string data) override { Received = std::move(data); }
     std::string Received;
 };
 

@@ -2,6 +2,7 @@
 
 #include "engine/Game.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <stdexcept>
@@ -32,23 +33,23 @@ bool LeftEmpty(const Game& game, int p) {
 constexpr int kPictureValues = kMaxPlayers * kUnitTypes + 1;
 
 bool ValuesSound(const BoardArrays& board, int n) {
-    // A picture value is sound when it lies in 0..60 and names a player of the game.
-    std::array<bool, kPictureValues> soundPicture{};
-    for (int picture = 0; picture < kPictureValues; ++picture)
-        soundPicture[static_cast<size_t>(picture)] = DecodePiece(picture - 1).Owner <= n;
+    // A picture value is sound when it is 0 or the picture of a piece of one of the game's
+    // players: those of player p are (p - 1) * 15 + 1 .. p * 15.
+    const auto highest = static_cast<int16_t>(std::clamp(n, 0, kMaxPlayers) * kUnitTypes);
     const std::span<const int16_t> units = board.BoardUnitArray();
     const std::span<const int16_t> pictures = board.BoardPicArray();
+    // Comparisons alone, without an early exit: the loop runs through many cells at once.
+    int16_t bad = 0;
     for (size_t i = 0; i < units.size(); ++i) {
-        const int unit = units[i];
-        const int picture = pictures[i];
-        if (unit < 0 || picture < 0 || picture >= kPictureValues || (unit > 0 && picture == 0) ||
-            !soundPicture[static_cast<size_t>(picture)])
-            return false;
+        const int16_t unit = units[i];
+        const int16_t picture = pictures[i];
+        bad |= static_cast<int16_t>((unit < 0) | (picture < 0) | (picture > highest) |
+                                    ((unit > 0) & (picture == 0)));
     }
     uint8_t seen = 0;
     for (const uint8_t value : board.SeenArray())
         seen |= static_cast<uint8_t>(value > 1);
-    return seen == 0;
+    return bad == 0 && seen == 0;
 }
 
 // What a board may hold on a cell showing a picture, per picture value of the game.
@@ -57,6 +58,16 @@ struct PictureLimits {
     int HitPoints = 0;
     int Moves = 0;
 };
+
+bool CellSound(const std::array<PictureLimits, kPictureValues>& limits, int code, int value) {
+    if (code < 0 || value < 0 || value >= kPictureValues)
+        return false;
+    if (value == 0)
+        return code == 0;
+    const PictureLimits& limit = limits[static_cast<size_t>(value)];
+    return limit.Allowed && !(code == 0 && limit.HitPoints > 0) && code / 10 <= limit.HitPoints &&
+           code % 10 <= limit.Moves;
+}
 
 bool PiecesSound(const Game& game, const BoardArrays& board) {
     const UnitSpecs& specs = game.Specs();
@@ -71,19 +82,23 @@ bool PiecesSound(const Game& game, const BoardArrays& board) {
     }
     const std::span<const int16_t> units = board.BoardUnitArray();
     const std::span<const int16_t> pictures = board.BoardPicArray();
-    for (size_t i = 0; i < units.size(); ++i) {
-        const int code = units[i];
-        const int value = pictures[i];
-        if (code < 0 || value < 0 || value >= kPictureValues)
-            return false;
-        if (value == 0) {
-            if (code > 0)
-                return false;
+    // Most of a board is empty ground: a run of empty cells is passed over as a whole, found
+    // with a loop that runs through many cells at once.
+    constexpr size_t kRun = 16;
+    size_t i = 0;
+    for (; i + kRun <= units.size(); i += kRun) {
+        int16_t any = 0;
+        for (size_t k = i; k < i + kRun; ++k)
+            any |= static_cast<int16_t>(units[k] | pictures[k]);
+        if (any == 0)
             continue;
+        for (size_t k = i; k < i + kRun; ++k) {
+            if (!CellSound(limits, units[k], pictures[k]))
+                return false;
         }
-        const PictureLimits& limit = limits[static_cast<size_t>(value)];
-        if (!limit.Allowed || (code == 0 && limit.HitPoints > 0) || code / 10 > limit.HitPoints ||
-            code % 10 > limit.Moves)
+    }
+    for (; i < units.size(); ++i) {
+        if (!CellSound(limits, units[i], pictures[i]))
             return false;
     }
     return true;

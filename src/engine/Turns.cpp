@@ -52,9 +52,11 @@ void Game::EndTurn() {
     const std::span<int16_t> units = board_.BoardUnitArray();
     const std::span<const int16_t> pictures = board_.BoardPicArray();
     for (size_t i = 0; i < units.size(); ++i) {
-        if (pictures[i] > 0)
-            units[i] = static_cast<int16_t>(
-                units[i] / 10 * 10 + moves[static_cast<size_t>((pictures[i] - 1) % kUnitTypes)]);
+        // Without a branch: empty cells and pieces lie mixed all over the board.
+        const int picture = pictures[i];
+        const size_t type = static_cast<size_t>(picture > 0 ? (picture - 1) % kUnitTypes : 0);
+        const int renewed = units[i] / 10 * 10 + moves[type];
+        units[i] = static_cast<int16_t>(picture > 0 ? renewed : units[i]);
     }
     if (CurrentPlayer >= 1 && CurrentPlayer <= board_.Players()) {
         const std::span<uint8_t> seen = board_.SeenArray().subspan(

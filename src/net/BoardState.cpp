@@ -7,6 +7,7 @@
 #include "util/Bytes.h"
 #include "util/Error.h"
 
+#include <optional>
 #include <type_traits>
 
 namespace marovane::net {
@@ -42,15 +43,29 @@ size_t BoardStateSize(int width, int height, int players) {
            RowCount() * kMaxPlayers * 2;
 }
 
-std::string BoardStateText(const Game& game) {
+namespace {
+
+std::string WriteBoardState(std::optional<char> kind, const Game& game) {
     ByteWriter out;
-    out.Reserve(1 + BoardStateSize(game.BoardWidth, game.BoardHeight, game.NumPlayers));
+    out.Reserve(2 + BoardStateSize(game.BoardWidth, game.BoardHeight, game.NumPlayers));
+    if (kind)
+        out.Byte(static_cast<uint8_t>(*kind));
     out.Byte(static_cast<uint8_t>(game.CurrentPlayer));
     WriteBoardArrays(out, game.Board());
     ForEachRow(game.State(), [&](const StateField&, const PerPlayer<int16_t>& row) {
         WriteStateValue(out, row);
     });
     return out.Take();
+}
+
+} // namespace
+
+std::string BoardStateText(const Game& game) {
+    return WriteBoardState(std::nullopt, game);
+}
+
+std::string BoardMessage(char kind, const Game& game) {
+    return WriteBoardState(kind, game);
 }
 
 BoardState DecodeBoardState(std::string_view body, int width, int height, int players) {

@@ -25,6 +25,9 @@ size_t BoardStateSize(int width, int height, int players);
 
 // The body of a board message: the code of the current player, then the board state.
 std::string BoardStateText(const Game& game);
+// A whole board message of the given kind (the letter, then the body), made in one piece: a
+// board goes out every turn.
+std::string BoardMessage(char kind, const Game& game);
 
 // Reads the body of a board message for a game of the given size. Throws marovane::Error naming
 // the fault when the length does not fit the game or a value is impossible.

@@ -6,8 +6,8 @@
 
 namespace marovane::net {
 
-void GuestGame::ReceiveData(const std::string& data) {
-    queued_.push_back(data);
+void GuestGame::ReceiveData(std::string data) {
+    queued_.push_back(std::move(data));
     Drain();
 }
 
@@ -90,7 +90,7 @@ void GuestGame::AdvanceTo(int player) {
 
 void GuestGame::SendBoard() {
     ownTurn_ = false;
-    link_.SendData(Message(kBoardMessage, BoardStateText(game_)));
+    link_.SendData(BoardMessage(kBoardMessage, game_));
 }
 
 void GuestGame::SendBoardToHost(int /*player*/) {

@@ -21,7 +21,7 @@ public:
     GuestGame(Game& game, GuestLink& link) : game_(game), link_(link) {}
 
     // A data message from the host.
-    void ReceiveData(const std::string& data);
+    void ReceiveData(std::string data);
     // The lobby heard that the game starts: messages wait until the game is on (GameStarted).
     void HoldUntilGameStarts() { holding_ = true; }
     void GameStarted();

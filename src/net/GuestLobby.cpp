@@ -144,8 +144,8 @@ void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
     }
 }
 
-void GuestLobby::ReceiveData(const std::string& data) {
-    protocol_.ReceiveData(data);
+void GuestLobby::ReceiveData(std::string data) {
+    protocol_.ReceiveData(std::move(data));
 }
 
 void GuestLobby::ReceiveSetupInfo(const std::string& data) {

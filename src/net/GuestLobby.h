@@ -74,7 +74,7 @@ public:
 
     // GuestEvents
     void ReceiveFile(const std::filesystem::path& path, const std::string& name) override;
-    void ReceiveData(const std::string& data) override;
+    void ReceiveData(std::string data) override;
     void ReceiveSetupInfo(const std::string& data) override;
     void RejectTitle(const std::string& title) override;
     void RejectVersion(const std::string& version) override;

@@ -26,8 +26,8 @@ int HostGame::PlayerOf(int index) const {
     return 0;
 }
 
-void HostGame::ReceiveData(int index, const std::string& data) {
-    Enqueue({index, data, false});
+void HostGame::ReceiveData(int index, std::string data) {
+    Enqueue({index, std::move(data), false});
 }
 
 void HostGame::GuestLeft(int index) {
@@ -182,7 +182,7 @@ bool HostGame::Rejoin(int index, int p) {
         if (game_.PlayerOut[q])
             link_.SendData(index, WithPlayer(kOutMessage, q));
     }
-    link_.SendData(index, Message(kCurrentBoardMessage, BoardStateText(game_)));
+    link_.SendData(index, BoardMessage(kCurrentBoardMessage, game_));
     link_.SendData(index, WithPlayer(kTurnMessage, game_.CurrentPlayer));
     return true;
 }
@@ -230,7 +230,7 @@ void HostGame::EndNetGame() {
     if (game_.Role != NetworkRole::Host)
         return;
     // Every guest ends with the host's board, then hears that the game is over.
-    link_.SendData(0, Message(kFinalBoardMessage, BoardStateText(game_)));
+    link_.SendData(0, BoardMessage(kFinalBoardMessage, game_));
     link_.SendData(0, std::string(kGameOverMessage));
     // Leave network mode before the connections close, so their closing is not taken for
     // guests walking out of a game.
@@ -257,7 +257,7 @@ void HostGame::AnnounceLoss(int player, const std::string& message) {
     if (player < 1 || player > game_.NumPlayers)
         return;
     if (const int index = game_.RemotePlayer[player]; index != 0) {
-        link_.SendData(index, Message(kFinalBoardMessage, BoardStateText(game_)));
+        link_.SendData(index, BoardMessage(kFinalBoardMessage, game_));
         link_.SendData(index, std::string(kLoseMessage));
     }
 }
@@ -281,7 +281,7 @@ void HostGame::HandOverTurn(int player) {
         return;
     reportedOut_ = {};
     if (const int index = game_.RemotePlayer[player]; index != 0)
-        link_.SendData(index, Message(kBoardMessage, BoardStateText(game_)));
+        link_.SendData(index, BoardMessage(kBoardMessage, game_));
 }
 
 } // namespace marovane::net

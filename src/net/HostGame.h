@@ -25,7 +25,7 @@ public:
 
     // A data message from guest `index`. Messages outside a running network game, from a guest
     // that plays no player, or that make no sense now are ignored.
-    void ReceiveData(int index, const std::string& data);
+    void ReceiveData(int index, std::string data);
     // Guest `index` is gone: the computer takes over its player, at once if it is to move.
     void GuestLeft(int index);
     // Every guest is told who is on its side.

@@ -186,8 +186,8 @@ void HostLobby::ReceiveSetupInfo(int index, const std::string& data) {
     Changed();
 }
 
-void HostLobby::ReceiveData(int index, const std::string& data) {
-    game_.ReceiveData(index, data);
+void HostLobby::ReceiveData(int index, std::string data) {
+    game_.ReceiveData(index, std::move(data));
 }
 
 void HostLobby::ClientJoined(int /*index*/) {

@@ -80,7 +80,7 @@ public:
     void ReceiveTitle(int index, const std::string& title) override;
     void ReceiveVersion(int index, const std::string& version) override;
     void ReceiveSetupInfo(int index, const std::string& data) override;
-    void ReceiveData(int index, const std::string& data) override;
+    void ReceiveData(int index, std::string data) override;
     void ClientJoined(int index) override;
     void ClientLeft(int index) override;
     void Error(int index, const NetError& error) override;

@@ -69,7 +69,7 @@ public:
     // The file lies at path only while this call runs; it is deleted afterwards.
     virtual void ReceiveFile(int /*index*/, const std::filesystem::path& /*path*/,
                              const std::string& /*name*/) {}
-    virtual void ReceiveData(int /*index*/, const std::string& /*data*/) {}
+    virtual void ReceiveData(int /*index*/, std::string /*data*/) {}
     virtual void ClientJoined(int /*index*/) {}
     virtual void ClientLeft(int /*index*/) {}
     virtual void Error(int /*index*/, const NetError& /*error*/) {}
@@ -113,7 +113,7 @@ class GuestEvents {
 public:
     virtual ~GuestEvents() = default;
     virtual void ReceiveFile(const std::filesystem::path& /*path*/, const std::string& /*name*/) {}
-    virtual void ReceiveData(const std::string& /*data*/) {}
+    virtual void ReceiveData(std::string /*data*/) {}
     virtual void ReceiveSetupInfo(const std::string& /*data*/) {}
     virtual void RejectTitle(const std::string& /*title*/) {}
     virtual void RejectVersion(const std::string& /*version*/) {}

@@ -72,7 +72,7 @@ public:
             BeforeFile(index);
         Files.push_back({name, FileContents(path), path});
     }
-    void ReceiveData(int index, const std::string& data) override {
+    void ReceiveData(int index, std::string data) override {
         Add(index, "data", data);
         if (OnData)
             OnData(index, data);
@@ -125,7 +125,7 @@ public:
         Log.push_back("file " + name);
         Files.push_back({name, FileContents(path), path});
     }
-    void ReceiveData(const std::string& data) override {
+    void ReceiveData(std::string data) override {
         Log.push_back("data " + data);
         if (OnData)
             OnData(data);

@@ -90,23 +90,26 @@ template <typename Send> void LoopbackNet::Host::ForEach(int index, Send send) {
 }
 
 void LoopbackNet::Host::SendText(int index, std::string_view data,
-                                 void (net::GuestEvents::*receive)(const std::string&)) {
+                                 void (*receive)(net::GuestEvents&, const std::string&)) {
     ForEach(index, [&](int i, Guest* guest) {
         net_.sent_.push_back(std::to_string(i) + ":" + std::string(data));
         const int connection = guest->Index();
         net_.Post([guest, connection, receive, text = std::string(data)] {
             if (guest->Index() == connection && guest->Events())
-                (guest->Events()->*receive)(text);
+                receive(*guest->Events(), text);
         });
     });
 }
 
 void LoopbackNet::Host::SendData(int index, std::string_view data) {
-    SendText(index, data, &net::GuestEvents::ReceiveData);
+    SendText(index, data,
+             [](net::GuestEvents& events, const std::string& text) { events.ReceiveData(text); });
 }
 
 void LoopbackNet::Host::SendSetupInfo(int index, std::string_view data) {
-    SendText(index, data, &net::GuestEvents::ReceiveSetupInfo);
+    SendText(index, data, [](net::GuestEvents& events, const std::string& text) {
+        events.ReceiveSetupInfo(text);
+    });
 }
 
 void LoopbackNet::Host::SendProperTitle(int index, std::string_view title) {

@@ -74,7 +74,7 @@ public:
 private:
     template <typename Send> void ForEach(int index, Send send);
     void SendText(int index, std::string_view data,
-                  void (net::GuestEvents::*receive)(const std::string&));
+                  void (*receive)(net::GuestEvents&, const std::string&));
 
     LoopbackNet& net_;
     net::HostEvents* events_ = nullptr;

@@ -183,7 +183,7 @@ void NetClient::Dispatch(std::uint64_t connection, IncomingStream::Message messa
             events_->ReceiveSetupInfo(message.Text);
             break;
         case kDataFrame:
-            events_->ReceiveData(message.Text);
+            events_->ReceiveData(std::move(message.Text));
             break;
         default:
             break; // accept and leave frames: the close that follows a kick says it all

@@ -159,12 +159,20 @@ void NetHost::Write(Guest& guest, std::string_view bytes, Urgency urgency) {
 void NetHost::SendHeld(Guest& guest, bool evenNews) {
     if (guest.held.empty() || (!evenNews && !guest.heldMustLeave))
         return;
-    const std::string bytes = std::move(guest.held);
-    guest.held.clear();
+    // Taken out before it is written: a write that fails may close the slot, or lead to more
+    // being held.
+    std::string bytes;
+    bytes.swap(guest.held);
     guest.heldMustLeave = false;
     if (guest.socket && guest.socket->state() == QAbstractSocket::ConnectedState) {
         WriteBytes(*guest.socket, bytes);
         sentHeld_ = true;
+    }
+    // The buffer serves the next turn's messages again: a board a turn, allocated anew each time,
+    // is work for nothing. One grown by a rare large message is let go.
+    if (guest.held.empty() && bytes.capacity() <= 2 * kFilePieceSize) {
+        bytes.clear();
+        guest.held.swap(bytes);
     }
 }
 
@@ -405,7 +413,7 @@ void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Mess
             events_->ReceiveSetupInfo(index, message.Text);
             break;
         case kDataFrame:
-            events_->ReceiveData(index, message.Text);
+            events_->ReceiveData(index, std::move(message.Text));
             break;
         case kLeaveFrame:
             // The guest says goodbye; its connection ends here.

@@ -83,7 +83,15 @@ void WriteBytes(QTcpSocket& socket, std::string_view bytes) {
 }
 
 void WriteFile(QTcpSocket& socket, const std::string& contents, std::string_view remoteName) {
-    WriteBytes(socket, EncodeFileHeader(remoteName, contents.size()));
+    std::string header = EncodeFileHeader(remoteName, contents.size());
+    if (contents.size() <= kFilePieceSize) {
+        // A small file (a scenario) leaves with its header and closing mark in one piece.
+        header += contents;
+        header += kFrameMark;
+        WriteBytes(socket, header);
+        return;
+    }
+    WriteBytes(socket, header);
     const std::string_view bytes(contents);
     for (std::size_t at = 0; at < bytes.size(); at += kFilePieceSize)
         WriteBytes(socket, bytes.substr(at, kFilePieceSize));
