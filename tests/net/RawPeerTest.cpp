@@ -32,6 +32,14 @@ public:
     bool Receives(const std::string& expected) {
         return WaitFor([&] { return received.size() >= expected.size(); }) && received == expected;
     }
+    // Connects to the host and waits for its accept frame; what comes afterwards is received
+    // from empty.
+    bool Joins(int port) {
+        socket_->connectToHost("127.0.0.1", static_cast<quint16>(port));
+        const bool accepted = Receives("\xFF\xF9\xFF\xFF"s);
+        received.clear();
+        return accepted;
+    }
     bool Closed() {
         return WaitFor([&] { return socket_->state() == QAbstractSocket::UnconnectedState; });
     }
@@ -101,8 +109,7 @@ TEST_F(NetTest, WhatTheHostWritesWhileHandlingAMessageLeavesInOrderByteForByte) 
     // they are one by one, and a file or a goodbye written after them follows them.
     QTcpSocket socket;
     RawPeer peer(&socket);
-    socket.connectToHost("127.0.0.1", static_cast<quint16>(port));
-    ASSERT_TRUE(peer.Receives("\xFF\xF9\xFF\xFF"s));
+    ASSERT_TRUE(peer.Joins(port));
     QTemporaryDir folder;
     const std::filesystem::path path = std::filesystem::path(folder.path().toStdString()) / "f";
     WriteFile(path, "abc");
@@ -130,9 +137,7 @@ TEST_F(NetTest, WhatTheHostWritesWhileHandlingAMessageLeavesInOrderByteForByte) 
 TEST_F(NetTest, NewsLeavesWithTheNextMessageOrAMomentLaterAndNeverOvertakes) {
     QTcpSocket socket;
     RawPeer peer(&socket);
-    socket.connectToHost("127.0.0.1", static_cast<quint16>(port));
-    ASSERT_TRUE(peer.Receives("\xFF\xF9\xFF\xFF"s));
-    peer.received.clear();
+    ASSERT_TRUE(peer.Joins(port));
     host.SendNews(1, "n1");
     EXPECT_TRUE(peer.Receives("\xFF\xFEn1\xFF\xFF"s)) << "alone, a moment later";
 
@@ -150,9 +155,7 @@ TEST_F(NetTest, NewsLeavesWithTheNextMessageOrAMomentLaterAndNeverOvertakes) {
 TEST_F(NetTest, AHostSendsAFileAsHeaderAndRawBytes) {
     QTcpSocket socket;
     RawPeer peer(&socket);
-    socket.connectToHost("127.0.0.1", static_cast<quint16>(port));
-    ASSERT_TRUE(peer.Receives("\xFF\xF9\xFF\xFF"s));
-    peer.received.clear();
+    ASSERT_TRUE(peer.Joins(port));
 
     QTemporaryDir folder;
     const std::filesystem::path path =
