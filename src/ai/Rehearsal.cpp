@@ -100,10 +100,7 @@ void Rehearsal::Reset(uint64_t seed) {
 void Rehearsal::EndTurn() {
     Game& copy = *copy_;
     copy.KilledThisTurn = 0;
-    for (int x = 1; x <= copy.BoardWidth; ++x) {
-        for (int y = 1; y <= copy.BoardHeight; ++y)
-            copy.FullMoves(x, y);
-    }
+    copy.RenewAllMoves();
 }
 
 void Rehearsal::PlayEnemies() {

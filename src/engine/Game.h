@@ -226,7 +226,10 @@ public:
     bool MovePiece(int x1, int y1, int& x2, int y2);
     // Whether MovePiece would take that step.
     bool CanStep(int x1, int y1, int x2, int y2) const;
-    void FullMoves(int x, int y);
+    // Every piece on the board gets its moves back, also one of a type without hit points whose
+    // strength code fell to 0 as it used its last move: the picture tells that a piece stands
+    // there.
+    void RenewAllMoves();
     // Whether the current player still has a unit with moves left; when not, the port shows it.
     bool CheckMoves();
     int InCastle(int x, int y) const;

@@ -1,6 +1,8 @@
 #include "engine/Game.h"
 
+#include <array>
 #include <cstdlib>
+#include <span>
 
 namespace marovane {
 
@@ -89,12 +91,20 @@ bool Game::MovePiece(int x1, int y1, int& x2, int y2) {
     return true;
 }
 
-void Game::FullMoves(int x, int y) {
-    int picture = PicNum(x, y);
-    if (picture < 0)
-        return;
-    BoardUnit(x, y) =
-        static_cast<int16_t>((BoardUnit(x, y) / 10) * 10 + specs_.Moves(picture % kUnitTypes));
+void Game::RenewAllMoves() {
+    // One run over the arrays: it happens every turn, on every machine of a network game.
+    std::array<int16_t, kUnitTypes> moves{};
+    for (int type = 0; type < kUnitTypes; ++type)
+        moves[static_cast<size_t>(type)] = static_cast<int16_t>(specs_.Moves(type));
+    const std::span<int16_t> units = board_.BoardUnitArray();
+    const std::span<const int16_t> pictures = board_.BoardPicArray();
+    for (size_t i = 0; i < units.size(); ++i) {
+        // Without a branch: empty cells and pieces lie mixed all over the board.
+        const int picture = pictures[i];
+        const size_t type = static_cast<size_t>(picture > 0 ? (picture - 1) % kUnitTypes : 0);
+        const int renewed = units[i] / 10 * 10 + moves[type];
+        units[i] = static_cast<int16_t>(picture > 0 ? renewed : units[i]);
+    }
 }
 
 bool Game::CheckMoves() {

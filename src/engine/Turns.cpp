@@ -5,7 +5,6 @@
 #include "scenario/Options.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <span>
 
@@ -43,24 +42,11 @@ void Game::EndTurn() {
     // renewing the moves of another machine's player here would be work thrown away.
     if (Role == NetworkRole::Guest && PlayedRemotely(CurrentPlayer))
         return;
-    // Every piece gets its moves back, also one of a type without hit points whose strength code
-    // fell to 0 as it used its last move: the picture tells that a piece stands there. One run
-    // over the arrays, as this happens every turn on every machine of a network game.
-    std::array<int16_t, kUnitTypes> moves{};
-    for (int type = 0; type < kUnitTypes; ++type)
-        moves[static_cast<size_t>(type)] = static_cast<int16_t>(specs_.Moves(type));
-    const std::span<int16_t> units = board_.BoardUnitArray();
-    const std::span<const int16_t> pictures = board_.BoardPicArray();
-    for (size_t i = 0; i < units.size(); ++i) {
-        // Without a branch: empty cells and pieces lie mixed all over the board.
-        const int picture = pictures[i];
-        const size_t type = static_cast<size_t>(picture > 0 ? (picture - 1) % kUnitTypes : 0);
-        const int renewed = units[i] / 10 * 10 + moves[type];
-        units[i] = static_cast<int16_t>(picture > 0 ? renewed : units[i]);
-    }
+    RenewAllMoves();
     if (CurrentPlayer >= 1 && CurrentPlayer <= board_.Players()) {
-        const std::span<uint8_t> seen = board_.SeenArray().subspan(
-            static_cast<size_t>(CurrentPlayer - 1) * units.size(), units.size());
+        const size_t cells = board_.BoardUnitArray().size();
+        const std::span<uint8_t> seen =
+            board_.SeenArray().subspan(static_cast<size_t>(CurrentPlayer - 1) * cells, cells);
         std::fill(seen.begin(), seen.end(), uint8_t{0});
     }
     if (Role == NetworkRole::Guest && CurrentPlayer == MyPlayer)

@@ -201,10 +201,9 @@ TEST_F(Movement, MovesAreRenewedOnlyUpToTheTypesAllowance) {
     Start(test::PlainDef(10, 10), 2);
     Put(5, 5, 3, 1);
     game->BoardUnit(5, 5) = 20; // two hit points, no moves
-    game->FullMoves(5, 5);
+    game->RenewAllMoves();
     EXPECT_EQ(game->BoardUnit(5, 5), 20 + specs.Moves(3));
-    game->FullMoves(6, 6); // an empty cell is left alone
-    EXPECT_EQ(game->BoardUnit(6, 6), 0);
+    EXPECT_EQ(game->BoardUnit(6, 6), 0) << "an empty cell is left alone";
 }
 
 } // namespace
