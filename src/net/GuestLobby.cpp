@@ -99,20 +99,14 @@ void GuestLobby::ClickSlot(int slot) {
         link_.SendSetupInfo(ReleaseMessage());
 }
 
-void GuestLobby::ReceiveFile(const fs::path& path, const std::string& name) {
+void GuestLobby::ReceiveFile(const fs::path& /*path*/, const std::string& name,
+                             const std::string& bytes) {
     if (!active_)
         return;
     heardFromHost_ = true;
     scenarioName_ = KeptScenarioName(name);
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (error || size > kLargestScenario) {
-        Close(Tx("Lobby", "The host sent a scenario that cannot be used."));
-        return;
-    }
-    const std::string bytes = WholeFile(path);
     // Checked before it is kept: a scenario no game can be made from never joins the list.
-    if (bytes.size() < kGameDefSize) {
+    if (bytes.size() > kLargestScenario || bytes.size() < kGameDefSize) {
         Close(Tx("Lobby", "The host sent a scenario that cannot be used."));
         return;
     }

@@ -73,7 +73,8 @@ public:
     int TeamsMode() const { return teamsMode_; }
 
     // GuestEvents
-    void ReceiveFile(const std::filesystem::path& path, const std::string& name) override;
+    void ReceiveFile(const std::filesystem::path& path, const std::string& name,
+                     const std::string& contents) override;
     void ReceiveData(std::string data) override;
     void ReceiveSetupInfo(const std::string& data) override;
     void RejectTitle(const std::string& title) override;

@@ -229,7 +229,9 @@ void HostGame::TeamsChanged() {
 void HostGame::EndNetGame() {
     if (game_.Role != NetworkRole::Host)
         return;
-    // Every guest ends with the host's board, then hears that the game is over.
+    // Every guest ends with the host's board, then hears that the game is over, then is let go:
+    // all in one piece.
+    const HeldSends held(link_);
     link_.SendData(0, BoardMessage(kFinalBoardMessage, game_));
     link_.SendData(0, std::string(kGameOverMessage));
     // Leave network mode before the connections close, so their closing is not taken for

@@ -66,9 +66,10 @@ public:
     virtual void ReceiveTitle(int /*index*/, const std::string& /*title*/) {}
     virtual void ReceiveVersion(int /*index*/, const std::string& /*version*/) {}
     virtual void ReceiveSetupInfo(int /*index*/, const std::string& /*data*/) {}
-    // The file lies at path only while this call runs; it is deleted afterwards.
+    // The file lies at path only while this call runs; it is deleted afterwards. Its contents
+    // come along, so that nobody needs to read it back.
     virtual void ReceiveFile(int /*index*/, const std::filesystem::path& /*path*/,
-                             const std::string& /*name*/) {}
+                             const std::string& /*name*/, const std::string& /*contents*/) {}
     virtual void ReceiveData(int /*index*/, std::string /*data*/) {}
     virtual void ClientJoined(int /*index*/) {}
     virtual void ClientLeft(int /*index*/) {}
@@ -90,6 +91,11 @@ public:
     // A game message for guests that only follow the game (a turn passing): it may wait a moment
     // and leave with the next message to the same guest, in order. Sent at once by default.
     virtual void SendNews(int index, std::string_view data) { SendData(index, data); }
+    // Between these two, what is sent to a guest is held and leaves in one piece at the end: a
+    // burst of messages (a game's start or end) costs each guest one delivery, not one each.
+    // They nest. Sent at once by default.
+    virtual void HoldSends() {}
+    virtual void ReleaseSends() {}
     virtual void SendSetupInfo(int index, std::string_view data) = 0;
     virtual void SendProperTitle(int index, std::string_view title) = 0;
     virtual void SendProperVersion(int index, std::string_view version) = 0;
@@ -108,11 +114,25 @@ public:
     virtual int EnumClients(bool first) = 0;
 };
 
+// Holds what the host sends while it lives (HostLink::HoldSends).
+class HeldSends {
+public:
+    explicit HeldSends(HostLink& link) : link_(link) { link_.HoldSends(); }
+    ~HeldSends() { link_.ReleaseSends(); }
+    HeldSends(const HeldSends&) = delete;
+    HeldSends& operator=(const HeldSends&) = delete;
+
+private:
+    HostLink& link_;
+};
+
 // What a guest reports to its owner.
 class GuestEvents {
 public:
     virtual ~GuestEvents() = default;
-    virtual void ReceiveFile(const std::filesystem::path& /*path*/, const std::string& /*name*/) {}
+    // As the host's ReceiveFile: the file at path, gone after the call, and its contents.
+    virtual void ReceiveFile(const std::filesystem::path& /*path*/, const std::string& /*name*/,
+                             const std::string& /*contents*/) {}
     virtual void ReceiveData(std::string /*data*/) {}
     virtual void ReceiveSetupInfo(const std::string& /*data*/) {}
     virtual void RejectTitle(const std::string& /*title*/) {}

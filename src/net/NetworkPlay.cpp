@@ -77,7 +77,11 @@ net::GuestLobby& NetworkPlay::Guest() {
 
 GameSession::StartResult NetworkPlay::BeginHostedGame(const std::filesystem::path& scenario,
                                                       const NewGameSetup& setup) {
-    const auto remotePlayer = Host().Begin(static_cast<int>(setup.Slots.size()));
+    net::HostLobby& lobby = Host();
+    // The lobby's last word, the settings, the teams and the first board reach each guest in
+    // one piece.
+    const net::HeldSends held(*hostLink_);
+    const auto remotePlayer = lobby.Begin(static_cast<int>(setup.Slots.size()));
     Game& game = session_.CurrentGame();
     game.SetNetworkRole(NetworkRole::Host, 0);
     game.SetRemoteSeats(remotePlayer);

@@ -65,6 +65,11 @@ TEST_F(NetTest, FilesOfEverySizeArriveWholeAndTheTemporaryFileIsGoneAfterTheEven
         SCOPED_TRACE(sizes[i]);
         for (const ReceivedFile* file : {&guest.log.Files[i], &hostLog.Files[i]}) {
             EXPECT_EQ(file->Contents, Pattern(sizes[i]));
+            EXPECT_EQ(file->OnDisk, Pattern(sizes[i]));
+            // A peer's bytes are nobody else's business on this machine.
+            EXPECT_EQ(file->Permissions &
+                          (std::filesystem::perms::group_all | std::filesystem::perms::others_all),
+                      std::filesystem::perms::none);
             EXPECT_TRUE(file->Path.filename().string().starts_with("NG"));
             EXPECT_EQ(file->Path.parent_path(),
                       std::filesystem::path(QDir::tempPath().toStdString()));

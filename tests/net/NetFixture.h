@@ -45,7 +45,9 @@ inline std::string Pattern(std::size_t size) {
 
 struct ReceivedFile {
     std::string Name;
-    std::string Contents;
+    std::string Contents; // as the event handed them
+    std::string OnDisk;   // as the file held them during the event
+    std::filesystem::perms Permissions = std::filesystem::perms::unknown;
     std::filesystem::path Path;
 };
 
@@ -65,12 +67,13 @@ public:
     void ReceiveSetupInfo(int index, const std::string& data) override {
         Add(index, "setup", data);
     }
-    void ReceiveFile(int index, const std::filesystem::path& path,
-                     const std::string& name) override {
+    void ReceiveFile(int index, const std::filesystem::path& path, const std::string& name,
+                     const std::string& contents) override {
         Add(index, "file", name);
         if (BeforeFile)
             BeforeFile(index);
-        Files.push_back({name, FileContents(path), path});
+        Files.push_back({name, contents, FileContents(path),
+                         std::filesystem::status(path).permissions(), path});
     }
     void ReceiveData(int index, std::string data) override {
         Add(index, "data", data);
@@ -121,9 +124,11 @@ private:
 
 class GuestRecorder : public GuestEvents {
 public:
-    void ReceiveFile(const std::filesystem::path& path, const std::string& name) override {
+    void ReceiveFile(const std::filesystem::path& path, const std::string& name,
+                     const std::string& contents) override {
         Log.push_back("file " + name);
-        Files.push_back({name, FileContents(path), path});
+        Files.push_back({name, contents, FileContents(path),
+                         std::filesystem::status(path).permissions(), path});
     }
     void ReceiveData(std::string data) override {
         Log.push_back("data " + data);

@@ -138,8 +138,9 @@ void LoopbackNet::Host::SendFile(int index, const fs::path& path, std::string_vi
         net_.Post([guest, connection, bytes, name] {
             if (guest->Index() != connection || !guest->Events())
                 return;
-            DeliverFile(bytes,
-                        [&](const fs::path& file) { guest->Events()->ReceiveFile(file, name); });
+            DeliverFile(bytes, [&](const fs::path& file) {
+                guest->Events()->ReceiveFile(file, name, bytes);
+            });
         });
     });
 }
@@ -273,7 +274,8 @@ void LoopbackNet::Guest::SendFile(const fs::path& path, std::string_view remoteN
     const int index = index_;
     net_.Post([this, index, bytes, name = std::string(remoteName.substr(0, 10))] {
         if (auto* host = net_.HostSide().Events())
-            DeliverFile(bytes, [&](const fs::path& file) { host->ReceiveFile(index, file, name); });
+            DeliverFile(bytes,
+                        [&](const fs::path& file) { host->ReceiveFile(index, file, name, bytes); });
     });
 }
 

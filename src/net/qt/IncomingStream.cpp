@@ -1,8 +1,5 @@
 #include "net/qt/IncomingStream.h"
 
-#include <QDir>
-#include <QTemporaryFile>
-
 namespace marovane::net {
 
 namespace {
@@ -23,6 +20,7 @@ IncomingStream::~IncomingStream() = default;
 void IncomingStream::Reset() {
     file_.reset();
     fileName_.clear();
+    contents_.clear();
     reader_ = StreamReader();
     failed_ = false;
 }
@@ -44,39 +42,40 @@ std::optional<IncomingStream::Message> IncomingStream::Next() {
             failed_ = true;
             return Failure(event->Why);
         case Kind::FileStart:
-            file_ =
-                std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/NGXXXXXX"));
+            file_ = std::make_unique<TemporaryFile>("NG");
             fileName_ = std::move(event->Text);
-            // Asking for the name gives the file one at once (it might otherwise stay unnamed
-            // until it is complete), so a file being received can be seen in the folder.
-            if (!file_->open() || file_->fileName().isEmpty()) {
+            contents_.clear();
+            // The announced length is only a claim: the bytes themselves are bounded by it.
+            contents_.reserve(static_cast<std::size_t>(event->Length));
+            if (!file_->IsOpen()) {
                 failed_ = true;
                 return Failure(
                     Tx("Network", "Cannot create a temporary file for a received file: %1")
-                        .Arg(file_->errorString().toStdString()));
+                        .Arg(file_->ErrorString().toStdString()));
             }
             break;
         case Kind::FileBytes:
-            if (file_->write(event->Text.data(), static_cast<qint64>(event->Text.size())) !=
-                static_cast<qint64>(event->Text.size())) {
+            contents_ += event->Text;
+            if (!file_->Write(event->Text)) {
                 failed_ = true;
                 return Failure(Tx("Network", "Cannot write a received file: %1")
-                                   .Arg(file_->errorString().toStdString()));
+                                   .Arg(file_->ErrorString().toStdString()));
             }
             break;
         case Kind::FileEnd: {
-            if (!file_->flush()) {
+            if (!file_->Finish()) {
                 failed_ = true;
                 return Failure(Tx("Network", "Cannot write a received file: %1")
-                                   .Arg(file_->errorString().toStdString()));
+                                   .Arg(file_->ErrorString().toStdString()));
             }
-            file_->close();
             Message message;
             message.What = Message::Kind::File;
             message.Text = std::move(fileName_);
-            message.Path = file_->filesystemFileName();
+            message.Path = file_->Path();
+            message.Contents = std::move(contents_);
             message.Owner = std::move(file_);
             fileName_.clear();
+            contents_.clear();
             return message;
         }
         }

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "net/Framing.h"
-
-#include <QByteArray>
-#include <QTemporaryFile>
+#include "net/qt/TemporaryFile.h"
 
 #include <filesystem>
 #include <memory>
@@ -13,13 +11,14 @@
 namespace marovane::net {
 
 // One connection's incoming side: the stream reader, and the file being received, which is
-// written to a temporary file in the system's temporary folder (its name begins "NG").
+// written to a temporary file in the system's temporary folder (its name begins "NG") and kept in
+// memory too, so that whoever takes it need not read it back.
 class IncomingStream {
 public:
     struct Message {
         enum class Kind {
-            Frame,   // Type and Text
-            File,    // Path and Text, the remote name; the file is deleted with the message
+            Frame, // Type and Text
+            File,  // Path, Contents and Text, the remote name; the file is deleted with the message
             Failure, // Text and Why: the peer broke the format, or the temporary file failed
         };
         Kind What = Kind::Frame;
@@ -28,7 +27,8 @@ public:
         // A failure as the player reads it; Text holds its English.
         marovane::Text Why;
         std::filesystem::path Path;
-        std::unique_ptr<QTemporaryFile> Owner;
+        std::string Contents;
+        std::unique_ptr<TemporaryFile> Owner;
     };
 
     IncomingStream();
@@ -48,8 +48,9 @@ public:
 
 private:
     StreamReader reader_;
-    std::unique_ptr<QTemporaryFile> file_;
+    std::unique_ptr<TemporaryFile> file_;
     std::string fileName_;
+    std::string contents_;
     bool failed_ = false;
 };
 

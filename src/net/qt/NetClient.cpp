@@ -193,7 +193,7 @@ void NetClient::Dispatch(std::uint64_t connection, IncomingStream::Message messa
         // The message owns the file: it is deleted when the event has returned, whatever the
         // event did to the connection.
         if (events_)
-            events_->ReceiveFile(message.Path, message.Text);
+            events_->ReceiveFile(message.Path, message.Text, message.Contents);
         break;
     case Kind::Failure: {
         const std::shared_ptr<bool> alive = alive_;

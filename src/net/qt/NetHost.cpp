@@ -101,8 +101,10 @@ void NetHost::Kick(int index) {
     Guest& guest = *guests_[index - 1];
     const std::uint64_t connection = guest.connection;
     if (guest.socket->state() == QAbstractSocket::ConnectedState) {
+        // The goodbye leaves last, in one piece with whatever is held for the guest.
+        guest.held += EncodeFrame(kLeaveFrame);
+        guest.held += kFrameMark;
         SendHeld(guest);
-        WriteBytes(*guest.socket, EncodeFrame(kLeaveFrame) + kFrameMark);
         guest.socket->flush();
     }
     // Writing may have found the connection broken and closed it already.
@@ -201,6 +203,12 @@ void NetHost::SendData(int index, std::string_view data) {
     SendFrame(index, kDataFrame, data);
 }
 
+void NetHost::ReleaseSends() {
+    // Released as the handling of a guest's message is: what must leave leaves now.
+    if (handling_ > 0 && --handling_ == 0)
+        SendHeld();
+}
+
 void NetHost::SendNews(int index, std::string_view data) {
     SendFrame(index, kDataFrame, data, Urgency::MayWait);
 }
@@ -229,11 +237,18 @@ void NetHost::SendFile(int index, const std::filesystem::path& path, std::string
             events_->Error(std::max(index, 0), error);
         return;
     }
-    ForTargets(index, [&](Guest& guest) {
-        SendHeld(guest);
-        WriteFile(*guest.socket, *contents, remoteName);
-    });
-    CloseSlowGuests();
+    // A small file goes along with the messages of the moment (a welcome sends the scenario and
+    // the settings); a large one in pieces after what is held.
+    if (const std::optional<std::string> bytes = SmallFileBytes(*contents, remoteName)) {
+        ForTargets(index, [&](Guest& guest) { Write(guest, *bytes, Urgency::Now); });
+    } else {
+        ForTargets(index, [&](Guest& guest) {
+            SendHeld(guest);
+            WriteFile(*guest.socket, *contents, remoteName);
+        });
+    }
+    if (handling_ == 0)
+        CloseSlowGuests();
 }
 
 int NetHost::LocalPort() const {
@@ -426,7 +441,7 @@ void NetHost::Dispatch(int index, std::uint64_t connection, IncomingStream::Mess
     case Kind::File:
         // The message owns the file: it is deleted when the event has returned, whatever the
         // event did to the connection.
-        events_->ReceiveFile(index, message.Path, message.Text);
+        events_->ReceiveFile(index, message.Path, message.Text, message.Contents);
         break;
     case Kind::Failure: {
         const std::shared_ptr<bool> alive = alive_;

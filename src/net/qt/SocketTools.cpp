@@ -82,16 +82,22 @@ void WriteBytes(QTcpSocket& socket, std::string_view bytes) {
         socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
+std::optional<std::string> SmallFileBytes(const std::string& contents,
+                                          std::string_view remoteName) {
+    if (contents.size() > kFilePieceSize)
+        return std::nullopt;
+    std::string bytes = EncodeFileHeader(remoteName, contents.size());
+    bytes += contents;
+    bytes += kFrameMark;
+    return bytes;
+}
+
 void WriteFile(QTcpSocket& socket, const std::string& contents, std::string_view remoteName) {
-    std::string header = EncodeFileHeader(remoteName, contents.size());
-    if (contents.size() <= kFilePieceSize) {
-        // A small file (a scenario) leaves with its header and closing mark in one piece.
-        header += contents;
-        header += kFrameMark;
-        WriteBytes(socket, header);
+    if (const std::optional<std::string> bytes = SmallFileBytes(contents, remoteName)) {
+        WriteBytes(socket, *bytes);
         return;
     }
-    WriteBytes(socket, header);
+    WriteBytes(socket, EncodeFileHeader(remoteName, contents.size()));
     const std::string_view bytes(contents);
     for (std::size_t at = 0; at < bytes.size(); at += kFilePieceSize)
         WriteBytes(socket, bytes.substr(at, kFilePieceSize));

@@ -37,6 +37,10 @@ std::string AddressText(const QHostAddress& address);
 
 void WriteBytes(QTcpSocket& socket, std::string_view bytes);
 
+// A small file (a scenario) whole, header, bytes and closing extra mark, to send in one piece;
+// nothing for a file that goes in pieces.
+std::optional<std::string> SmallFileBytes(const std::string& contents, std::string_view remoteName);
+
 // Header, raw bytes in pieces and the closing extra mark, for a file read by ReadFileToSend.
 void WriteFile(QTcpSocket& socket, const std::string& contents, std::string_view remoteName);
 

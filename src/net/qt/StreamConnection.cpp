@@ -30,11 +30,12 @@ unsigned StreamConnection::LoopRuns() {
 }
 
 bool StreamConnection::ReadPiece() {
-    piece.resize(static_cast<std::size_t>(kReadPiece));
-    const qint64 got = socket->read(piece.data(), kReadPiece);
+    if (!piece)
+        piece = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(kReadPiece));
+    const qint64 got = socket->read(piece.get(), kReadPiece);
     if (got <= 0)
         return false;
-    incoming.Feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
+    incoming.Feed(std::string_view(piece.get(), static_cast<std::size_t>(got)));
     return got == kReadPiece;
 }
 

@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +27,9 @@ struct StreamConnection {
     IncomingStream incoming;
     QTimer* quiet = nullptr;
     bool reading = false;
-    std::string piece; // the buffer each piece is read into
+    // The buffer each piece is read into, made once per connection and never cleared: the
+    // socket writes it before anything reads it.
+    std::unique_ptr<char[]> piece;
     // Whether the runs of the event loop can be counted (see LoopRuns).
     bool loopWatched = false;
 
