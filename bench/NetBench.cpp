@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -151,66 +152,102 @@ BENCHMARK(BM_BoardMessageCodec)->Unit(benchmark::kMicrosecond);
 
 constexpr int kTurnLimit = 400;
 
-// The same scenario played by four computers on one machine.
+// The scenario played by four computers on one machine; answers the turns played.
+int PlayLocalGame() {
+    Machine machine(7);
+    machine.Session.OwnComputer().SetTurnLimit(kTurnLimit);
+    NewGameSetup setup;
+    setup.Slots.assign(4, SlotKind::Computer);
+    machine.Session.StartNewGame(Scenario("Border Wars"), setup);
+    return machine.Session.OwnComputer().TurnsPlayed();
+}
+
+// The same scenario with a computer at the host and three computer guests, each machine with its
+// own sockets; `guestFolder` is the guests' scenario folder. Answers the turns played.
+int PlayNetworkGame(const fs::path& guestFolder) {
+    Machine host(7);
+    host.Session.OwnComputer().SetTurnLimit(kTurnLimit);
+    net::NetHost hostLink;
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote, SlotKind::Remote};
+    net::UnattendedHost unattended(host.Session, hostLink, net::OurIdentity("bench"),
+                                   Scenario("Border Wars"), setup);
+    std::string problem;
+    if (!unattended.Open(problem))
+        throw std::runtime_error(problem);
+    std::vector<std::unique_ptr<Machine>> machines;
+    std::vector<std::unique_ptr<net::NetClient>> links;
+    std::vector<std::unique_ptr<net::UnattendedGuest>> guests;
+    for (int g = 0; g < 3; ++g) {
+        machines.push_back(std::make_unique<Machine>(8 + g, guestFolder));
+        links.push_back(std::make_unique<net::NetClient>());
+        guests.push_back(
+            std::make_unique<net::UnattendedGuest>(machines.back()->Session, *links.back(),
+                                                   net::OurIdentity("guest"), guestFolder, g + 1));
+        guests.back()->Connect("127.0.0.1", hostLink.LocalPort());
+    }
+    auto turnsPlayed = [&] {
+        int sum = host.Session.OwnComputer().TurnsPlayed();
+        for (const auto& machine : machines)
+            sum += machine->Session.OwnComputer().TurnsPlayed();
+        return sum;
+    };
+    RunUntil([&] { return unattended.Poll() || turnsPlayed() >= kTurnLimit; });
+    if (host.Session.CurrentGame().GameOn)
+        host.Session.CurrentGame().GameOver();
+    RunUntil([&] {
+        return std::all_of(guests.begin(), guests.end(),
+                           [](const auto& guest) { return guest->Finished(); });
+    });
+    return turnsPlayed();
+}
+
 void BM_GameLocal(benchmark::State& state) {
     int turns = 0;
-    for (auto _ : state) {
-        Machine machine(7);
-        machine.Session.OwnComputer().SetTurnLimit(kTurnLimit);
-        NewGameSetup setup;
-        setup.Slots.assign(4, SlotKind::Computer);
-        machine.Session.StartNewGame(Scenario("Border Wars"), setup);
-        turns = machine.Session.OwnComputer().TurnsPlayed();
-    }
+    for (auto _ : state)
+        turns = PlayLocalGame();
     state.counters["turns"] = turns;
 }
 BENCHMARK(BM_GameLocal)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// A computer at the host and three computer guests, each machine with its own sockets.
 void BM_GameThroughHostAndThreeGuests(benchmark::State& state) {
     int turns = 0;
     // The guests' scenario folder, as on a player's machine, is there before the game.
     ScratchDir dir;
-    for (auto _ : state) {
-        Machine host(7);
-        host.Session.OwnComputer().SetTurnLimit(kTurnLimit);
-        net::NetHost hostLink;
-        NewGameSetup setup;
-        setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote, SlotKind::Remote};
-        net::UnattendedHost unattended(host.Session, hostLink, net::OurIdentity("bench"),
-                                       Scenario("Border Wars"), setup);
-        std::string problem;
-        if (!unattended.Open(problem))
-            throw std::runtime_error(problem);
-        std::vector<std::unique_ptr<Machine>> machines;
-        std::vector<std::unique_ptr<net::NetClient>> links;
-        std::vector<std::unique_ptr<net::UnattendedGuest>> guests;
-        for (int g = 0; g < 3; ++g) {
-            machines.push_back(std::make_unique<Machine>(8 + g, dir.Path));
-            links.push_back(std::make_unique<net::NetClient>());
-            guests.push_back(
-                std::make_unique<net::UnattendedGuest>(machines.back()->Session, *links.back(),
-                                                       net::OurIdentity("guest"), dir.Path, g + 1));
-            guests.back()->Connect("127.0.0.1", hostLink.LocalPort());
-        }
-        auto turnsPlayed = [&] {
-            int sum = host.Session.OwnComputer().TurnsPlayed();
-            for (const auto& machine : machines)
-                sum += machine->Session.OwnComputer().TurnsPlayed();
-            return sum;
-        };
-        RunUntil([&] { return unattended.Poll() || turnsPlayed() >= kTurnLimit; });
-        if (host.Session.CurrentGame().GameOn)
-            host.Session.CurrentGame().GameOver();
-        RunUntil([&] {
-            return std::all_of(guests.begin(), guests.end(),
-                               [](const auto& guest) { return guest->Finished(); });
-        });
-        turns = turnsPlayed();
-    }
+    for (auto _ : state)
+        turns = PlayNetworkGame(dir.Path);
     state.counters["turns"] = turns;
 }
 BENCHMARK(BM_GameThroughHostAndThreeGuests)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The processor time this thread has used, in milliseconds.
+double ThreadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// The network game's cost as a multiple of the local game's, the two played by turns so that a
+// machine that speeds up or slows down during the run weighs on both alike. Each iteration plays
+// one game of each; the counters give the processor time of each kind and its ratio.
+void BM_NetworkOverLocal(benchmark::State& state) {
+    ScratchDir dir;
+    double local = 0, network = 0;
+    for (auto _ : state) {
+        const double start = ThreadMilliseconds();
+        PlayLocalGame();
+        const double middle = ThreadMilliseconds();
+        PlayNetworkGame(dir.Path);
+        const double end = ThreadMilliseconds();
+        local += middle - start;
+        network += end - middle;
+    }
+    const auto games = static_cast<double>(state.iterations());
+    state.counters["local_ms"] = local / games;
+    state.counters["network_ms"] = network / games;
+    state.counters["ratio"] = network / local;
+}
+BENCHMARK(BM_NetworkOverLocal)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 } // namespace marovane
