@@ -152,34 +152,6 @@ TEST_F(NetTest, NewsLeavesWithTheNextMessageOrAMomentLaterAndNeverOvertakes) {
     EXPECT_TRUE(peer.Receives("\xFF\xFEn3\xFF\xFF\xFF\xF8\xFF\xFF"s));
 }
 
-// A burst (a game's start) leaves in one piece: a small file among its messages keeps its place,
-// and so does everything held before a goodbye.
-TEST_F(NetTest, HeldSendsKeepTheirOrderWithASmallFileAmongThem) {
-    QTcpSocket socket;
-    RawPeer peer(&socket);
-    ASSERT_TRUE(peer.Joins(port));
-    QTemporaryDir folder;
-    const std::filesystem::path path = std::filesystem::path(folder.path().toStdString()) / "G";
-    WriteFile(path, "\x01\xFF"s);
-    {
-        const HeldSends held(host);
-        host.SendSetupInfo(1, "S1/4");
-        host.SendFile(1, path, "Game");
-        host.SendData(1, "B");
-    }
-    EXPECT_TRUE(peer.Receives("\xFF\xFCS1/4\xFF\xFF"
-                              "\xFF\xFDGame      2\xFF\x01\xFF\xFF"
-                              "\xFF\xFE"
-                              "B\xFF\xFF"s));
-    peer.received.clear();
-    {
-        const HeldSends held(host);
-        host.SendData(1, "GAMEOVER");
-        host.Kick(1);
-    }
-    EXPECT_TRUE(peer.Receives("\xFF\xFEGAMEOVER\xFF\xFF\xFF\xF8\xFF\xFF"s));
-}
-
 TEST_F(NetTest, AHostSendsAFileAsHeaderAndRawBytes) {
     QTcpSocket socket;
     RawPeer peer(&socket);
