@@ -3,6 +3,7 @@
 // played on one machine.
 
 #include "engine/HeadlessPort.h"
+#include "engine/Random.h"
 #include "net/BoardState.h"
 #include "net/Framing.h"
 #include "net/GameMessages.h"
@@ -21,6 +22,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -58,10 +60,19 @@ struct ScratchDir {
     fs::path Path;
 };
 
+// A port without windows that can be told when a game has been set up, before its first turn.
+struct BenchPort : HeadlessPort {
+    void GameStarted() override {
+        if (Started)
+            Started();
+    }
+    std::function<void()> Started;
+};
+
 struct Machine {
     explicit Machine(uint64_t seed, const fs::path& folder = MAROVANE_PROGRAM_DIR)
         : Session(Specs(), Port, seed, folder, Settings) {}
-    HeadlessPort Port;
+    BenchPort Port;
     MemorySettings Settings;
     GameSession Session;
 };
@@ -162,11 +173,40 @@ int PlayLocalGame() {
     return machine.Session.OwnComputer().TurnsPlayed();
 }
 
+// The chances a network game's machines drew, for a local game that plays the same game again:
+// the host's (its new game and player 1's turns) and each guest's in its own player's turns, with
+// the bias each guest's computer gave its player. The end tells whether a replay kept to it.
+struct NetworkGameRecord {
+    std::array<std::vector<double>, kMaxPlayers + 1> Draws; // by player
+    PerPlayer<float> Bias{};
+    std::string FinalBoard;
+    int Turns = 0;
+};
+
+// The machine draws from a generator seeded as its own, and the record writes down the draws.
+void RecordDraws(Machine& machine, uint64_t seed, NetworkGameRecord& record, bool guest) {
+    Game& game = machine.Session.CurrentGame();
+    game.Rng().SetSource([&game, &record, guest, generator = Random(seed)]() mutable {
+        const double draw = generator.Rnd();
+        if (!guest) {
+            record.Draws[1].push_back(draw);
+        } else if (game.GameOn && game.CurrentPlayer == game.MyPlayer) {
+            // A guest's own new game is thrown away at its first turn; only its turns count.
+            record.Draws[static_cast<size_t>(game.MyPlayer)].push_back(draw);
+            record.Bias[game.MyPlayer] = game.PlayerBias[game.MyPlayer];
+        }
+        return draw;
+    });
+}
+
 // The same scenario with a computer at the host and three computer guests, each machine with its
-// own sockets; `guestFolder` is the guests' scenario folder. Answers the turns played.
-int PlayNetworkGame(const fs::path& guestFolder) {
+// own sockets; `guestFolder` is the guests' scenario folder. Answers the turns played; with a
+// record, the machines' draws and the end are written down.
+int PlayNetworkGame(const fs::path& guestFolder, NetworkGameRecord* record = nullptr) {
     Machine host(7);
     host.Session.OwnComputer().SetTurnLimit(kTurnLimit);
+    if (record)
+        RecordDraws(host, 7, *record, false);
     net::NetHost hostLink;
     NewGameSetup setup;
     setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote, SlotKind::Remote};
@@ -180,6 +220,8 @@ int PlayNetworkGame(const fs::path& guestFolder) {
     std::vector<std::unique_ptr<net::UnattendedGuest>> guests;
     for (int g = 0; g < 3; ++g) {
         machines.push_back(std::make_unique<Machine>(8 + g, guestFolder));
+        if (record)
+            RecordDraws(*machines.back(), 8 + g, *record, true);
         links.push_back(std::make_unique<net::NetClient>());
         guests.push_back(
             std::make_unique<net::UnattendedGuest>(machines.back()->Session, *links.back(),
@@ -193,6 +235,10 @@ int PlayNetworkGame(const fs::path& guestFolder) {
         return sum;
     };
     RunUntil([&] { return unattended.Poll() || turnsPlayed() >= kTurnLimit; });
+    if (record) {
+        record->FinalBoard = net::BoardStateText(host.Session.CurrentGame());
+        record->Turns = turnsPlayed();
+    }
     if (host.Session.CurrentGame().GameOn)
         host.Session.CurrentGame().GameOver();
     RunUntil([&] {
@@ -200,6 +246,35 @@ int PlayNetworkGame(const fs::path& guestFolder) {
                            [](const auto& guest) { return guest->Finished(); });
     });
     return turnsPlayed();
+}
+
+// The recorded network game played again by four computers on one machine: each player draws the
+// chances its machine drew, and the guests' players keep their biases. Answers whether it was the
+// same game to the end.
+bool ReplayLocally(const NetworkGameRecord& record) {
+    Machine machine(7);
+    machine.Session.OwnComputer().SetTurnLimit(kTurnLimit);
+    Game& game = machine.Session.CurrentGame();
+    machine.Port.Started = [&] {
+        for (int p = 2; p <= kMaxPlayers; ++p)
+            game.PlayerBias[p] = record.Bias[p];
+    };
+    std::array<size_t, kMaxPlayers + 1> next{};
+    bool ranOut = false;
+    game.Rng().SetSource([&] {
+        // The new game's draws are the host's, as in the network game.
+        const auto player = static_cast<size_t>(std::max<int>(game.CurrentPlayer, 1));
+        const std::vector<double>& draws = record.Draws[player];
+        if (next[player] < draws.size())
+            return draws[next[player]++];
+        ranOut = true;
+        return 0.5;
+    });
+    NewGameSetup setup;
+    setup.Slots.assign(4, SlotKind::Computer);
+    machine.Session.StartNewGame(Scenario("Border Wars"), setup);
+    return !ranOut && machine.Session.OwnComputer().TurnsPlayed() == record.Turns &&
+           net::BoardStateText(game) == record.FinalBoard;
 }
 
 void BM_GameLocal(benchmark::State& state) {
@@ -227,22 +302,29 @@ double ThreadMilliseconds() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// The network game's cost as a multiple of the local game's, the two played by turns so that a
-// machine that speeds up or slows down during the run weighs on both alike. Each iteration plays
-// one game of each; the counters give the processor time of each kind and its ratio.
+// What the network costs: the network game against the very same game played on one machine (the
+// two benchmarks above play different games, as the guests' computers draw their own chances and
+// biases). The two are played by turns, so that a machine that speeds up or slows down during the
+// run weighs on both alike; the counters give the processor time of each and its ratio.
 void BM_NetworkOverLocal(benchmark::State& state) {
     ScratchDir dir;
+    NetworkGameRecord record;
+    PlayNetworkGame(dir.Path, &record);
     double local = 0, network = 0;
+    bool same = true;
     for (auto _ : state) {
         const double start = ThreadMilliseconds();
-        PlayLocalGame();
+        same = ReplayLocally(record) && same;
         const double middle = ThreadMilliseconds();
         PlayNetworkGame(dir.Path);
         const double end = ThreadMilliseconds();
         local += middle - start;
         network += end - middle;
     }
+    if (!same)
+        state.SkipWithError("the local game did not play the network game again");
     const auto games = static_cast<double>(state.iterations());
+    state.counters["turns"] = record.Turns;
     state.counters["local_ms"] = local / games;
     state.counters["network_ms"] = network / games;
     state.counters["ratio"] = network / local;
