@@ -87,17 +87,29 @@ void UnattendedGuest::Rejoin(const std::string& host, int port) {
         slot_ = seat - 1;
     closed_ = false;
     started_ = false;
+    claimed_.reset();
     Lobby().Connect(host, port);
 }
 
 void UnattendedGuest::SlotsChanged() {
     for (int s = 0; s < GuestLobby::kSlots; ++s) {
-        if (Lobby().SlotIsMine(s))
+        if (Lobby().SlotIsMine(s)) {
+            claimed_.reset();
             return;
+        }
     }
+    // Updates the host sent before it read the claim still show the slot free: claiming again
+    // for each would only make the host answer everybody again. The host reads the claim before
+    // other guests can send it more than a few updates; after those the claim counts as lost.
+    if (claimed_ && Lobby().SlotText(*claimed_) == "Free" &&
+        ++updatesSinceClaim_ <= GuestLobby::kSlots)
+        return;
+    claimed_.reset();
     for (int s = 0; s < GuestLobby::kSlots; ++s) {
         if ((!slot_ || *slot_ == s) && Lobby().SlotText(s) == "Free") {
             Lobby().ClickSlot(s);
+            claimed_ = s;
+            updatesSinceClaim_ = 0;
             return;
         }
     }

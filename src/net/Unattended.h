@@ -70,6 +70,10 @@ private:
     GameSession& session_;
     NetworkPlay play_;
     std::optional<int> slot_;
+    // The slot claimed and not yet seen taken, and how many lobby updates still showed it free
+    // since: updates the host sent before it read the claim.
+    std::optional<int> claimed_;
+    int updatesSinceClaim_ = 0;
     bool started_ = false;
     bool closed_ = false;
     std::vector<std::string> messages_;
