@@ -130,14 +130,19 @@ std::optional<std::string> ReadFileToSend(const std::filesystem::path& path, Net
 }
 
 void CloseGracefully(QTcpSocket* socket) {
+    // Nothing left to write (the usual case): the socket closes at once and goes.
+    socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState) {
+        socket->deleteLater();
+        return;
+    }
+    // Otherwise it goes once what was written has left, or is cut off after a while. Nothing
+    // runs in between: the close cannot finish before these are in place.
     QObject::connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
     QTimer::singleShot(kCloseTimeoutMs, socket, [socket] {
         socket->abort();
         socket->deleteLater();
     });
-    socket->disconnectFromHost();
-    if (socket->state() == QAbstractSocket::UnconnectedState)
-        socket->deleteLater();
 }
 
 } // namespace marovane::net
