@@ -71,7 +71,7 @@ bool HostLobby::SetSlots(const std::array<SlotKind, kSlots>& kinds) {
         welcomed_.clear();
     }
     if (hosting_)
-        SendSlots(0);
+        SendSlotsToAll();
     Changed();
     return true;
 }
@@ -171,7 +171,7 @@ void HostLobby::ReceiveSetupInfo(int index, const std::string& data) {
     if (inGame_) {
         // During a game only a seat that a departed guest left can be taken, and not given up.
         if (*claim >= 0 && game_.Rejoin(index, *claim + 1)) {
-            SendSlots(0);
+            SendSlotsToAll(index);
             Changed();
         }
         return;
@@ -182,7 +182,7 @@ void HostLobby::ReceiveSetupInfo(int index, const std::string& data) {
         if (kinds_[s] == SlotKind::Remote && remote_[s] == 0)
             remote_[s] = index;
     }
-    SendSlots(0);
+    SendSlotsToAll(index);
     Changed();
 }
 
@@ -201,7 +201,7 @@ void HostLobby::ClientLeft(int index) {
         game_.GuestLeft(index);
     ReleaseSlotsOf(index);
     if (hosting_)
-        SendSlots(0); // a seat may have opened for a guest that wants to come back
+        SendSlotsToAll(); // a seat may have opened for a guest that wants to come back
     Changed();
 }
 
@@ -211,15 +211,20 @@ void HostLobby::Error(int /*index*/, const NetError& error) {
 }
 
 void HostLobby::SendSlots(int index) {
-    if (index != 0) {
-        link_.SendSetupInfo(index, SlotStatesMessage(StatesFor(index)));
-        return;
-    }
+    link_.SendSetupInfo(index, SlotStatesMessage(StatesFor(index)));
+}
+
+void HostLobby::SendSlotsToAll(int asking) {
     for (int g = link_.EnumClients(true); g != 0; g = link_.EnumClients(false)) {
         // Only a guest that passed both checks hears of the slots, after its welcome; during a
         // game only those that play no seat yet.
-        if (welcomed_.contains(g) && !(inGame_ && game_.PlaysASeat(g)))
-            link_.SendSetupInfo(g, SlotStatesMessage(StatesFor(g)));
+        if (!welcomed_.contains(g) || (inGame_ && game_.PlaysASeat(g)))
+            continue;
+        const std::string states = SlotStatesMessage(StatesFor(g));
+        if (asking == 0 || g == asking)
+            link_.SendSetupInfo(g, states);
+        else
+            link_.SendSetupNews(g, states);
     }
 }
 

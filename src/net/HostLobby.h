@@ -90,6 +90,9 @@ private:
     void Reset();
     void Welcome(int index);
     void SendSlots(int index);
+    // Every guest's view of the slots, at once; or, after guest `asking` changed them, at once to
+    // it and to the others with the host's next message to them or a moment later.
+    void SendSlotsToAll(int asking = 0);
     SlotStates StatesFor(int index) const;
     void ReleaseSlotsOf(int index);
     void Changed();

@@ -91,6 +91,9 @@ public:
     // A game message for guests that only follow the game (a turn passing): it may wait a moment
     // and leave with the next message to the same guest, in order. Sent at once by default.
     virtual void SendNews(int index, std::string_view data) { SendData(index, data); }
+    // The same for a lobby message that only keeps a guest's view up to date (another guest took
+    // a seat).
+    virtual void SendSetupNews(int index, std::string_view data) { SendSetupInfo(index, data); }
     // Between these two, what is sent to a guest is held and leaves in one piece at the end: a
     // burst of messages (a game's start or end) costs each guest one delivery, not one each.
     // They nest. Sent at once by default.

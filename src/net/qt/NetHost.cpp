@@ -213,6 +213,10 @@ void NetHost::SendNews(int index, std::string_view data) {
     SendFrame(index, kDataFrame, data, Urgency::MayWait);
 }
 
+void NetHost::SendSetupNews(int index, std::string_view data) {
+    SendFrame(index, kSetupFrame, data, Urgency::MayWait);
+}
+
 void NetHost::SendSetupInfo(int index, std::string_view data) {
     SendFrame(index, kSetupFrame, data);
 }

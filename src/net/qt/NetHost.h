@@ -35,6 +35,7 @@ public:
     void Kick(int index) override;
     void SendData(int index, std::string_view data) override;
     void SendNews(int index, std::string_view data) override;
+    void SendSetupNews(int index, std::string_view data) override;
     void HoldSends() override { ++handling_; }
     void ReleaseSends() override;
     void SendSetupInfo(int index, std::string_view data) override;
