@@ -2,6 +2,7 @@
 // tables: a host serves the other guests and keeps its game whatever one of them sends, and a
 // guest that cannot join is told why in one message.
 #include "engine/HeadlessPort.h"
+#include "net/LobbyMessages.h"
 #include "net/RunEvents.h"
 #include "net/Unattended.h"
 #include "net/qt/NetClient.h"
@@ -127,6 +128,28 @@ TEST(HostilePeer, RepeatedIntroductionsAreWelcomedOnceAndSlotsFollowTheWelcome) 
         << "the slots come after the welcome";
     EXPECT_EQ(halfway.Count(kSetup), 0) << "a guest that passed one check hears nothing";
     EXPECT_EQ(halfway.Count(kFileHeader), 0);
+}
+
+// A claim is answered at once to the guest that made it; the others hear of it a moment later,
+// without any further message from the host.
+TEST(HostilePeer, AClaimReachesTheOtherGuestsWithoutAnotherMessage) {
+    NewGameSetup setup;
+    setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote};
+    HostMachine machine("Castle Siege", setup);
+    RawGuest claimer(machine.Port()), watcher(machine.Port());
+    for (RawGuest* guest : {&claimer, &watcher})
+        guest->Introduce();
+    ASSERT_TRUE(RunUntil([&] { return watcher.Count(kSetup, "P") == 1; }));
+    claimer.Send(Frame(kSetup, "P1"));
+    using net::SlotState;
+    const auto states = [](SlotState second) {
+        return Frame(kSetup, net::SlotStatesMessage(
+                                 {SlotState::Computer, second, SlotState::Free, SlotState::None}));
+    };
+    EXPECT_TRUE(RunUntil([&] {
+        return claimer.received.find(states(SlotState::You)) != std::string::npos &&
+               watcher.received.find(states(SlotState::Taken)) != std::string::npos;
+    }));
 }
 
 // A game of three on the host: its own human is to move, two raw guests hold slots 2 and 3.
