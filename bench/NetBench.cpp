@@ -162,15 +162,21 @@ void BM_BoardMessageCodec(benchmark::State& state) {
 BENCHMARK(BM_BoardMessageCodec)->Unit(benchmark::kMicrosecond);
 
 constexpr int kTurnLimit = 400;
+// The host's seed, also the local game's; guest g (0 and up) has kHostSeed + 1 + g.
+constexpr uint64_t kHostSeed = 7;
 
-// The scenario played by four computers on one machine; answers the turns played.
-int PlayLocalGame() {
-    Machine machine(7);
+// The scenario played by four computers on `machine`; answers the turns played.
+int PlayLocalGame(Machine& machine) {
     machine.Session.OwnComputer().SetTurnLimit(kTurnLimit);
     NewGameSetup setup;
     setup.Slots.assign(4, SlotKind::Computer);
     machine.Session.StartNewGame(Scenario("Border Wars"), setup);
     return machine.Session.OwnComputer().TurnsPlayed();
+}
+
+int PlayLocalGame() {
+    Machine machine(kHostSeed);
+    return PlayLocalGame(machine);
 }
 
 // The chances a network game's machines drew, for a local game that plays the same game again:
@@ -203,10 +209,10 @@ void RecordDraws(Machine& machine, uint64_t seed, NetworkGameRecord& record, boo
 // own sockets; `guestFolder` is the guests' scenario folder. Answers the turns played; with a
 // record, the machines' draws and the end are written down.
 int PlayNetworkGame(const fs::path& guestFolder, NetworkGameRecord* record = nullptr) {
-    Machine host(7);
+    Machine host(kHostSeed);
     host.Session.OwnComputer().SetTurnLimit(kTurnLimit);
     if (record)
-        RecordDraws(host, 7, *record, false);
+        RecordDraws(host, kHostSeed, *record, false);
     net::NetHost hostLink;
     NewGameSetup setup;
     setup.Slots = {SlotKind::Computer, SlotKind::Remote, SlotKind::Remote, SlotKind::Remote};
@@ -219,9 +225,10 @@ int PlayNetworkGame(const fs::path& guestFolder, NetworkGameRecord* record = nul
     std::vector<std::unique_ptr<net::NetClient>> links;
     std::vector<std::unique_ptr<net::UnattendedGuest>> guests;
     for (int g = 0; g < 3; ++g) {
-        machines.push_back(std::make_unique<Machine>(8 + g, guestFolder));
+        const uint64_t seed = kHostSeed + 1 + static_cast<uint64_t>(g);
+        machines.push_back(std::make_unique<Machine>(seed, guestFolder));
         if (record)
-            RecordDraws(*machines.back(), 8 + g, *record, true);
+            RecordDraws(*machines.back(), seed, *record, true);
         links.push_back(std::make_unique<net::NetClient>());
         guests.push_back(
             std::make_unique<net::UnattendedGuest>(machines.back()->Session, *links.back(),
@@ -252,8 +259,7 @@ int PlayNetworkGame(const fs::path& guestFolder, NetworkGameRecord* record = nul
 // chances its machine drew, and the guests' players keep their biases. Answers whether it was the
 // same game to the end.
 bool ReplayLocally(const NetworkGameRecord& record) {
-    Machine machine(7);
-    machine.Session.OwnComputer().SetTurnLimit(kTurnLimit);
+    Machine machine(kHostSeed);
     Game& game = machine.Session.CurrentGame();
     machine.Port.Started = [&] {
         for (int p = 2; p <= kMaxPlayers; ++p)
@@ -270,10 +276,7 @@ bool ReplayLocally(const NetworkGameRecord& record) {
         ranOut = true;
         return 0.5;
     });
-    NewGameSetup setup;
-    setup.Slots.assign(4, SlotKind::Computer);
-    machine.Session.StartNewGame(Scenario("Border Wars"), setup);
-    return !ranOut && machine.Session.OwnComputer().TurnsPlayed() == record.Turns &&
+    return PlayLocalGame(machine) == record.Turns && !ranOut &&
            net::BoardStateText(game) == record.FinalBoard;
 }
 

@@ -103,7 +103,7 @@ private:
     bool hosting_ = false;
     int cursor_ = 0;
     std::uint64_t connections_ = 0;
-    int handling_ = 0; // guests' messages being handled, one inside another
+    int handling_ = 0; // guests' messages being handled and bursts held (HoldSends), nested
     bool heldSentByLoop_ = false;
     bool sentHeld_ = false; // held bytes went out since the last look for slow guests
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
