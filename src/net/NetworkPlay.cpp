@@ -36,11 +36,16 @@ void NetworkPlay::UseHostLink(net::HostLink& link) {
 }
 
 void NetworkPlay::UseGuestLink(net::GuestLink& link, std::filesystem::path scenarioFolder) {
-    guestLobby_.reset();
-    guestGame_.reset();
+    KeepHostScenariosIn(std::move(scenarioFolder));
     ownGuestLink_.reset();
     guestLink_ = &link;
-    guestScenarioFolder_ = std::move(scenarioFolder);
+}
+
+void NetworkPlay::KeepHostScenariosIn(std::filesystem::path folder) {
+    // The lobby goes before the connection it listens to.
+    guestLobby_.reset();
+    guestGame_.reset();
+    guestScenarioFolder_ = std::move(folder);
 }
 
 net::HostLobby& NetworkPlay::Host() {

@@ -39,6 +39,9 @@ public:
     // this; a guest keeps the host's scenario in the given folder.
     void UseHostLink(net::HostLink& link);
     void UseGuestLink(net::GuestLink& link, std::filesystem::path scenarioFolder);
+    // A guest keeps the host's scenario in the given folder rather than the writable scenario
+    // folder; for a window that has not joined yet.
+    void KeepHostScenariosIn(std::filesystem::path folder);
 
     net::HostLobby& Host();
     net::HostGame& HostProtocol();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,16 +52,11 @@ protected:
             (*made)->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(made->get()));
         }
+        // Not beside the shipped scenarios: other tests, running at the same time, list those.
+        guest->Network().KeepHostScenariosIn(guestScenarios.path().toStdString());
     }
     void TearDown() override {
-        // The guest kept the host's scenario beside the shipped ones; it goes with the test.
-        if (guest) {
-            const fs::path copy = guest->Network().Guest().Scenario();
-            guest.reset();
-            std::error_code ignored;
-            if (!copy.empty())
-                fs::remove(copy, ignored);
-        }
+        guest.reset();
         host.reset();
     }
 
@@ -89,6 +85,7 @@ protected:
     }
 
     UnitSpecs specs;
+    QTemporaryDir guestScenarios;
     int port = 0;
     std::unique_ptr<GameWindow> host;
     std::unique_ptr<GameWindow> guest;
